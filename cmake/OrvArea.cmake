@@ -1,0 +1,31 @@
+# orv_area(<name> DEPS <libs...>): a static library made of every .cpp file in the
+# current source folder. Areas only ever depend "downwards" (see src/CMakeLists.txt).
+function(orv_area name)
+  cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
+  file(GLOB _srcs CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  if(_srcs)
+    add_library(${name} STATIC ${_srcs})
+    target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}/src")
+    target_link_libraries(${name} PUBLIC ${A_DEPS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE "${CMAKE_SOURCE_DIR}/src")
+    target_link_libraries(${name} INTERFACE ${A_DEPS})
+  endif()
+endfunction()
+
+# orv_tests(<area> DEPS <libs...>): one GoogleTest program per test folder.
+function(orv_tests area)
+  cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
+  file(GLOB _srcs CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp")
+  if(NOT _srcs)
+    return()
+  endif()
+  string(REPLACE "-" "_" _exe "test_${area}")
+  add_executable(${_exe} ${_srcs})
+  target_include_directories(${_exe} PRIVATE "${CMAKE_SOURCE_DIR}/src" "${CMAKE_SOURCE_DIR}/tests")
+  target_link_libraries(${_exe} PRIVATE ${A_DEPS} orv_testsupport GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${_exe} PRIVATE
+    ORV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORV_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  gtest_discover_tests(${_exe} WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}" DISCOVERY_TIMEOUT 60)
+endfunction()

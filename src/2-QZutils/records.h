@@ -1,0 +1,230 @@
+// records.h -- the simulator's global state records.
+//
+// Every record is a plain struct with exactly one instance that lives for the whole
+// run. Each module owns the fields of its area; fields are added by the area that
+// needs them. Nothing here allocates, and every table has a fixed size.
+//
+// All project code lives in namespace orv: the C library already has a `round`, and
+// the system's own `round` (halves away from zero) must win inside our code.
+#pragma once
+
+#include <cstdint>
+
+#include "2-QZutils/rec_plane.h"
+
+namespace orv {
+
+// ---- constants: unit conversions, set once by set_constants(); attitude sines per step
+struct constantstruct {
+    float fttomtrs, mtrstoft;      // feet <-> metres
+    float nmtomtrs, mtrstonm;      // nautical miles <-> metres
+    float nm_to_sm;                // nautical -> statute miles
+    float ktstomsc, msctokts;      // knots <-> metres per second
+    float msctofpm;                // metres per second -> feet per minute
+    float kgstolbs, lbstokgs;      // kilograms <-> pounds
+    float rsctorpm, rpmtorsc;      // radians per second <-> rpm
+    float hptowat;                 // horsepower -> watts
+    float lbstonew;                // pounds-force -> newtons
+    float ftlbstonm;               // foot-pounds -> newton-metres
+    float ft2tom2;                 // square feet -> square metres
+    float dgrtorad, radtodgr;      // degrees <-> radians
+    float dgrtodgk;                // Fahrenheit degrees -> kelvin degrees (size of a degree)
+    float endtomed;                // slugs per cubic foot -> kilograms per cubic metre
+    float inhgtopa;                // inches of mercury -> pascals
+    float mtrtonrt, nrttomtr;      // metres <-> degrees of latitude (60 nm to the degree)
+    float mtrtoplt;                // metres -> map plot units
+    float g;                       // gravity, m/s^2
+    float rhoSL;                   // sea-level density, kg/m^3
+    float rho_h20;                 // water density, kg/m^3
+    float muair;                   // air viscosity, kg/(m s)
+    float muearth;                 // earth's gravitational parameter
+    float rearth;                  // earth radius, m
+    float cntrx, cntry;            // screen centre
+    float cosPLANpsi, sinPLANpsi, cosPLANthe, sinPLANthe, cosPLANphi, sinPLANphi;
+    float PLAN_loc_X, PLAN_loc_Y, PLAN_loc_Z;
+    float cosBOATpsi, sinBOATpsi, cosBOATthe, sinBOATthe, cosBOATphi, sinBOATphi;
+    float BOAT_loc_X, BOAT_loc_Y, BOAT_loc_Z;
+    float VIEW_xyz[3];
+    float HUD_lft, HUD_rgt, HUD_bot, HUD_top;
+};
+
+// ---- flight state (position in the region frame, attitude in degrees)
+struct flightstruct {
+    double X, Y, Z;                // metres east, up, south of the region's south-west corner
+    float vX, vY, vZ;              // m/s in the same frame
+    float v;                       // true speed, m/s
+    float the, psi, phi;           // pitch, true heading, roll (degrees)
+    float lat, lon;                // degrees, derived from X and Z
+};
+
+// ---- atmosphere and weather
+struct atmospherestruct {
+    float hr[22][2];               // standard atmosphere: height (m), density (kg/m^3)
+    float temp_SL;                 // sea-level temperature, F
+    float baro;                    // sea-level pressure, inHg
+    float rain_tstm, wind_tbl, burst_prob;
+    int   change_clouds, change_vis, change_precip, change_turb, change_micro;
+    int   cld_type;
+    float topsMSL, baseMSL;        // m
+    float vis_rep, vis_mult;       // reported visibility (m) and its multiplier
+    float wnddir[9], wndspd[9], shrdir[9], shrspd[9], tbl[9];
+    float wave_amp, wave_length, wave_speed;
+    int   wave_dir;
+    float thermal_part, thermal_vvi;
+    int   meteorite_code;
+    int   rway_fric_code;
+    float rate_change;             // weather rate of change
+};
+
+// ---- environment: region origin, local terrain and table sizes
+struct environmentstruct {
+    int   lat_sou, lon_wes;        // south-west corner of the loaded region (degrees)
+    float lox, loz, hix, hiz;      // region bounds in the local frame, m
+    int   aptmax, navmax, fixmax;  // index of the last record read into each table
+    int   apt_list_max, vor_list_max, ndb_list_max;
+    int   over_carr, over_frig, over_obs;
+    float obj_height;
+    int   i_viewpoint, j_viewpoint;  // terrain cell of the aircraft
+};
+
+// ---- scene and eye
+struct scenerystruct {
+    float rb_cycle;                // rotating-beacon phase, 0..2 pi
+    float zoom;
+};
+
+// ---- radios and navigation
+struct navstruct {
+    int   nf[2];                   // NAV 1/2, 10 kHz units
+    int   cf[2];                   // COM 1/2, 10 kHz units
+    float obs[2];
+    int   adff;                    // ADF, kHz
+    int   dmesel;
+    int   radout;
+    int   tran1, tran2, tran3, tran4;  // navigation transfer selectors
+    int   gps_index_mode, gps_index, gps_apt_index, gps_vor_index, gps_ndb_index;
+    int   gps_id[4];
+};
+
+// ---- instruments
+struct inststruct {
+    float baro;                    // altimeter setting, inHg
+    int   HUD_on, HOOP_on;
+    int   map_mode, arg_mode;
+    float map_range, arg_range, rad_range;
+    float hud_brt;
+};
+
+// ---- recorded flight path for replay
+constexpr int PATH_SAMPLES = 6000;
+struct pathstruct {
+    float time_play;                       // replay clock, s
+    float xyztppt[PATH_SAMPLES][7];        // x, y, z (m), the, psi, phi (deg), time (s)
+    int   inited[PATH_SAMPLES];            // non-zero where a sample is valid
+    int   cntr_record;
+};
+
+// ---- graph ring buffer
+struct graphstruct {
+    int cntr;
+};
+
+// ---- autopilot
+struct ottostruct {
+    int dummy_;
+};
+
+// ---- user settings
+struct settingstruct {
+    int   replay_mode;             // 0 off, 1 rewind fast, 2 held, 3 play, 4 forward fast
+    int   Bdsk[60], Brlt[60], Bgrf[60];
+    int   serout;
+    float damp;
+    float joy_rat_ptch, joy_rat_hdng, joy_rat_roll;
+    int   eq_ped, eq_avi, eq_thr, eq_col;
+    float NZptch, NZroll;
+    int   joy_response[22];
+    float cus_X, cus_Z, cus_psi, cus_Y, cus_v;   // custom start
+    int   view_type;
+};
+
+// ---- miscellany: frame period, counters, clocks, start options
+struct miscstruct {
+    float prd;                     // simulated time step of one frame, s
+    float rtrat;                   // measured real/simulated time ratio
+    int   cntr;                    // frame counter 0..30000
+    int   cntr10;                  // event tick counter 0..9
+    float init_time;               // simulated time since the flight was (re)initialised
+    float elap_time, locl_time, zulu_time, aifr_time, nigt_time, timr_time;
+    int   paused;
+    int   timer_running;
+    int   typestart;
+    int   loc_apt_wrl, loc_apt_reg;
+    int   rway_sel;
+    char  apt_id_req[8];
+    float cus_start_h, cus_start_v;   // custom start height (m) and speed (m/s)
+    int   sound_avail, speech_avail, sound_on;
+    int   warn_frame, warn_overspeed, warn_flaps, warn_bb;
+    int   logtime;
+    int   show_path;
+    float est_Vs;
+};
+
+// ---- reliability: 1 working, 0 failed
+struct relstruct {
+    float total_fail_entry;
+    float ins_fail_rat, eq1_fail_rat, eq2_fail_rat;
+    int   fail_type[32];
+    float fail_time_max;
+};
+
+// ---- ATC and flight plan
+struct atcstruct {
+    int voice_out, text_out;
+};
+
+struct flightplanstruct {
+    int   IFR, VFR, DVFR;
+    float cruise_alt;
+    int   mr, mrs;
+};
+
+// ---- window layer state
+struct menuwindowstruct {
+    int  topwin;                   // window that owns the screen
+    int  menu_up;                  // open pull-down menu, -1 for none
+    int  x, y, dx, dy;             // current window
+    int  mx, my;                   // mouse, relative to x, y, y up
+    int  mouse_clicked, mouse_lifted, now_dragging, delay_dragging;
+    char menu_name[330][41];
+    char item_name[330][100][41];
+    int  menu_prnt[330];
+};
+
+extern planestruct       pln;
+extern airfoilstruct     afl;
+extern constantstruct    con;
+extern flightstruct      flt;
+extern atmospherestruct  atm;
+extern environmentstruct env;
+extern scenerystruct     scn;
+extern navstruct         nav;
+extern inststruct        ins;
+extern pathstruct        pat;
+extern graphstruct       grf;
+extern ottostruct        ott;
+extern settingstruct     set;
+extern miscstruct        msc;
+extern relstruct         rel;
+extern atcstruct         atc;
+extern flightplanstruct  fpl;
+extern menuwindowstruct  mnw;
+
+// Process-wide flags of the application shell.
+extern int gdone, done_initing, ogl_ready, is_3dfx, up_handled, got_event;
+extern int ogl_res, ogl_trees;
+
+// Fill `con` with the unit conversions (called once at start-up, and by tests).
+void set_constants();
+
+}  // namespace orv
