@@ -55,6 +55,13 @@ struct flightstruct {
     float v;                       // true speed, m/s
     float the, psi, phi;           // pitch, true heading, roll (degrees)
     float lat, lon;                // degrees, derived from X and Z
+    // force and moment sums fed by the accumulators (N, N m), cleared per force pass
+    float faxilprop, fsideprop, fnrmlprop;   // propulsion, body axes
+    float faxilgear, fsidegear, fnrmlgear;   // gear and water contact, body axes
+    float faxilaero, fsideaero, fnrmlaero;   // aerodynamic, flight-path axes
+    float L, M, N;                           // roll, pitch, yaw moments
+    float sinalph, cosalph, sinbeta, cosbeta;
+    float machno;
 };
 
 // ---- atmosphere and weather
@@ -104,6 +111,16 @@ struct navstruct {
     int   tran1, tran2, tran3, tran4;  // navigation transfer selectors
     int   gps_index_mode, gps_index, gps_apt_index, gps_vor_index, gps_ndb_index;
     int   gps_id[4];
+    int   goodnav[6];              // receiver has a station: 0/1 NAV, 4 ADF, 5 GPS
+    float vorX[2], vorY[2], vorZ[2];   // tuned VOR or localizer, region frame (m)
+    float gsX[2], gsY[2], gsZ[2];      // tuned glide slope transmitter
+    float ilscrs[2];               // localizer course, degrees true
+    float ilsgs[2];                // 0 localizer, 3 glide-slope angle, 9 VOR
+    float adfX, adfZ;              // tuned NDB
+    char  nav_id[6][5];            // identifiers of the tuned stations, per radio
+    float gps_lat, gps_lon;        // GPS target, degrees
+    float gps_crs, gps_dis;        // course (deg true) and distance (m) to it
+    float gps_lock_crs;            // course locked by the GPS lock button
 };
 
 // ---- instruments
@@ -113,6 +130,7 @@ struct inststruct {
     int   map_mode, arg_mode;
     float map_range, arg_range, rad_range;
     float hud_brt;
+    int   lock_GPS;                // GPS lock button pressed, cleared when locked
 };
 
 // ---- recorded flight path for replay
@@ -175,7 +193,8 @@ struct relstruct {
     float total_fail_entry;
     float ins_fail_rat, eq1_fail_rat, eq2_fail_rat;
     int   fail_type[32];
-    float fail_time_max;
+    float fail_time_max[32];       // mean hours between failures, per failure
+    int   radios;                  // navigation radios working
 };
 
 // ---- ATC and flight plan
