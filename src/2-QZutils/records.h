@@ -87,6 +87,9 @@ struct atmospherestruct {
 struct environmentstruct {
     int   lat_sou, lon_wes;        // south-west corner of the loaded region (degrees)
     float lox, loz, hix, hiz;      // region bounds in the local frame, m
+    float dx, dz;                  // region extent in X and Z, m
+    float lonwes_ref[3][2];        // reference longitude of each one-degree cell [lon][lat]
+    float planex_ref[3][2];        // X of that reference longitude, m
     int   aptmax, navmax, fixmax;  // index of the last record read into each table
     int   apt_list_max, vor_list_max, ndb_list_max;
     int   over_carr, over_frig, over_obs;
