@@ -62,6 +62,7 @@ struct flightstruct {
     float L, M, N;                           // roll, pitch, yaw moments
     float sinalph, cosalph, sinbeta, cosbeta;
     float machno;
+    int   over_vne;                // 1 while over the never-exceed speed
 };
 
 // ---- atmosphere and weather

@@ -1,0 +1,7 @@
+#include "2-QZutils/qz_trk.h"
+
+namespace orv {
+
+std::ofstream trk;
+
+}  // namespace orv
