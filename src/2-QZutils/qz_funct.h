@@ -36,11 +36,11 @@ float pythag(float a, float b);
 float pythag3(float a, float b, float c);
 float closer_assymp(float nowval, float termval, float speedrat);
 float fallout(float in, float lo, float hi);
-void  seed_rand(unsigned seed);               // the runtime's generator, 0..32767
+void  seed_rand(unsigned seed);               // our generator, draws 0..32767; same seed, same run
 int   intrand(int min, int max);
 float fltrand(float min, float max);
 void  delay(float deltime);
-float isin(int index);
+float isin(int index);                        // whole degrees 0..360 (others are wrapped)
 float icos(int index);
 
 float rx2d(float x, float y, int hdng);

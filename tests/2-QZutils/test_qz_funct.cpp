@@ -1,0 +1,522 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/records.h"
+
+using namespace orv;
+
+// ---------------------------------------------------------------- numeric helpers
+
+TEST(QzFunct_Numeric, WrapsMoveByOnePeriodOnly)
+{
+    EXPECT_EQ(intwrap(-1, 0, 359), 359);
+    EXPECT_EQ(intwrap(360, 0, 359), 0);
+    EXPECT_EQ(intwrap(200, 0, 359), 200);
+    EXPECT_EQ(intwrap(-400, 0, 359), -40);   // one period only
+    EXPECT_FLOAT_EQ(fltwrap(-10, -180, 180), -10);
+    EXPECT_FLOAT_EQ(fltwrap(190, -180, 180), -170);
+    EXPECT_FLOAT_EQ(fltwrap(-190, -180, 180), 170);
+    EXPECT_FLOAT_EQ(fltwrap(1000, 0, 360), 640);
+}
+
+TEST(QzFunct_Numeric, RoundHalvesAwayFromZero)
+{
+    EXPECT_EQ(orv::round(2.5f), 3);
+    EXPECT_EQ(orv::round(-2.5f), -3);
+    EXPECT_EQ(orv::round(2.49f), 2);
+    EXPECT_EQ(orv::round(-2.49f), -2);
+    EXPECT_EQ(orv::round(0.49999997f), 0);   // in+0.5 in float would give 1
+    EXPECT_EQ(orv::round(1e20f), 2147483647);
+    EXPECT_EQ(orv::round(NAN), 0);
+    EXPECT_FLOAT_EQ(fltnear(47, 5), 45);
+    EXPECT_FLOAT_EQ(fltnear(47.5f, 5), 50);
+    EXPECT_FLOAT_EQ(fltnear(-47.5f, 5), -50);
+    EXPECT_EQ(intnear(123, 10), 120);
+    EXPECT_FLOAT_EQ(fltnear(3.7f, 0), 3.7f);   // no grid: unchanged, not NaN
+}
+
+TEST(QzFunct_Numeric, LimitsRangesAndBoxes)
+{
+    EXPECT_EQ(intlim(-5, 0, 10), 0);
+    EXPECT_EQ(intlim(15, 0, 10), 10);
+    EXPECT_EQ(intlim(7, 0, 10), 7);
+    EXPECT_FLOAT_EQ(fltlim(1.5f, -1, 1), 1);
+    EXPECT_FLOAT_EQ(fltlim(-1.5f, -1, 1), -1);
+    EXPECT_EQ(intrange(10, 0, 10), 1);
+    EXPECT_EQ(intrange(11, 0, 10), 0);
+    EXPECT_EQ(fltrange(-0.01f, 0, 1), 0);
+    EXPECT_EQ(intbox(5, 5, 0, 0, 5, 5), 1);
+    EXPECT_EQ(intbox(5, 6, 0, 0, 5, 5), 0);
+    EXPECT_EQ(fltbox(0.5f, -0.1f, 0, 0, 1, 1), 0);
+}
+
+TEST(QzFunct_Numeric, InterpExtrapolatesAndMinMax)
+{
+    EXPECT_FLOAT_EQ(interp(0, 10, 10, 20, 5), 15);
+    EXPECT_FLOAT_EQ(interp(0, 10, 10, 20, 20), 30);   // no clamp
+    EXPECT_FALSE(std::isfinite(interp(1, 0, 1, 5, 2)));
+    EXPECT_FLOAT_EQ(fltmax4(1, 7, -3, 4), 7);
+    EXPECT_FLOAT_EQ(fltmin4(1, 7, -3, 4), -3);
+    EXPECT_EQ(intmax2(-2, -3), -2);
+    // Equal values: the second one comes back (visible through the sign of zero).
+    EXPECT_TRUE(std::signbit(fltmin2(0.0f, -0.0f)));
+    int a = 1, b = 2;
+    int_switch(&a, &b);
+    EXPECT_EQ(a, 2);
+    EXPECT_EQ(b, 1);
+}
+
+TEST(QzFunct_Numeric, SignsSquaresAndApproach)
+{
+    EXPECT_FLOAT_EQ(fltsgn(0), 1);
+    EXPECT_FLOAT_EQ(fltsgn(-0.1f), -1);
+    EXPECT_FLOAT_EQ(signsqr(-3), -9);
+    EXPECT_FLOAT_EQ(signsqr(3), 9);
+    EXPECT_FLOAT_EQ(pythag(3, 4), 5);
+    EXPECT_FLOAT_EQ(pythag3(2, 3, 6), 7);
+    EXPECT_FLOAT_EQ(closer_assymp(10, 20, 0.25f), 12.5f);
+}
+
+TEST(QzFunct_Numeric, FalloutPushesToNearerEdge)
+{
+    EXPECT_FLOAT_EQ(fallout(5, 0, 10), 10);
+    EXPECT_FLOAT_EQ(fallout(4.9f, 0, 10), 0);
+    EXPECT_FLOAT_EQ(fallout(11, 0, 10), 11);
+    EXPECT_FLOAT_EQ(fallout(-1, 0, 10), -1);
+    EXPECT_FLOAT_EQ(fallout(0, 0, 10), 0);
+    EXPECT_FLOAT_EQ(fallout(10, 0, 10), 10);
+}
+
+// ---------------------------------------------------------------- random numbers
+
+TEST(QzFunct_Random, IntrandCoversRangeAndNeverPassesMax)
+{
+    seed_rand(7);
+    int seen[36] = {};
+    for (int k = 0; k < 200000; k++) {
+        const int r = intrand(0, 35);
+        ASSERT_GE(r, 0);
+        ASSERT_LE(r, 35);
+        seen[r]++;
+    }
+    for (int v = 0; v < 36; v++) EXPECT_GT(seen[v], 4000) << v;
+    EXPECT_EQ(intrand(5, 5), 5);
+    for (int k = 0; k < 1000; k++) {
+        const int r = intrand(10, 3);   // reversed bounds stay inside them
+        ASSERT_GE(r, 3);
+        ASSERT_LE(r, 10);
+    }
+}
+
+TEST(QzFunct_Random, FltrandSpansRangeAndSeedRepeats)
+{
+    seed_rand(42);
+    float lo = 1e9f, hi = -1e9f;
+    float first[5];
+    for (int k = 0; k < 100000; k++) {
+        const float r = fltrand(-2, 2);
+        if (k < 5) first[k] = r;
+        lo = std::fmin(lo, r);
+        hi = std::fmax(hi, r);
+    }
+    EXPECT_GE(lo, -2.0f);
+    EXPECT_LE(hi, 2.0f);
+    EXPECT_LT(lo, -1.99f);
+    EXPECT_GT(hi, 1.99f);
+    seed_rand(42);
+    for (int k = 0; k < 5; k++) EXPECT_EQ(fltrand(-2, 2), first[k]);
+    seed_rand(43);
+    int same = 0;
+    for (int k = 0; k < 5; k++) same += (fltrand(-2, 2) == first[k]);
+    EXPECT_LT(same, 5);
+}
+
+// ---------------------------------------------------------------- tables and rotations
+
+TEST(QzFunct_Trig, TablesAndTurns)
+{
+    init_trig_tables();
+    EXPECT_FLOAT_EQ(isin(90), 1);
+    EXPECT_EQ(icos(90), 0.0f);
+    EXPECT_EQ(isin(180), 0.0f);
+    EXPECT_NEAR(isin(30), 0.5f, 1e-6f);
+    EXPECT_FLOAT_EQ(icos(360), 1);
+    EXPECT_NEAR(isin(-90), -1.0f, 1e-6f);   // out of table: wrapped, not read past it
+    EXPECT_NEAR(isin(450), 1.0f, 1e-6f);
+
+    // x east, y north: turning by +90 maps east onto the second axis' negative.
+    EXPECT_NEAR(rx2d(1, 0, 90), 0.0f, 1e-6f);
+    EXPECT_NEAR(ry2d(1, 0, 90), -1.0f, 1e-6f);
+    for (int h : {0, 37, 145, 290, 360}) {
+        const float x = 3.0f, y = -7.0f;
+        const float a = rx2d(x, y, h), b = ry2d(x, y, h);
+        EXPECT_NEAR(rx3d(a, b, h), x, 1e-4f) << h;   // rx3d/rz3d undo rx2d/ry2d
+        EXPECT_NEAR(rz3d(a, b, h), y, 1e-4f) << h;
+        EXPECT_NEAR(pythag(a, b), pythag(x, y), 1e-4f);
+    }
+}
+
+// Independent reference: the three turns written as matrices and multiplied.
+static void reference_turn(float psi, float the, float phi, const double in[3], double out[3])
+{
+    const double cp = std::cos(psi), sp = std::sin(psi);
+    const double ct = std::cos(the), st = std::sin(the);
+    const double cr = std::cos(phi), sr = std::sin(phi);
+    // heading turns (x, y); pitch turns (z, y'); roll turns (x', z').
+    const double H[3][3] = {{cp, -sp, 0}, {sp, cp, 0}, {0, 0, 1}};
+    const double P[3][3] = {{1, 0, 0}, {0, ct, st}, {0, -st, ct}};
+    const double R[3][3] = {{cr, 0, -sr}, {0, 1, 0}, {sr, 0, cr}};
+    double a[3], b[3];
+    for (int r = 0; r < 3; r++) a[r] = H[r][0] * in[0] + H[r][1] * in[1] + H[r][2] * in[2];
+    for (int r = 0; r < 3; r++) b[r] = P[r][0] * a[0] + P[r][1] * a[1] + P[r][2] * a[2];
+    for (int r = 0; r < 3; r++) out[r] = R[r][0] * b[0] + R[r][1] * b[1] + R[r][2] * b[2];
+}
+
+TEST(QzFunct_Trig, XfrmMatchesMatrixProductAndKeepsLength)
+{
+    const float angles[][3] = {{0.3f, -0.2f, 0.9f}, {2.5f, 0.7f, -1.2f}, {0, 0, 0}};
+    for (const auto& ang : angles) {
+        con.cosPLANpsi = std::cos(ang[0]);
+        con.sinPLANpsi = std::sin(ang[0]);
+        con.cosPLANthe = std::cos(ang[1]);
+        con.sinPLANthe = std::sin(ang[1]);
+        con.cosPLANphi = std::cos(ang[2]);
+        con.sinPLANphi = std::sin(ang[2]);
+        const double in[3] = {1.5, -2.0, 4.0};
+        double ref[3];
+        reference_turn(ang[0], ang[1], ang[2], in, ref);
+        VVECT out{};
+        xfrm_VVECT((float)in[0], (float)in[1], (float)in[2], &out);
+        EXPECT_NEAR(out.x, ref[0], 1e-5);
+        EXPECT_NEAR(out.y, ref[1], 1e-5);
+        EXPECT_NEAR(out.z, ref[2], 1e-5);
+        EXPECT_NEAR(pythag3(out.x, out.y, out.z), pythag3(1.5f, -2.0f, 4.0f), 1e-5);
+    }
+    // Pure pitch of 90 degrees turns the third component into the vertical.
+    con.cosPLANpsi = 1; con.sinPLANpsi = 0;
+    con.cosPLANthe = 0; con.sinPLANthe = 1;
+    con.cosPLANphi = 1; con.sinPLANphi = 0;
+    VVECT out{};
+    xfrm_VVECT(0, 0, 2, &out);
+    EXPECT_FLOAT_EQ(out.y, 2);
+}
+
+TEST(QzFunct_Trig, NormalOfParallelVectorsIsUp)
+{
+    VVECT a{1, 2, 3}, b{2, 4, 6}, n{9, 9, 9};
+    find_normal_vects(&a, &b, &n);
+    EXPECT_EQ(n.x, 0.0f);
+    EXPECT_EQ(n.y, 1.0f);
+    EXPECT_EQ(n.z, 0.0f);
+    VVECT z{0, 0, 0};
+    find_normal_vects(&z, &a, &n);
+    EXPECT_EQ(n.y, 1.0f);
+
+    VVECT ex{2, 0, 0}, ez{0, 0, 3};
+    find_normal_vects(&ex, &ez, &n);   // x cross z = -y
+    EXPECT_FLOAT_EQ(n.y, -1.0f);
+    find_normal_vects(&ez, &ex, &n);
+    EXPECT_FLOAT_EQ(n.y, 1.0f);
+    EXPECT_FLOAT_EQ(n.x, 0.0f);
+}
+
+// ---------------------------------------------------------------- strings and digits
+
+TEST(QzFunct_Strings, DigitConversions)
+{
+    EXPECT_EQ(char_to_int('0'), 0);
+    EXPECT_EQ(char_to_int('7'), 7);
+    EXPECT_EQ(char_to_int('+'), 1);
+    EXPECT_EQ(char_to_int('-'), -1);
+    EXPECT_EQ(char_to_int('x'), 0);
+    EXPECT_EQ(int_to_char(9), '9');
+    EXPECT_EQ(int_to_char(0), '0');
+    EXPECT_EQ(int_to_char(10), '0');
+
+    EXPECT_EQ(str_is_int(""), 1);
+    EXPECT_EQ(str_is_int("0123"), 1);
+    EXPECT_EQ(str_is_int("12a"), 0);
+    EXPECT_EQ(str_to_int("0042"), 42);
+    EXPECT_EQ(str_to_int("12345"), -1);
+    EXPECT_EQ(str_to_int("12a"), -1);
+    EXPECT_EQ(str_to_int(""), -1);
+    EXPECT_EQ(str_to_int("-5"), -1);
+
+    EXPECT_EQ(str_is_frac("3/4"), 1);
+    EXPECT_EQ(str_is_frac("0/4"), 0);
+    EXPECT_EQ(str_is_frac("3/40"), 0);
+    EXPECT_EQ(str_is_frac("3-4"), 0);
+    EXPECT_FLOAT_EQ(str_to_frac("3/4"), 0.75f);
+    EXPECT_FLOAT_EQ(str_to_frac("1/16"), -1.0f);
+    EXPECT_FLOAT_EQ(str_to_frac("1/0"), -1.0f);   // no division by zero
+}
+
+TEST(QzFunct_Strings, IntToStrAndTimes)
+{
+    char buf[16];
+    int_to_str(0, buf);
+    EXPECT_STREQ(buf, "0");
+    int_to_str(-407, buf);
+    EXPECT_STREQ(buf, "-407");
+    int_to_str(99999, buf);
+    EXPECT_STREQ(buf, "99999");
+    int_to_str(1234567, buf);   // five digits at most
+    EXPECT_STREQ(buf, "99999");
+    int_to_str(-2147483647 - 1, buf);
+    EXPECT_STREQ(buf, "-99999");
+
+    int h = -1, m = -1;
+    sec_to_hrs_min(3 * 3600 + 25 * 60 + 59.9f, &h, &m);
+    EXPECT_EQ(h, 3);
+    EXPECT_EQ(m, 25);
+}
+
+TEST(QzFunct_Strings, CopyJoinAppendAndCodes)
+{
+    char buf[64] = "keep";
+    C_to_C(nullptr, buf);
+    EXPECT_STREQ(buf, "keep");
+    C_to_C("abc", buf);
+    EXPECT_STREQ(buf, "abc");
+    C_plus_C("ab", "cd", buf);
+    EXPECT_STREQ(buf, "abcd");
+    C_plus_C(buf, "ef", buf);   // joining onto itself
+    EXPECT_STREQ(buf, "abcdef");
+    app_C(buf, "!");
+    EXPECT_STREQ(buf, "abcdef!");
+
+    EXPECT_EQ(code_to_char(0), ' ');
+    EXPECT_EQ(code_to_char(1), '0');
+    EXPECT_EQ(code_to_char(10), '9');
+    EXPECT_EQ(code_to_char(11), 'A');
+    EXPECT_EQ(code_to_char(36), 'Z');
+    EXPECT_EQ(code_to_char(37), '0');
+    for (int c = 0; c <= 36; c++) EXPECT_EQ(char_to_code(code_to_char(c)), c);
+    EXPECT_EQ(code_to_char(char_to_code('x')), '0');
+
+    int b[5];
+    int_to_bol(&b[0], &b[1], &b[2], &b[3], &b[4], 0x35);   // 1 + 4 + 16, bit 32 ignored
+    EXPECT_EQ(b[0], 1);
+    EXPECT_EQ(b[1], 0);
+    EXPECT_EQ(b[2], 1);
+    EXPECT_EQ(b[3], 0);
+    EXPECT_EQ(b[4], 1);
+}
+
+// ---------------------------------------------------------------- scenery names
+
+static std::string env_name(int lat, int lon, int new_format)
+{
+    char buf[64];
+    std::memset(buf, 'Z', sizeof buf);
+    return_latlon_str_ENV(lat, lon, buf, new_format);
+    return buf;
+}
+
+TEST(QzFunct_SceneryName, EverySignCombination)
+{
+    EXPECT_EQ(env_name(33, -118, 1), "+30-120\\+33-118.env");
+    EXPECT_EQ(env_name(42, -76, 1), "+40-080\\+42-076.env");
+    EXPECT_EQ(env_name(-5, 3, 1), "-10+000\\-05+003.env");
+    EXPECT_EQ(env_name(-15, -76, 1), "-20-080\\-15-076.env");
+    EXPECT_EQ(env_name(51, 12, 1), "+50+010\\+51+012.env");
+    EXPECT_EQ(env_name(0, 0, 1), "+00+000\\+00+000.env");
+    EXPECT_EQ(env_name(-1, -1, 1), "-10-010\\-01-001.env");
+    EXPECT_EQ(env_name(-10, -180, 1), "-10-180\\-10-180.env");   // multiples of ten
+    EXPECT_EQ(env_name(-70, 179, 1), "-70+170\\-70+179.env");    // floored south of -60 too
+    EXPECT_EQ(env_name(33, -118, 0), "United States\\+33-118.env");
+    EXPECT_EQ(env_name(-5, 3, 0), "United States\\-05+003.env");
+}
+
+// ---------------------------------------------------------------- weather reports
+
+struct Wx {
+    float z_time = -1, cld_base = -1, cld_tops = -1, vis = -1;
+    int cld_type = -1, obs_vis = -1, obs_den = -1;
+    float temp = -1, dewp = -1, wnd_dir = -1, wnd_spd = -1, wnd_gus = -1, baro = -1;
+    void decode(const char* line, float z = 0)
+    {
+        decode_wxr(line, z, &z_time, &cld_type, &cld_base, &cld_tops, &vis, &obs_vis, &obs_den,
+                   &temp, &dewp, &wnd_dir, &wnd_spd, &wnd_gus, &baro);
+    }
+};
+
+class QzFunct_Weather : public ::testing::Test {
+protected:
+    void SetUp() override { set_constants(); }
+};
+
+TEST_F(QzFunct_Weather, FullLineWithLayersVisibilityWeatherAndPressure)
+{
+    Wx w;
+    w.decode("KSFO 1856 25 SCT 40 BKN 120 OVC 7 R- 132/58/52/2712G20/992", 100.0f);
+    EXPECT_FLOAT_EQ(w.z_time, 1 * 36000 + 8 * 3600 + 5 * 600 + 6 * 60);
+    EXPECT_EQ(w.cld_type, 1);
+    EXPECT_NEAR(w.cld_base, 4000 * 0.3048f + 100, 1e-3);
+    // tops: highest layer plus light rain's thousand feet
+    EXPECT_NEAR(w.cld_tops, 12000 * 0.3048f + 100 + 1000 * 0.3048f, 1e-2);
+    EXPECT_NEAR(w.vis, 7 * 1852.0f, 1e-2);
+    EXPECT_EQ(w.obs_vis, 2);
+    EXPECT_EQ(w.obs_den, 1);
+    EXPECT_FLOAT_EQ(w.temp, 58);
+    EXPECT_FLOAT_EQ(w.dewp, 52);
+    EXPECT_FLOAT_EQ(w.wnd_dir, 270);
+    EXPECT_NEAR(w.wnd_spd, 12 * 1852.0f / 3600, 1e-4);
+    EXPECT_NEAR(w.wnd_gus, 8 * 1852.0f / 3600, 1e-4);
+    EXPECT_NEAR(w.baro, 29.92f, 1e-4);
+}
+
+TEST_F(QzFunct_Weather, ClearWithoutPressurePart)
+{
+    Wx w;
+    w.decode("KBOS 0930 CLR 10 45/30/1805/012");
+    EXPECT_FLOAT_EQ(w.z_time, 9 * 3600 + 30 * 60);
+    EXPECT_EQ(w.cld_type, 0);
+    EXPECT_FLOAT_EQ(w.cld_base, -1);   // untouched
+    EXPECT_FLOAT_EQ(w.cld_tops, -1);
+    EXPECT_NEAR(w.vis, 10 * 1852.0f, 1e-2);
+    EXPECT_EQ(w.obs_vis, -1);
+    EXPECT_FLOAT_EQ(w.temp, 45);
+    EXPECT_FLOAT_EQ(w.dewp, 30);
+    EXPECT_FLOAT_EQ(w.wnd_dir, 180);
+    EXPECT_NEAR(w.wnd_spd, 5 * 1852.0f / 3600, 1e-4);
+    EXPECT_FLOAT_EQ(w.wnd_gus, 0);
+    EXPECT_NEAR(w.baro, 30.12f, 1e-4);
+}
+
+TEST_F(QzFunct_Weather, NoTimeTokenLeavesTimeAndScatteredOnlyGivesNoLayer)
+{
+    Wx w;
+    w.decode("KDEN 30 SCT 15 TRW+ 210/-05/00/3315/001");
+    EXPECT_FLOAT_EQ(w.z_time, -1);
+    EXPECT_EQ(w.cld_type, 0);          // data, but no layer
+    EXPECT_FLOAT_EQ(w.cld_base, -1);
+    EXPECT_NEAR(w.vis, 15 * 1852.0f, 1e-2);
+    EXPECT_EQ(w.obs_vis, 1);
+    EXPECT_EQ(w.obs_den, 3);
+    EXPECT_NEAR(w.cld_tops, -1 + 30000 * 0.3048f, 1e-1);   // thunderstorm: 10000 ft a step
+    EXPECT_FLOAT_EQ(w.temp, -1);       // negative and zero are not read
+    EXPECT_FLOAT_EQ(w.dewp, -1);
+    EXPECT_FLOAT_EQ(w.wnd_dir, 330);
+    EXPECT_NEAR(w.baro, 30.01f, 1e-4);
+}
+
+TEST_F(QzFunct_Weather, FractionalVisibility)
+{
+    Wx w;
+    w.decode("KSEA 1200 5 OVC 1 1/2 R+F 100/40/39/0000/980");
+    EXPECT_NEAR(w.vis, 1.5f * 1852.0f, 1e-2);
+    EXPECT_EQ(w.obs_vis, 3);
+    EXPECT_EQ(w.obs_den, 3);
+    EXPECT_EQ(w.cld_type, 1);
+    EXPECT_NEAR(w.baro, 29.80f, 1e-4);
+
+    Wx v;
+    v.decode("KSEA 1200 5 OVC 3/4 100/40/39/0000/980");
+    EXPECT_NEAR(v.vis, 0.75f * 1852.0f, 1e-2);
+    EXPECT_EQ(v.obs_vis, -1);
+
+    Wx u;
+    u.decode("KSEA 1200 5 OVC 2 1/4 100/40/39/0000/980");
+    EXPECT_NEAR(u.vis, 2.25f * 1852.0f, 1e-2);
+}
+
+TEST_F(QzFunct_Weather, WeatherTable)
+{
+    const struct { const char* tok; int kind, den; } cases[] = {
+        {"R", 2, 2}, {"RF", 3, 2}, {"RW+", 4, 3}, {"RW-F", 4, 1}, {"S-", 2, 1},
+        {"SW", 4, 2}, {"TRW", 1, 2}, {"TRW-F", 1, 1}, {"TRWF", 1, 2}, {"S+", 2, 3},
+    };
+    for (const auto& c : cases) {
+        Wx w;
+        const std::string line = std::string("KXYZ 1200 20 BKN 5 ") + c.tok + " 100/40/39/0000/980";
+        w.decode(line.c_str());
+        EXPECT_EQ(w.obs_vis, c.kind) << c.tok;
+        EXPECT_EQ(w.obs_den, c.den) << c.tok;
+    }
+    Wx w;
+    w.decode("KXYZ 1200 20 BKN 5 FOG 100/40/39/0000/980");
+    EXPECT_EQ(w.obs_vis, -1);
+}
+
+TEST_F(QzFunct_Weather, VariableAndMalformedWinds)
+{
+    seed_rand(3);
+    for (int k = 0; k < 200; k++) {
+        Wx w;
+        w.decode(k % 2 ? "KXYZ 1200 CLR 10 50/40/VR07/992" : "KXYZ 1200 CLR 10 50/40/VR07G15/992");
+        ASSERT_GE(w.wnd_dir, 0);
+        ASSERT_LE(w.wnd_dir, 350);
+        ASSERT_EQ(std::fmod(w.wnd_dir, 10.0f), 0.0f);
+        ASSERT_NEAR(w.wnd_spd, 7 * 1852.0f / 3600, 1e-4);
+        if (k % 2 == 0) ASSERT_NEAR(w.wnd_gus, 8 * 1852.0f / 3600, 1e-4);
+    }
+    Wx w;
+    w.decode("KXYZ 1200 CLR 10 50/40/27015/992");   // five characters: ignored
+    EXPECT_FLOAT_EQ(w.wnd_dir, -1);
+    EXPECT_FLOAT_EQ(w.wnd_spd, -1);
+    EXPECT_FLOAT_EQ(w.wnd_gus, -1);
+    EXPECT_NEAR(w.baro, 29.92f, 1e-4);
+}
+
+TEST_F(QzFunct_Weather, MalformedLinesStayInBounds)
+{
+    Wx w;
+    w.decode("");
+    w.decode(nullptr);
+    w.decode("////");
+    w.decode("A B C D E F ///");
+    w.decode("KXYZ  1200   /// /");
+    EXPECT_FLOAT_EQ(w.temp, -1);
+    EXPECT_FLOAT_EQ(w.z_time, -1);
+
+    // Far more than 40 tokens, some far longer than a buffer: the extra tokens are dropped.
+    std::string line = "KXYZ 1200";
+    for (int k = 0; k < 100; k++) line += " 25 SCT";
+    line += " " + std::string(2000, 'X') + " 10 50/40/2710/992";
+    w.decode(line.c_str());
+    EXPECT_FLOAT_EQ(w.z_time, 12 * 3600);
+    EXPECT_FLOAT_EQ(w.temp, -1);   // the slash group was past the fortieth token
+
+    Wx v;
+    v.decode("KXYZ 1200 CLR 10 50/40/2710/992\r\n");
+    EXPECT_NEAR(v.baro, 29.92f, 1e-4);
+}
+
+// ---------------------------------------------------------------- lighting codes
+
+TEST(QzFunct_Lights, UnpacksTypeAndBothEnds)
+{
+    int typ, gls[2], rwy[2], app[2];
+    code_to_lgts(&typ, gls, rwy, app, 2123045);
+    EXPECT_EQ(typ, 74);
+    EXPECT_EQ(gls[0], 1);
+    EXPECT_EQ(rwy[0], 2);
+    EXPECT_EQ(app[0], 3);
+    EXPECT_EQ(gls[1], 1);
+    EXPECT_EQ(rwy[1], 4);
+    EXPECT_EQ(app[1], 5);
+
+    code_to_lgts(&typ, gls, rwy, app, 356206);
+    EXPECT_EQ(typ, 73);
+    EXPECT_EQ(gls[0], 3);
+    EXPECT_EQ(rwy[0], 5);
+    EXPECT_EQ(app[0], 6);
+    EXPECT_EQ(gls[1], 2);
+    EXPECT_EQ(rwy[1], 1);   // no tens digit: default
+    EXPECT_EQ(app[1], 6);
+
+    code_to_lgts(&typ, gls, rwy, app, 5000002);
+    EXPECT_EQ(typ, 77);
+    EXPECT_EQ(gls[0], 1);
+    EXPECT_EQ(rwy[0], 1);
+    EXPECT_EQ(app[0], 1);
+    EXPECT_EQ(app[1], 2);   // approach type 2 is kept
+
+    code_to_lgts(&typ, gls, rwy, app, 9000000);
+    EXPECT_EQ(typ, 73);
+}
