@@ -454,7 +454,7 @@ void decode_wxr(const char* wxr_str, float z_report, float* z_time, int* cld_typ
                 float* temp, float* dewp, float* wnd_dir, float* wnd_spd, float* wnd_gus,
                 float* baro)
 {
-    static wxr_tokens tk;   // 16 kB: kept off the stack; the program has one thread
+    wxr_tokens tk;
     split_wxr(wxr_str, &tk);
     if (tk.n == 0) return;
 

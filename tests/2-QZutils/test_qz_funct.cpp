@@ -6,6 +6,7 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "platform/plat_clock.h"
 
 using namespace orv;
 
@@ -133,6 +134,22 @@ TEST(QzFunct_Random, FltrandSpansRangeAndSeedRepeats)
     int same = 0;
     for (int k = 0; k < 5; k++) same += (fltrand(-2, 2) == first[k]);
     EXPECT_LT(same, 5);
+}
+
+static long fake_ms;
+static long fake_clock() { return fake_ms++; }   // every look at the clock is a millisecond
+
+TEST(QzFunct_Random, DelayWaitsForTheClock)
+{
+    plat_set_clock(fake_clock);
+    fake_ms = 1000;
+    delay(0.05f);
+    EXPECT_GE(fake_ms, 1050);
+    EXPECT_LE(fake_ms, 1053);
+    const long before = fake_ms;
+    delay(-1.0f);   // nothing to wait for
+    EXPECT_LE(fake_ms - before, 1);
+    plat_set_clock(nullptr);
 }
 
 // ---------------------------------------------------------------- tables and rotations
@@ -453,7 +470,9 @@ TEST_F(QzFunct_Weather, VariableAndMalformedWinds)
         ASSERT_LE(w.wnd_dir, 350);
         ASSERT_EQ(std::fmod(w.wnd_dir, 10.0f), 0.0f);
         ASSERT_NEAR(w.wnd_spd, 7 * 1852.0f / 3600, 1e-4);
-        if (k % 2 == 0) ASSERT_NEAR(w.wnd_gus, 8 * 1852.0f / 3600, 1e-4);
+        if (k % 2 == 0) {
+            ASSERT_NEAR(w.wnd_gus, 8 * 1852.0f / 3600, 1e-4);
+        }
     }
     Wx w;
     w.decode("KXYZ 1200 CLR 10 50/40/27015/992");   // five characters: ignored

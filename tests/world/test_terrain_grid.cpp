@@ -225,8 +225,9 @@ TEST(TerrainGrid_Height, OutsideTheGridExtrapolatesTheNearestGuess)
         EXPECT_LE(i, 4);
         EXPECT_GE(j, 0);
         EXPECT_LE(j, 3);
-        if (std::fabs(p[0]) < 1e6f)
+        if (std::fabs(p[0]) < 1e6f) {
             EXPECT_NEAR(h, plane(p[0], p[1]), 1e-4f * (std::fabs(p[0]) + std::fabs(p[1])) + 1e-2f);
+        }
     }
     int i, j;
     EXPECT_NEAR(find_local_h(-0.5f, 0.5f, &i, &j, 0), plane(-0.5f, 0.5f), 1e-3);   // margin
