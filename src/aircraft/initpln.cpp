@@ -1,0 +1,1034 @@
+// initpln.cpp -- turning an aircraft file into the working aircraft record.
+//
+// The file stores feet, pounds, horsepower and degrees in the design tool's frame; the
+// flight model wants SI about the centre of gravity, elements with areas and chords, the
+// finite-wing corrections and which element sits in whose wash. Every value that comes
+// from a file is treated as untrusted: counts are clamped to the arrays before they index
+// anything, non-numbers are zeroed, and divisions are guarded, so a damaged file gives
+// alerts and a harmless aircraft, never a crash.
+#include "aircraft/initpln.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <ostream>
+#include <string>
+
+#include <unistd.h>
+
+#include "2-QZutils/acf_fields.h"
+#include "2-QZutils/acf_parts.h"
+#include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/qz_trk.h"
+#include "2-QZutils/records.h"
+#include "aircraft/acf_io.h"
+#include "flight/funct.h"
+
+namespace orv {
+
+namespace {
+
+constexpr float kPi = 3.14159265f;
+constexpr float kDeg = kPi / 180.0f;
+constexpr float kAbsurd = 1.0e7f;       // no stored length, mass, power or angle comes near
+
+// The report goes to "Vantorel.out" when the program has opened it, else nowhere.
+std::ostream& rep()
+{
+    static std::ostream discard(nullptr);
+    if (trk.is_open()) return trk;
+    return discard;
+}
+
+void rule() { rep() << "------------------------------------------------------------------------\n"; }
+
+float safe_div(float a, float b, float if_zero = 0.0f)
+{
+    return (std::fabs(b) > 1.0e-9f) ? a / b : if_zero;
+}
+
+const char* file_part(const char* path)
+{
+    const char* name = path;
+    for (const char* c = path; *c; ++c)
+        if (*c == '\\' || *c == '/') name = c + 1;
+    return name;
+}
+
+void copy_str(char* dst, const char* src, std::size_t n)
+{
+    std::snprintf(dst, n, "%s", src ? src : "");
+}
+
+bool is_prop_engine() { return pln.entype >= 1 && pln.entype <= 3; }
+
+// ---- sanity of the raw record -----------------------------------------------------------
+
+// Text areas end with a NUL whatever the file held; every number that is not a number, or is
+// beyond anything an aircraft could have, becomes 0 (one alert names the first).
+void sanitize_record()
+{
+    int bad = 0;
+    char first[96] = "";
+    unsigned char* base = reinterpret_cast<unsigned char*>(&pln);
+    for (int i = 0; i < acf_num_fields; ++i) {
+        const acf_field& f = acf_fields[i];
+        for (std::size_t n = 0; n < f.count; ++n) {
+            unsigned char* e = base + f.offset + n * f.elem_size;
+            if (f.type == ACF_CHAR) {
+                e[f.elem_size - 1] = 0;
+            } else if (f.type == ACF_FLOAT) {
+                float v;
+                std::memcpy(&v, e, 4);
+                if (!std::isfinite(v) || std::fabs(v) > kAbsurd) {
+                    if (!bad++) std::snprintf(first, sizeof first, "The first is %s, element %zu.", f.name, n);
+                    v = 0.0f;
+                    std::memcpy(e, &v, 4);
+                }
+            }
+        }
+    }
+    if (bad) {
+        char count[96];
+        std::snprintf(count, sizeof count, "%d values were not numbers or far out of range; they are now zero.", bad);
+        MACIBM_alert("The aircraft file holds values that cannot be right!", first, count,
+                     "Check the aircraft in Hullwright.", ALERT_NOTE);
+    }
+}
+
+void clamp_count(int* v, int lo, int hi, const char* what, const char* part, bool tell)
+{
+    if (*v >= lo && *v <= hi) return;
+    if (tell) {
+        char l2[200];
+        std::snprintf(l2, sizeof l2, "%s of the %s is %d; it must be %d to %d.", what, part, *v, lo, hi);
+        MACIBM_alert("The aircraft file holds an impossible count!", l2, "It has been limited to that range.",
+                     "Check the aircraft in Hullwright.", ALERT_NOTE);
+    }
+    *v = *v < lo ? lo : hi;
+}
+
+// Counts index arrays everywhere in the program: they are brought into range before use.
+void clamp_counts()
+{
+    if (pln.asi_units != 1 && pln.asi_units != 2) {
+        MACIBM_alert("The aircraft file is damaged: its airspeed units are neither knots nor mph.",
+                     pln.C_path, "Knots are assumed.", "", ALERT_NOTE);
+        pln.asi_units = 1;
+    }
+    clamp_count(&pln.numen, 0, NUM_ENGINES, "The number of engines", "aircraft", true);
+    clamp_count(&pln.entype, 0, 5, "The engine type", "aircraft", true);
+    for (int p = 0; p < NUM_PARTS; ++p) {
+        if (p <= 17) clamp_count(&pln.els[p], 1, MAX_ELS, "The element count", part_name(p), have_this_part(p) != 0);
+        else clamp_count(&pln.els[p], 0, MAX_ELS, "The element count", part_name(p), false);
+    }
+    for (int e = 0; e < NUM_ENGINES; ++e) {
+        const bool used = is_prop_engine() && e < pln.numen;
+        if (used && (pln.numblades[e] < 1.0f || pln.numblades[e] > BODY_STATIONS)) {
+            char l2[160];
+            std::snprintf(l2, sizeof l2, "Propeller %d has %g blades; it must have 1 to %d.", e + 1,
+                          static_cast<double>(pln.numblades[e]), BODY_STATIONS);
+            MACIBM_alert("The aircraft file holds an impossible count!", l2, "It has been limited to that range.",
+                         "Check the aircraft in Hullwright.", ALERT_NOTE);
+        }
+        pln.numblades[e] = fltlim(pln.numblades[e], used ? 1.0f : 0.0f, static_cast<float>(BODY_STATIONS));
+    }
+    const char* mass_name[4] = {"empty", "maximum", "fuel", "jettisonable"};
+    float* mass[4] = {&pln.m_empty, &pln.m_max, &pln.m_fuel, &pln.m_jettison};
+    for (int i = 0; i < 4; ++i) {
+        if (*mass[i] < 0.0f) {
+            char l1[120];
+            std::snprintf(l1, sizeof l1, "You have entered a negative %s weight!", mass_name[i]);
+            MACIBM_alert(l1, "This defies the immutable laws of physics!",
+                         "Please do not defy the immutable laws of physics!", "It has been set to zero.", ALERT_NOTE);
+            *mass[i] = 0.0f;
+        }
+    }
+}
+
+// ---- unit conversion and the centre-of-gravity origin ------------------------------------
+
+void convert_units()
+{
+    const float ft = con.fttomtrs;
+    float* lengths[] = {&pln.peX, &pln.peY, &pln.peZ, &pln.critalt, &pln.vectarm, &pln.misc_X, &pln.misc_Y,
+                        &pln.misc_Z, &pln.cgY, &pln.cgZ, &pln.skidX, &pln.skidY, &pln.skidZ, &pln.skidl,
+                        &pln.ngearZ, &pln.ngearY, &pln.mgearZ, &pln.mgearX, &pln.mgearY, &pln.ngearZ_att,
+                        &pln.ngearY_att, &pln.mgearZ_att, &pln.mgearX_att, &pln.mgearY_att, &pln.wheelrad,
+                        &pln.jatoY, &pln.jatoZ};
+    for (float* v : lengths) *v *= ft;
+    for (int p = 0; p < NUM_PARTS; ++p) {
+        pln.semilen[p] *= ft;
+        pln.Croot[p] *= ft;
+        pln.Ctip[p] *= ft;
+        pln.Xarm[p] *= ft;
+        pln.Yarm[p] *= ft;
+        pln.Zarm[p] *= ft;
+        pln.sweep1[p] = fltwrap(pln.sweep1[p], -180.0f, 180.0f);
+        pln.dihed[p] = fltwrap(pln.dihed[p], -180.0f, 180.0f);
+        for (int s = 0; s < BODY_STATIONS; ++s)
+            for (int k = 0; k < BODY_POINTS; ++k) {
+                pln.body_X[p][s][k] *= ft;
+                pln.body_Y[p][s][k] *= ft;
+                pln.body_Z[p][s][k] *= ft;
+            }
+    }
+    pln.pmax *= con.hptowat;
+    float gear = pln.gearrat;
+    if (!(gear > 0.0f)) {
+        if (is_prop_engine() && pln.numen > 0)
+            MACIBM_alert("The propeller gear ratio of this aircraft is zero or negative!",
+                         "A direct drive (ratio 1) is assumed.", "You need to change this in Hullwright.", "",
+                         ALERT_NOTE);
+        gear = pln.gearrat = 1.0f;
+    }
+    pln.omegamin *= con.rpmtorsc / gear;
+    pln.omegamax *= con.rpmtorsc / gear;
+    pln.omegamingreen *= con.rpmtorsc / gear;
+    pln.omegamaxgreen *= con.rpmtorsc / gear;
+    pln.tmax *= con.lbstonew;
+    pln.burnerinc *= con.lbstonew;
+    pln.jatothrust *= con.lbstonew;
+    pln.facejet *= con.ft2tom2;
+    pln.brake_area *= con.ft2tom2;
+    pln.chute_area *= con.ft2tom2;
+    pln.m_empty *= con.lbstokgs;
+    pln.m_max *= con.lbstokgs;
+    pln.m_fuel *= con.lbstokgs;
+    pln.m_jettison *= con.lbstokgs;
+    pln.puffL *= con.ftlbstonm;
+    pln.puffM *= con.ftlbstonm;
+    pln.puffN *= con.ftlbstonm;
+}
+
+// Bodies 19..27 are drawn about their reference points (get_body_os), which move with the
+// origin; only the fuselage's points are in the aircraft frame itself.
+void move_origin_to_cg()
+{
+    const float cy = pln.cgY, cz = pln.cgZ;
+    float* ys[] = {&pln.peY, &pln.ngearY, &pln.mgearY, &pln.ngearY_att, &pln.mgearY_att, &pln.skidY,
+                   &pln.jatoY, &pln.misc_Y};
+    float* zs[] = {&pln.peZ, &pln.ngearZ, &pln.mgearZ, &pln.ngearZ_att, &pln.mgearZ_att, &pln.skidZ,
+                   &pln.jatoZ, &pln.misc_Z};
+    for (float* v : ys) *v -= cy;
+    for (float* v : zs) *v -= cz;
+    for (int p = 0; p <= 17; ++p) {
+        pln.Yarm[p] -= cy;
+        pln.Zarm[p] -= cz;
+    }
+    for (int s = 0; s < BODY_STATIONS; ++s)
+        for (int k = 0; k < BODY_POINTS; ++k) {
+            pln.body_Y[PART_FUSE][s][k] -= cy;
+            pln.body_Z[PART_FUSE][s][k] -= cz;
+        }
+}
+
+bool wide_kind(int kind) { return (kind >= 1 && kind <= 3) || (kind >= 5 && kind <= 7); }
+
+void check_panel_slots()
+{
+    for (int row = 0; row < 2; ++row) {
+        int wide = 0;
+        for (int slot = 1 + 4 * row; slot <= 4 + 4 * row; ++slot)
+            if (pln.has_ins[slot] && wide_kind(pln.ins_of_loc[slot])) ++wide;
+        if (wide > 3) {
+            MACIBM_alert("Invalid panel specification!",
+                         "There can only be THREE WIDE INSTRUMENTS ON EACH ROW of the panel (the fourth must be narrow to fit!)",
+                         "The WIDE instruments are the 'standard six', namely the airspeed, horizon, altimeter, turn-slip, HSI, and vertical speed.",
+                         "Go into Hullwright and select only 3 WIDE instruments for each row of instruments.",
+                         ALERT_NOTE);
+            return;
+        }
+    }
+}
+
+// ---- elements --------------------------------------------------------------------------
+
+void cut_elements()
+{
+    int (*flags[8])[MAX_ELS] = {pln.ailn, pln.splr, pln.flap, pln.slat, pln.sbrk, pln.drud, pln.elev, pln.rudd};
+    int* eqs[8] = {&pln.ailnEQ, &pln.splrEQ, &pln.flapEQ, &pln.slatEQ, &pln.sbrkEQ, &pln.drudEQ, &pln.elevEQ, &pln.ruddEQ};
+    for (int i = 0; i < 8; ++i) *eqs[i] = 0;
+    std::memset(pln.s, 0, sizeof pln.s);
+    std::memset(pln.mac, 0, sizeof pln.mac);
+    for (int p = 0; p <= 17; ++p) {
+        pln.sweepnow[p] = pln.sweep1[p];
+        if (!have_this_part(p)) continue;
+        const int els = pln.els[p];
+        for (int k = 0; k < els; ++k) {
+            const float c1 = pln.Croot[p] + (pln.Ctip[p] - pln.Croot[p]) * k / els;
+            const float c2 = pln.Croot[p] + (pln.Ctip[p] - pln.Croot[p]) * (k + 1) / els;
+            pln.s[p][k] = (c1 + c2) * pln.semilen[p] * 0.5f / els;
+            pln.mac[p][k] = (2.0f / 3.0f) * (c1 + c2 - safe_div(c1 * c2, c1 + c2));
+            for (int i = 0; i < 8; ++i)
+                if (flags[i][p][k]) *eqs[i] = 1;
+        }
+    }
+}
+
+// ---- airfoils ---------------------------------------------------------------------------
+
+// Scanners report the first failure themselves; reading stops there so a cut-short file
+// gives one message, not hundreds.
+bool rd(float* v, const char* msg, bool stay_on_line = true)
+{
+    *v = stay_on_line ? fltscanNOSN(msg) : fltscan(msg);
+    if (!std::isfinite(*v)) *v = 0.0f;
+    return inf_good() != 0;
+}
+
+void clear_airfoil(int EN, int RT, int Re)
+{
+    afl.trat[EN][RT][Re] = afl.Re[EN][RT][Re] = afl.al_zl[EN][RT][Re] = 0.0f;
+    afl.clM[EN][RT][Re] = afl.clB[EN][RT][Re] = 0.0f;
+    afl.cmal2[EN][RT][Re] = afl.cmal3[EN][RT][Re] = 0.0f;
+    afl.cm1[EN][RT][Re] = afl.cm2[EN][RT][Re] = afl.cm3[EN][RT][Re] = afl.cm4[EN][RT][Re] = 0.0f;
+    std::memset(afl.clpos[EN][RT][Re], 0, sizeof afl.clpos[EN][RT][Re]);
+    std::memset(afl.clneg[EN][RT][Re], 0, sizeof afl.clneg[EN][RT][Re]);
+    std::memset(afl.cdpos[EN][RT][Re], 0, sizeof afl.cdpos[EN][RT][Re]);
+    std::memset(afl.cdneg[EN][RT][Re], 0, sizeof afl.cdneg[EN][RT][Re]);
+}
+
+bool read_airfoil_body(int EN, int RT, int Re, float* alpha)
+{
+    char word[64];
+    float unused, a, cl, cd;
+    wrdscan(word, "airfoil name", sizeof word);
+    if (!inf_good()) return false;
+    if (!rd(&afl.trat[EN][RT][Re], "thickness ratio") || !rd(&afl.Re[EN][RT][Re], "Reynolds number") ||
+        !rd(&unused, "airfoil header") || !rd(alpha, "stalling angle"))
+        return false;
+    rln("airfoil header");
+    rln("airfoil header");
+    for (int i = 270; i >= 100; --i) {
+        if (!rd(&a, "negative lift table") || !rd(&cl, "negative lift table") || !rd(&cd, "negative lift table"))
+            return false;
+        afl.clneg[EN][RT][Re][i - 100] = cl;
+        afl.cdneg[EN][RT][Re][i] = cd;
+    }
+    for (int i = 99; i >= 0; --i) {
+        if (!rd(&a, "negative drag table") || !rd(&cd, "negative drag table")) return false;
+        afl.cdneg[EN][RT][Re][i] = cd;
+    }
+    rln("airfoil constants");
+    float* consts[8] = {&afl.clM[EN][RT][Re], &afl.clB[EN][RT][Re], &afl.cmal2[EN][RT][Re], &afl.cmal3[EN][RT][Re],
+                        &afl.cm1[EN][RT][Re], &afl.cm2[EN][RT][Re], &afl.cm3[EN][RT][Re], &afl.cm4[EN][RT][Re]};
+    for (float* c : consts)
+        if (!rd(c, "airfoil constants", false)) return false;
+    rln("airfoil constants");
+    for (int i = 0; i <= 99; ++i) {
+        if (!rd(&a, "positive drag table") || !rd(&cd, "positive drag table")) return false;
+        afl.cdpos[EN][RT][Re][i] = cd;
+    }
+    for (int i = 100; i <= 270; ++i) {
+        if (!rd(&a, "positive lift table") || !rd(&cl, "positive lift table") || !rd(&cd, "positive lift table"))
+            return false;
+        afl.clpos[EN][RT][Re][i - 100] = cl;
+        afl.cdpos[EN][RT][Re][i] = cd;
+    }
+    return true;
+}
+
+}  // namespace
+
+int grabafoil(const char* name, int EN, int RT, int Re, float* alpha)
+{
+    float dummy = 0.0f;
+    if (!alpha) alpha = &dummy;
+    *alpha = 0.0f;
+    if (EN < 0 || EN >= NUM_PARTS || RT < 0 || RT > 1 || Re < 0 || Re > 1) return 0;
+    clear_airfoil(EN, RT, Re);
+    char path[PATH_LEN];
+    copy_str(path, name, sizeof path);
+    ap_dir("airfoils", path);
+    if (!name || !name[0] || !inf_open(path, FILE_ANY, 363, 1)) {
+        inf_close();
+        MACIBM_alert("An airfoil file could not be found! The name of the airfoil is:", name ? name : "",
+                     "The file is used by the:", part_name(EN), ALERT_NOTE);
+        return 0;
+    }
+    if (intscan("airfoil check number") != 1234) {
+        inf_close();
+        MACIBM_alert("An airfoil file is corrupted! The name of the airfoil is:", name,
+                     "The file is used by the:", part_name(EN), ALERT_NOTE);
+        return 0;
+    }
+    const bool ok = read_airfoil_body(EN, RT, Re, alpha);
+    inf_close();
+    if (!ok) {
+        MACIBM_alert("An airfoil file is corrupted! The name of the airfoil is:", name,
+                     "The file is used by the:", part_name(EN), ALERT_NOTE);
+        return 0;
+    }
+    afl.al_zl[EN][RT][Re] = -safe_div(afl.clB[EN][RT][Re], afl.clM[EN][RT][Re]);
+    return 1;
+}
+
+namespace {
+
+// ---- finite-wing build-up ---------------------------------------------------------------
+
+struct wing_geom { float b, croot, ctip, sweep; };
+
+bool near3(float ax, float ay, float az, float bx, float by, float bz, float tol)
+{
+    return std::fabs(ax - bx) < tol && std::fabs(ay - by) < tol && std::fabs(az - bz) < tol;
+}
+
+// A surface whose tip meets another's root is one wing with it for the corrections.
+wing_geom wing_geometry(int p)
+{
+    wing_geom g{pln.semilen[p], pln.Croot[p], pln.Ctip[p], pln.sweep1[p]};
+    if (p < 4 || p > 13) return g;
+    for (int q = 4; q <= 13; ++q) {
+        if (q == p || !have_this_part(q)) continue;
+        if (std::fabs(pln.dihed[p] - pln.dihed[q]) >= 30.0f) continue;
+        const float ptx = get_wing_Xarm(p, pln.semilen[p]), pty = get_wing_Yarm(p, pln.semilen[p]),
+                    ptz = get_wing_Zarm(p, pln.semilen[p]);
+        const float qtx = get_wing_Xarm(q, pln.semilen[q]), qty = get_wing_Yarm(q, pln.semilen[q]),
+                    qtz = get_wing_Zarm(q, pln.semilen[q]);
+        int inboard = -1;
+        if (near3(ptx, pty, ptz, pln.Xarm[q], pln.Yarm[q], pln.Zarm[q], 0.2f * pln.Ctip[p])) inboard = p;
+        else if (near3(qtx, qty, qtz, pln.Xarm[p], pln.Yarm[p], pln.Zarm[p], 0.2f * pln.Ctip[q])) inboard = q;
+        if (inboard < 0) continue;
+        const int outboard = inboard == p ? q : p;
+        g.croot = pln.Croot[inboard];
+        g.ctip = pln.Ctip[outboard];
+        g.b = pln.semilen[p] + pln.semilen[q];
+        g.sweep = safe_div(pln.semilen[p] * pln.sweep1[p] + pln.semilen[q] * pln.sweep1[q], g.b);
+        rep() << "   !!!Note: I am joining " << part_name(inboard) << " to " << part_name(outboard)
+              << " to form one continuous wing!!!\n";
+    }
+    return g;
+}
+
+float oswald(float AR, float sweep)
+{
+    const float base = 1.0f - 0.045f * std::pow(std::fmax(AR, 0.0f), 0.68f);
+    const float e_straight = 1.78f * base - 0.64f;
+    const float lc = fltlim(std::fabs(sweep), 30.0f, 90.0f);
+    const float e_swept = 4.61f * base * std::pow(std::fmax(std::cos(lc * kDeg), 0.0f), 0.15f) - 3.1f;
+    if (std::fabs(sweep) >= 30.0f) return e_swept;
+    return interp(0.0f, e_straight, 30.0f, e_swept, std::fabs(sweep));
+}
+
+void read_part_airfoils(int p)
+{
+    const char* names[4] = {pln.Rafl0[p], pln.Rafl1[p], pln.Tafl0[p], pln.Tafl1[p]};
+    const int rt[4] = {0, 0, 1, 1}, re[4] = {0, 1, 0, 1};
+    float sum_alpha = 0.0f;
+    for (int i = 0; i < 4; ++i) {
+        float a = 0.0f;
+        grabafoil(names[i], p, rt[i], re[i], &a);
+        sum_alpha += a;
+        rep() << "   " << (rt[i] ? "tip " : "root") << " airfoil, " << (re[i] ? "high" : "low ")
+              << " Reynolds number: " << names[i] << "  (Re " << afl.Re[p][rt[i]][re[i]]
+              << " million, t/c " << afl.trat[p][rt[i]][re[i]] << ", stall " << a << " deg)\n";
+    }
+    for (int r = 0; r < 2; ++r) {
+        if (std::fabs(afl.Re[p][r][0] - afl.Re[p][r][1]) < 0.01f) {
+            // equal numbers: every lookup takes the low-Re table
+            afl.Re[p][r][0] = 0.0f;
+            afl.Re[p][r][1] = 99.9f;
+        }
+    }
+    pln.alpha_max[p] = sum_alpha / 4.0f;
+}
+
+void finite_wing(int p)
+{
+    rep() << "\nFinite-Wing & Element Build-Up for " << part_name(p) << "\n";
+    read_part_airfoils(p);
+
+    const wing_geom g = wing_geometry(p);
+    const float cosL = std::cos(g.sweep * kDeg), sinL = std::sin(g.sweep * kDeg);
+    const float mean_chord = (g.croot + g.ctip) / 2.0f;
+    float AR = safe_div(2.0f * g.b * cosL, mean_chord);
+    if (AR < 0.0f) AR = 0.0f;
+    pln.AR[p] = AR;
+
+    const float sweep_mid = std::atan2(g.b * sinL + 0.25f * g.croot - 0.25f * g.ctip, g.b * cosL) / kDeg;
+    pln.delta_fac[p] = fltlim(sweep_mid / 65.0f, 0.0f, 1.0f) * fltlim(1.0f - safe_div(g.ctip, g.croot, 1.0f), 0.0f, 1.0f);
+
+    float e = oswald(AR, g.sweep);
+    rep() << "   Oswalds efficiency factor based on AR (" << AR << ") and sweep (" << g.sweep << " deg) is " << e << "\n";
+
+    if (p >= 4 && p <= 9) {
+        for (int q = 4; q <= 9; ++q) {
+            if (q == p || !have_this_part(q)) continue;
+            const float dy = std::fabs(pln.Yarm[p] - pln.Yarm[q]);
+            const float dz = std::fabs(pln.Zarm[p] - pln.Zarm[q]);
+            if (!(dy > dz && dy > 0.1f * pln.Ctip[p] && dy > 0.1f * pln.Ctip[q])) continue;
+            const float b1 = pln.semilen[p], b2 = pln.semilen[q];
+            if (!(b1 > 0.0f && b2 > 0.0f)) continue;
+            const float r = dy / (b1 + b2);
+            const float sigma = 31.0f * r * r * r * r - 37.8f * r * r * r + 17.98f * r * r - 4.896f * r + 0.9962f;
+            const float m = b1 <= b2 ? b1 / b2 : b2 / b1;
+            e = safe_div(2.0f * m * m, 1.0f + 2.0f * sigma * m + m * m, 1.0f);
+            rep() << "   Biplane interference with " << part_name(q) << " changes the efficiency factor to " << e << "\n";
+        }
+    }
+    e = fltlim(e, 0.5f, 1.0f);
+    pln.e[p] = e;
+
+    const float a0 = (afl.clM[p][0][0] + afl.clM[p][0][1] + afl.clM[p][1][0] + afl.clM[p][1][1]) * 45.0f / kPi;
+    const float f = AR > 1.0e-4f ? 1.0f / (1.0f + a0 / (kPi * e * AR)) : 0.0f;
+    pln.al_D_al0[p] = 1.0f - 0.68f * (1.0f - f);
+    pln.cl_D_cl0[p] = 1.0f - 0.32f * (1.0f - f);
+    pln.cm_D_cm0[p] = safe_div(AR * cosL * cosL, AR + 2.0f * cosL);
+    pln.alpha_max[p] = safe_div(pln.alpha_max[p], pln.al_D_al0[p]);
+
+    rep() << "   Thoretical lift-slope reduction is to " << f * 100.0f << "% of the 2-D value.\n";
+    rep() << "      and reducing airfoil lift coefficients to " << pln.cl_D_cl0[p] * 100.0f << "%\n";
+    rep() << "      using coefficient data at an angle of attack that is " << pln.al_D_al0[p] * 100.0f
+          << "% of the actual angle of attack.\n";
+    rep() << "      Based on AR and sweep, cm change is to " << pln.cm_D_cm0[p] * 100.0f << "%\n";
+    rep() << "      Based on AR and TR, aerodynamic center is moved " << pln.delta_fac[p] * 100.0f
+          << "% of the way from the the 25% chord to the 50% chord.\n";
+    rep() << "   Stalling angle of the finite surface " << pln.alpha_max[p] << " deg\n";
+}
+
+void propeller_disc(int p)
+{
+    const float R = pln.semilen[p];
+    const int els = pln.els[p];
+    pln.discarea[p] = kPi * R * R;
+    rep() << "\n" << part_name(p) << " DISC AREA is broken down into rings for propwash distribution as follows:\n";
+    for (int k = 0; k < MAX_ELS; ++k) {
+        if (k >= els) { pln.ringarea[p][k] = 0.0f; continue; }
+        const float ro = R * (k + 1) / els, ri = R * k / els;
+        pln.ringarea[p][k] = kPi * ro * ro - kPi * ri * ri;
+        rep() << "   element number " << k << " (lat arm=" << get_wing_rarm(p, k) << " mtrs):   ring area="
+              << pln.ringarea[p][k] << "\n";
+    }
+    rep() << "                                      TOTAL DISC AREA=" << pln.discarea[p] << "\n";
+}
+
+void write_report_head()
+{
+    rep() << "\n";
+    rule();
+    rep() << "Vantorel aircraft build-up\n";
+    rep() << "Simulating " << pln.C_file << "\n";
+    rule();
+    rep() << "x location positive aft      x force positive forwards    pitch/alpha pos nose up\n"
+          << "y location positive right    y force positive right       roll pos right\n"
+          << "z location positive up       z force positive up          yaw/beta pos nose right\n"
+          << "\n"
+          << "elevator, aileron, spoiler   positive control surface up      \n"
+          << "rudder                       positive control surface right   \n"
+          << "drag-yaw                     positive control surface deployed\n"
+          << "pitch cyclic prop pitch      positive request nose up         \n"
+          << "roll  cyclic prop pitch      positive request nose right      \n"
+          << "\n";
+}
+
+}  // namespace
+
+namespace {
+
+// ---- finishplane steps ------------------------------------------------------------------
+
+void slat_effects()
+{
+    for (int p = 0; p < NUM_PARTS; ++p) pln.slat_effect[p] = 1.0f;
+    for (int p = 4; p <= 11; ++p) {
+        if (!have_this_part(p)) continue;
+        bool slatted = false;
+        for (int k = 0; k < pln.els[p]; ++k) slatted = slatted || pln.slat[p][k];
+        if (!slatted || std::fabs(pln.alpha_max[p]) < 1.0e-3f) continue;
+        pln.slat_effect[p] = (pln.alpha_max[p] + pln.slat_inc) / pln.alpha_max[p];
+        rep() << "\n" << part_name(p) << ":\n"
+              << "Full slat deployment will cause coefficient data to spread out alpha-wise to "
+              << pln.slat_effect[p] * 100.0f << "% of original.\n"
+              << "Full slat deployment will also change the lift coefficient by the same amount (keeping the lift SLOPE the same).\n";
+    }
+}
+
+void flap_corrupt_alert()
+{
+    MACIBM_alert("An error occurred during read-in of the flaps file.",
+                 "Either the file has been corrupted, or it is not really a flaps file. The corrupted flaps file is: ",
+                 pln.flap_str,
+                 "Re-generate the flaps file by opening it up with the 'Piecewright' application and then saving it.",
+                 ALERT_NOTE);
+}
+
+void read_flap_file()
+{
+    std::memset(pln.clflap, 0, sizeof pln.clflap);
+    std::memset(pln.cdflap, 0, sizeof pln.cdflap);
+    std::memset(pln.cmflap, 0, sizeof pln.cmflap);
+    if (!pln.flapEQ) return;
+    char path[PATH_LEN];
+    copy_str(path, pln.flap_str, sizeof path);
+    ap_dir("flaps", path);
+    if (!pln.flap_str[0] || !inf_open(path, FILE_ANY, 363, 1)) {
+        inf_close();
+        MACIBM_alert("The flap file that is required by the aircraft you are attempting to fly could not be found.",
+                     "The name of the missing flap file is: ", pln.flap_str,
+                     "Make sure the missing flap file is in the 'flaps' folder.", ALERT_NOTE);
+        return;
+    }
+    if (intscan("flap check number") != 2345) {
+        inf_close();
+        flap_corrupt_alert();
+        return;
+    }
+    rln("flap header");
+    rln("flap header");
+    bool ok = inf_good() != 0;
+    for (int f = 0; ok && f < FLAP_SETTINGS; ++f) {
+        intscanNOSN("flap setting");
+        float cl = 0.0f, cd = 0.0f, cm = 0.0f;
+        ok = inf_good() && rd(&cl, "flap lift") && rd(&cd, "flap drag") && rd(&cm, "flap moment", false);
+        if (!ok) break;
+        pln.clflap[f] = cl;
+        pln.cdflap[f] = cd;
+        pln.cmflap[f] = cm;
+    }
+    inf_close();
+    if (!ok) flap_corrupt_alert();
+}
+
+const char* wash_code(int j)
+{
+    if (j == 4 || j == 5) return "W1";
+    if (j == 6 || j == 7) return "W2";
+    if (j == 8 || j == 9) return "W3";
+    if (j == 10 || j == 11) return "HS";
+    return "--";
+}
+
+float elem_X(int p, int k) { return get_wing_Xarm(p, get_wing_rarm(p, k)); }
+float elem_Y(int p, int k) { return get_wing_Yarm(p, get_wing_rarm(p, k)); }
+float elem_Z(int p, int k) { return get_wing_Zarm(p, get_wing_rarm(p, k)); }
+
+void downwash_map()
+{
+    std::memset(pln.in_downwash, 0, sizeof pln.in_downwash);
+    std::memset(pln.spec_wash, 0, sizeof pln.spec_wash);
+    for (int i = 4; i <= 11; ++i) {
+        if (!have_this_part(i)) continue;
+        for (int j = 4; j <= 11; ++j) {
+            if (j == i || (i & 1) != (j & 1) || !have_this_part(j) || !(pln.Zarm[j] < pln.Zarm[i])) continue;
+            const float xr = std::fabs(pln.Xarm[j]), xt = std::fabs(get_wing_Xarm(j, pln.semilen[j]));
+            const float lo = std::fmin(xr, xt), hi = std::fmax(xr, xt);
+            bool any = false;
+            for (int k = 0; k < pln.els[i]; ++k) {
+                const float x = std::fabs(elem_X(i, k));
+                if (x >= lo && x <= hi) { pln.in_downwash[i][j][k] = 1; any = true; }
+            }
+            if (any) {
+                const float sj = pln.semilen[j];
+                pln.spec_wash[j] = findspecwash((pln.Yarm[i] - pln.Yarm[j]) / sj, (pln.Zarm[i] - pln.Zarm[j]) / sj,
+                                                pln.AR[j], safe_div(pln.Ctip[j], pln.Croot[j], 1.0f));
+            }
+        }
+    }
+    rep() << "\nDOWNWASH SITUATION:  W1=wing 1  W2=wing 2  W3=wing 3  HS=horizontal stabilizer\n";
+    for (int i = 4; i <= 11; ++i) {
+        if (!have_this_part(i)) continue;
+        rep() << "   " << part_name(i) << ": ";
+        for (int k = 0; k < pln.els[i]; ++k) {
+            int src = -1;
+            for (int j = 4; j <= 11; ++j) if (pln.in_downwash[i][j][k]) src = j;
+            rep() << " " << wash_code(src);
+        }
+        rep() << "\n";
+    }
+    for (int j = 4; j <= 11; ++j)
+        if (pln.spec_wash[j] != 0.0f)
+            rep() << "   downwash behind the " << part_name(j) << ": " << pln.spec_wash[j] << " deg per unit lift coefficient\n";
+}
+
+void propwash_map()
+{
+    std::memset(pln.in_propwash, 0, sizeof pln.in_propwash);
+    std::memset(pln.lo_washdir, 0, sizeof pln.lo_washdir);
+    std::memset(pln.hi_washdir, 0, sizeof pln.hi_washdir);
+    std::memset(pln.max_washdir, 0, sizeof pln.max_washdir);
+    for (int i = 0; i <= 3; ++i) {
+        if (!have_this_part(i)) continue;
+        const float R = pln.semilen[i];
+        for (int j = 4; j <= 13; ++j) {
+            if (!have_this_part(j) || !(pln.Zarm[j] > pln.Zarm[i])) continue;
+            bool any = false;
+            for (int k = 0; k < pln.els[j]; ++k) {
+                if (std::fabs(elem_X(j, k) - pln.Xarm[i]) <= R && std::fabs(elem_Y(j, k) - pln.Yarm[i]) <= R) {
+                    pln.in_propwash[j][i][k] = 1;
+                    any = true;
+                }
+            }
+            if (!any) continue;
+            const float dz = pln.Zarm[j] - pln.Zarm[i], dy = pln.Yarm[j] - pln.Yarm[i];
+            pln.max_washdir[j][i] = std::atan2(dy, dz) / kDeg;
+            pln.hi_washdir[j][i] = std::atan2(dy + R, dz) / kDeg;
+            pln.lo_washdir[j][i] = std::atan2(dy - R, dz) / kDeg;
+        }
+    }
+    rep() << "\nPROPWASH SITUATION: 1 through 4 means propwash from that engine on element.\n";
+    for (int j = 4; j <= 13; ++j) {
+        if (!have_this_part(j)) continue;
+        rep() << "   " << part_name(j) << ": ";
+        for (int k = 0; k < pln.els[j]; ++k) {
+            rep() << " ";
+            bool none = true;
+            for (int i = 0; i <= 3; ++i)
+                if (pln.in_propwash[j][i][k]) { rep() << (i + 1); none = false; }
+            if (none) rep() << "-";
+        }
+        rep() << "\n";
+    }
+}
+
+void report_radii(const char* head)
+{
+    rep() << head
+          << "   The radius of gyration in roll  is " << std::sqrt(std::fmax(pln.Jzz_unitmass, 0.0f)) << " meters.\n"
+          << "   The radius of gyration in pitch is " << std::sqrt(std::fmax(pln.Jxx_unitmass, 0.0f)) << " meters.\n"
+          << "   The radius of gyration in yaw   is " << std::sqrt(std::fmax(pln.Jyy_unitmass, 0.0f)) << " meters.\n";
+}
+
+float engine_mass_kg()
+{
+    float lbs = 0.0f;
+    if (pln.entype == 1 || pln.entype == 2) lbs = 1.75f * pln.pmax / con.hptowat;
+    else if (pln.entype == 3) lbs = 0.5f * pln.pmax / con.hptowat;
+    else if (pln.entype == 4 || pln.entype == 5) lbs = 0.18f * pln.tmax / con.lbstonew;
+    return std::fmax(lbs, 0.0f) * con.lbstokgs;
+}
+
+float tri_area(float ax, float ay, float az, float bx, float by, float bz, float cx, float cy, float cz)
+{
+    const float ux = bx - ax, uy = by - ay, uz = bz - az, vx = cx - ax, vy = cy - ay, vz = cz - az;
+    return 0.5f * std::sqrt(sqr(uy * vz - uz * vy) + sqr(uz * vx - ux * vz) + sqr(ux * vy - uy * vx));
+}
+
+void mass_distribution()
+{
+    double jxx = 0, jyy = 0, jzz = 0, area = 0, fy = 0, fz = 0, farea = 0;
+    const int ns = f_body_s_dim(PART_FUSE), np = f_body_r_dim(PART_FUSE);
+    const auto& X = pln.body_X[PART_FUSE];
+    const auto& Y = pln.body_Y[PART_FUSE];
+    const auto& Z = pln.body_Z[PART_FUSE];
+    for (int s = 0; s + 1 < ns; ++s)
+        for (int k = 0; k + 1 < np; ++k) {
+            // the points describe one half; the mirrored half has the same area and arms
+            const float a = 2.0f * (tri_area(X[s][k], Y[s][k], Z[s][k], X[s + 1][k], Y[s + 1][k], Z[s + 1][k],
+                                             X[s + 1][k + 1], Y[s + 1][k + 1], Z[s + 1][k + 1]) +
+                                    tri_area(X[s][k], Y[s][k], Z[s][k], X[s + 1][k + 1], Y[s + 1][k + 1],
+                                             Z[s + 1][k + 1], X[s][k + 1], Y[s][k + 1], Z[s][k + 1]));
+            const float cx = (X[s][k] + X[s + 1][k] + X[s + 1][k + 1] + X[s][k + 1]) / 4.0f;
+            const float cy = (Y[s][k] + Y[s + 1][k] + Y[s + 1][k + 1] + Y[s][k + 1]) / 4.0f;
+            const float cz = (Z[s][k] + Z[s + 1][k] + Z[s + 1][k + 1] + Z[s][k + 1]) / 4.0f;
+            jxx += a * (cy * cy + cz * cz);
+            jyy += a * (cx * cx + cz * cz);
+            jzz += a * (cx * cx + cy * cy);
+            area += a;
+            farea += a;
+            fy += a * cy;
+            fz += a * cz;
+        }
+    pln.fuseYcent = farea > 0 ? static_cast<float>(fy / farea) : 0.0f;
+    pln.fuseZcent = farea > 0 ? static_cast<float>(fz / farea) : 0.0f;
+    for (int p = 4; p <= 17; ++p) {
+        if (!have_this_part(p)) continue;
+        for (int k = 0; k < pln.els[p]; ++k) {
+            const double a = std::fabs(pln.s[p][k]);
+            const double x = elem_X(p, k), y = elem_Y(p, k), z = elem_Z(p, k);
+            jxx += a * (y * y + z * z);
+            jyy += a * (x * x + z * z);
+            jzz += a * (x * x + y * y);
+            area += a;
+        }
+    }
+    pln.Jxx_unitmass = area > 0 ? static_cast<float>(jxx / area) : 0.0f;
+    pln.Jyy_unitmass = area > 0 ? static_cast<float>(jyy / area) : 0.0f;
+    pln.Jzz_unitmass = area > 0 ? static_cast<float>(jzz / area) : 0.0f;
+    rep() << "\nMASS DISTRIBUTION (empty mass spread over the wetted area):\n";
+    report_radii("");
+
+    const float me = engine_mass_kg();
+    if (pln.numen > 0 && me > 0.0f && pln.m_empty > 0.0f) {
+        const float scale = fltlim((pln.m_empty - pln.numen * me) / pln.m_empty, 0.0f, 1.0f);
+        pln.Jxx_unitmass *= scale;
+        pln.Jyy_unitmass *= scale;
+        pln.Jzz_unitmass *= scale;
+        for (int e = 0; e < pln.numen; ++e) {
+            const float x = pln.Xarm[e], y = pln.Yarm[e], z = pln.Zarm[e];
+            pln.Jxx_unitmass += me * (y * y + z * z) / pln.m_empty;
+            pln.Jyy_unitmass += me * (x * x + z * z) / pln.m_empty;
+            pln.Jzz_unitmass += me * (x * x + y * y) / pln.m_empty;
+            rep() << "Engine number " << e + 1 << ", however, weighs " << me << " kg, and is at: " << x << " "
+                  << y << " " << z << "\n";
+        }
+        report_radii("Final radii of gyration are then as follows:\n");
+    }
+}
+
+float section_area(int p, int s, int np)
+{
+    float sum = 0.0f;
+    for (int k = 0; k + 1 < np; ++k)
+        sum += 0.5f * (pln.body_X[p][s][k] + pln.body_X[p][s][k + 1]) * (pln.body_Y[p][s][k] - pln.body_Y[p][s][k + 1]);
+    return std::fabs(2.0f * sum);
+}
+
+float frontal_area(int p)
+{
+    if (!have_this_part(p)) return 0.0f;
+    float best = 0.0f;
+    const int ns = f_body_s_dim(p), np = f_body_r_dim(p);
+    for (int s = 0; s < ns; ++s) best = std::fmax(best, section_area(p, s, np));
+    return best;
+}
+
+void gear_geometry()
+{
+    // height of the centre of gravity above the ground and pitch when resting on the gear
+    if (pln.gear_type >= 3) {
+        const float yn = pln.ngearY - pln.wheelrad, ym = pln.mgearY - pln.wheelrad;
+        const float dz = pln.ngearZ - pln.mgearZ;
+        const float the = std::fabs(dz) > 0.01f ? std::atan((yn - ym) / dz) : 0.0f;
+        pln.the_eqlbm = the / kDeg;
+        pln.h_eqlbm = -(ym * std::cos(the) - pln.mgearZ * std::sin(the));
+    } else if (pln.gear_type == 2) {
+        pln.the_eqlbm = 0.0f;
+        pln.h_eqlbm = -pln.skidY;
+    } else {
+        float low = 0.0f;
+        for (int s = 0; s < f_body_s_dim(PART_FUSE); ++s)
+            for (int k = 0; k < BODY_POINTS; ++k) low = std::fmin(low, pln.body_Y[PART_FUSE][s][k]);
+        pln.the_eqlbm = 0.0f;
+        pln.h_eqlbm = -low;
+    }
+    rep() << "At rest on the gear the C.G. is " << pln.h_eqlbm << " meters up and the pitch is "
+          << pln.the_eqlbm << " degrees.\n";
+}
+
+void body_data()
+{
+    for (int p = 0; p < NUM_PARTS; ++p) pln.body_r[p] = 0.0f;
+    pln.fuse_s_frn = frontal_area(PART_FUSE);
+    pln.nace_s = pln.misc_s = pln.fair_s = 0.0f;
+    for (int p = 19; p <= 22; ++p) pln.nace_s = std::fmax(pln.nace_s, frontal_area(p));
+    for (int p = 23; p <= 24; ++p) pln.misc_s = std::fmax(pln.misc_s, frontal_area(p));
+    for (int p = 25; p <= 27; ++p) pln.fair_s = std::fmax(pln.fair_s, frontal_area(p));
+    for (int p = 18; p < NUM_PARTS; ++p) pln.body_r[p] = std::sqrt(frontal_area(p) / kPi);
+
+    pln.fuse_s_sid = pln.fuse_s_top = 0.0f;
+    const auto& X = pln.body_X[PART_FUSE];
+    const auto& Y = pln.body_Y[PART_FUSE];
+    const auto& Z = pln.body_Z[PART_FUSE];
+    for (int s = 0; s + 1 < 11; ++s) {
+        const float h1 = Y[s][0] - Y[s][8], h2 = Y[s + 1][0] - Y[s + 1][8];
+        const float w1 = 2.0f * X[s][4], w2 = 2.0f * X[s + 1][4];
+        const float dz = std::fabs(Z[s + 1][0] - Z[s][0]);
+        pln.fuse_s_sid += 0.5f * (h1 + h2) * dz;
+        pln.fuse_s_top += 0.5f * (w1 + w2) * dz;
+    }
+    pln.fuse_s_sid = std::fabs(pln.fuse_s_sid);
+    pln.fuse_s_top = std::fabs(pln.fuse_s_top);
+
+    rep() << "\nBODY DATA:\n"
+          << "The frontal area of the fuselage is " << pln.fuse_s_frn << " square meters.\n"
+          << "The side area of the fuselage is " << pln.fuse_s_sid << " square meters.\n"
+          << "The top area of the fuselage is " << pln.fuse_s_top << " square meters.\n"
+          << "The fuselage centroid is at " << pln.fuseYcent << " meters up and " << pln.fuseZcent << " meters aft.\n"
+          << "These dimensions, like all dimensions in this output file, are with respect to the C.G.!\n";
+    if (pln.nace_eq) rep() << "The frontal area of the engine nacelles is " << pln.nace_s << " square meters each.\n";
+    if (pln.misc_eq) rep() << "The frontal area of the fuel tanks/floats is " << pln.misc_s << " square meters each.\n";
+    if (pln.fair_eq) rep() << "The frontal area of the wheel fairings is " << pln.fair_s << " square meters each.\n";
+
+    gear_geometry();
+
+    // stall speed from the maximum weight over the wing and tail area at a typical clean
+    // maximum lift coefficient; flight starts use it for their speeds
+    float area = 0.0f;
+    for (int p = 4; p <= 11; ++p)
+        if (have_this_part(p))
+            for (int k = 0; k < pln.els[p]; ++k) area += std::fabs(pln.s[p][k]);
+    const float clmax = 1.3f;
+    msc.est_Vs = (area > 0.01f && pln.m_max > 0.0f) ? std::sqrt(2.0f * pln.m_max * con.g / (con.rhoSL * area * clmax)) : 0.0f;
+    rep() << "The estimated stall speed is " << msc.est_Vs << " meters per second.\n";
+}
+
+void design_alert(const char* l1, const char* l2, const char* l3 = "", const char* l4 = "")
+{
+    MACIBM_alert(l1, l2, l3, l4, ALERT_NOTE);
+}
+
+void design_checks()
+{
+    const char* fix = "You need to change this in Hullwright.";
+    if (!pln.is_heli) {
+        if (pln.Vno == 0.0f) design_alert("You entered a Vno of zero!", fix);
+        if (pln.Vne == 0.0f) design_alert("You entered a Vne of zero!", fix);
+    }
+    if (pln.m_empty < 1.0f)
+        design_alert("You have entered an empty weight of zero!", "This defies the immutable laws of physics!",
+                     "Please do not defy the immutable laws of physics!");
+    if (pln.m_max < 1.0f)
+        design_alert("You have entered a maximum weight of zero!", "This defies the immutable laws of physics!",
+                     "Please do not defy the immutable laws of physics!");
+    if ((pln.entype == 1 || pln.entype == 2) && pln.numen > 0 && pln.mpmax == 0.0f)
+        design_alert("You entered a maximum manifold pressure of zero for a piston engine!",
+                     "The engine could never make any power.", fix);
+
+    bool neg_drag = false;
+    for (int p = 0; p <= 17 && !neg_drag; ++p) {
+        if (!have_this_part(p)) continue;
+        for (int rt = 0; rt < 2 && !neg_drag; ++rt)
+            for (int re = 0; re < 2 && !neg_drag; ++re)
+                for (int i = 0; i < AFL_CD_N; ++i)
+                    if (afl.cdpos[p][rt][re][i] < 0.0f || afl.cdneg[p][rt][re][i] < 0.0f) {
+                        neg_drag = true;
+                        design_alert("An airfoil used by this aircraft has negative drag at some angle of attack!",
+                                     "The airfoil is used by the:", part_name(p),
+                                     "Correct the airfoil's drag table in Piecewright.");
+                        break;
+                    }
+    }
+
+    bool fuse_defined = false;
+    for (int s = 0; s < 11; ++s)
+        for (int k = 0; k < BODY_POINTS; ++k)
+            if (pln.body_X[PART_FUSE][s][k] != 0.0f || pln.body_Y[PART_FUSE][s][k] != 0.0f) fuse_defined = true;
+    if (fuse_defined)
+        for (int s = 0; s + 1 < 11; ++s)
+            if (pln.body_Z[PART_FUSE][s][0] == pln.body_Z[PART_FUSE][s + 1][0]) {
+                design_alert("Two sections of the fuselage are at the same station!",
+                             "Each fuselage section must lie behind the one before it.", fix);
+                break;
+            }
+
+    if (pln.paneltype == 2 && (pln.supptype == 3 || pln.supptype == 6))
+        design_alert("The glass panel cannot carry that supplementary instrument!",
+                     "Its EFIS map display already shows the moving map and the weather radar.", fix);
+    if (pln.m_empty > pln.m_max && pln.m_max >= 1.0f)
+        design_alert("You entered an empty weight that is greater than the maximum weight!",
+                     "This defies the immutable laws of physics!", fix);
+    if (pln.hstabtype == 1) {
+        if (pln.hstbtrimmax != 0.0f)
+            design_alert("This aircraft has a stabilator, but you entered a stabilizer trim range!",
+                         "A stabilator trims by moving the whole tail: the trim range must be zero.", fix);
+        bool elev = false;
+        for (int p = 10; p <= 11; ++p)
+            for (int k = 0; k < pln.els[p]; ++k) elev = elev || pln.elev[p][k];
+        if (elev)
+            design_alert("This aircraft has a stabilator, but you gave it elevators!",
+                         "A stabilator has no separate elevators.", fix);
+    }
+    if (pln.fusewash && (!is_prop_engine() || pln.numen == 0))
+        design_alert("You put the fuselage in the propwash, but this aircraft has no propellers!", fix);
+    if (pln.vectEQ && !pln.puffEQ && pln.elevcyclic == 0.0f && pln.ailncyclic == 0.0f)
+        design_alert("This aircraft has vectored thrust, but neither cyclic control nor reaction puffers!",
+                     "It cannot be controlled in the hover.", fix);
+    if (pln.puffEQ && pln.puffL == 0.0f && pln.puffM == 0.0f && pln.puffN == 0.0f)
+        design_alert("This aircraft has reaction puffers, but all of their moments are zero!", fix);
+    bool flies = pln.is_heli != 0;
+    for (int p = 4; p <= 13; ++p) flies = flies || have_this_part(p);
+    if (!flies) design_alert("This aircraft has no flying surfaces!", fix);
+}
+
+}  // namespace
+
+void finishplane(int mode)
+{
+    (void)mode;     // every caller needs the complete derivation
+    slat_effects();
+    read_flap_file();
+    downwash_map();
+    propwash_map();
+    mass_distribution();
+    body_data();
+    design_checks();
+    rep().flush();
+}
+
+namespace {
+
+int g_last_read = ACF_READ_NOT_ACF;     // how the last attempt's file read went
+
+}  // namespace
+
+int load_plane_file(const char* path_in)
+{
+    char path[ACF_STR];
+    copy_str(path, path_in, sizeof path);
+    static planestruct rec;
+    g_last_read = read_acf(path, rec);
+    if (g_last_read != ACF_READ_OK) return 0;
+    std::memcpy(&pln, &rec, sizeof pln);
+
+    copy_str(pln.C_path, path, sizeof pln.C_path);
+    copy_str(pln.C_file, file_part(path), sizeof pln.C_file);
+    copy_str(pln.C_name, pln.C_file, sizeof pln.C_name);
+    flt.over_vne = 0;
+    write_report_head();
+
+    sanitize_record();
+    clamp_counts();
+    convert_units();
+    move_origin_to_cg();
+
+    if (pln.numen == 0) pln.entype = 0;
+    pln.Vmin = fltnear(pln.Vso - 10.0f, 10.0f);
+    pln.Vmax = fltnear(pln.Vne + 10.0f, 10.0f);
+    check_panel_slots();
+
+    cut_elements();
+    std::memset(&afl, 0, sizeof afl);
+    std::memset(pln.discarea, 0, sizeof pln.discarea);
+    std::memset(pln.ringarea, 0, sizeof pln.ringarea);
+    for (int p = 0; p < NUM_PARTS; ++p) {
+        pln.AR[p] = pln.e[p] = pln.delta_fac[p] = pln.alpha_max[p] = 0.0f;
+        pln.al_D_al0[p] = pln.cl_D_cl0[p] = pln.cm_D_cm0[p] = 1.0f;
+    }
+    for (int p = 0; p <= 17; ++p) {
+        if (!have_this_part(p)) continue;
+        finite_wing(p);
+        if (p <= 3 && is_prop_engine()) propeller_disc(p);
+    }
+    finishplane(3);
+    return 1;
+}
+
+int load_plane()
+{
+    for (;;) {
+        if (load_plane_file(pln.C_path)) return 1;
+        // a damaged file has had its own alert; a missing one gets this explanation
+        if (g_last_read == ACF_READ_NOT_ACF)
+            MACIBM_alert("The aircraft file that you last used ", pln.C_path,
+                         "could not be found in the same folder as the 'Vantorel' application.",
+                         "I will therefore shunt you directly to the aircraft opening routine, where you will select the aircraft you want to fly.",
+                         ALERT_NOTE);
+        copy_str(pln.C_file, "Untitled.acf", sizeof pln.C_file);
+        if (!MACIBM_open(FILE_AIRCRAFT, pln.C_file, pln.C_path)) {
+            MACIBM_alert("File opening failed or aborted.", "", "", "", ALERT_FATAL);
+            gdone = 1;          // a back end that returns from a fatal alert still must not loop
+            return 0;
+        }
+    }
+}
+
+int acf_fuzz_one(const std::uint8_t* data, std::size_t size)
+{
+    static char path[256];
+    if (!path[0]) std::snprintf(path, sizeof path, "/tmp/orv_acf_fuzz_%ld.acf", static_cast<long>(::getpid()));
+    {
+        std::ofstream f(path, std::ios::binary | std::ios::trunc);
+        if (!f) return 0;
+        if (size) f.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    const int r = load_plane_file(path);
+    std::remove(path);
+    return r;
+}
+
+}  // namespace orv

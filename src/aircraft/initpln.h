@@ -1,0 +1,33 @@
+// initpln.h -- loading an aircraft: the file, unit conversion to SI about the centre of
+// gravity, the airfoils, elements, finite-wing corrections, downwash and propwash maps,
+// mass distribution, body areas, design checks, and the build-up report in the output
+// file (see qz_trk.h).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace orv {
+
+// Loads the aircraft at pln.C_path. While it cannot be read, the user is told and sent to
+// the file picker; a cancelled picker ends the program (fatal alert). Answers 1 when an
+// aircraft was loaded (0 only if the fatal alert returned, which no back end does).
+int  load_plane();
+
+// One attempt at `path`, without the picker: 1 loaded, 0 when the file is not a readable,
+// complete aircraft file (pln is then left as it was).
+int  load_plane_file(const char* path);
+
+// The second half of the derivation (slats, flap file, wash maps, masses, bodies, stall
+// speed) and the design checks. load_plane uses mode 3 (everything).
+void finishplane(int mode);
+
+// Reads airfoil `name` (folder "airfoils") into afl for part EN (0..27), root/tip RT (0/1),
+// Reynolds slot Re (0 low, 1 high); *alpha gets its stalling angle. Answers 1 when read.
+int  grabafoil(const char* name, int EN, int RT, int Re, float* alpha);
+
+// Loads an aircraft image held in memory (written to a temporary file first); for the
+// fuzz harness. Never opens the picker. Answers what load_plane_file answers.
+int  acf_fuzz_one(const std::uint8_t* data, std::size_t size);
+
+}  // namespace orv
