@@ -1,37 +1,421 @@
-// Provisional window layer: alerts go to standard error. Replaced by the full layer.
+// The window, menu, alert and event layer. Everything here is the same with or without a
+// window: what differs is the back end (platform/plat_backend.h) that creates the window,
+// hands out input events, presents frames and shows alerts before a picture exists.
 #include "2-QZutils/qz_mnw.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "2-QZutils/qz_file.h"
 #include "2-QZutils/records.h"
+#include "platform/plat_backend.h"
+#include "platform/plat_clock.h"
+#include "platform/plat_paths.h"
 
 namespace orv {
 
+char prefs_path[400];
+
+static std::ofstream err_log;            // "Error.out"
 static int  alert_count;
 static char alert_lines[4][400];
+static int  last_init_step;
+static int  finished;
+static long button_down_ms;
 
-void MACIBM_init() { gdone = 0; }
-void MACIBM_event_proc() {}
-void MACIBM_startwind(int w) { mnw.topwin = w; }
-void MACIBM_showinit(int) {}
-void MACIBM_finishup() {}
-int  mnw_is_headless() { return 1; }
+static mnw_app_callbacks app;
+static void (*file_window_update)();
+static void (*exit_hook)(int) = std::exit;
+static void (*finish_fns[16])();
+static int  finish_count;
+static char data_dir_opt[400], config_dir_opt[400];
+
+static const plat_backend* backend() { return plat_backend_get(); }
+
+void mnw_register_app(const mnw_app_callbacks& cb) { app = cb; }
+void mnw_set_file_window_update(void (*fn)()) { file_window_update = fn; }
+void mnw_set_exit_hook(void (*fn)(int)) { exit_hook = fn ? fn : std::exit; }
+int  mnw_is_headless() { return backend()->headless; }
 int  mnw_alert_count() { return alert_count; }
+int  mnw_last_init_step() { return last_init_step; }
 const char* mnw_last_alert_line(int line) { return (line >= 0 && line < 4) ? alert_lines[line] : ""; }
+
+int mnw_at_finishup(void (*fn)())
+{
+    if (!fn || finish_count >= 16) return 0;
+    finish_fns[finish_count++] = fn;
+    return 1;
+}
+
+void mnw_log(const char* line)
+{
+    if (!err_log.is_open() || !line) return;
+    err_log << line << "\n";
+    err_log.flush();
+}
+
+void mnw_set_dirs(const char* data_dir, const char* config_dir)
+{
+    std::snprintf(data_dir_opt, sizeof data_dir_opt, "%s", data_dir ? data_dir : "");
+    std::snprintf(config_dir_opt, sizeof config_dir_opt, "%s", config_dir ? config_dir : "");
+}
+
+// ---- windows: titles and sizes by window code
+struct wind_shape { int w; const char* title; int dx, dy; };
+static const wind_shape shapes[] = {
+    {0, "", 800, 600},
+    {1, "Airport by ID", 176, 440},        {2, "Airport by Name", 352, 205},
+    {3, "Enroute", 432, 494},              {4, "World", 788, 443},
+    {5, "Set Lat/Lon", 246, 165},          {6, "Where Am I?", 531, 121},
+    {7, "Set Data Output", 620, 400},      {8, "Set Serial Output", 600, 478},
+    {9, "Set Time Of Day", 691, 147},      {10, "Set Rendering Options", 600, 540},
+    {11, "Set Weather Space", 197, 84},    {12, "Set Weather Atmosphere", 618, 527},
+    {13, "Set Weather Ground", 197, 148},  {14, "Set Weather Water", 197, 271},
+    {15, "Set Joystick & Flight Mode", 787, 519}, {16, "Set Weights & Fuel", 436, 252},
+    {17, "Set Reliability", 344, 345},     {18, "Set Reliability", 350, 520},
+    {19, "Set Reliability", 682, 560},     {20, "Set Sound", 293, 250},
+    {21, "Set Warnings", 550, 172},        {22, "Graphics Output", 620, 420},
+    {23, "Isometric Region", 760, 540},    {24, "", 432, 494},
+    {25, "Flight Plan", 589, 415},
+    {996, "ALERT", 400, 195}, {997, "ALERT", 300, 100}, {998, "OPEN", 320, 568}, {999, "SAVE", 320, 568},
+};
+
+static const wind_shape* find_shape(int w)
+{
+    for (const wind_shape& s : shapes)
+        if (s.w == w) return &s;
+    return nullptr;
+}
+
+const char* mnw_window_title(int w)
+{
+    const wind_shape* s = find_shape(w);
+    return s ? s->title : "";
+}
+
+static int half_away(float v) { return (int)(v < 0 ? v - 0.5f : v + 0.5f); }
+
+void MACIBM_startwind(int w)
+{
+    int is_alert = (w == 996 || w == 997);
+    if (mnw.topwin >= 1 && mnw.topwin <= 25 && !is_alert && app.process_zap)
+        app.process_zap(mnw.topwin);
+    const wind_shape* s = find_shape(w);
+    mnw.topwin = w;
+    mnw.dx = s ? s->dx : 800;
+    mnw.dy = s ? s->dy : 600;
+    mnw.x = half_away((800 - mnw.dx) / 2.0f);
+    mnw.y = half_away((600 - mnw.dy) / 2.0f);
+    // The frame, title, buttons and background texture are drawn by the drawing layer of a
+    // windowed back end; without a window there is nothing to draw.
+}
+
+// ---- menus
+static int item_is_real(int m, int k)
+{
+    const char* t = mnw.item_name[m][k];
+    return t[0] && std::strcmp(t, "-") != 0;
+}
+
+void MACIBM_create_menu(int m, int parent_item, const char* title)
+{
+    if (m < 0 || m > 329) {
+        MACIBM_alert("Menu index out of range in create_menu!", "", "", m, ALERT_FATAL_NUM);
+        return;
+    }
+    std::snprintf(mnw.menu_name[m], sizeof mnw.menu_name[m], "%s", title ? title : "");
+    mnw.menu_prnt[m] = parent_item;
+}
+
+void MACIBM_append_menu(int m, int code, const char* text)
+{
+    if (m < 0 || m > 329) {
+        MACIBM_alert("Menu index out of range in append_menu!", "", "", m, ALERT_FATAL_NUM);
+        return;
+    }
+    int k = code - 100 * m;
+    if (k < 0 || k > 99) {
+        MACIBM_alert("Item index out of range in append_menu!", "", "", code, ALERT_FATAL_NUM);
+        return;
+    }
+    std::snprintf(mnw.item_name[m][k], sizeof mnw.item_name[m][k], "%s", text ? text : "");
+}
+
+// Title boxes of the menu-bar menus: from x 10, 6 pixels a character plus 10 between titles.
+static void layout_menu_bar()
+{
+    int x = 10;
+    for (int m = 0; m < 330; m++) {
+        if (mnw.menu_prnt[m] != -1 || !mnw.menu_name[m][0]) continue;
+        int w = 6 * (int)std::strlen(mnw.menu_name[m]);
+        mnw.menux1[m] = x;
+        mnw.menux2[m] = x + w;
+        mnw.menuy1[m] = 583;
+        mnw.menuy2[m] = 600;
+        x += w + 10;
+    }
+}
+
+// Item boxes of menu m, hanging down from (x, top): 12 pixels an item, 2 a separator; a
+// column that would pass below y 50 continues to the right.
+static void layout_items(int m, int x, int top)
+{
+    int longest = 0;
+    for (int k = 0; k < 100; k++) {
+        int n = (int)std::strlen(mnw.item_name[m][k]);
+        if (n > longest) longest = n;
+    }
+    int width = longest * 6 + 25, y = top;
+    for (int k = 0; k < 100; k++) {
+        const char* t = mnw.item_name[m][k];
+        if (!t[0]) { mnw.itemx1[m][k] = mnw.itemx2[m][k] = mnw.itemy1[m][k] = mnw.itemy2[m][k] = -9999; continue; }
+        int h = std::strcmp(t, "-") == 0 ? 2 : 12;
+        if (y - h < 50) { x += width; y = top; }
+        mnw.itemx1[m][k] = x;
+        mnw.itemx2[m][k] = x + width;
+        mnw.itemy2[m][k] = y;
+        mnw.itemy1[m][k] = y - h;
+        y -= h;
+    }
+}
+
+static int submenu_of(int code)
+{
+    for (int m = 0; m < 330; m++) {
+        if (mnw.menu_prnt[m] != code || code < 0) continue;
+        for (int k = 0; k < 100; k++)
+            if (mnw.item_name[m][k][0]) return m;
+    }
+    return -1;
+}
+
+static void click_in_flight()
+{
+    int x = mnw.mx + mnw.x, y = mnw.my + mnw.y;   // screen pixels
+    if (mnw.menu_up >= 0) {
+        int m = mnw.menu_up;
+        for (int k = 0; k < 100; k++) {
+            if (!item_is_real(m, k)) continue;
+            if (x < mnw.itemx1[m][k] || x > mnw.itemx2[m][k] || y < mnw.itemy1[m][k] || y > mnw.itemy2[m][k]) continue;
+            int code = 100 * m + k, sub = submenu_of(code);
+            if (sub >= 0) {                       // a submenu opens beside its parent item
+                mnw.menu_up = sub;
+                layout_items(sub, mnw.itemx2[m][k], mnw.itemy2[m][k]);
+                return;
+            }
+            mnw.menu_up = -1;
+            if (app.handlemenu) app.handlemenu(code);
+            return;
+        }
+        mnw.menu_up = -1;                         // separators and empty space close the menu
+        return;
+    }
+    layout_menu_bar();
+    for (int m = 0; m < 330; m++) {
+        if (mnw.menu_prnt[m] != -1 || !mnw.menu_name[m][0]) continue;
+        if (x >= mnw.menux1[m] && x <= mnw.menux2[m] && y >= mnw.menuy1[m] && y <= mnw.menuy2[m]) {
+            mnw.menu_up = m;
+            layout_items(m, mnw.menux1[m], 583);
+            return;
+        }
+    }
+}
+
+void MACIBM_handleclick()
+{
+    got_event = 1;
+    if (mnw.topwin == 0) {
+        click_in_flight();
+    } else if (mnw.topwin == 996 || mnw.topwin == 997) {
+        if (mnw.mx >= 20 && mnw.mx <= 380 && mnw.my >= 15 && mnw.my <= 30) MACIBM_startwind(0);
+    }
+}
+
+void MACIBM_handlekey(int c)
+{
+    got_event = 1;
+    if (mnw.topwin == 999 || mnw.topwin == 996) {
+        char* line = alert_lines[0];
+        int n = (int)std::strlen(line);
+        if (c == 8) { if (n > 0) line[n - 1] = 0; }
+        else if (c == 13 || c == '\n') return_hit = 1;
+        else if (n < 31) { line[n] = (char)c; line[n + 1] = 0; }
+        else line[30] = (char)c;
+        if (mnw.topwin == 996 && return_hit) { return_hit = 0; MACIBM_startwind(0); }
+    } else if (mnw.topwin == 0) {
+        if (app.handlekey) app.handlekey(c);
+    } else if (mnw.topwin >= 1 && mnw.topwin <= 25) {
+        // A key in a settings window is a click just above it: the window's own "done" reading.
+        mnw.mx = -1;
+        mnw.my = mnw.dy + 2;
+        mnw.mouse_clicked = 1;
+        return_hit = 0;
+    }
+}
+
+static void dispatch(const plat_event& ev)
+{
+    switch (ev.type) {
+    case PLAT_EV_KEY: MACIBM_handlekey(ev.key); break;
+    case PLAT_EV_MOUSE_MOVE:
+        mnw.mx = ev.x - mnw.x;
+        mnw.my = 600 - ev.y - mnw.y;
+        break;
+    case PLAT_EV_MOUSE_DOWN:
+        mnw.mx = ev.x - mnw.x;
+        mnw.my = 600 - ev.y - mnw.y;
+        mnw.mouse_clicked = 1;
+        mnw.now_dragging = 1;
+        MACIBM_handleclick();
+        break;
+    case PLAT_EV_MOUSE_UP:
+        mnw.mouse_lifted = 1;
+        mnw.now_dragging = 0;
+        mnw.delay_dragging = 0;
+        break;
+    case PLAT_EV_MENU:
+        // As if chosen from an open menu: only the flight has the menu bar.
+        got_event = 1;
+        if (mnw.topwin == 0) {
+            mnw.menu_up = -1;
+            if (app.handlemenu) app.handlemenu(ev.code);
+        } else {
+            char line[120];
+            std::snprintf(line, sizeof line, "menu %d ignored: window %d owns the screen", ev.code, mnw.topwin);
+            mnw_log(line);
+        }
+        break;
+    case PLAT_EV_COMMAND:
+        if (app.command) app.command(ev.code, ev.args, ev.nargs);
+        break;
+    case PLAT_EV_CLOSE: MACIBM_startwind(0); break;
+    default: break;
+    }
+}
+
+void MACIBM_event_proc()
+{
+    mnw.mouse_clicked = 0;
+    mnw.mouse_lifted = 0;
+    double now = app.sim_time ? app.sim_time() : 0.0;
+    plat_event ev;
+    while (backend()->pump(now, &ev)) dispatch(ev);
+
+    if (up_handled) {
+        got_event = 0;
+        int alert_on_top = (mnw.topwin == 996 || mnw.topwin == 997);
+        if (!alert_on_top) {
+            if (mnw.topwin == 998 || mnw.topwin == 999) {
+                if (file_window_update) file_window_update();
+            } else if (app.update) {
+                app.update();
+            }
+        }
+        backend()->present();
+    }
+    long now_ms = plat_clock_ms();
+    if (mnw.mouse_clicked) button_down_ms = now_ms;
+    if (mnw.now_dragging) mnw.delay_dragging = (now_ms - button_down_ms) > 1000;
+}
+
+void MACIBM_showinit(int step)
+{
+    // A windowed back end draws the start-up progress; without a window the step is only kept.
+    last_init_step = step;
+}
+
+void MACIBM_init()
+{
+    std::memset(&afl, 0, sizeof afl);
+    std::memset(&pln, 0, sizeof pln);
+    std::memset(&con, 0, sizeof con);
+    std::memset(&mnw, 0, sizeof mnw);
+    for (int m = 0; m < 330; m++) mnw.menu_prnt[m] = -2;   // -2: menu not defined
+    mnw.menu_up = -1;
+    finished = 0;
+
+    if (err_log.is_open()) err_log.close();
+    err_log.open("Error.out");
+    err_log.setf(std::ios::fixed);
+
+    char dir[400];
+    if (data_dir_opt[0]) set_app_path(data_dir_opt);
+    else find_app_path();
+    if (config_dir_opt[0]) std::snprintf(dir, sizeof dir, "%s", config_dir_opt);
+    else plat_default_config_dir(dir, sizeof dir);
+    if (!plat_make_dirs(dir)) {
+        MACIBM_alert("I could not create the folder for the preferences file:", dir,
+                     "Your settings will not be kept after this flight.", "", ALERT_NOTE);
+    }
+    char prf[400] = "Vantorel 4.prf";
+    if (std::strlen(dir) + 16 < sizeof prf) {
+        std::strcpy(prf, dir);
+        std::strcat(prf, "/Vantorel 4.prf");
+    } else {
+        MACIBM_alert("The folder for the preferences file has too long a name:", dir,
+                     "The preferences go to the working folder instead.", "", ALERT_NOTE);
+    }
+    for (char* p = prf; *p; p++)
+        if (*p == '/') *p = '\\';
+    std::memcpy(prefs_path, prf, sizeof prefs_path);
+
+    if (!backend()->init(800, 600, "Orvessa")) {
+        MACIBM_alert("Can't create window!", "", "", "", ALERT_FATAL);
+        return;
+    }
+    // Without a window there is no picture to draw alerts into: they stay on standard error.
+    ogl_ready = backend()->headless ? 0 : 1;
+    up_handled = 1;
+    gdone = 0;
+    if (app.setupmenus) app.setupmenus();
+    MACIBM_startwind(0);
+}
+
+void MACIBM_finishup()
+{
+    if (finished) return;
+    finished = 1;
+    while (finish_count > 0) finish_fns[--finish_count]();
+    backend()->finish();
+    if (trk.is_open()) trk.close();
+    if (err_log.is_open()) err_log.close();
+}
 
 void MACIBM_alert(const char* l1, const char* l2, const char* l3, const char* l4, int code)
 {
     const char* in[4] = {l1, l2, l3, l4};
-    for (int i = 0; i < 4; i++) {
-        std::snprintf(alert_lines[i], sizeof alert_lines[i], "%s", in[i] ? in[i] : "");
-        if (alert_lines[i][0]) std::fprintf(stderr, "%s\n", alert_lines[i]);
+    if (code == ALERT_ABOUT) {
+        in[0] = "Orvessa: the Vantorel flight simulator";
+        in[1] = "and Flexgauge, its aircraft design tool.";
+        in[2] = "";
+        in[3] = "Version 4.62 Rev B.";
     }
+    char copy[4][400];
+    for (int i = 0; i < 4; i++) std::snprintf(copy[i], sizeof copy[i], "%s", in[i] ? in[i] : "");
+    for (int i = 0; i < 4; i++) std::memcpy(alert_lines[i], copy[i], sizeof alert_lines[i]);
     alert_count++;
+
+    if (err_log.is_open()) {
+        err_log << "alert " << code << ":\n";
+        for (int i = 0; i < 4; i++)
+            if (alert_lines[i][0]) err_log << "  " << alert_lines[i] << "\n";
+        err_log.flush();
+    }
+    const char* lines[4] = {alert_lines[0], alert_lines[1], alert_lines[2], alert_lines[3]};
+    if (ogl_ready && !backend()->headless) {
+        // In-picture alert: window 996 owns the screen until O.K. or Enter closes it.
+        backend()->show_alert(lines, code);
+        MACIBM_startwind(996);
+        while (mnw.topwin == 996 && !gdone) MACIBM_event_proc();
+    } else {
+        backend()->show_alert(lines, code);
+    }
+
     if (code == ALERT_FATAL || code == ALERT_FATAL_NUM) {
         gdone = 1;
-        std::exit(0);
+        MACIBM_finishup();
+        exit_hook(0);
     }
 }
 

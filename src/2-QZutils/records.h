@@ -55,6 +55,8 @@ struct flightstruct {
     float v;                       // true speed, m/s
     float the, psi, phi;           // pitch, true heading, roll (degrees)
     float lat, lon;                // degrees, derived from X and Z
+    float vind;                    // indicated airspeed, knots
+    int   onground;                // a wheel, skid or float touches the ground or water
     // force and moment sums fed by the accumulators (N, N m), cleared per force pass
     float faxilprop, fsideprop, fnrmlprop;   // propulsion, body axes
     float faxilgear, fsidegear, fnrmlgear;   // gear and water contact, body axes
@@ -96,6 +98,7 @@ struct environmentstruct {
     int   over_carr, over_frig, over_obs;
     float obj_height;
     int   i_viewpoint, j_viewpoint;  // terrain cell of the aircraft
+    int   nrst_apt_max, nrst_vor_max, nrst_ndb_max;  // nearest-station list sizes, -999 unset
 };
 
 // ---- scene and eye
@@ -222,6 +225,8 @@ struct menuwindowstruct {
     char menu_name[330][41];
     char item_name[330][100][41];
     int  menu_prnt[330];
+    int  menux1[330], menux2[330], menuy1[330], menuy2[330];               // title boxes
+    int  itemx1[330][100], itemx2[330][100], itemy1[330][100], itemy2[330][100];  // item boxes
 };
 
 extern planestruct       pln;

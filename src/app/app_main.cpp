@@ -1,12 +1,176 @@
 #include "app/app_main.h"
 
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <climits>
+#include <cstring>
+#include <sys/stat.h>
+
+#include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_log.h"
+#include "app/app_script.h"
+#include "app/app_start.h"
+#include "app/app_update.h"
+#include "platform/plat_backend.h"
+#include "platform/plat_paths.h"
+
+#ifndef ORV_VERSION
+#define ORV_VERSION "4.62"
+#endif
 
 namespace orv {
 
-int app_main(int, char**)
+app_options app_opt;
+
+const char* help_text()
 {
-    set_constants();
+    return "Usage: vantorel [options]\n"
+           "\n"
+           "Vantorel flight simulator. Without a display it runs without a window (headless).\n"
+           "\n"
+           "  --headless           run without a window (alerts go to standard error)\n"
+           "  --frames N           end the run after N frames\n"
+           "  --seconds S          end the run after S seconds of simulated time\n"
+           "  --fixed-step         keep the frame period at its stored value (no real-time\n"
+           "                       adaptation), for reproducible runs\n"
+           "  --seed N             seed the random generator with N (0..4294967295)\n"
+           "  --script FILE        timed input, one per line: at <seconds> <command> <args...>\n"
+           "                       commands: key <char> | click <x> <y> | menu <code>;\n"
+           "                       '#' starts a comment; a bad line stops the start\n"
+           "  --log FILE           CSV flight log, one row every 0.1 s of simulated time\n"
+           "  --data-dir DIR       installation data tree (default: the program's folder)\n"
+           "  --config-dir DIR     preferences folder (default: $XDG_CONFIG_HOME/vantorel,\n"
+           "                       else ~/.config/vantorel); created when missing\n"
+           "  --aircraft PATH      aircraft file to fly; answers the first-start aircraft\n"
+           "                       dialog and replaces the aircraft in the preferences\n"
+           "  --help               show this help and exit\n"
+           "  --version            show the version and exit\n";
+}
+
+static int copy_arg(char* dst, const char* src, const char* flag, char* err, int errlen)
+{
+    if (!src || !src[0]) {
+        std::snprintf(err, errlen, "%s needs a value", flag);
+        return 0;
+    }
+    if (std::strlen(src) >= 400) {
+        std::snprintf(err, errlen, "%s: path too long (at most 399 characters)", flag);
+        return 0;
+    }
+    std::snprintf(dst, 400, "%s", src);
+    return 1;
+}
+
+int parse_command_line(int argc, char** argv, app_options* o, char* err, int errlen)
+{
+    std::memset(o, 0, sizeof *o);
+    for (int i = 1; i < argc; i++) {
+        const char* a = argv[i];
+        const char* v = (i + 1 < argc) ? argv[i + 1] : nullptr;
+        auto need = [&]() -> int {
+            if (!v) { std::snprintf(err, errlen, "%s needs a value", a); return 0; }
+            i++;
+            return 1;
+        };
+        if (!std::strcmp(a, "--headless")) o->headless = 1;
+        else if (!std::strcmp(a, "--fixed-step")) o->fixed_step = 1;
+        else if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) o->show_help = 1;
+        else if (!std::strcmp(a, "--version")) o->show_version = 1;
+        else if (!std::strcmp(a, "--frames")) {
+            if (!need()) return 0;
+            char* end;
+            errno = 0;
+            long n = std::strtol(v, &end, 10);
+            if (end == v || *end || errno || n < 1) {
+                std::snprintf(err, errlen, "--frames needs a whole number of 1 or more, not '%s'", v);
+                return 0;
+            }
+            o->frames = n;
+        } else if (!std::strcmp(a, "--seconds")) {
+            if (!need()) return 0;
+            char* end;
+            double s = std::strtod(v, &end);
+            if (end == v || *end || !std::isfinite(s) || s <= 0) {
+                std::snprintf(err, errlen, "--seconds needs a positive number, not '%s'", v);
+                return 0;
+            }
+            o->seconds = s;
+        } else if (!std::strcmp(a, "--seed")) {
+            if (!need()) return 0;
+            char* end;
+            errno = 0;
+            unsigned long s = std::strtoul(v, &end, 10);
+            if (end == v || *end || errno || v[0] == '-' || s > 0xFFFFFFFFul) {
+                std::snprintf(err, errlen, "--seed needs a whole number 0..4294967295, not '%s'", v);
+                return 0;
+            }
+            o->have_seed = 1;
+            o->seed = (unsigned)s;
+        } else if (!std::strcmp(a, "--script")) {
+            if (!need() || !copy_arg(o->script, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--log")) {
+            if (!need() || !copy_arg(o->log, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--data-dir")) {
+            if (!need() || !copy_arg(o->data_dir, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--config-dir")) {
+            if (!need() || !copy_arg(o->config_dir, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--aircraft")) {
+            if (!need() || !copy_arg(o->aircraft, v, a, err, errlen)) return 0;
+        } else {
+            std::snprintf(err, errlen, "unknown option '%s' (try --help)", a);
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int app_main(int argc, char** argv)
+{
+    char err[600];
+    if (!parse_command_line(argc, argv, &app_opt, err, sizeof err)) {
+        std::fprintf(stderr, "vantorel: %s\n", err);
+        return 2;
+    }
+    if (app_opt.show_help) { std::fputs(help_text(), stdout); return 0; }
+    if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION); return 0; }
+
+    if (app_opt.data_dir[0] && !plat_is_dir(app_opt.data_dir)) {
+        std::fprintf(stderr, "vantorel: --data-dir: no such folder: %s\n", app_opt.data_dir);
+        return 2;
+    }
+    struct stat st;
+    if (app_opt.aircraft[0] && (stat(app_opt.aircraft, &st) != 0 || !S_ISREG(st.st_mode))) {
+        std::fprintf(stderr, "vantorel: --aircraft: no such file: %s\n", app_opt.aircraft);
+        return 2;
+    }
+    char real[PATH_MAX];
+    if (app_opt.aircraft[0] && realpath(app_opt.aircraft, real) && std::strlen(real) < sizeof app_opt.aircraft)
+        std::snprintf(app_opt.aircraft, sizeof app_opt.aircraft, "%s", real);   // kept in the preferences
+    if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
+        std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
+        return 2;
+    }
+
+    // No windowed back end is built yet: every run is headless, and says why when asked for a window.
+    if (!app_opt.headless) {
+        if (!plat_display_available())
+            std::fprintf(stderr, "No display found: running without a window (headless).\n");
+        else
+            std::fprintf(stderr, "This build has no window support yet: running without a window (headless).\n");
+    }
+    plat_backend_install(plat_headless_backend());
+
+    mnw_set_dirs(app_opt.data_dir, app_opt.config_dir);
+    app_set_fixed_step(app_opt.fixed_step);
+    app_set_run_limits(app_opt.frames, app_opt.seconds);
+
+    if (!start_simulator(nullptr, app_opt.have_seed, app_opt.seed, app_opt.aircraft)) return 0;
+    if (app_opt.log[0] && flight_log_open(app_opt.log)) mnw_at_finishup(flight_log_close);
+    run_main_loop();
+    MACIBM_finishup();
     return 0;
 }
 

@@ -2,6 +2,28 @@
 
 namespace orv {
 
+// What the command line asked for. Paths are native ("/"-separated).
+struct app_options {
+    int      headless;         // --headless
+    int      fixed_step;       // --fixed-step: msc.prd stays at its value
+    int      have_seed;        // --seed N
+    unsigned seed;
+    long     frames;           // --frames N (0: no limit)
+    double   seconds;          // --seconds S of simulated time (0: no limit)
+    char     script[400];      // --script FILE
+    char     log[400];         // --log FILE
+    char     data_dir[400];    // --data-dir DIR
+    char     config_dir[400];  // --config-dir DIR
+    char     aircraft[400];    // --aircraft PATH
+    int      show_help, show_version;
+};
+
+extern app_options app_opt;
+
+// Fills `o` from the arguments. Answers 1, or 0 after writing the reason to `err`.
+int  parse_command_line(int argc, char** argv, app_options* o, char* err, int errlen);
+const char* help_text();
+
 // Parses the command line, runs start-up, the main loop and finish-up. Returns the exit status.
 int app_main(int argc, char** argv);
 

@@ -1,0 +1,26 @@
+// app_script.h -- timed input for runs without a user: one command a line,
+//   at <seconds> <command> <args...>      # comment
+// Times are simulated seconds since the start of the run. Built-in commands: `key <char>`
+// (a single character, or the words space, enter, backspace), `click <x> <y>` (screen pixels,
+// origin at the bottom left, y up) and `menu <code>`. Other modules add their own commands.
+#pragma once
+
+namespace orv {
+
+using script_fn = void (*)(const float* args, int nargs);
+
+// Adds a command taking exactly `nargs` numbers. Answers its code, or -1 when the name is
+// taken, too long or the table (32 commands) is full.
+int  register_script_command(const char* name, int nargs, script_fn fn);
+
+// Parses one line and queues its events. Answers 1 (also for blank and comment lines), or 0
+// with the reason in `err` (which names the line number).
+int  script_parse_line(const char* line, int lineno, char* err, int errlen);
+
+// Reads a whole script; nothing is queued unless every line is good.
+int  script_load(const char* path, char* err, int errlen);
+
+// Runs a registered command (the window layer calls this when its time comes).
+void script_run_command(int code, const float* args, int nargs);
+
+}  // namespace orv

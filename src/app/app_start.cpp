@@ -1,0 +1,180 @@
+#include "app/app_start.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/records.h"
+#include "app/app_menu.h"
+#include "app/app_prefs.h"
+#include "app/app_script.h"
+#include "app/app_update.h"
+#include "platform/plat_clock.h"
+#include "render/ship_models.h"
+#include "render/sky_stars.h"
+
+namespace orv {
+
+void clear_records()
+{
+    std::memset(&flt, 0, sizeof flt);
+    std::memset(&ott, 0, sizeof ott);
+    std::memset(&ins, 0, sizeof ins);
+    std::memset(&set, 0, sizeof set);
+    std::memset(&msc, 0, sizeof msc);
+    std::memset(&scn, 0, sizeof scn);
+    std::memset(&nav, 0, sizeof nav);
+    std::memset(&atm, 0, sizeof atm);
+    std::memset(&env, 0, sizeof env);
+    std::memset(&grf, 0, sizeof grf);
+    std::memset(&pat, 0, sizeof pat);
+    std::memset(&rel, 0, sizeof rel);
+    std::memset(&atc, 0, sizeof atc);
+    std::memset(&fpl, 0, sizeof fpl);
+}
+
+void assign_hr(int index, float height_kft, float density)
+{
+    atm.hr[index][0] = height_kft * con.fttomtrs * 1000.0f;
+    atm.hr[index][1] = density * con.endtomed;
+}
+
+static void fill_atmosphere_table()
+{
+    static const float rho[21] = {0.0023769f, 0.001756f, 0.001267f, 0.0008907f, 0.0005873f,
+                                  0.0003639f, 0.0002256f, 0.0001399f, 0.00008594f, 0.00005253f,
+                                  0.00003211f, 0.00002001f, 0.0000127f, 0.00000819f, 0.000005364f,
+                                  0.000003564f, 0.000002433f, 0.000001693f, 0.0000012f,
+                                  0.0000008589f, 0.0000006061f};
+    for (int i = 0; i < 21; i++) assign_hr(i, 10.0f * i, rho[i]);
+    assign_hr(21, 259.0f, 0.0f);
+}
+
+static int  seed_fixed;
+static unsigned seed_value;
+
+void initgen()
+{
+    init_trig_tables();
+    set_constants();          // the window layer's start cleared `con`
+
+    seed_rand(seed_fixed ? seed_value : (unsigned)(plat_clock_ms() % 32000));
+    // Sound and speech start here once their modules exist (msc.sound_avail, speech_avail).
+    fill_atmosphere_table();
+    // Instrument tapes and navigation pictures are built here by the panel module.
+    build_star_field();
+    load_ship_models();
+    // The data-output choices and the graph are set up here by the data-output module.
+
+    fpl.IFR = 1;
+    fpl.VFR = 0;
+    fpl.DVFR = 0;
+    fpl.cruise_alt = 5000;
+    ins.HUD_on = 1;
+    ins.HOOP_on = 0;
+    ins.map_mode = 1;
+    ins.arg_mode = 1;
+    ins.map_range = ins.arg_range = ins.rad_range = 30;
+    ins.hud_brt = 1;
+    msc.typestart = 7;
+    msc.cus_start_h = 5000 * con.fttomtrs;
+    msc.cus_start_v = 200 * con.ktstomsc;
+    env.i_viewpoint = 89;
+    env.j_viewpoint = 79;
+    std::snprintf(msc.apt_id_req, sizeof msc.apt_id_req, "KAAA");
+    nav.radout = 2;
+    atm.vis_mult = 1;
+    rel.ins_fail_rat = rel.eq1_fail_rat = rel.eq2_fail_rat = 0;
+    for (int i = 0; i < 32; i++) {
+        rel.fail_type[i] = 1;
+        rel.fail_time_max[i] = 10;
+    }
+    msc.rtrat = 1;
+    atm.rate_change = 4;
+    scn.zoom = 1;
+    env.nrst_apt_max = env.nrst_vor_max = env.nrst_ndb_max = -999;
+    nav.tran1 = 1;
+    nav.tran2 = 2;
+    nav.tran3 = 0;
+    nav.tran4 = 0;
+
+    if (trk.is_open()) trk.close();
+    trk.open("Vantorel.out");
+    trk.setf(std::ios::fixed, std::ios::floatfield);
+    if (!trk) MACIBM_alert("I could not create the file 'Vantorel.out' in this folder.",
+                           "Nothing will be written to it during this flight.", "", "", ALERT_NOTE);
+}
+
+// --aircraft: the file replaces whatever the preferences named (paths in the file layer's form).
+static void take_command_line_aircraft(const char* aircraft)
+{
+    if (!aircraft || !aircraft[0]) return;
+    char path[PATH_LEN];
+    std::snprintf(path, sizeof path, "%s", aircraft);
+    for (char* p = path; *p; p++)
+        if (*p == '/') *p = '\\';
+    std::snprintf(pln.C_path, sizeof pln.C_path, "%s", path);
+    const char* base = std::strrchr(path, '\\');
+    std::snprintf(pln.C_file, sizeof pln.C_file, "%s", base ? base + 1 : path);
+}
+
+static void mnw_command(int code, const float* args, int nargs) { script_run_command(code, args, nargs); }
+
+void register_app_callbacks()
+{
+    mnw_app_callbacks cb = {};
+    cb.update = APPLICATION_update;
+    cb.handlekey = APPLICATION_handlekey;
+    cb.handlemenu = APPLICATION_handlemenu;
+    cb.setupmenus = APPLICATION_setupmenus;
+    cb.command = mnw_command;
+    cb.sim_time = app_sim_time;
+    mnw_register_app(cb);
+}
+
+// The start-up sequence. Steps whose module has not joined the program yet are marked where
+// they go; each module wires its own call in at its place.
+int start_simulator(const void* previous_instance, int have_seed, unsigned seed, const char* aircraft)
+{
+    if (previous_instance) return 0;
+    seed_fixed = have_seed;
+    seed_value = seed;
+    done_initing = 0;
+
+    clear_records();
+    register_app_callbacks();
+    MACIBM_init();
+    MACIBM_showinit(1);
+    initgen();
+    MACIBM_showinit(2);
+    // init_country_data(): the navigation database.
+    if (aircraft && aircraft[0]) {
+        char path[PATH_LEN];
+        std::snprintf(path, sizeof path, "%s", aircraft);
+        for (char* p = path; *p; p++)
+            if (*p == '/') *p = '\\';
+        picker_queue_answer(path);        // answers the first-start aircraft dialog
+    }
+    initprefs();
+    picker_clear_answers();
+    take_command_line_aircraft(aircraft);
+    MACIBM_showinit(3);
+    // load_region(): the scenery round the start position.
+    // load_plane(): the aircraft named in the preferences.
+    // set_fltvars(8): place the aircraft for the start.
+    // speakstring(" "): wake the speech engine.
+    // JOY_init(): the joystick.
+    frame_timing_reset();
+    app_run_reset();
+    done_initing = 1;
+    return 1;
+}
+
+void run_main_loop()
+{
+    while (!gdone) MACIBM_event_proc();
+}
+
+}  // namespace orv

@@ -1,0 +1,17 @@
+// app_start.h -- start-up, the main loop and finish-up of the simulator.
+#pragma once
+
+namespace orv {
+
+void clear_records();      // the fourteen records the entry point clears, in order
+void initgen();            // general initialisation (random seed, atmosphere, stars, ships, defaults)
+void assign_hr(int index, float height_kft, float density_slug_ft3);
+
+// Steps of start-up, in order; answers 0 and does nothing when a previous instance is given.
+// `seed`: fixed random seed when `have_seed`; `aircraft`: a native path that replaces the
+// aircraft named in the preferences (empty for none).
+int  start_simulator(const void* previous_instance, int have_seed, unsigned seed, const char* aircraft);
+void run_main_loop();      // MACIBM_event_proc until gdone
+void register_app_callbacks();
+
+}  // namespace orv

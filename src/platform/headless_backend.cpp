@@ -1,0 +1,70 @@
+// The headless back end: no window and no drawing. Alerts go to standard error, input comes
+// from the scripted queue, and presenting a frame does nothing.
+#include "platform/plat_backend.h"
+
+#include <cstdio>
+
+namespace orv {
+
+// Scripted events in time order. Filled once before the run; nothing is allocated per frame.
+static plat_event script_q[PLAT_SCRIPT_MAX];
+static int        script_n;      // events stored
+static int        script_next;   // next event to hand out
+
+int plat_script_push(const plat_event& ev)
+{
+    if (script_n >= PLAT_SCRIPT_MAX) return 0;
+    // Insert after every event of the same or an earlier time so equal times keep file order.
+    int at = script_n;
+    while (at > script_next && script_q[at - 1].time > ev.time) {
+        script_q[at] = script_q[at - 1];
+        at--;
+    }
+    script_q[at] = ev;
+    script_n++;
+    return 1;
+}
+
+void plat_script_clear() { script_n = script_next = 0; }
+int  plat_script_pending() { return script_n - script_next; }
+
+static int headless_init(int, int, const char*) { return 1; }
+
+// A mouse-down ends the batch of one pass, so the frame that follows sees the button held and
+// the matching release arrives with the next pass, as it would from a real mouse.
+static int last_was_down;
+
+static int headless_pump(double now, plat_event* out)
+{
+    if (last_was_down) { last_was_down = 0; return 0; }
+    if (script_next >= script_n) return 0;
+    if (script_q[script_next].time > now + 1e-9) return 0;
+    *out = script_q[script_next++];
+    last_was_down = (out->type == PLAT_EV_MOUSE_DOWN);
+    return 1;
+}
+
+static void headless_present() {}
+
+static void headless_show_alert(const char* const lines[4], int code)
+{
+    std::fprintf(stderr, "Vantorel alert (%d):\n", code);
+    for (int i = 0; i < 4; i++)
+        if (lines[i] && lines[i][0]) std::fprintf(stderr, "  %s\n", lines[i]);
+    std::fflush(stderr);
+}
+
+static void headless_finish() {}
+
+static const plat_backend headless = {
+    "headless", 1, headless_init, headless_pump, headless_present, headless_show_alert,
+    headless_finish,
+};
+
+static const plat_backend* current = &headless;
+
+const plat_backend* plat_headless_backend() { return &headless; }
+const plat_backend* plat_backend_get() { return current; }
+void plat_backend_install(const plat_backend* b) { current = b ? b : &headless; }
+
+}  // namespace orv
