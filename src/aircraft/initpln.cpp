@@ -454,7 +454,6 @@ void finite_wing(int p)
     pln.delta_fac[p] = fltlim(sweep_mid / 65.0f, 0.0f, 1.0f) * fltlim(1.0f - safe_div(g.ctip, g.croot, 1.0f), 0.0f, 1.0f);
 
     float e = oswald(AR, g.sweep);
-    rep() << "   Oswalds efficiency factor based on AR (" << AR << ") and sweep (" << g.sweep << " deg) is " << e << "\n";
 
     if (p >= 4 && p <= 9) {
         for (int q = 4; q <= 9; ++q) {
@@ -473,6 +472,7 @@ void finite_wing(int p)
     }
     e = fltlim(e, 0.5f, 1.0f);
     pln.e[p] = e;
+    rep() << "   Oswalds efficiency factor based on AR (" << AR << ") and sweep (" << g.sweep << " deg) is " << e << "\n";
 
     const float a0 = (afl.clM[p][0][0] + afl.clM[p][0][1] + afl.clM[p][1][0] + afl.clM[p][1][1]) * 45.0f / kPi;
     const float f = AR > 1.0e-4f ? 1.0f / (1.0f + a0 / (kPi * e * AR)) : 0.0f;
@@ -807,7 +807,7 @@ void gear_geometry()
         pln.h_eqlbm = -low;
     }
     rep() << "At rest on the gear the C.G. is " << pln.h_eqlbm << " meters up and the pitch is "
-          << pln.the_eqlbm << " degrees.\n";
+          << pln.the_eqlbm + 0.0f << " degrees.\n";
 }
 
 void body_data()
