@@ -62,12 +62,15 @@ extern int  return_hit;              // Return was pressed in the save picker
 // crash or a full disk never leaves a half-written file where the old one was.
 extern std::ofstream ouf;
 
+// Opens inf1 (the head is read from inf1 whatever inf_use selects; inf_use is left alone).
 int   inf_open(const char* path, int type, int version, int alert);
 void  inf_close();                // closes inf1
 int   inf_good();                 // the selected input stream is open and has not failed
 int   inf_eof();                  // the selected input stream has nothing left to read
 void  inf_move_to_second();       // inf2 takes over the file open in inf1 (inf1 is closed)
 void  inf2_close();
+// Writes go to path + ".tmp"; ouf_close moves it over `path`. Close with ouf_close, not
+// ouf.close(). A file still open when ouf_open is called again is finished first.
 int   ouf_open(const char* path, int type, int version);
 int   ouf_close();                // 1 when the file was completed and moved into place
 
