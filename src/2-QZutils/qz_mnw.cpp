@@ -338,6 +338,8 @@ void MACIBM_init()
     if (err_log.is_open()) err_log.close();
     err_log.open("Error.out");
     err_log.setf(std::ios::fixed);
+    if (!err_log)
+        std::fprintf(stderr, "Cannot write \"Error.out\" in the working folder: diagnostics go to standard error only.\n");
 
     char dir[400];
     if (data_dir_opt[0]) set_app_path(data_dir_opt);

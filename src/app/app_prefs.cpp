@@ -1,5 +1,6 @@
 #include "app/app_prefs.h"
 
+#include <cmath>
 #include <cstring>
 #include <iomanip>
 
@@ -219,7 +220,8 @@ int grab_prefs()
     nav.gps_vor_index = intscan(m);
     nav.gps_ndb_index = intscan(m);
     for (int i = 0; i < 4; i++) nav.gps_id[i] = intscan(m);
-    msc.prd = fltlim(fltscan(m), 0.01f, 0.1f);
+    float prd = fltscan(m);
+    msc.prd = std::isfinite(prd) ? fltlim(prd, 0.01f, 0.1f) : 0.05f;   // a damaged line must not stop time
     msc.logtime = flag(intscan(m));
     rel.total_fail_entry = fltscan(m);
     ogl_res = intscan(m);

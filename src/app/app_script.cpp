@@ -101,8 +101,9 @@ int script_parse_line(const char* line, int lineno, char* err, int errlen)
         if (!std::strcmp(k, "space")) c = ' ';
         else if (!std::strcmp(k, "enter")) c = 13;
         else if (!std::strcmp(k, "backspace")) c = 8;
+        else if (!std::strcmp(k, "hash")) c = '#';      // '#' itself starts a comment
         else if (std::strlen(k) == 1) c = (unsigned char)k[0];
-        else return fail(err, errlen, lineno, "'key' takes one character (or space, enter, backspace)");
+        else return fail(err, errlen, lineno, "'key' takes one character (or space, enter, backspace, hash)");
         ev[0].type = PLAT_EV_KEY;
         ev[0].key = c;
         return queue_events(ev, 1, err, errlen, lineno);

@@ -421,3 +421,50 @@ TEST_F(App_Start, ShipOutlinesHaveTheirSizes)
     for (int i = 0; i < FRIG_STATIONS; i++) EXPECT_LE(std::fabs(frig_pxyz[i][1][2]), FRIG_LENGTH / 2 + 0.01f);
     for (int i = 0; i < OILR_STATIONS; i++) EXPECT_GT(oilr_pxyz[i][1][1], oilr_pxyz[i][0][1]);
 }
+
+TEST_F(App_Prefs, OldFileStaysWholeUntilTheNewOneIsComplete)
+{
+    fill_unusual();
+    ASSERT_EQ(write_prefs_file(), 1);
+    const std::string before = orv_test::read_file(prefs_file(e));
+    msc.locl_time = 1000;
+    ASSERT_EQ(ouf_open(prefs_path, FILE_ANY, PREFS_VERSION), 1);
+    dump_prefs();
+    ouf.flush();
+    // Interrupted here, the user still has the previous file, not half of the new one.
+    EXPECT_EQ(orv_test::read_file(prefs_file(e)), before);
+    ASSERT_EQ(ouf_close(), 1);
+    EXPECT_NE(orv_test::read_file(prefs_file(e)), before);
+    ASSERT_EQ(read_back(), 1);
+    EXPECT_FLOAT_EQ(msc.locl_time, 1000);
+}
+
+TEST_F(App_Prefs, DamagedPeriodLineFallsBackToTheDefault)
+{
+    fill_unusual();
+    ASSERT_EQ(write_prefs_file(), 1);
+    std::string text = orv_test::read_file(prefs_file(e));
+    size_t at = text.find("\n0.0375\n");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 8, "\nnan\n");
+    orv_test::write_file(prefs_file(e), text);
+    read_back();
+    EXPECT_TRUE(std::isfinite(msc.prd));
+    EXPECT_GE(msc.prd, 0.01f);
+    EXPECT_LE(msc.prd, 0.1f);
+}
+
+TEST_F(App_Start, FixedSeedGivesTheSameSky)
+{
+    std::string acf = orv_test::write_file(e.work + "/S.acf", "i");
+    ASSERT_EQ(start_simulator(nullptr, 1, 1234, acf.c_str()), 1);
+    float first[10][3];
+    std::memcpy(first, star_xyz, sizeof first);
+    EXPECT_EQ(done_initing, 1);
+    EXPECT_STREQ(pln.C_file, "S.acf");
+    ASSERT_EQ(start_simulator(nullptr, 1, 1234, acf.c_str()), 1);
+    EXPECT_EQ(std::memcmp(first, star_xyz, sizeof first), 0);
+    ASSERT_EQ(start_simulator(nullptr, 1, 4321, acf.c_str()), 1);
+    EXPECT_NE(std::memcmp(first, star_xyz, sizeof first), 0);
+    MACIBM_finishup();
+}
