@@ -1,0 +1,365 @@
+// nav_db.cpp -- the navigation database: the three text files of "additional nav data"
+// read into fixed tables at start-up, their writers, and the per-region flags.
+#include "world/nav_db.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/records.h"
+
+namespace orv {
+
+float apt_lat[APT_CAP][APT_RWYS], apt_lon[APT_CAP][APT_RWYS];
+int   apt_num[APT_CAP][APT_RWYS];
+char  apt_lr[APT_CAP][APT_RWYS];
+int   apt_hdng[APT_CAP][APT_RWYS], apt_len[APT_CAP][APT_RWYS];
+int   apt_width[APT_CAP][APT_RWYS], apt_lite[APT_CAP][APT_RWYS];
+float apt_h[APT_CAP];
+int   apt_twr[APT_CAP];
+char  apt_id[APT_CAP][5];
+char  apt_name[APT_CAP][40];
+int   apt_inreg[APT_CAP];
+
+int   nav_type[NAV_CAP];
+float nav_lat[NAV_CAP], nav_lon[NAV_CAP], nav_h[NAV_CAP];
+int   nav_f12[NAV_CAP], nav_hdng[NAV_CAP];
+char  nav_id[NAV_CAP][5];
+char  nav_name[NAV_CAP][40];
+int   nav_inreg[NAV_CAP];
+
+float fix_lat[FIX_CAP], fix_lon[FIX_CAP];
+char  fix_name[FIX_CAP][6];
+
+int apt_to_index[REG_LIST_CAP], vor_to_index[REG_LIST_CAP], ndb_to_index[REG_LIST_CAP];
+int apt_inrange[REG_LIST_CAP];
+
+static const char* const NAV_FOLDER = "additional nav data";
+
+static int wrap_hdng(int h)
+{
+    h %= 360;
+    return h < 0 ? h + 360 : h;
+}
+
+// The file layer's alert goes out once per file; these stop a record at its first failed
+// field so a damaged record is not read on into garbage.
+static int scan_ok() { return inf_good(); }
+
+// The rest of the line after the last number: the separator, a fixed-width identifier,
+// a separator and the name. A line end counts as the separator before the identifier: then
+// the identifier and name are on the following line.
+static void scan_id_and_name(int skip_blanks, int id_len, char* id, char* name, int name_cap,
+                             const char* msg)
+{
+    char line[512];
+    strscan(line, msg, sizeof line);
+    const char* p = line;
+    if (skip_blanks) {
+        while (*p == ' ' || *p == '\t') p++;
+    } else if (*p) {
+        p++;   // the separator
+    }
+    if (!*p && inf_good() && !inf_eof()) {
+        strscan(line, msg, sizeof line);
+        p = line;
+        if (skip_blanks)
+            while (*p == ' ' || *p == '\t') p++;
+    }
+    int i = 0;
+    for (; i < id_len && p[i]; i++) id[i] = p[i];
+    for (; i < id_len; i++) id[i] = ' ';
+    id[id_len] = 0;
+    p += (int)std::strlen(p) < id_len ? std::strlen(p) : id_len;
+    if (!name) return;
+    if (*p) p++;       // the separator after the identifier
+    std::snprintf(name, name_cap, "%s", p);
+}
+
+void scan_apt_line(float* lat, float* lon, int* num, char* lr, int* hdng, int* len,
+                   int* width, int* lite, float* h, int* twr, char* id, char* name)
+{
+    for (int r = 0; r < APT_RWYS; r++) {
+        lat[r] = fltscanNOSN("scan apt apt_lat");
+        lon[r] = fltscanNOSN("scan apt apt_lon");
+        num[r] = intscanNOSN("scan apt apt_num");
+        char w[4];
+        wrdscan(w, "scan apt apt_num", sizeof w);
+        lr[r] = w[0];
+        hdng[r] = wrap_hdng(intscanNOSN("scan apt apt_hdng"));
+        len[r] = intscanNOSN("scan apt apt_len");
+        width[r] = intscanNOSN("scan apt apt_width");
+        lite[r] = intscanNOSN("scan apt apt_lite");
+        if (!scan_ok()) return;
+    }
+    *h = fltscanNOSN("scan apt apt_h");
+    *twr = intscanNOSN("scan apt apt_twr") == 1;
+    if (!scan_ok()) return;
+    scan_id_and_name(0, 4, id, name, 40, "scan apt name");
+}
+
+void scan_nav_line(int type, float* lat, float* lon, float* h, int* f12, int* hdng,
+                   char* id, char* name)
+{
+    *lat = fltscanNOSN("scan nav line");
+    *lon = fltscanNOSN("scan nav line");
+    *h = fltscanNOSN("scan nav line");
+    int f1 = intscanNOSN("scan nav line");
+    int f2 = intscanNOSN("scan nav line");
+    *f12 = (type == NAV_NDB) ? f1 : f1 * 100 + f2;
+    *hdng = wrap_hdng(intscanNOSN("scan nav line"));
+    if (!scan_ok()) return;
+    scan_id_and_name(1, 4, id, name, 40, "scan nav line");
+}
+
+// An identifier always takes its four columns, so a shorter one keeps the record readable.
+static void put_id(const char* id)
+{
+    char b[5];
+    int i = 0;
+    for (; i < 4 && id && id[i]; i++) b[i] = id[i];
+    for (; i < 4; i++) b[i] = ' ';
+    b[4] = 0;
+    ouf << b;
+}
+
+// The name runs to the line end: a line end inside it would split the record.
+static void put_name(const char* name)
+{
+    for (const char* p = name; p && *p; p++) ouf << ((*p == '\n' || *p == '\r') ? ' ' : *p);
+    ouf << '\n';
+}
+
+void dump_apt_line(const float* lat, const float* lon, const int* num, const char* lr,
+                   const int* hdng, const int* len, const int* width, const int* lite,
+                   float h, int twr, const char* id, const char* name)
+{
+    char b[128];
+    for (int r = 0; r < APT_RWYS; r++) {
+        char side = lr[r];
+        if ((unsigned char)side <= ' ' || (unsigned char)side >= 0x7F) side = 'x';
+        std::snprintf(b, sizeof b, "%10.6f %11.6f %2d %c %3d %6d %3d %7d ", lat[r], lon[r], num[r],
+                      side, hdng[r], len[r], width[r], lite[r]);
+        ouf << b;
+    }
+    std::snprintf(b, sizeof b, "%6.0f %1d ", h, twr == 1 ? 1 : 0);
+    ouf << b;
+    put_id(id);
+    ouf << ' ';
+    put_name(name);
+}
+
+void dump_nav_line(int type, float lat, float lon, float h, int f12, int hdng,
+                   const char* id, const char* name)
+{
+    int f1 = (type == NAV_NDB) ? f12 : f12 / 100;
+    int f2 = (type == NAV_NDB) ? 0 : f12 % 100;
+    char b[128];
+    std::snprintf(b, sizeof b, "%2d %10.6f %11.6f %8.1f %8d %8d %4d ", type, lat, lon, h, f1, f2, hdng);
+    ouf << b;
+    put_id(id);
+    ouf << ' ';
+    put_name(name);
+}
+
+int open_apt_nav_dat(const char* path)
+{
+    inf_use = 1;
+    int ok = inf_open(path, FILE_ANY, 354, 1);
+    if (!ok && !inf1.open) {
+        MACIBM_alert("I am unable to access a nav, airport, or fix data file!",
+                     "The path I am looking at is as follows:", path,
+                     "Make sure the file listed above is available in the path listed above!",
+                     ALERT_NOTE);
+        return 0;
+    }
+    if (!inf_good()) {
+        MACIBM_alert("Error reading in global data file after version-scan!", "", "", "", ALERT_NOTE);
+        inf_close();
+        return 0;
+    }
+    const char* base = std::strrchr(path, '\\');
+    intscan(base ? base + 1 : path);   // third header line: a count, not needed
+    return inf_good();
+}
+
+static void table_full(const char* what, int count)
+{
+    MACIBM_alert(what, "", "", count, ALERT_NOTE);
+}
+
+static void clear_airport(int n)
+{
+    for (int r = 0; r < APT_RWYS; r++) {
+        apt_lat[n][r] = apt_lon[n][r] = 0;
+        apt_num[n][r] = apt_hdng[n][r] = apt_len[n][r] = apt_width[n][r] = apt_lite[n][r] = 0;
+        apt_lr[n][r] = 0;
+    }
+    apt_h[n] = 0;
+    apt_twr[n] = apt_inreg[n] = 0;
+    std::memset(apt_id[n], 0, sizeof apt_id[n]);
+    std::memset(apt_name[n], 0, sizeof apt_name[n]);
+}
+
+static void read_airports()
+{
+    char path[PATH_LEN] = "apt_dat";
+    ap_dir(NAV_FOLDER, path);
+    int n = 0;
+    if (open_apt_nav_dat(path)) {
+        for (;;) {
+            int code = intscanNOSN("apt_dat");
+            if (!inf_good() || code == 99) break;
+            if (n >= APT_READ_MAX) {
+                table_full("Too many airports in world database!", n);
+                break;
+            }
+            scan_apt_line(apt_lat[n], apt_lon[n], apt_num[n], apt_lr[n], apt_hdng[n], apt_len[n],
+                          apt_width[n], apt_lite[n], &apt_h[n], &apt_twr[n], apt_id[n], apt_name[n]);
+            if (!inf_good()) {   // a record cut short is not kept
+                clear_airport(n);
+                break;
+            }
+            for (char* c = apt_name[n]; *c; c++)
+                if (*c == '-') *c = ' ';
+            for (int r = 0; r < APT_RWYS; r++) {
+                apt_len[n][r] = (int)(apt_len[n][r] * con.fttomtrs);
+                apt_width[n][r] = (int)(apt_width[n][r] * con.fttomtrs);
+            }
+            apt_h[n] *= con.fttomtrs;
+            n++;
+            if (n % 1000 == 0) MACIBM_showinit(1);
+        }
+        inf_close();
+    }
+    env.aptmax = n - 1;
+}
+
+static void read_navaids()
+{
+    char path[PATH_LEN] = "nav_dat";
+    ap_dir(NAV_FOLDER, path);
+    int n = 0;
+    if (open_apt_nav_dat(path)) {
+        for (;;) {
+            nav_type[n] = intscanNOSN("nav_dat");
+            if (!inf_good() || nav_type[n] == 99) break;
+            if (n >= NAV_READ_MAX) {
+                table_full("Too many navs in world database!", n);
+                break;
+            }
+            scan_nav_line(nav_type[n], &nav_lat[n], &nav_lon[n], &nav_h[n], &nav_f12[n], &nav_hdng[n],
+                          nav_id[n], nav_name[n]);
+            if (!inf_good()) break;
+            nav_h[n] *= con.fttomtrs;
+            n++;
+            if (n % 1000 == 0) MACIBM_showinit(1);
+        }
+        inf_close();
+    }
+    // Entry n holds the terminator whatever stopped the read, so every loop up to navmax
+    // meets a clean end.
+    nav_type[n] = NAV_END;
+    nav_lat[n] = nav_lon[n] = nav_h[n] = 0;
+    nav_f12[n] = nav_hdng[n] = 0;
+    nav_id[n][0] = nav_name[n][0] = 0;
+    env.navmax = n + 1;
+}
+
+static void read_fixes()
+{
+    for (int i = 0; i < FIX_CAP; i++) fix_lat[i] = fix_lon[i] = -999.0f;
+    char path[PATH_LEN] = "fix_dat";
+    ap_dir(NAV_FOLDER, path);
+    int n = 0;
+    if (open_apt_nav_dat(path)) {
+        for (;;) {
+            float lat = fltscanNOSN("fix_dat");
+            if (!inf_good() || orv::round(lat) == 99) break;
+            if (n >= FIX_READ_MAX) {
+                table_full("Too many fixes in world database!", n);
+                break;
+            }
+            float lon = fltscanNOSN("fix_dat");
+            char name[6];
+            if (inf_good()) scan_id_and_name(1, 5, name, nullptr, 0, "fix_dat");
+            if (!inf_good()) break;
+            fix_lat[n] = lat;
+            fix_lon[n] = lon;
+            std::memcpy(fix_name[n], name, sizeof name);
+            n++;
+            if (n % 1000 == 0) MACIBM_showinit(1);
+        }
+        inf_close();
+    }
+    env.fixmax = n - 1;
+}
+
+// Every table back to its start-up state, so a second read never mixes with the first.
+static void clear_tables()
+{
+    std::memset(apt_lat, 0, sizeof apt_lat);
+    std::memset(apt_lon, 0, sizeof apt_lon);
+    std::memset(apt_num, 0, sizeof apt_num);
+    std::memset(apt_lr, 0, sizeof apt_lr);
+    std::memset(apt_hdng, 0, sizeof apt_hdng);
+    std::memset(apt_len, 0, sizeof apt_len);
+    std::memset(apt_width, 0, sizeof apt_width);
+    std::memset(apt_lite, 0, sizeof apt_lite);
+    std::memset(apt_h, 0, sizeof apt_h);
+    std::memset(apt_twr, 0, sizeof apt_twr);
+    std::memset(apt_id, 0, sizeof apt_id);
+    std::memset(apt_name, 0, sizeof apt_name);
+    std::memset(apt_inreg, 0, sizeof apt_inreg);
+    std::memset(nav_type, 0, sizeof nav_type);
+    std::memset(nav_lat, 0, sizeof nav_lat);
+    std::memset(nav_lon, 0, sizeof nav_lon);
+    std::memset(nav_h, 0, sizeof nav_h);
+    std::memset(nav_f12, 0, sizeof nav_f12);
+    std::memset(nav_hdng, 0, sizeof nav_hdng);
+    std::memset(nav_id, 0, sizeof nav_id);
+    std::memset(nav_name, 0, sizeof nav_name);
+    std::memset(nav_inreg, 0, sizeof nav_inreg);
+    std::memset(fix_name, 0, sizeof fix_name);
+}
+
+void init_country_data()
+{
+    int keep_use = inf_use;
+    clear_tables();
+    read_airports();
+    read_navaids();
+    read_fixes();
+    inf_use = keep_use;
+}
+
+void set_region_flags()
+{
+    float la = (float)env.lat_sou, lo = (float)env.lon_wes;
+    for (int i = 0; i <= env.aptmax && i < APT_CAP; i++)
+        apt_inreg[i] = apt_lat[i][0] >= la && apt_lat[i][0] <= la + 2 &&
+                       apt_lon[i][0] >= lo && apt_lon[i][0] <= lo + 3;
+    for (int i = 0; i <= env.navmax && i < NAV_CAP; i++)
+        nav_inreg[i] = nav_lat[i] >= la && nav_lat[i] <= la + 2 &&
+                       nav_lon[i] >= lo && nav_lon[i] <= lo + 3;
+}
+
+void finish_nav_readin()
+{
+    set_region_flags();
+}
+
+void rway_to_cs(int num, char lr, int helipad, char* out)
+{
+    if (num < 0) num = 0;
+    if (num > 99) num = 99;
+    int n = std::snprintf(out, 8, "%s %02d", helipad ? "Pad" : "Rwy", num);
+    if (lr != 'x' && (unsigned char)lr > ' ' && (unsigned char)lr < 0x7F) {
+        out[n] = lr;
+        out[n + 1] = 0;
+    }
+}
+
+}  // namespace orv
