@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "2-QZutils/acf_fields.h"
 #include "2-QZutils/acf_parts.h"
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
@@ -362,10 +363,20 @@ TEST_F(Acf_Load, DamagedImagesNeverCrashTheLoader)
     const std::string path = acf_test::save_acf(dir, "fuzz.acf", design());
     const std::string bytes = orv_test::read_file(path);
     std::mt19937 rng(12345);
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 120; ++round) {
         std::string b = bytes;
         const int hits = 1 + static_cast<int>(rng() % 400);
         for (int h = 0; h < hits; ++h) b[rng() % b.size()] = static_cast<char>(rng());
+        // and whole numbers of random fields: counts, indexes, chords, masses
+        for (int h = 0; h < 30; ++h) {
+            const acf_field& f = acf_fields[rng() % static_cast<unsigned>(acf_num_fields)];
+            if (f.type == ACF_CHAR) continue;
+            const std::size_t at = ACF_HEADER_BYTES + f.offset + 4 * (rng() % f.count);
+            const std::uint32_t patterns[] = {0u, 0xffffffffu, 0x7fc00000u /* NaN */, 0x7f800000u /* inf */,
+                                              9u, 0x80000000u, static_cast<std::uint32_t>(rng())};
+            const std::uint32_t v = patterns[rng() % 7];
+            std::memcpy(&b[at], &v, 4);
+        }
         if (round % 5 == 4) b.resize(rng() % b.size());
         acf_fuzz_one(reinterpret_cast<const std::uint8_t*>(b.data()), b.size());
         for (int part = 0; part < 28; ++part) ASSERT_GE(pln.els[part], 0);
