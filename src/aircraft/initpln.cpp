@@ -151,6 +151,12 @@ void clamp_counts()
 
 // ---- unit conversion and the centre-of-gravity origin ------------------------------------
 
+// Into -180..180 however many turns the stored angle holds.
+float wrap180(float a)
+{
+    return a - 360.0f * std::floor((a + 180.0f) / 360.0f);
+}
+
 void convert_units()
 {
     const float ft = con.fttomtrs;
@@ -167,8 +173,8 @@ void convert_units()
         pln.Xarm[p] *= ft;
         pln.Yarm[p] *= ft;
         pln.Zarm[p] *= ft;
-        pln.sweep1[p] = fltwrap(pln.sweep1[p], -180.0f, 180.0f);
-        pln.dihed[p] = fltwrap(pln.dihed[p], -180.0f, 180.0f);
+        pln.sweep1[p] = wrap180(pln.sweep1[p]);
+        pln.dihed[p] = wrap180(pln.dihed[p]);
         for (int s = 0; s < BODY_STATIONS; ++s)
             for (int k = 0; k < BODY_POINTS; ++k) {
                 pln.body_X[p][s][k] *= ft;
@@ -960,6 +966,7 @@ int load_plane_file(const char* path_in)
 {
     char path[ACF_STR];
     copy_str(path, path_in, sizeof path);
+    if (con.fttomtrs == 0.0f) set_constants();   // converting with empty constants zeroes the aircraft
     static planestruct rec;
     g_last_read = read_acf(path, rec);
     if (g_last_read != ACF_READ_OK) return 0;

@@ -383,3 +383,21 @@ TEST_F(Acf_Load, DamagedImagesNeverCrashTheLoader)
     }
     EXPECT_EQ(acf_fuzz_one(nullptr, 0), 0);
 }
+
+TEST_F(Acf_Load, AnglesWrapAndPositionsAreAboutTheCentreOfGravity)
+{
+    design().sweep1[10] = design().sweep1[11] = 370.0f;
+    design().dihed[12] = -270.0f;
+    design().sweep1[4] = 1.0e6f + 20.0f;           // many turns, still finite
+    EXPECT_EQ(load(), 0) << mnw_last_alert_line(0);
+    EXPECT_NEAR(pln.sweep1[10], 10.0f, 1e-3f);
+    EXPECT_NEAR(pln.dihed[12], 90.0f, 1e-3f);
+    EXPECT_GE(pln.sweep1[4], -180.0f);
+    EXPECT_LE(pln.sweep1[4], 180.0f);
+    // cgZ 3 ft, cgY 0: every longitudinal position moves forward by 3 ft
+    EXPECT_NEAR(pln.peZ, (0.5f - 3.0f) * 0.3048f, 1e-5f);
+    EXPECT_NEAR(pln.ngearZ, (-5.0f - 3.0f) * 0.3048f, 1e-5f);
+    EXPECT_NEAR(pln.body_Z[18][0][0], (-7.0f - 3.0f) * 0.3048f, 1e-5f);
+    EXPECT_NEAR(pln.Zarm[0], (-7.0f - 3.0f) * 0.3048f, 1e-5f);
+    EXPECT_NEAR(pln.Yarm[4], 3.0f * 0.3048f, 1e-5f);
+}
