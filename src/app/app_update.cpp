@@ -62,6 +62,9 @@ void adapt_period()
     // Slow frames are caught up faster than fast frames are slowed.
     msc.prd *= std::pow(msc.rtrat, msc.rtrat < 1.0f ? 0.2f : 0.5f);
     if (msc.prd > 0.11f) msc.prd = 0.11f;
+    // Frames faster than a millisecond (no window, nothing drawn) would otherwise shrink the
+    // period toward zero and stop simulated time altogether.
+    if (msc.prd < PRD_FLOOR) msc.prd = PRD_FLOOR;
 }
 
 static int in_cloud()

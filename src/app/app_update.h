@@ -17,6 +17,8 @@ void adapt_period();           // msc.cntr, and msc.prd kept in step with the pr
 void advance_clocks();         // elapsed, local, zulu, night, instrument, stopwatch, beacon
 void replay_advance();         // plays the recorded path instead of the flight model
 
+constexpr float PRD_FLOOR = 0.001f;   // the adapted period never goes below this (s)
+
 void frame_timing_reset();     // event divisor back to 1, clock measurement restarted
 void app_set_fixed_step(int on);   // 1: msc.prd is never adapted (reproducible runs)
 

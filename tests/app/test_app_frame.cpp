@@ -154,6 +154,16 @@ TEST_F(App_Period, FastFramesShrinkGentlyAndRatioIsClamped)
     EXPECT_FLOAT_EQ(msc.rtrat, 0.2f);
 }
 
+TEST_F(App_Period, VeryFastFramesDoNotStopTime)
+{
+    msc.prd = 0.05f;
+    for (int i = 0; i < 5000; i++) flight_frame();    // the clock never moves
+    EXPECT_FLOAT_EQ(msc.prd, PRD_FLOOR);
+    float before = msc.elap_time;
+    flight_frame();
+    EXPECT_GT(msc.elap_time, before);
+}
+
 TEST_F(App_Period, FixedStepKeepsThePeriod)
 {
     msc.prd = 0.04f;
