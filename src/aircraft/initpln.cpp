@@ -136,6 +136,18 @@ void clamp_counts()
         }
         pln.numblades[e] = fltlim(pln.numblades[e], used ? 1.0f : 0.0f, static_cast<float>(BODY_STATIONS));
     }
+    // a pointed tip (zero tip chord) is a real design; no chord at all, or a negative one, is not
+    for (int p = 0; p <= 17; ++p) {
+        if (!have_this_part(p)) continue;
+        if (pln.Croot[p] < 0.0f || pln.Ctip[p] < 0.0f || (pln.Croot[p] == 0.0f && pln.Ctip[p] == 0.0f)) {
+            char l1[160];
+            std::snprintf(l1, sizeof l1, "The %s has a chord of zero or less!", part_name(p));
+            MACIBM_alert(l1, "It has no area, so it can make no lift.", "You need to change this in Hullwright.", "",
+                         ALERT_NOTE);
+            pln.Croot[p] = std::fmax(pln.Croot[p], 0.0f);
+            pln.Ctip[p] = std::fmax(pln.Ctip[p], 0.0f);
+        }
+    }
     const char* mass_name[4] = {"empty", "maximum", "fuel", "jettisonable"};
     float* mass[4] = {&pln.m_empty, &pln.m_max, &pln.m_fuel, &pln.m_jettison};
     for (int i = 0; i < 4; ++i) {
