@@ -260,7 +260,14 @@ static void read_navaids()
         inf_close();
     }
     // Entry n holds the terminator whatever stopped the read, so every loop up to navmax
-    // meets a clean end.
+    // meets a clean end. The carrier takes over the two entries below navmax; with no navaid
+    // at all an empty entry (type 0, matching no kind) stands in for the last one, so those
+    // two entries are never before the table.
+    if (n == 0) {
+        nav_type[0] = 0;
+        nav_id[0][0] = nav_name[0][0] = 0;
+        n = 1;
+    }
     nav_type[n] = NAV_END;
     nav_lat[n] = nav_lon[n] = nav_h[n] = 0;
     nav_f12[n] = nav_hdng[n] = 0;

@@ -56,8 +56,10 @@ extern int ndb_to_index[REG_LIST_CAP];
 extern int apt_inrange[REG_LIST_CAP];
 
 // Reads "apt_dat", "nav_dat" and "fix_dat" from the folder "additional nav data" under
-// app_path into the tables; sets env.aptmax, env.navmax and env.fixmax. A missing or bad
-// file is reported and leaves its table empty; the program goes on.
+// app_path into the tables; sets env.aptmax (airports - 1), env.navmax (navaids + 1, the
+// terminator at navmax - 1; 2 when there is no navaid, entry 0 then empty) and env.fixmax
+// (fixes - 1). A missing or bad file is reported and leaves its table empty; the program
+// goes on. Reading stops at a table's capacity after the table-full alert.
 void init_country_data();
 
 // Opens one navigation file on the file layer's input stream and consumes its three

@@ -87,8 +87,11 @@ TEST(NavDb_Reader, AirportFieldsConversionsAndEmptySlots)
     EXPECT_EQ(apt_twr[1], 0);            // only exactly 1 is a tower
     EXPECT_STREQ(apt_id[1], "ABC ");
     EXPECT_STREQ(apt_name[1], "Alpha Bravo Field");
-    EXPECT_EQ(env.navmax, 1);
-    EXPECT_EQ(nav_type[0], NAV_END);
+    // No navaid: an empty entry before the terminator keeps the carrier's two entries
+    // (navmax - 1 and navmax - 2) inside the table.
+    EXPECT_EQ(env.navmax, 2);
+    EXPECT_EQ(nav_type[0], 0);
+    EXPECT_EQ(nav_type[1], NAV_END);
     EXPECT_EQ(env.fixmax, -1);
     EXPECT_EQ(fix_lat[0], -999.0f);
     EXPECT_EQ(fix_lon[FIX_CAP - 1], -999.0f);
@@ -162,8 +165,8 @@ TEST(NavDb_Failures, MissingFolderAlertsAndGoesOn)
     EXPECT_NE(alert_line(2).find("fix_dat"), std::string::npos);
     EXPECT_EQ(alert_line(3), "Make sure the file listed above is available in the path listed above!");
     EXPECT_EQ(env.aptmax, -1);
-    EXPECT_EQ(env.navmax, 1);
-    EXPECT_EQ(nav_type[0], NAV_END);
+    EXPECT_EQ(env.navmax, 2);
+    EXPECT_EQ(nav_type[1], NAV_END);
     EXPECT_EQ(env.fixmax, -1);
     EXPECT_EQ(fix_lat[5], -999.0f);
 }
