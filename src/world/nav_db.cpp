@@ -48,9 +48,10 @@ static int wrap_hdng(int h)
 // field so a damaged record is not read on into garbage.
 static int scan_ok() { return inf_good(); }
 
-// The rest of the line after the last number: the separator, a fixed-width identifier,
-// a separator and the name. A line end counts as the separator before the identifier: then
-// the identifier and name are on the following line.
+// The rest of the line after the last number: the separator (or, for navaids and fixes,
+// any blanks), a fixed-width identifier, a separator and the name. A line that ends early
+// gives a blank-padded identifier and an empty name; the next line is left to the next
+// record.
 static void scan_id_and_name(int skip_blanks, int id_len, char* id, char* name, int name_cap,
                              const char* msg)
 {
@@ -62,17 +63,11 @@ static void scan_id_and_name(int skip_blanks, int id_len, char* id, char* name, 
     } else if (*p) {
         p++;   // the separator
     }
-    if (!*p && inf_good() && !inf_eof()) {
-        strscan(line, msg, sizeof line);
-        p = line;
-        if (skip_blanks)
-            while (*p == ' ' || *p == '\t') p++;
-    }
     int i = 0;
     for (; i < id_len && p[i]; i++) id[i] = p[i];
-    for (; i < id_len; i++) id[i] = ' ';
+    for (int k = i; k < id_len; k++) id[k] = ' ';
     id[id_len] = 0;
-    p += (int)std::strlen(p) < id_len ? std::strlen(p) : id_len;
+    p += i;
     if (!name) return;
     if (*p) p++;       // the separator after the identifier
     std::snprintf(name, name_cap, "%s", p);

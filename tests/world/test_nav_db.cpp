@@ -151,6 +151,26 @@ TEST(NavDb_Reader, CrLfFilesReadAlike)
     EXPECT_STREQ(fix_name[0], "FIXAB");
 }
 
+TEST(NavDb_Reader, LineEndingBeforeTheIdentifierLeavesTheNextRecordAlone)
+{
+    NavFolder f;
+    f.put_all(std::string(HEAD) + "99\n",
+              std::string(HEAD) + " 3 1 2 3 112 0 0\n 2 4 5 6 400 0 0 NB   Next\n99\n",
+              std::string(HEAD) + "1 2\n3 4 FIXCD\n99\n");
+    int before = mnw_alert_count();
+    init_country_data();
+    EXPECT_EQ(alerts_since(before), 0);
+    ASSERT_EQ(env.navmax, 3);
+    EXPECT_STREQ(nav_id[0], "    ");
+    EXPECT_STREQ(nav_name[0], "");
+    EXPECT_EQ(nav_type[1], NAV_NDB);
+    EXPECT_STREQ(nav_id[1], "NB  ");
+    EXPECT_STREQ(nav_name[1], "Next");
+    ASSERT_EQ(env.fixmax, 1);
+    EXPECT_STREQ(fix_name[0], "     ");
+    EXPECT_STREQ(fix_name[1], "FIXCD");
+}
+
 TEST(NavDb_Failures, MissingFolderAlertsAndGoesOn)
 {
     set_constants();
