@@ -257,6 +257,11 @@ TEST(AfoilGen_Core, DescriptionErrorsAreReported)
     EXPECT_DOUBLE_EQ(sec.re[1].clmax, 1.6);
     EXPECT_DOUBLE_EQ(sec.re[1].slope, 0.1);
     EXPECT_DOUBLE_EQ(sec.re[0].cm_20, -0.08);
+    ASSERT_TRUE(orv::afg_read_section(orv_test::write_file(dir + "/e.sec", good + "cm0 = -0.05\ncm_m20 = 0.1\n"), sec, err)) << err;
+    EXPECT_DOUBLE_EQ(sec.re[1].cm_pos_stall, -0.05);
+    EXPECT_DOUBLE_EQ(sec.re[1].cm_neg_stall, -0.05);
+    EXPECT_DOUBLE_EQ(sec.re[1].cm_20, -0.13);
+    EXPECT_DOUBLE_EQ(sec.re[1].cm_m20, 0.1);
 
     EXPECT_FALSE(orv::afg_read_section(orv_test::write_file(dir + "/b.sec", good + "clmaxx = 1\n"), sec, err));
     EXPECT_NE(err.find("unknown key"), std::string::npos) << err;
@@ -278,7 +283,8 @@ TEST(AfoilGen_Core, WrittenFileReadsBackInTheSimulatorsOrder)
     sec.re[0] = sec.re[1] = sample_re();
     sec.re[1].re = 7;
     std::string err;
-    ASSERT_TRUE(orv::afg_write_afl(dir + "/rt.afl", sec, 1, "", err)) << err;
+    // A note running over several lines must not shift the tables the reader expects.
+    ASSERT_TRUE(orv::afg_write_afl(dir + "/rt.afl", sec, 1, "made\nby a test\r\n", err)) << err;
     EXPECT_FALSE(fs::exists(dir + "/rt.afl.tmp"));
     afl_file a;
     ASSERT_EQ(read_afl(dir + "/rt.afl", a), "");

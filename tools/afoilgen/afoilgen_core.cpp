@@ -158,7 +158,7 @@ int afg_read_section(const std::string& path, afg_section& sec, std::string& err
         {"clmax_neg", &afg_redata::clmax_neg}, {"stall_neg", &afg_redata::stall_neg},
         {"drop_neg", &afg_redata::drop_neg}, {"drop_width", &afg_redata::drop_width},
         {"cd0", &afg_redata::cd0}, {"k", &afg_redata::k}, {"cl_mindrag", &afg_redata::cl_mindrag},
-        {"cd90", &afg_redata::cd90}, {"cm_pos_stall", &afg_redata::cm_pos_stall},
+        {"cd90", &afg_redata::cd90}, {"cm0", &afg_redata::cm0}, {"cm_pos_stall", &afg_redata::cm_pos_stall},
         {"cm_neg_stall", &afg_redata::cm_neg_stall}, {"cm_20", &afg_redata::cm_20},
         {"cm_m20", &afg_redata::cm_m20}};
     const char* required[] = {"name", "thickness", "re", "slope", "alpha0", "clmax", "stall",
@@ -194,8 +194,8 @@ int afg_read_section(const std::string& path, afg_section& sec, std::string& err
     if (!(sec.trat > 0.0 && sec.trat < 0.5)) { err = path + ": thickness ratio out of 0..0.5"; return 0; }
     for (auto& r : sec.re) {
         // Moments default to a constant value through the attached range, nose-down past stall.
-        if (std::isnan(r.cm_pos_stall)) r.cm_pos_stall = 0.0;
-        if (std::isnan(r.cm_neg_stall)) r.cm_neg_stall = r.cm_pos_stall;
+        if (std::isnan(r.cm_pos_stall)) r.cm_pos_stall = r.cm0;
+        if (std::isnan(r.cm_neg_stall)) r.cm_neg_stall = r.cm0;
         if (std::isnan(r.cm_20)) r.cm_20 = r.cm_pos_stall - 0.08;
         if (std::isnan(r.cm_m20)) r.cm_m20 = r.cm_neg_stall + 0.08;
         std::string bad = afg_check(r);
@@ -357,6 +357,10 @@ int afg_write_afl(const std::string& path, const afg_section& sec, int re_slot,
                   const std::string& note, std::string& err)
 {
     const afg_redata& d = sec.re[re_slot ? 1 : 0];
+    // The reader skips exactly one line after the header: the note must stay on one.
+    std::string one_line = note;
+    std::replace(one_line.begin(), one_line.end(), '\n', ' ');
+    std::replace(one_line.begin(), one_line.end(), '\r', ' ');
     afg_tables t;
     afg_build_tables(d, t);
     tmp_writer w(path);
@@ -365,7 +369,7 @@ int afg_write_afl(const std::string& path, const afg_section& sec, int re_slot,
         std::fprintf(f, "I\n%d version\n%d\n", AFG_VERSION, AFG_AFL_CHECK);
         std::fprintf(f, "%s %.4f %.3f 0 %.2f   name, thickness ratio, Reynolds number (millions), unused, stall angle (degrees)\n",
                      sec.name.c_str(), sec.trat, d.re, t.stall);
-        std::fprintf(f, "%s\n", note.empty() ? "negative angles: angle cl cd from -90 degrees, then angle cd" : note.c_str());
+        std::fprintf(f, "%s\n", one_line.empty() ? "negative angles: angle cl cd from -90 degrees, then angle cd" : one_line.c_str());
         for (int i = 270; i >= 100; --i) {
             put_number(f, "%.1f", -afg_index_angle(i));
             put_number(f, " %.5f", t.clneg[i - 100]);
@@ -400,11 +404,14 @@ int afg_write_afl(const std::string& path, const afg_section& sec, int re_slot,
 int afg_write_flp(const std::string& path, const afg_flap& flp, const std::string& note,
                   std::string& err)
 {
+    std::string one_line = note.empty() ? flp.name : note;
+    std::replace(one_line.begin(), one_line.end(), '\n', ' ');
+    std::replace(one_line.begin(), one_line.end(), '\r', ' ');
     tmp_writer w(path);
     std::FILE* f = w.f;
     if (f) {
         std::fprintf(f, "I\n%d version\n%d\n", AFG_VERSION, AFG_FLP_CHECK);
-        std::fprintf(f, "%s, %.1f degrees at setting 50\n", note.empty() ? flp.name.c_str() : note.c_str(), flp.max_def);
+        std::fprintf(f, "%s, %.1f degrees at setting 50\n", one_line.c_str(), flp.max_def);
         std::fprintf(f, "setting cl-increment cd-increment cm-increment\n");
         for (int s = 0; s < AFG_FLAP_SETTINGS; ++s) {
             double dcl, dcd, dcm;

@@ -49,6 +49,7 @@ struct afg_redata {
     double k = 0;               // drag-polar factor
     double cl_mindrag = 0;      // lift of minimum drag
     double cd90 = 1.9;          // normal-force coefficient broadside to the flow
+    double cm0 = 0;             // moment through the attached range (default of the next two)
     double cm_pos_stall = 0;    // moment at the positive stall angle
     double cm_neg_stall = 0;    // moment at the negative stall angle
     double cm_20 = 0;           // moment at +20 degrees
