@@ -795,6 +795,7 @@ int MACIBM_open(int type, char* name, char* path)
     }
 
     int prev = mnw.topwin;
+    mnw_set_file_window_update(OPENSAVE_update);
     MACIBM_startwind(998);
     while (mnw.topwin == 998 && !gdone) {
         GetDirItems(type);
@@ -826,6 +827,7 @@ int MACIBM_save(int type, char* name, char* path)
     int prev = mnw.topwin;
     copy_str(g_cs1, NAME_LEN, name);
     return_hit = 0;
+    mnw_set_file_window_update(OPENSAVE_update);
     MACIBM_startwind(999);
     while (mnw.topwin == 999 && !gdone) {
         GetDirItems(type);
