@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <sys/wait.h>
 
 #include "2-QZutils/acf_fields.h"
 #include "acf_text.h"
@@ -263,6 +266,28 @@ TEST(AcfCompile_RoundTrip, NothingWrittenOnError) {
     EXPECT_EQ(orv::acfc_run(dir + "/good.txt", dir + "/no/such/dir/x.acf", false, errors), 1);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("cannot write"), std::string::npos);
+}
+
+TEST(AcfCompile_Program, ExitStatusAndMessages) {
+    const std::string exe = std::string(ORV_BINARY_DIR) + "/tools/acfcompile/acfcompile";
+    if (!std::ifstream(exe).good()) GTEST_SKIP() << "acfcompile not built";
+    std::string dir = orv_test::temp_dir("acfc_prog");
+    orv_test::write_file(dir + "/good.txt", "asi_units = 2\nVne = 163\n");
+    orv_test::write_file(dir + "/bad.txt", "asi_units = 2\nVne = fast\n");
+    auto run = [&](const std::string& args) {
+        std::string cmd = "\"" + exe + "\" " + args + " 2>\"" + dir + "/err.txt\"";
+        int rc = std::system(cmd.c_str());
+        return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    };
+    EXPECT_EQ(run("\"" + dir + "/good.txt\" \"" + dir + "/good.acf\""), 0);
+    EXPECT_EQ(orv_test::read_file(dir + "/good.acf").size(), 5u + sizeof(planestruct));
+    EXPECT_EQ(run("--big-endian \"" + dir + "/good.txt\" \"" + dir + "/big.acf\""), 0);
+    EXPECT_EQ(orv_test::read_file(dir + "/big.acf")[0], 'a');
+    EXPECT_EQ(run("\"" + dir + "/bad.txt\" \"" + dir + "/bad.acf\""), 1);
+    EXPECT_NE(orv_test::read_file(dir + "/err.txt").find("bad.txt:2: Vne: unknown name 'fast'"), std::string::npos)
+        << orv_test::read_file(dir + "/err.txt");
+    EXPECT_FALSE(std::ifstream(dir + "/bad.acf").good());
+    EXPECT_EQ(run("\"" + dir + "/good.txt\""), 2);  // usage
 }
 
 }  // namespace

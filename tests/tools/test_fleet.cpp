@@ -154,7 +154,11 @@ TEST(Fleet_Describe, FilesTheAircraftNeedAreInTheDataTree) {
         if (p.flap_str[0]) {
             EXPECT_TRUE(file_exists(tree + "/flaps/" + std::string(p.flap_str))) << p.flap_str;
         }
-        EXPECT_TRUE(file_exists(tree + "/Aircraft/" + t.folder + "/" + t.folder + ".acf"));
+        // The build's file is this description compiled, not a stale one.
+        std::string built = tree + "/Aircraft/" + t.folder + "/" + t.folder + ".acf";
+        std::string fresh = orv_test::temp_dir("fleet_files") + "/" + t.id + ".acf";
+        ASSERT_EQ(orv::write_acf(fresh.c_str(), p, 0), 1);
+        EXPECT_TRUE(orv_test::read_file(built) == orv_test::read_file(fresh)) << built;
     }
 }
 
@@ -242,6 +246,9 @@ TEST_F(Fleet_Load, EveryAircraftLoadsWithoutAlertAndSensibleBuildUp) {
 
         const int hstab = 10;
         if (!t.heli) {
+            // Weight and wing area agree with the published clean stall speed.
+            const double est_kt = orv::msc.est_Vs / 0.514444;
+            EXPECT_NEAR(est_kt, pln.Vs, 0.25 * pln.Vs);
             EXPECT_GT(pln.AR[4], 2.5);
             EXPECT_LT(pln.AR[4], 11.0);
             EXPECT_GE(pln.e[4], 0.5);
