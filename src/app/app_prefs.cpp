@@ -8,15 +8,33 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "world/nav_db.h"
 
 namespace orv {
 
-// The navigation tables are read by the world module, which the start-up sequence does not
-// run yet: until it is wired in there is no airport to look up, so neither function touches
-// the tables and the start airport stays index 0.
-int default_start_airport() { return 0; }
+// The airport tables are filled by init_country_data; before that (or when its files were
+// missing) they hold nothing, and the start airport stays index 0 without a position.
+static int airports_loaded()
+{
+    return env.aptmax >= 0 && env.aptmax < APT_CAP && apt_id[0][0] != 0;
+}
 
-int start_airport_position(int, float*, float*) { return 0; }
+int default_start_airport()
+{
+    if (!airports_loaded()) return 0;
+    int found = 0;
+    for (int i = 0; i <= env.aptmax; i++)
+        if (std::strncmp(apt_id[i], "KSBD", 4) == 0) found = i;   // the last one wins
+    return found;
+}
+
+int start_airport_position(int index, float* lat, float* lon)
+{
+    if (!airports_loaded() || index < 0 || index > env.aptmax) return 0;
+    *lat = apt_lat[index][0];
+    *lon = apt_lon[index][0];
+    return 1;
+}
 
 static void set_region_corner_from_airport()
 {
@@ -146,6 +164,9 @@ int grab_prefs()
     strscan(pln.C_file, m, 400);
     strscan(pln.C_path, m, 400);
     msc.loc_apt_wrl = intscan(m);
+    // A file from before the airport data changed may name an airport that no longer exists.
+    if (airports_loaded() && (msc.loc_apt_wrl < 0 || msc.loc_apt_wrl > env.aptmax))
+        msc.loc_apt_wrl = default_start_airport();
     set_region_corner_from_airport();
     msc.rway_sel = intscan(m);
     msc.locl_time = fltscan(m);

@@ -16,9 +16,10 @@ int  disable_prefs_file();    // version -1, so the next start takes the default
 void dump_situation_lines();  // the five lines after the record (open `ouf`)
 void grab_situation_lines();  // into set.cus_X, cus_Z, cus_psi, cus_Y, cus_v
 
-// The default start airport: the last one whose identifier begins "KSBD", 0 when none.
+// The default start airport: the last one whose identifier begins "KSBD", 0 when none (or
+// when the airport tables are empty: nothing is read from them then).
 int  default_start_airport();
-// Position of airport `index`; 0 when the airport tables hold no such airport.
+// Position of airport `index` (its first runway); 0 when the tables hold no such airport.
 int  start_airport_position(int index, float* lat, float* lon);
 
 }  // namespace orv

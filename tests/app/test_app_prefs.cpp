@@ -468,3 +468,65 @@ TEST_F(App_Start, FixedSeedGivesTheSameSky)
     EXPECT_NE(std::memcmp(first, star_xyz, sizeof first), 0);
     MACIBM_finishup();
 }
+
+#include "world/nav_db.h"
+
+class App_StartAirport : public ::testing::Test {
+protected:
+    app_test::env e;
+    void SetUp() override
+    {
+        e = app_test::fresh("airport");
+        for (int i = 0; i < 4; i++) {
+            apt_lat[i][0] = 34.0f + i;
+            apt_lon[i][0] = -117.0f - i;
+        }
+        std::strcpy(apt_id[0], "KLAX");
+        std::strcpy(apt_id[1], "KSBD");
+        std::strcpy(apt_id[2], "KSBD");
+        std::strcpy(apt_id[3], "KSBA");
+        env.aptmax = 3;
+    }
+    void TearDown() override
+    {
+        for (int i = 0; i < 4; i++) apt_id[i][0] = 0;
+        env.aptmax = 0;
+    }
+};
+
+TEST_F(App_StartAirport, LastKsbdIsTheDefaultAndSetsTheRegionCorner)
+{
+    EXPECT_EQ(default_start_airport(), 2);
+    std::string acf = orv_test::write_file(e.work + "/A.acf", "i");
+    for (char& c : acf) if (c == '/') c = '\\';
+    picker_queue_answer(acf.c_str());
+    initprefs();
+    EXPECT_EQ(msc.loc_apt_wrl, 2);
+    EXPECT_FLOAT_EQ(flt.lat, 36.0f);
+    EXPECT_FLOAT_EQ(flt.lon, -119.0f);
+    EXPECT_EQ(env.lat_sou, 35);                 // round(36 - 1)
+    EXPECT_EQ(env.lon_wes, -121);               // round(-119 - 1.5) = round(-120.5), away from zero
+}
+
+TEST_F(App_StartAirport, AnAirportIndexBeyondTheTableFallsBackToTheDefault)
+{
+    fill_unusual();                             // names airport 1234 of a bigger table
+    ASSERT_EQ(write_prefs_file(), 1);
+    initprefs();
+    EXPECT_EQ(msc.loc_apt_wrl, 2);
+    EXPECT_FLOAT_EQ(flt.lat, 36.0f);
+    msc.loc_apt_wrl = 1;
+    ASSERT_EQ(write_prefs_file(), 1);
+    initprefs();
+    EXPECT_EQ(msc.loc_apt_wrl, 1);
+    EXPECT_EQ(env.lat_sou, 34);
+}
+
+TEST_F(App_StartAirport, EmptyTablesAreNotRead)
+{
+    apt_id[0][0] = 0;                           // what a start without navigation data leaves
+    EXPECT_EQ(default_start_airport(), 0);
+    float lat = 99, lon = 99;
+    EXPECT_EQ(start_airport_position(1, &lat, &lon), 0);
+    EXPECT_EQ(lat, 99.0f);
+}
