@@ -92,6 +92,18 @@ TEST(Fleet_Describe, PublishedGeometryAndMasses) {
         EXPECT_GT(p.m_empty, 0.4 * p.m_max);
         EXPECT_LE(p.m_empty + p.m_fuel, p.m_max);
         EXPECT_NEAR(p.m_max, t.m_max, 0.01 * t.m_max);
+        // Bodies, floats and wing tips meet the ground through the skid spring; wheels
+        // through their own.
+        EXPECT_GT(p.skidcon, 0);
+        EXPECT_GT(p.skiddmp, 0);
+        if (p.gear_type >= 3) {
+            EXPECT_GT(p.mgearcon, 0);
+            EXPECT_GT(p.ngearcon, 0);
+            EXPECT_GT(p.wheelrad, 0);
+            EXPECT_EQ(p.gear_stat[0] + p.gear_stat[1] + p.gear_stat[2], 3);
+            EXPECT_LT(p.ngearZ, p.cgZ);  // nose wheel ahead of the centre of gravity,
+            EXPECT_GT(p.mgearZ, p.cgZ);  // main wheels behind it
+        }
 
         // Centre of gravity inside the fuselage's stations and outline.
         float zmin = 1e9f, zmax = -1e9f, ymin = 1e9f, ymax = -1e9f;
