@@ -260,6 +260,17 @@ TEST(AcfCompile_RoundTrip, NothingWrittenOnError) {
     orv_test::write_file(dir + "/old.acf", "keep");
     EXPECT_EQ(orv::acfc_run(dir + "/bad.txt", dir + "/old.acf", false, errors), 1);
     EXPECT_EQ(orv_test::read_file(dir + "/old.acf"), "keep");
+    // Without a valid airspeed unit the loader would take the record for byte-reversed.
+    orv_test::write_file(dir + "/nounits.txt", "Vne = 163\n");
+    errors.clear();
+    EXPECT_EQ(orv::acfc_run(dir + "/nounits.txt", dir + "/nounits.acf", false, errors), 1);
+    EXPECT_FALSE(std::ifstream(dir + "/nounits.acf").good());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("asi_units"), std::string::npos);
+    // A folder is not a description.
+    errors.clear();
+    EXPECT_EQ(orv::acfc_run(dir, dir + "/folder.acf", false, errors), 1);
+    EXPECT_FALSE(std::ifstream(dir + "/folder.acf").good());
     // An output folder that does not exist is an error, not a crash.
     orv_test::write_file(dir + "/good.txt", "asi_units = 2\n");
     errors.clear();

@@ -488,6 +488,7 @@ void do_include(Compiler& c, const std::string& where, int line, const std::stri
     std::ifstream f(path, std::ios::binary);
     if (!f) return c.error(where, line, "cannot open included file \"" + path + "\"");
     compile_stream(c, f, path, depth + 1);
+    if (f.bad()) c.error(where, line, "cannot read included file \"" + path + "\"");
 }
 
 void do_let(Compiler& c, const std::string& where, int line, const std::string& rest) {
@@ -750,7 +751,12 @@ bool acfc_compile_file(const std::string& path, planestruct& out, std::vector<st
         errors.push_back(path + ": cannot open the description");
         return false;
     }
-    return compile_common(f, path, out, errors);
+    bool ok = compile_common(f, path, out, errors);
+    if (f.bad()) {  // a folder, or a read error part way
+        errors.push_back(path + ": cannot read the description");
+        return false;
+    }
+    return ok;
 }
 
 bool acfc_compile_text(const std::string& text, const std::string& name, planestruct& out,
@@ -763,6 +769,12 @@ int acfc_run(const std::string& in_path, const std::string& out_path, bool big_e
              std::vector<std::string>& errors) {
     auto rec = std::make_unique<planestruct>();
     if (!acfc_compile_file(in_path, *rec, errors)) return 1;
+    // The reader decides the record's byte order from this field alone: any other value
+    // would make the aircraft load byte-reversed.
+    if (rec->asi_units != 1 && rec->asi_units != 2) {
+        errors.push_back(in_path + ": asi_units must be 1 (mph) or 2 (knots)");
+        return 1;
+    }
     // Write beside the target and rename, so a failed write never leaves half a file
     // where the loader would look.
     std::string tmp = out_path + ".part";
