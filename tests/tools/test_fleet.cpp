@@ -215,13 +215,23 @@ TEST(Fleet_Describe, EachTypeHasItsCharacter) {
 class Fleet_Load : public ::testing::Test {
 protected:
     std::string dir;
+    char saved_app[orv::PATH_LEN] = {}, saved_wrk[orv::PATH_LEN] = {};
+    bool saved = false;
     void SetUp() override {
         if (!file_exists(std::string(ORV_BINARY_DIR) + "/airfoils/NACA 2412 (popular).afl"))
             GTEST_SKIP() << "data tree not built";
+        std::memcpy(saved_app, orv::app_path, sizeof saved_app);
+        std::memcpy(saved_wrk, orv::wrk_path, sizeof saved_wrk);
+        saved = true;
         orv::set_constants();
         std::memset(static_cast<void*>(&orv::flt), 0, sizeof orv::flt);
         orv::set_app_path(ORV_BINARY_DIR);
         dir = orv_test::temp_dir("fleet_load");
+    }
+    void TearDown() override {  // other suites of this program keep their own folders
+        if (!saved) return;
+        std::memcpy(orv::app_path, saved_app, sizeof saved_app);
+        std::memcpy(orv::wrk_path, saved_wrk, sizeof saved_wrk);
     }
 };
 
