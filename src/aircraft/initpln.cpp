@@ -726,6 +726,14 @@ float tri_area(float ax, float ay, float az, float bx, float by, float bz, float
     return 0.5f * std::sqrt(sqr(uy * vz - uz * vy) + sqr(uz * vx - ux * vz) + sqr(ux * vy - uy * vx));
 }
 
+bool body_is_half_outline(int p, int ns, int np)
+{
+    for (int s = 0; s < ns; ++s)
+        for (int k = 0; k < np; ++k)
+            if (pln.body_X[p][s][k] < -0.001f) return false;
+    return true;
+}
+
 void mass_distribution()
 {
     double jxx = 0, jyy = 0, jzz = 0, area = 0, fy = 0, fz = 0, farea = 0;
@@ -733,16 +741,22 @@ void mass_distribution()
     const auto& X = pln.body_X[PART_FUSE];
     const auto& Y = pln.body_Y[PART_FUSE];
     const auto& Z = pln.body_Z[PART_FUSE];
+    // A fuselage drawn all the way round closes from its last point back to its first; one
+    // given as a half outline stands for its mirror image as well.
+    const bool half = body_is_half_outline(PART_FUSE, ns, np);
+    const float mirror = half ? 2.0f : 1.0f;
+    const int panels = half ? np - 1 : np;
     for (int s = 0; s + 1 < ns; ++s)
-        for (int k = 0; k + 1 < np; ++k) {
-            // the points describe one half; the mirrored half has the same area and arms
-            const float a = 2.0f * (tri_area(X[s][k], Y[s][k], Z[s][k], X[s + 1][k], Y[s + 1][k], Z[s + 1][k],
-                                             X[s + 1][k + 1], Y[s + 1][k + 1], Z[s + 1][k + 1]) +
-                                    tri_area(X[s][k], Y[s][k], Z[s][k], X[s + 1][k + 1], Y[s + 1][k + 1],
-                                             Z[s + 1][k + 1], X[s][k + 1], Y[s][k + 1], Z[s][k + 1]));
-            const float cx = (X[s][k] + X[s + 1][k] + X[s + 1][k + 1] + X[s][k + 1]) / 4.0f;
-            const float cy = (Y[s][k] + Y[s + 1][k] + Y[s + 1][k + 1] + Y[s][k + 1]) / 4.0f;
-            const float cz = (Z[s][k] + Z[s + 1][k] + Z[s + 1][k + 1] + Z[s][k + 1]) / 4.0f;
+        for (int k = 0; k < panels; ++k) {
+            const int k1 = (k + 1) % np;
+            const float a = mirror * (tri_area(X[s][k], Y[s][k], Z[s][k], X[s + 1][k], Y[s + 1][k], Z[s + 1][k],
+                                               X[s + 1][k1], Y[s + 1][k1], Z[s + 1][k1]) +
+                                      tri_area(X[s][k], Y[s][k], Z[s][k], X[s + 1][k1], Y[s + 1][k1],
+                                               Z[s + 1][k1], X[s][k1], Y[s][k1], Z[s][k1]));
+            // a mirrored half's centroid lies on the centre line
+            const float cx = half ? 0.0f : (X[s][k] + X[s + 1][k] + X[s + 1][k1] + X[s][k1]) / 4.0f;
+            const float cy = (Y[s][k] + Y[s + 1][k] + Y[s + 1][k1] + Y[s][k1]) / 4.0f;
+            const float cz = (Z[s][k] + Z[s + 1][k] + Z[s + 1][k1] + Z[s][k1]) / 4.0f;
             jxx += a * (cy * cy + cz * cz);
             jyy += a * (cx * cx + cz * cz);
             jzz += a * (cx * cx + cy * cy);
@@ -788,12 +802,19 @@ void mass_distribution()
     }
 }
 
+// Bodies are normally drawn all the way round (point 0 on top, the keel half-way round), and
+// their section is the closed outline. A body given only as its right half (no point left of
+// the centre line) is mirrored: twice the area under the half outline.
 float section_area(int p, int s, int np)
 {
+    const bool half = body_is_half_outline(p, f_body_s_dim(p), np);
+    const int segments = half ? np - 1 : np;
     float sum = 0.0f;
-    for (int k = 0; k + 1 < np; ++k)
-        sum += 0.5f * (pln.body_X[p][s][k] + pln.body_X[p][s][k + 1]) * (pln.body_Y[p][s][k] - pln.body_Y[p][s][k + 1]);
-    return std::fabs(2.0f * sum);
+    for (int k = 0; k < segments; ++k) {
+        const int k1 = (k + 1) % np;
+        sum += 0.5f * (pln.body_X[p][s][k] + pln.body_X[p][s][k1]) * (pln.body_Y[p][s][k] - pln.body_Y[p][s][k1]);
+    }
+    return std::fabs(half ? 2.0f * sum : sum);
 }
 
 float frontal_area(int p)
@@ -818,9 +839,17 @@ void gear_geometry()
         pln.the_eqlbm = 0.0f;
         pln.h_eqlbm = -pln.skidY;
     } else {
+        // no wheels or skids: the aircraft rests on its lowest hull, the fuselage or the floats
         float low = 0.0f;
         for (int s = 0; s < f_body_s_dim(PART_FUSE); ++s)
             for (int k = 0; k < BODY_POINTS; ++k) low = std::fmin(low, pln.body_Y[PART_FUSE][s][k]);
+        for (int p = 23; p <= 24; ++p) {
+            if (!have_this_part(p)) continue;
+            float xos, yos, zos;
+            get_body_os(p, &xos, &yos, &zos);
+            for (int s = 0; s < f_body_s_dim(p); ++s)
+                for (int k = 0; k < f_body_r_dim(p); ++k) low = std::fmin(low, yos + pln.body_Y[p][s][k]);
+        }
         pln.the_eqlbm = 0.0f;
         pln.h_eqlbm = -low;
     }

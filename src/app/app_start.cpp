@@ -11,9 +11,11 @@
 #include "app/app_prefs.h"
 #include "app/app_script.h"
 #include "app/app_update.h"
+#include "aircraft/initpln.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
+#include "world/nav_db.h"
 
 namespace orv {
 
@@ -107,6 +109,14 @@ void initgen()
                            "Nothing will be written to it during this flight.", "", "", ALERT_NOTE);
 }
 
+// The stock trainer answers the first-start aircraft dialog of a run without a window.
+static void queue_default_aircraft()
+{
+    char path[PATH_LEN] = "Trainer 172.acf";
+    ap_dir("Aircraft\\Trainer 172", path);
+    picker_queue_answer(path);
+}
+
 // --aircraft: the file replaces whatever the preferences named (paths in the file layer's form).
 static void take_command_line_aircraft(const char* aircraft)
 {
@@ -149,20 +159,22 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     MACIBM_showinit(1);
     initgen();
     MACIBM_showinit(2);
-    // init_country_data(): the navigation database.
+    init_country_data();
     if (aircraft && aircraft[0]) {
         char path[PATH_LEN];
         std::snprintf(path, sizeof path, "%s", aircraft);
         for (char* p = path; *p; p++)
             if (*p == '/') *p = '\\';
         picker_queue_answer(path);        // answers the first-start aircraft dialog
+    } else if (mnw_is_headless()) {
+        queue_default_aircraft();         // nobody can answer the dialog without a window
     }
     initprefs();
     picker_clear_answers();
     take_command_line_aircraft(aircraft);
     MACIBM_showinit(3);
     // load_region(): the scenery round the start position.
-    // load_plane(): the aircraft named in the preferences.
+    load_plane();
     // set_fltvars(8): place the aircraft for the start.
     // speakstring(" "): wake the speech engine.
     // JOY_init(): the joystick.

@@ -3,11 +3,15 @@
 # a display a run asked for a window says it falls back to headless.
 set -u
 vantorel="$1"
+build="$2"
 work="$(mktemp -d)"; trap 'rm -rf "$work"' EXIT
-cd "$work" && mkdir cfg data && printf 'i' > plane.acf
+cd "$work" && mkdir cfg
+data="$build"                                    # the build's installation data tree
+plane="$build/Aircraft/Trainer 172/Trainer 172.acf"
+[ -f "$plane" ] || { echo "SKIP: no stock aircraft in $build"; exit 77; }
 fail() { echo "FAIL: $*"; exit 1; }
 
-"$vantorel" --headless --frames 200 --config-dir cfg --data-dir data --aircraft plane.acf 2> err.txt
+"$vantorel" --headless --frames 200 --config-dir cfg --data-dir "$data" --aircraft "$plane" 2> err.txt
 rc=$?
 [ $rc -eq 0 ] || fail "headless run exited $rc: $(cat err.txt)"
 [ -f Vantorel.out ] || fail "no Vantorel.out"
@@ -16,20 +20,20 @@ grep -q "Welcome to Vantorel" Error.out || fail "first-start alert not logged in
 grep -q "No display found" err.txt && fail "notice printed although --headless was given"
 
 rm -f Vantorel.out Error.out
-env -u DISPLAY -u WAYLAND_DISPLAY "$vantorel" --frames 3 --config-dir cfg --data-dir data --aircraft plane.acf 2> err.txt
+env -u DISPLAY -u WAYLAND_DISPLAY "$vantorel" --frames 3 --config-dir cfg --data-dir "$data" --aircraft "$plane" 2> err.txt
 rc=$?
 [ $rc -eq 0 ] || fail "display-less run exited $rc"
 [ "$(grep -c 'No display found: running without a window (headless).' err.txt)" -eq 1 ] || fail "missing one-line notice: $(cat err.txt)"
 
 # --seconds counts simulated time: 1 s at a pinned 0.05 s period is 20 frames, logged 0.1 s apart.
-"$vantorel" --headless --seconds 1 --fixed-step --log run.csv --config-dir cfg --data-dir data --aircraft plane.acf 2> /dev/null || fail "--seconds run failed"
+"$vantorel" --headless --seconds 1 --fixed-step --log run.csv --config-dir cfg --data-dir "$data" --aircraft "$plane" 2> /dev/null || fail "--seconds run failed"
 head -1 run.csv | grep -qx 'time_s,lat,lon,alt_ft,ias_kt,pitch_deg,roll_deg,hdg_deg,vs_fpm,on_ground' || fail "log header: $(head -1 run.csv)"
 rows=$(($(wc -l < run.csv) - 1))
 [ "$rows" -eq 11 ] || fail "expected 11 log rows (0.0 .. 1.0 s), got $rows"
 awk -F, 'NR>1 && NF!=10 {exit 1}' run.csv || fail "a log row without 10 columns"
 # Without --fixed-step the period follows the real clock; frames far faster than real time
 # must still move simulated time on, so a --seconds run ends.
-timeout 60 "$vantorel" --headless --seconds 30 --config-dir cfg --data-dir data --aircraft plane.acf 2> /dev/null
+timeout 60 "$vantorel" --headless --seconds 30 --config-dir cfg --data-dir "$data" --aircraft "$plane" 2> /dev/null
 rc=$?
 [ $rc -eq 0 ] || fail "adaptive --seconds run did not end by itself (status $rc)"
 echo "ok"

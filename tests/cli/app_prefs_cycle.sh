@@ -4,18 +4,21 @@
 # asks for an aircraft again (and, with none given, ends through the fatal alert with status 0).
 set -u
 vantorel="$1"
+build="$2"
 work="$(mktemp -d)"; trap 'rm -rf "$work"' EXIT
-cd "$work" && mkdir data && printf 'i' > plane.acf
+cd "$work" && mkdir empty
+plane="$build/Aircraft/Trainer 172/Trainer 172.acf"
+[ -f "$plane" ] || { echo "SKIP: no stock aircraft in $build"; exit 77; }
 cfg="$work/new/settings"          # created on first use
 prf="$cfg/Vantorel 4.prf"
 fail() { echo "FAIL: $*"; exit 1; }
-run() { "$vantorel" --headless --config-dir "$cfg" --data-dir data "$@"; }
+run() { "$vantorel" --headless --config-dir "$cfg" --data-dir "$build" "$@"; }
 
 echo 'at 0.5 menu 105   # Quit' > quit.txt
-run --aircraft plane.acf --script quit.txt --frames 1000 2> err1.txt || fail "first run"
+run --aircraft "$plane" --script quit.txt --frames 1000 2> err1.txt || fail "first run"
 [ -f "$prf" ] || fail "Quit did not write the preferences"
 head -2 "$prf" | tr '\n' '|' | grep -qx 'I|462 version|' || fail "header: $(head -2 "$prf")"
-sed -n 3p "$prf" | grep -qx 'plane.acf' || fail "aircraft name not stored"
+sed -n 3p "$prf" | grep -qx 'Trainer 172.acf' || fail "aircraft name not stored"
 grep -q 'Welcome to Vantorel' err1.txt || fail "first start without the welcome"
 
 run --frames 5 2> err2.txt || fail "second run"
@@ -28,7 +31,8 @@ rc=$?
 grep -q 'I have disabled the preferences file.' err3.txt || fail "reset alert missing"
 head -2 "$prf" | tr '\n' '|' | grep -qx 'I|-1 version|' || fail "file not disabled: $(cat "$prf")"
 
-run --frames 5 2> err4.txt
+# A data tree without the stock trainer leaves nothing to answer the aircraft dialog with.
+"$vantorel" --headless --config-dir "$cfg" --data-dir empty --frames 5 2> err4.txt
 rc=$?
 [ $rc -eq 0 ] || fail "fatal first-start alert exited $rc"
 grep -q 'Welcome to Vantorel' err4.txt || fail "defaults not taken after reset"
