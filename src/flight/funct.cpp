@@ -194,12 +194,14 @@ void assign_wind_tbl(float newpart)
     // An unset severity (below 1) would make a negative base for the power: keep it 0..1.
     const float sev = fltlim((atm.wind_tbl - 1.0f) / 4.0f, 0.0f, 1.0f);
     const float rat = std::pow(sev, 1.5f);
+    // Speeds are kept in metres per second; the severity scale is told in knots.
+    const float kts = con.ktstomsc;
     for (int c = 0; c < 9; ++c) {
         atm.wnddir[c] = closer_assymp(atm.wnddir[c], prevailing + fltrand(-1.0f, 1.0f) * rat * 90.0f,
                                       newpart);
         atm.shrdir[c] = closer_assymp(atm.shrdir[c], fltrand(0.0f, rat * 150.0f), newpart);
-        atm.wndspd[c] = closer_assymp(atm.wndspd[c], fltrand(0.0f, rat * 90.0f), newpart);
-        atm.shrspd[c] = closer_assymp(atm.shrspd[c], fltrand(0.0f, rat * 30.0f), newpart);
+        atm.wndspd[c] = closer_assymp(atm.wndspd[c], fltrand(0.0f, rat * 90.0f * kts), newpart);
+        atm.shrspd[c] = closer_assymp(atm.shrspd[c], fltrand(0.0f, rat * 30.0f * kts), newpart);
         atm.tbl[c] = closer_assymp(atm.tbl[c], fltrand(0.0f, rat * 15.0f), newpart);
     }
 }
@@ -330,10 +332,26 @@ float lat_with_z(double z)
     return static_cast<float>((env.hiz - z) / mpd + env.lat_sou);
 }
 
+namespace {
+
+// The one-degree cell of a longitude or latitude, as the conversions in both directions
+// choose it (so that a point always comes back through the cell it went out through).
+// Wild values are held near the region first so the integer arithmetic cannot overflow.
+int lon_cell(float lon)
+{
+    return intlim(round(fltlim(lon, -1000.0f, 1000.0f) - 0.5f) - env.lon_wes, 0, 2);
+}
+int lat_cell(float lat)
+{
+    return intlim(round(fltlim(lat, -1000.0f, 1000.0f) - 0.5f) - env.lat_sou, 0, 1);
+}
+
+}  // namespace
+
 double X_with_latlon(float lat, float lon)
 {
-    const int i = intlim(round(lon - 0.5f) - env.lon_wes, 0, 2);
-    const int j = intlim(round(lat - 0.5f) - env.lat_sou, 0, 1);
+    const int i = lon_cell(lon);
+    const int j = lat_cell(lat);
     return (static_cast<double>(lon) - env.lonwes_ref[i][j]) * metres_per_degree() *
                std::cos(lat * kDegToRad) +
            env.planex_ref[i][j];
@@ -341,17 +359,33 @@ double X_with_latlon(float lat, float lon)
 
 float lon_with_xz(double x, double z)
 {
-    // Cells counted from the west edge and from the south edge (hiz is the Z of lat_sou,
-    // Z grows southward); a point just outside the region uses the nearest cell rather
-    // than reading outside the reference tables.
-    int i = 0, j = 0;
-    if (env.dx > 0.0f) i = static_cast<int>(std::trunc((x - env.lox) / env.dx * 3.0));
-    if (env.dz > 0.0f) j = static_cast<int>(std::trunc((env.hiz - z) / env.dz * 2.0));
-    i = intlim(i, 0, 2);
-    j = intlim(j, 0, 1);
-    double across = metres_per_degree() * std::cos(lat_with_z(z) * kDegToRad);
+    // The row is the latitude's own cell, found exactly as X_with_latlon finds it.
+    const float lat = lat_with_z(z);
+    const int j = lat_cell(lat);
+    double across = metres_per_degree() * std::cos(lat * kDegToRad);
     if (std::fabs(across) < 1e-3) across = 1e-3;   // at the poles a degree of longitude has no width
-    return static_cast<float>((x - env.planex_ref[i][j]) / across + env.lonwes_ref[i][j]);
+    auto lon_in = [&](int i) {
+        return static_cast<float>((x - env.planex_ref[i][j]) / across + env.lonwes_ref[i][j]);
+    };
+
+    // Cells whose references differ (a region that has moved keeps each quadrant's own
+    // meridian) do not meet on a straight line of X, so the column guessed from the region's
+    // width can be the neighbour near a cell edge. The answer is the cell whose longitude
+    // falls in that same cell; the guess only settles the seams, where no cell or two cells
+    // claim the point.
+    int guess = 0;
+    if (env.dx > 0.0f) {
+        const double g = std::trunc((x - env.lox) / env.dx * 3.0);
+        guess = (g > 2.0) ? 2 : (g > 0.0 ? static_cast<int>(g) : 0);
+    }
+    const float at_guess = lon_in(guess);
+    if (lon_cell(at_guess) == guess) return at_guess;
+    for (int i = 0; i < 3; ++i) {
+        if (i == guess) continue;
+        const float lon = lon_in(i);
+        if (lon_cell(lon) == i) return lon;
+    }
+    return at_guess;
 }
 
 // ---------------------------------------------------------------- GPS and radios

@@ -68,7 +68,9 @@ void get_phonetic(char ch, char* out);
 double X_with_latlon(float lat, float lon);
 double Z_with_lat(float lat);
 float  lat_with_z(double z);
-float  lon_with_xz(double x, double z);      // x, z must lie inside the loaded region
+// Exact inverse of X_with_latlon wherever one quadrant alone holds the point; outside the
+// region the nearest quadrant is extended.
+float  lon_with_xz(double x, double z);
 
 // Course (degrees true, 0..360) and distance (m) from the aircraft to nav.gps_lat/gps_lon.
 void get_gps_data(float* crs, float* dis);

@@ -271,9 +271,9 @@ TEST_F(Funct_Wind, SevereSettingStaysWithinItsRanges)
         float lo = 1e9f, hi = -1e9f;
         for (int c = 0; c < 9; ++c) {
             EXPECT_GE(atm.wndspd[c], 0.0f);
-            EXPECT_LE(atm.wndspd[c], 90.0f);
+            EXPECT_LE(atm.wndspd[c], 90.0f * con.ktstomsc + 1e-3f);   // speeds kept in m/s
             EXPECT_LE(atm.shrdir[c], 150.0f);
-            EXPECT_LE(atm.shrspd[c], 30.0f);
+            EXPECT_LE(atm.shrspd[c], 30.0f * con.ktstomsc + 1e-3f);
             EXPECT_LE(atm.tbl[c], 15.0f);
             lo = std::min(lo, atm.wnddir[c]);
             hi = std::max(hi, atm.wnddir[c]);
