@@ -95,7 +95,15 @@ float fltnear(float in, float nearest)
     return nearest * (float)round(in / nearest);
 }
 
-int intnear(float in, float nearest) { return (int)fltnear(in, nearest); }
+int intnear(float in, float nearest)
+{
+    // A value no int can hold (or none at all) would make the conversion undefined.
+    const float v = fltnear(in, nearest);
+    if (std::isnan(v)) return 0;
+    if (v >= 2147483647.0f) return 2147483647;
+    if (v <= -2147483648.0f) return (int)-2147483647 - 1;
+    return (int)v;
+}
 
 int   intmax2(int a, int b) { return (a > b) ? a : b; }
 float fltmax2(float a, float b) { return (a > b) ? a : b; }
