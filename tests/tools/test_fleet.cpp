@@ -38,7 +38,7 @@ const FleetType kFleet[] = {
     {"trainer", "Trainer 172", 36.08, 174.0, 27.17, 2550, false},
     {"twin", "Twin Baron 55", 37.83, 199.2, 28.0, 5100, false},
     {"turboprop", "Turboprop C90", 50.25, 293.9, 35.5, 9650, false},
-    {"bizjet", "Bizjet CJ3", 53.33, 294.0, 50.17, 13870, false},
+    {"bizjet", "Bizjet CJ3", 53.33, 294.0, 51.17, 13870, false},
     // span: main rotor diameter; length: cabin and tail boom, rotors not included
     {"helicopter", "Helicopter R22", 25.17, 0.0, 20.7, 1370, true},
     {"floatplane", "Floatplane Beaver", 48.0, 250.0, 30.25, 5090, false},
