@@ -152,7 +152,7 @@ void dump_nav_line(int type, float lat, float lon, float h, int f12, int hdng,
     int f1 = (type == NAV_NDB) ? f12 : f12 / 100;
     int f2 = (type == NAV_NDB) ? 0 : f12 % 100;
     char b[128];
-    std::snprintf(b, sizeof b, "%2d %10.6f %11.6f %8.1f %8d %8d %4d ", type, lat, lon, h, f1, f2, hdng);
+    std::snprintf(b, sizeof b, "%d %10.6f %11.6f %8.1f %8d %8d %4d ", type, lat, lon, h, f1, f2, hdng);
     ouf << b;
     put_id(id);
     ouf << ' ';
