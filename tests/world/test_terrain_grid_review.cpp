@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <random>
 
 #include "2-QZutils/records.h"
 #include "world/terrain_grid.h"
@@ -101,4 +104,72 @@ TEST(TerrainGrid_RingSearch, NoTriangleAnywhereUsesTheGuessWithTriangleZero)
     EXPECT_EQ(j, 3);
     EXPECT_NEAR(h, tri_height(3, 3, 0, x, z), 1e-2);
     EXPECT_GT(std::fabs(tri_height(3, 3, 1, x, z) - h), 1.0f);
+}
+
+// The ring search against a plain enumeration of the same rings: every cell whose ring
+// distance from the guess is r, rows ascending, columns ascending, triangle 0 then 1.
+TEST(TerrainGrid_RingSearch, AgreesWithAPlainRingEnumeration)
+{
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<float> step(5.0f, 200.0f), hgt(0.0f, 900.0f), u01(0.0f, 1.0f);
+    for (int mesh = 0; mesh < 20; mesh++) {
+        const int ni = 3 + (int)(u01(rng) * 14), nj = 3 + (int)(u01(rng) * 14);
+        float xs[TER_I], zs[TER_J];
+        xs[0] = 0;
+        zs[0] = 0;
+        for (int i = 1; i < ni; i++) xs[i] = xs[i - 1] + step(rng);
+        for (int j = 1; j < nj; j++) zs[j] = zs[j - 1] - step(rng);
+        std::memset(planexyz, 0, sizeof planexyz);
+        for (int i = 0; i < ni; i++)
+            for (int j = 0; j < nj; j++) {
+                planexyz[i][j][0] = xs[i];
+                planexyz[i][j][2] = zs[j];
+                planexyz[i][j][1] = hgt(rng);
+            }
+        imaxindex = ni - 1;
+        jmaxindex = nj - 1;
+        env.over_carr = env.over_frig = env.over_obs = 0;
+        const int imx = ni - 1, jmx = nj - 1;
+
+        for (int n = 0; n < 300; n++) {
+            // Mostly on or near mesh lines (where several triangles claim the point), some
+            // anywhere, some outside.
+            float x = xs[(int)(u01(rng) * (ni - 1))] + (u01(rng) - 0.5f) * 3.0f;
+            float z = zs[(int)(u01(rng) * (nj - 1))] + (u01(rng) - 0.5f) * 3.0f;
+            if (n % 3 == 1) x = (u01(rng) * 1.2f - 0.1f) * xs[imx];
+            if (n % 3 == 2) z = (u01(rng) * 1.2f - 0.1f) * zs[jmx];
+
+            int gi = (int)(x / xs[imx] * imx), gj = (int)(z / zs[jmx] * jmx);
+            gi = std::min(std::max(gi, 0), imx - 1);
+            gj = std::min(std::max(gj, 0), jmx - 1);
+            int wi = gi, wj = gj, wt = 0, hit = 0;
+            for (int r = 0; !hit && r < std::max(imx, jmx); r++)
+                for (int ci = 0; ci < imx; ci++)
+                    for (int cj = 0; cj < jmx; cj++) {
+                        if (std::max(std::abs(ci - gi), std::abs(cj - gj)) != r) continue;
+                        for (int tri = 0; tri < 2; tri++) {
+                            int i1, j1, i2, j2, i3, j3;
+                            convert_ij_dxy(ci, cj, tri, &i1, &j1, &i2, &j2, &i3, &j3);
+                            // Edges in the order the cell's triangle is walked.
+                            const float* a = planexyz[ci][cj];
+                            const float* b = tri == 0 ? planexyz[ci][cj + 1] : planexyz[ci + 1][cj + 1];
+                            const float* c = tri == 0 ? planexyz[ci + 1][cj + 1] : planexyz[ci + 1][cj];
+                            if (inside_cw_reg(a[0], a[2], b[0], b[2], x, z, 1.0f) &&
+                                inside_cw_reg(b[0], b[2], c[0], c[2], x, z, 1.0f) &&
+                                inside_cw_reg(c[0], c[2], a[0], a[2], x, z, 1.0f)) {
+                                hit = 1;
+                                wi = ci;
+                                wj = cj;
+                                wt = tri;
+                            }
+                        }
+                    }
+            int i = -1, j = -1;
+            const float h = find_local_h(x, z, &i, &j, 0);
+            ASSERT_EQ(i, wi) << mesh << " " << x << "," << z;
+            ASSERT_EQ(j, wj) << mesh << " " << x << "," << z;
+            const float want = tri_height(wi, wj, wt, x, z);
+            ASSERT_NEAR(h, want, 1e-3f * (1.0f + std::fabs(want))) << mesh << " " << x << "," << z;
+        }
+    }
 }
