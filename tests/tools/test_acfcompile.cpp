@@ -87,6 +87,10 @@ TEST(AcfCompile_Errors, BadValues) {
     expect_error("Vne = 1/0\n", 1, "division by zero");
     expect_error("Vne = (1 + 2\n", 1, "missing ')'");
     expect_error("Vne = sqrt(-1)\n", 1, "negative");
+    // overflow part way through an expression: no infinity or NaN reaches the record
+    expect_error("Vne = 1e308*10 - 1e308*10\n", 1, "not a finite number");
+    expect_error("let BIG = 1e308*10\n", 1, "not a finite number");
+    expect_error("els[1e308*10 - 1e308*10] = 4\n", 1, "not a finite number");
     expect_error("section[4][0] = 0 0 1 1 1\n", 1, "bodies");
     std::string longtext(400, 'x');
     expect_error("tailnum = \"" + longtext + "\"\n", 1, "longer than 399");

@@ -293,6 +293,12 @@ bool eval(const std::string& text, const std::map<std::string, double>& names, d
         err = e.err;
         return false;
     }
+    // An overflow part way (1e308*10, or inf - inf) would otherwise reach the record as an
+    // infinity or a NaN that every later sum in the loader carries along.
+    if (!std::isfinite(v)) {
+        err = "\"" + text + "\" is not a finite number";
+        return false;
+    }
     return true;
 }
 
