@@ -13,6 +13,7 @@
 
 #include "2-QZutils/records.h"
 #include "acf_text.h"
+#include "afoilgen_core.h"
 #include "support/test_support.h"
 
 namespace {
@@ -159,6 +160,29 @@ TEST(Fleet_Published, TypeCharacterTheFlightModelNeeds) {
     EXPECT_LT(fp->gear_type, 2);
     EXPECT_LT(fp->misc_Y, 0.0f);
     EXPECT_NEAR(fp->h_eqlbm / 0.3048, fp->cgY - ground_of(*fp), 0.3);
+}
+
+// The flight model's full flap setting is the flap file's last deflection: it must be the
+// type's own full flap, or full flaps give the lift of a deflection the type never reaches.
+TEST(Fleet_Published, FullFlapIsTheTypesFullDeflection) {
+    struct { const char* id; double full; } flaps[] = {
+        {"trainer", 30.0},  // 172S handbook: flaps 0 to 30 degrees
+        {"bizjet", 35.0},   // CJ3 flight manual: 15 degrees take-off, 35 landing
+    };
+    for (const auto& t : flaps) {
+        SCOPED_TRACE(t.id);
+        auto rec = compile(t.id);
+        std::string flp = rec->flap_str;
+        ASSERT_GT(flp.size(), 4u);
+        ASSERT_EQ(flp.substr(flp.size() - 4), ".flp");
+        orv::afg_flap f;
+        std::string err;
+        ASSERT_TRUE(orv::afg_read_flap(std::string(ORV_SOURCE_DIR) + "/data/flaps/" + flp.substr(0, flp.size() - 4) +
+                                           ".fsec",
+                                       f, err))
+            << err;
+        EXPECT_NEAR(f.max_def, t.full, 0.01);
+    }
 }
 
 // One CSV line split on commas (the table keeps commas out of its fields).
