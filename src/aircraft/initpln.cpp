@@ -408,9 +408,10 @@ wing_geom wing_geometry(int p)
                     ptz = get_wing_Zarm(p, pln.semilen[p]);
         const float qtx = get_wing_Xarm(q, pln.semilen[q]), qty = get_wing_Yarm(q, pln.semilen[q]),
                     qtz = get_wing_Zarm(q, pln.semilen[q]);
+        // both tests are made; when both hold (two very short surfaces) the second decides
         int inboard = -1;
         if (near3(ptx, pty, ptz, pln.Xarm[q], pln.Yarm[q], pln.Zarm[q], 0.2f * pln.Ctip[p])) inboard = p;
-        else if (near3(qtx, qty, qtz, pln.Xarm[p], pln.Yarm[p], pln.Zarm[p], 0.2f * pln.Ctip[q])) inboard = q;
+        if (near3(qtx, qty, qtz, pln.Xarm[p], pln.Yarm[p], pln.Zarm[p], 0.2f * pln.Ctip[q])) inboard = q;
         if (inboard < 0) continue;
         const int outboard = inboard == p ? q : p;
         g.croot = pln.Croot[inboard];
@@ -468,7 +469,11 @@ void finite_wing(int p)
     if (AR < 0.0f) AR = 0.0f;
     pln.AR[p] = AR;
 
-    const float sweep_mid = std::atan2(g.b * sinL + 0.25f * g.croot - 0.25f * g.ctip, g.b * cosL) / kDeg;
+    // a plain arctangent of the ratio (not atan2): a surface swept past 90 degrees must not
+    // come out as a mid-chord sweep beyond 90; a span line with no spanwise extent is 90
+    const float mid_num = g.b * sinL + 0.25f * g.croot - 0.25f * g.ctip, mid_den = g.b * cosL;
+    const float sweep_mid = std::fabs(mid_den) > 1.0e-9f ? std::atan(mid_num / mid_den) / kDeg
+                                                         : (mid_num < 0.0f ? -90.0f : 90.0f);
     pln.delta_fac[p] = fltlim(sweep_mid / 65.0f, 0.0f, 1.0f) * fltlim(1.0f - safe_div(g.ctip, g.croot, 1.0f), 0.0f, 1.0f);
 
     float e = oswald(AR, g.sweep);
@@ -753,8 +758,8 @@ void mass_distribution()
                                                X[s + 1][k1], Y[s + 1][k1], Z[s + 1][k1]) +
                                       tri_area(X[s][k], Y[s][k], Z[s][k], X[s + 1][k1], Y[s + 1][k1],
                                                Z[s + 1][k1], X[s][k1], Y[s][k1], Z[s][k1]));
-            // a mirrored half's centroid lies on the centre line
-            const float cx = half ? 0.0f : (X[s][k] + X[s + 1][k] + X[s + 1][k1] + X[s][k1]) / 4.0f;
+            // a half panel and its mirror image sit at -cx and +cx: the same arm squared
+            const float cx = (X[s][k] + X[s + 1][k] + X[s + 1][k1] + X[s][k1]) / 4.0f;
             const float cy = (Y[s][k] + Y[s + 1][k] + Y[s + 1][k1] + Y[s][k1]) / 4.0f;
             const float cz = (Z[s][k] + Z[s + 1][k] + Z[s + 1][k1] + Z[s][k1]) / 4.0f;
             jxx += a * (cy * cy + cz * cz);
@@ -1058,9 +1063,14 @@ int load_plane()
                          ALERT_NOTE);
         copy_str(pln.C_file, "Untitled.acf", sizeof pln.C_file);
         if (!MACIBM_open(FILE_AIRCRAFT, pln.C_file, pln.C_path)) {
-            MACIBM_alert("File opening failed or aborted.", "", "", "", ALERT_FATAL);
-            gdone = 1;          // a back end that returns from a fatal alert still must not loop
-            return 0;
+            if (gdone) return 0;            // the window was closed while picking: the program ends
+            if (mnw_is_headless()) {
+                // Nobody can answer a picker without a window: asking again would spin for ever.
+                MACIBM_alert("File opening failed or aborted.", "", "", "", ALERT_FATAL);
+                gdone = 1;      // a back end that returns from a fatal alert still must not loop
+                return 0;
+            }
+            MACIBM_alert("File opening failed or aborted.", "", "", "", ALERT_NOTE);
         }
     }
 }

@@ -10,8 +10,10 @@
 namespace orv {
 
 // Loads the aircraft at pln.C_path. While it cannot be read, the user is told and sent to
-// the file picker; a cancelled picker ends the program (fatal alert). Answers 1 when an
-// aircraft was loaded (0 only if the fatal alert returned, which no back end does).
+// the file picker; a cancelled picker is reported and the attempt starts over. Without a
+// window nobody can answer the picker, so there a cancel ends the program (fatal alert).
+// Answers 1 when an aircraft was loaded, 0 when the program is ending (window closed, or a
+// fatal alert that returned).
 int  load_plane();
 
 // One attempt at `path`, without the picker: 1 loaded, 0 when the file is not a readable,

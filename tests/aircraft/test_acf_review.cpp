@@ -1,0 +1,343 @@
+// Second-look checks of the loader: the picker loop with a window, the mid-chord sweep and
+// wing joining formulas, bodies drawn all the way round or as a half, the rest height on
+// floats, and the report's fixed lines in their places.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "2-QZutils/acf_parts.h"
+#include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/qz_trk.h"
+#include "2-QZutils/records.h"
+#include "acf_test_util.h"
+#include "aircraft/initpln.h"
+#include "platform/plat_backend.h"
+#include "support/test_support.h"
+
+using namespace orv;
+
+namespace {
+
+constexpr float kFt = 0.3048f;
+constexpr float kD = 3.14159265f / 180.0f;
+
+class Acf_Review : public ::testing::Test {
+protected:
+    std::string dir;
+    static planestruct& design() { static planestruct p; return p; }
+
+    void SetUp() override
+    {
+        set_constants();
+        std::memset(&flt, 0, sizeof flt);
+        dir = acf_test::fresh_app_dir("acf_review");
+        acf_test::write_airfoil(dir, "t.afl");
+        acf_test::write_flap(dir, "t.flp");
+        acf_test::make_trainer(design());
+    }
+
+    int load(const std::string& name = "review.acf")
+    {
+        const std::string path = acf_test::save_acf(dir, name, design());
+        const int before = mnw_alert_count();
+        EXPECT_EQ(load_plane_file(path.c_str()), 1);
+        return mnw_alert_count() - before;
+    }
+};
+
+// ---- a window back end whose user dismisses the picker ---------------------------------
+
+struct picker_user {
+    int rounds = 0;              // pickers shown so far
+    int quit_at = 0;             // on this round the user closes the window instead
+    std::string restore_from;    // on round 2 the missing file comes back
+    std::string restore_to;
+    std::vector<std::string> alerts;
+};
+picker_user g_user;
+
+int fake_init(int, int, const char*) { return 1; }
+int fake_pump(double, plat_event*)
+{
+    if (mnw.topwin == 998) {
+        ++g_user.rounds;
+        if (g_user.rounds == g_user.quit_at) {
+            gdone = 1;
+        } else {
+            if (g_user.rounds == 2 && !g_user.restore_from.empty())
+                std::filesystem::copy_file(g_user.restore_from, g_user.restore_to,
+                                           std::filesystem::copy_options::overwrite_existing);
+            mnw.topwin = 0;      // the picker goes away without a choice
+        }
+    }
+    return 0;
+}
+int g_exits = 0;                 // fatal alerts whose exit was caught
+void count_exit(int) { ++g_exits; }
+void fake_present() {}
+void fake_alert(const char* const lines[4], int) { g_user.alerts.push_back(lines[0]); }
+void fake_finish() {}
+
+const plat_backend kWindowed = {"review window", 0, fake_init, fake_pump, fake_present, fake_alert, fake_finish};
+
+int count_of(const std::vector<std::string>& v, const char* s)
+{
+    int n = 0;
+    for (const auto& a : v) n += a == s;
+    return n;
+}
+
+// Builds a body of radius r about (0, yc) at `stations` stations, all the way round (16
+// points from the top, point 4 on the right, point 8 on the keel) or as its right half.
+void round_body(planestruct& p, int part, int stations, float z0, float dz, float yc, bool half)
+{
+    for (int s = 0; s < 18; ++s)
+        for (int k = 0; k < 16; ++k) p.body_X[part][s][k] = p.body_Y[part][s][k] = p.body_Z[part][s][k] = 0.0f;
+    for (int s = 0; s < stations; ++s) {
+        const float r = s == 0 || s == stations - 1 ? 0.6f : 2.0f;
+        for (int k = 0; k < 16; ++k) {
+            const float th = half ? 3.14159265f * (k < 8 ? k : 8) / 8.0f : 2.0f * 3.14159265f * k / 16.0f;
+            p.body_X[part][s][k] = r * std::sin(th);
+            p.body_Y[part][s][k] = yc + r * std::cos(th);
+            p.body_Z[part][s][k] = z0 + dz * s;
+        }
+    }
+}
+
+}  // namespace
+
+TEST_F(Acf_Review, CancelledPickerWithAWindowStartsOver)
+{
+    const std::string good = acf_test::save_acf(dir, "good.acf", design());
+    const std::string gone = dir + "/gone.acf";
+    std::snprintf(pln.C_path, sizeof pln.C_path, "%s", gone.c_str());
+    g_user = picker_user{};
+    g_user.restore_from = good;
+    g_user.restore_to = gone;
+    gdone = 0;
+    g_exits = 0;
+    mnw_set_exit_hook(count_exit);       // a fatal alert must not end the test program
+    plat_backend_install(&kWindowed);
+    const int r = load_plane();
+    plat_backend_install(nullptr);
+    mnw_set_exit_hook(nullptr);
+    EXPECT_EQ(g_exits, 0);
+    // two pickers cancelled, each reported; the second time round the file is back and loads
+    EXPECT_EQ(r, 1);
+    EXPECT_EQ(g_user.rounds, 2);
+    EXPECT_EQ(count_of(g_user.alerts, "File opening failed or aborted."), 2);
+    EXPECT_EQ(count_of(g_user.alerts, "The aircraft file that you last used "), 2);
+    EXPECT_EQ(gdone, 0);
+    EXPECT_STREQ(pln.C_file, "gone.acf");
+    EXPECT_NEAR(pln.AR[4], 2.0f * 16.0f / 5.3f, 1e-3f);
+}
+
+TEST_F(Acf_Review, ClosingTheWindowWhilePickingEndsTheLoop)
+{
+    std::snprintf(pln.C_path, sizeof pln.C_path, "%s/gone.acf", dir.c_str());
+    g_user = picker_user{};
+    g_user.quit_at = 3;
+    gdone = 0;
+    g_exits = 0;
+    mnw_set_exit_hook(count_exit);       // a fatal alert must not end the test program
+    plat_backend_install(&kWindowed);
+    const int r = load_plane();
+    plat_backend_install(nullptr);
+    mnw_set_exit_hook(nullptr);
+    EXPECT_EQ(g_exits, 0);
+    const int ended = gdone;
+    gdone = 0;
+    mnw.topwin = 0;
+    EXPECT_EQ(r, 0);
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(g_user.rounds, 3);
+    EXPECT_EQ(count_of(g_user.alerts, "File opening failed or aborted."), 2);
+}
+
+TEST_F(Acf_Review, MidChordSweepAndDragDivergenceFactor)
+{
+    // h-stab swept 30 degrees: Lm = atan((b sin L + c_r/4 - c_t/4) / (b cos L))
+    planestruct& p = design();
+    p.sweep1[10] = p.sweep1[11] = 30.0f;
+    load();
+    const float b = 5.5f * kFt, cr = 3.5f * kFt, ct = 3.0f * kFt;
+    const float lm = std::atan((b * std::sin(30 * kD) + 0.25f * cr - 0.25f * ct) / (b * std::cos(30 * kD))) / kD;
+    EXPECT_NEAR(pln.delta_fac[10], fltlim(lm / 65.0f, 0, 1) * (1.0f - ct / cr), 1e-4f);
+    EXPECT_NEAR(pln.AR[10], 2.0f * b * std::cos(30 * kD) / ((cr + ct) / 2.0f), 1e-4f);
+    EXPECT_NEAR(pln.cm_D_cm0[10],
+                pln.AR[10] * std::cos(30 * kD) * std::cos(30 * kD) / (pln.AR[10] + 2.0f * std::cos(30 * kD)), 1e-5f);
+
+    // swept past 90 degrees the ratio is negative: a plain arctangent gives a negative
+    // mid-chord sweep and no drag-divergence shift (atan2 would give the full shift)
+    p.sweep1[10] = p.sweep1[11] = 120.0f;
+    load();
+    EXPECT_EQ(pln.delta_fac[10], 0.0f);
+    EXPECT_EQ(pln.AR[10], 0.0f);
+    EXPECT_TRUE(std::isfinite(pln.e[10]) && std::isfinite(pln.al_D_al0[10]));
+}
+
+TEST_F(Acf_Review, WingJoinTestsBothWaysTheSecondDeciding)
+{
+    // two one-foot surfaces whose tips each touch the other's root: right wing 2 runs out
+    // to the right from x = 0, left wing 2 runs back to the left from x = 1 ft
+    planestruct& p = design();
+    auto stub = [&](int part, float x, float croot, float ctip) {
+        p.semilen[part] = 1.0f; p.Croot[part] = croot; p.Ctip[part] = ctip; p.els[part] = 2;
+        p.Xarm[part] = x; p.Yarm[part] = 10.0f; p.Zarm[part] = 25.0f; p.dihed[part] = 0.0f;
+        std::strcpy(p.Rafl0[part], "t.afl"); std::strcpy(p.Rafl1[part], "t.afl");
+        std::strcpy(p.Tafl0[part], "t.afl"); std::strcpy(p.Tafl1[part], "t.afl");
+    };
+    stub(7, 0.0f, 4.0f, 2.0f);
+    stub(6, 1.0f, 6.0f, 3.0f);
+    load();
+    // for part 7 the second test (6 inboard) decides: root chord Croot[6], tip chord Ctip[7]
+    EXPECT_NEAR(pln.AR[7], 2.0f * 2.0f / ((6.0f + 2.0f) / 2.0f), 1e-4f);
+    // for part 6 the second test (7 inboard) decides: root chord Croot[7], tip chord Ctip[6]
+    EXPECT_NEAR(pln.AR[6], 2.0f * 2.0f / ((4.0f + 3.0f) / 2.0f), 1e-4f);
+}
+
+TEST_F(Acf_Review, RoundAndHalfBodiesGiveTheSameAreasAndInertia)
+{
+    planestruct& p = design();
+    p.nace_eq = 1;                 // nacelle 1 as a right half of a smaller round body
+    round_body(p, 18, 11, -7.0f, 2.6f, 0.5f, false);
+    round_body(p, 19, 7, -2.0f, 1.0f, 0.0f, true);
+    load("round.acf");
+    const float frn = pln.fuse_s_frn, sid = pln.fuse_s_sid, top = pln.fuse_s_top;
+    const float jxx = pln.Jxx_unitmass, jyy = pln.Jyy_unitmass, jzz = pln.Jzz_unitmass;
+    const float ycent = pln.fuseYcent, nace = pln.nace_s;
+
+    // the 16-gon of radius 2 ft, not twice it
+    const float r = 2.0f * kFt;
+    EXPECT_NEAR(frn, 8.0f * r * r * std::sin(2.0f * 3.14159265f / 16.0f), 1e-4f);
+    EXPECT_NEAR(nace, frn, 1e-4f);
+    // side and top areas: heights and widths of 2 r in the middle stations, 1.2 ft at the ends
+    const float len = 26.0f * kFt, end = 0.6f * kFt;
+    const float strip = 2.6f * kFt;
+    const float expect = 2.0f * r * (len - 2.0f * strip) + (2.0f * r + 2.0f * end) * strip;
+    EXPECT_NEAR(sid, expect, 1e-3f);
+    EXPECT_NEAR(top, expect, 1e-3f);
+    EXPECT_NEAR(ycent, 0.5f * kFt, 1e-3f);
+
+    // the same fuselage given as its right half is mirrored: nothing changes
+    round_body(p, 18, 11, -7.0f, 2.6f, 0.5f, true);
+    load("half.acf");
+    EXPECT_NEAR(pln.fuse_s_frn, frn, 1e-4f);
+    EXPECT_NEAR(pln.fuse_s_sid, sid, 1e-4f);
+    EXPECT_NEAR(pln.fuse_s_top, top, 1e-4f);
+    EXPECT_NEAR(pln.fuseYcent, ycent, 1e-4f);
+    EXPECT_NEAR(pln.Jxx_unitmass, jxx, 1e-3f * jxx);
+    EXPECT_NEAR(pln.Jyy_unitmass, jyy, 1e-3f * jyy);    // a mirrored panel keeps its lateral arm
+    EXPECT_NEAR(pln.Jzz_unitmass, jzz, 1e-3f * jzz);
+}
+
+TEST_F(Acf_Review, FloatsGiveTheRestHeight)
+{
+    planestruct& p = design();
+    p.gear_type = 0;
+    p.gear_stat[0] = p.gear_stat[1] = p.gear_stat[2] = 0;
+    p.misc_eq = 1;
+    p.misc_X = 4.0f; p.misc_Y = -6.0f; p.misc_Z = 1.0f;
+    round_body(p, 23, 7, -6.0f, 2.0f, 0.0f, false);
+    round_body(p, 24, 7, -6.0f, 2.0f, 0.0f, false);
+    load("floats.acf");
+    // the floats' keel: 6 ft below the reference line plus the 2 ft float radius (cgY is 0)
+    EXPECT_NEAR(pln.h_eqlbm, 8.0f * kFt, 1e-4f);
+    EXPECT_NEAR(pln.the_eqlbm, 0.0f, 1e-6f);
+    EXPECT_GT(pln.misc_s, 0.0f);
+
+    // without floats the fuselage keel is the lowest point
+    p.misc_eq = 0;
+    load("hull.acf");
+    float low = 0.0f;
+    for (int s = 0; s < 11; ++s)
+        for (int k = 0; k < 16; ++k) low = std::fmin(low, pln.body_Y[18][s][k]);
+    EXPECT_NEAR(pln.h_eqlbm, -low, 1e-5f);
+}
+
+TEST_F(Acf_Review, ReportLinesInTheirPlaces)
+{
+    const std::string out = dir + "/Vantorel.out";
+    trk.open(out);
+    load("report.acf");
+    trk.close();
+    const std::string text = orv_test::read_file(out);
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+
+    // the head: rule, product, "Simulating", rule, the sign conventions with their blank lines
+    std::size_t at = 0;
+    while (at < lines.size() && lines[at].rfind("Simulating ", 0) != 0) ++at;
+    ASSERT_LT(at + 12, lines.size());
+    ASSERT_GE(at, 2u);
+    EXPECT_EQ(lines[at], "Simulating report.acf");
+    EXPECT_EQ(lines[at - 2].find_first_not_of('-'), std::string::npos);
+    EXPECT_EQ(lines[at + 1].find_first_not_of('-'), std::string::npos);
+    const char* head[] = {
+        "x location positive aft      x force positive forwards    pitch/alpha pos nose up",
+        "y location positive right    y force positive right       roll pos right",
+        "z location positive up       z force positive up          yaw/beta pos nose right",
+        "",
+        "elevator, aileron, spoiler   positive control surface up      ",
+        "rudder                       positive control surface right   ",
+        "drag-yaw                     positive control surface deployed",
+        "pitch cyclic prop pitch      positive request nose up         ",
+        "roll  cyclic prop pitch      positive request nose right      ",
+        ""};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(lines[at + 2 + i], head[i]) << i;
+
+    // a part's build-up in its order, with the quoted pieces of every line
+    auto find_from = [&](std::size_t from, const std::string& prefix) {
+        for (std::size_t i = from; i < lines.size(); ++i)
+            if (lines[i].rfind(prefix, 0) == 0) return i;
+        return lines.size();
+    };
+    const std::size_t w = find_from(0, "Finite-Wing & Element Build-Up for left h-stab");
+    ASSERT_LT(w, lines.size());
+    const std::size_t e = find_from(w, "   Oswalds efficiency factor based on AR (");
+    const std::size_t f = find_from(e, "   Thoretical lift-slope reduction is to");
+    const std::size_t c = find_from(f, "      and reducing airfoil lift coefficients to");
+    const std::size_t a = find_from(c, "      using coefficient data at an angle of attack that is");
+    const std::size_t m = find_from(a, "      Based on AR and sweep, cm change is to");
+    const std::size_t d = find_from(m, "      Based on AR and TR, aerodynamic center is moved");
+    ASSERT_LT(d, lines.size());
+    EXPECT_NE(lines[e].find(") and sweep ("), std::string::npos);
+    EXPECT_NE(lines[e].find(" deg) is"), std::string::npos);
+    EXPECT_NE(lines[f].find("% of the 2-D value."), std::string::npos);
+    EXPECT_NE(lines[d].find("% of the way from the the 25% chord to the 50% chord."), std::string::npos);
+    // the efficiency factor printed is the one stored, after its limits
+    std::istringstream ev(lines[e].substr(lines[e].find(" deg) is") + 8));
+    float printed = 0.0f;
+    ev >> printed;
+    EXPECT_NEAR(printed, pln.e[10], 1e-4f);
+
+    const std::size_t disc = find_from(0, "propeller 1 DISC AREA is broken down into rings for propwash distribution as follows:");
+    ASSERT_LT(disc + 9, lines.size());
+    EXPECT_EQ(lines[disc + 1].rfind("   element number 0 (lat arm=", 0), 0u);
+    EXPECT_NE(lines[disc + 1].find(" mtrs):   ring area="), std::string::npos);
+    EXPECT_EQ(lines[disc + 9].rfind("                                      TOTAL DISC AREA=", 0), 0u);
+
+    const std::size_t g = find_from(0, "   The radius of gyration in roll  is");
+    ASSERT_LT(g + 6, lines.size());
+    EXPECT_EQ(lines[g + 1].rfind("   The radius of gyration in pitch is", 0), 0u);
+    EXPECT_EQ(lines[g + 2].rfind("   The radius of gyration in yaw   is", 0), 0u);
+    EXPECT_EQ(lines[g + 2].substr(lines[g + 2].size() - 8), " meters.");
+    EXPECT_EQ(lines[g + 3].rfind("Engine number 1, however, weighs ", 0), 0u);
+    EXPECT_NE(lines[g + 3].find(" kg, and is at:"), std::string::npos);
+    EXPECT_EQ(lines[g + 4], "Final radii of gyration are then as follows:");
+    EXPECT_EQ(lines[g + 5].rfind("   The radius of gyration in roll  is", 0), 0u);
+    // after the engines: the stored value
+    std::istringstream rv(lines[g + 5].substr(38));
+    float roll = 0.0f;
+    rv >> roll;
+    EXPECT_NEAR(roll, std::sqrt(pln.Jzz_unitmass), 1e-3f);
+}
