@@ -228,7 +228,10 @@ void MACIBM_handleclick()
     if (mnw.topwin == 0) {
         click_in_flight();
     } else if (mnw.topwin == 996 || mnw.topwin == 997) {
-        if (mnw.mx >= 20 && mnw.mx <= 380 && mnw.my >= 15 && mnw.my <= 30) MACIBM_startwind(0);
+        if (mnw.mx >= 20 && mnw.mx <= 380 && mnw.my >= 15 && mnw.my <= 30) {
+            return_hit = 0;
+            MACIBM_startwind(0);
+        }
     }
 }
 
@@ -241,7 +244,7 @@ void MACIBM_handlekey(int c)
         if (c == 8) { if (n > 0) line[n - 1] = 0; }
         else if (c == 13 || c == '\n') return_hit = 1;
         else if (n < 31) { line[n] = (char)c; line[n + 1] = 0; }
-        else line[30] = (char)c;
+        else { line[30] = (char)c; line[31] = 0; }   // the line holds at most 31 characters
         if (mnw.topwin == 996 && return_hit) { return_hit = 0; MACIBM_startwind(0); }
     } else if (mnw.topwin == 0) {
         if (app.handlekey) app.handlekey(c);

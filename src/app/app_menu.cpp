@@ -69,7 +69,11 @@ void APPLICATION_setupmenus()
     for (int m = 0; m < 330; m++) {
         mnw.menu_name[m][0] = 0;
         mnw.menu_prnt[m] = -2;
-        for (int k = 0; k < 100; k++) mnw.item_name[m][k][0] = 0;
+        mnw.menux1[m] = mnw.menux2[m] = mnw.menuy1[m] = mnw.menuy2[m] = -9999;   // no box yet
+        for (int k = 0; k < 100; k++) {
+            mnw.item_name[m][k][0] = 0;
+            mnw.itemx1[m][k] = mnw.itemx2[m][k] = mnw.itemy1[m][k] = mnw.itemy2[m][k] = -9999;
+        }
     }
     env.apt_list_max = env.vor_list_max = env.ndb_list_max = -1;
     env.apt_list_max = intlim(env.apt_list_max, 0, 89);

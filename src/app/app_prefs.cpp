@@ -122,6 +122,14 @@ void hardprefs()
 
 static int flag(int v) { return v ? 1 : 0; }
 
+// A number read from the file, cut to a whole number; one that no int can hold (a damaged
+// line: "nan", "1e30") becomes 0 instead of undefined behaviour.
+static int truncate_to_int(float v)
+{
+    if (!(v > -2147483648.0f && v < 2147483647.0f)) return 0;
+    return (int)v;
+}
+
 void dump_prefs()
 {
     ouf << std::defaultfloat << std::setprecision(6);
@@ -195,7 +203,7 @@ int grab_prefs()
     atm.wave_amp = fltscan(m);
     atm.wave_length = fltscan(m);
     atm.wave_speed = fltscan(m);
-    atm.wave_dir = (int)fltscan(m);
+    atm.wave_dir = truncate_to_int(fltscan(m));
     atm.thermal_part = 0;
     atm.thermal_vvi = 0;
     atm.meteorite_code = intscan(m);

@@ -25,14 +25,15 @@ int plat_script_push(const plat_event& ev)
     return 1;
 }
 
-void plat_script_clear() { script_n = script_next = 0; }
-int  plat_script_pending() { return script_n - script_next; }
-
-static int headless_init(int, int, const char*) { return 1; }
-
 // A mouse-down ends the batch of one pass, so the frame that follows sees the button held and
 // the matching release arrives with the next pass, as it would from a real mouse.
 static int last_was_down;
+
+// A new script starts with nothing held over from the old one's last mouse-down.
+void plat_script_clear() { script_n = script_next = last_was_down = 0; }
+int  plat_script_pending() { return script_n - script_next; }
+
+static int headless_init(int, int, const char*) { return 1; }
 
 static int headless_pump(double now, plat_event* out)
 {

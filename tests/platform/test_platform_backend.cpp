@@ -59,6 +59,19 @@ TEST(Platform_Headless, AMouseDownEndsItsBatch)
     EXPECT_EQ(out.type, PLAT_EV_MOUSE_UP);
 }
 
+TEST(Platform_Headless, ClearingForgetsAPendingMouseDown)
+{
+    const plat_backend* b = plat_headless_backend();
+    plat_script_clear();
+    plat_script_push(ev_at(0, PLAT_EV_MOUSE_DOWN, 0));
+    plat_event out;
+    ASSERT_EQ(b->pump(0, &out), 1);
+    plat_script_clear();                          // a new script before the next pass
+    plat_script_push(ev_at(0, PLAT_EV_KEY, 7));
+    ASSERT_EQ(b->pump(0, &out), 1);               // its first event is not held back
+    EXPECT_EQ(out.code, 7);
+}
+
 TEST(Platform_Headless, QueueRefusesBeyondItsCapacity)
 {
     plat_script_clear();
