@@ -162,6 +162,35 @@ TEST(Fleet_Published, TypeCharacterTheFlightModelNeeds) {
     EXPECT_NEAR(fp->h_eqlbm / 0.3048, fp->cgY - ground_of(*fp), 0.3);
 }
 
+// At rest at maximum weight each wheel carries its share of the weight by the lever of the
+// wheel positions about the centre of gravity; springs that do not match those shares squat
+// the aircraft nose-down or tail-down on the ground (a propeller nearer the runway, a
+// take-off run at the wrong attitude).
+TEST(Fleet_Published, GearRestsLevelOnItsSprings) {
+    for (const Published& t : kTypes) {
+        auto rec = compile(t.id);
+        const planestruct& p = *rec;
+        if (p.gear_type < 3) continue;
+        SCOPED_TRACE(t.id);
+        const double w = p.m_max * 0.4536 * 9.81;
+        const double nose_share = (p.mgearZ - p.cgZ) / (p.mgearZ - p.ngearZ);
+        ASSERT_GT(nose_share, 0.03);  // enough weight on the nose wheel to steer
+        ASSERT_LT(nose_share, 0.5);
+        const double nose_def = nose_share * w / p.ngearcon;
+        const double main_def = (1.0 - nose_share) / 2.0 * w / p.mgearcon;
+        EXPECT_NEAR(nose_def, main_def, 0.01) << "nose " << nose_def << " m, mains " << main_def << " m";
+        EXPECT_GT(main_def, 0.02);  // a strut that gives
+        EXPECT_LT(main_def, 0.40);
+        // dampers between a third and the whole of the critical damping of their leg
+        const double crit_n = 2.0 * std::sqrt(p.ngearcon * nose_share * w / 9.81);
+        const double crit_m = 2.0 * std::sqrt(p.mgearcon * (1.0 - nose_share) / 2.0 * w / 9.81);
+        EXPECT_GT(p.ngeardmp, 0.3 * crit_n);
+        EXPECT_LT(p.ngeardmp, 1.0 * crit_n);
+        EXPECT_GT(p.mgeardmp, 0.3 * crit_m);
+        EXPECT_LT(p.mgeardmp, 1.0 * crit_m);
+    }
+}
+
 // The flight model's full flap setting is the flap file's last deflection: it must be the
 // type's own full flap, or full flaps give the lift of a deflection the type never reaches.
 TEST(Fleet_Published, FullFlapIsTheTypesFullDeflection) {
