@@ -167,6 +167,20 @@ TEST_F(App_PrefsReview, ReaderTakesEachLineIntoItsField)
     EXPECT_EQ(ogl_trees, 38);
 }
 
+TEST_F(App_PrefsReview, AnOverlongNameKeeps399CharactersAndTheNextLineLinesUp)
+{
+    std::vector<std::string> lines = expected_lines();
+    lines[2] = std::string(500, 'n');
+    std::string text;
+    for (const std::string& l : lines) text += l + "\n";
+    orv_test::write_file(path(), text);
+    clear_records();
+    ASSERT_EQ(read_back(), 1);
+    EXPECT_EQ(std::strlen(pln.C_file), 399u);
+    EXPECT_STREQ(pln.C_path, "\\p\\A.acf");
+    EXPECT_EQ(msc.rway_sel, 4);
+}
+
 TEST_F(App_PrefsReview, AWaveDirectionNoIntCanHoldBecomesZero)
 {
     for (const char* bad : {"1e30", "-1e30", "nan", "inf"}) {
