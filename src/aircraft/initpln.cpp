@@ -251,7 +251,7 @@ void check_panel_slots()
     for (int row = 0; row < 2; ++row) {
         int wide = 0;
         for (int slot = 1 + 4 * row; slot <= 4 + 4 * row; ++slot)
-            if (pln.has_ins[slot] && wide_kind(pln.ins_of_loc[slot])) ++wide;
+            if (wide_kind(pln.ins_of_loc[slot])) ++wide;     // the kind decides, as the panel lays it out
         if (wide > 3) {
             MACIBM_alert("Invalid panel specification!",
                          "There can only be THREE WIDE INSTRUMENTS ON EACH ROW of the panel (the fourth must be narrow to fit!)",
@@ -1025,9 +1025,9 @@ int load_plane_file(const char* path_in)
     write_report_head();
 
     sanitize_record();
-    clamp_counts();
     convert_units();
     move_origin_to_cg();
+    clamp_counts();         // after conversion: which parts are present is decided in metres
 
     if (pln.numen == 0) pln.entype = 0;
     pln.Vmin = fltnear(pln.Vso - 10.0f, 10.0f);

@@ -341,3 +341,94 @@ TEST_F(Acf_Review, ReportLinesInTheirPlaces)
     rv >> roll;
     EXPECT_NEAR(roll, std::sqrt(pln.Jzz_unitmass), 1e-3f);
 }
+
+TEST_F(Acf_Review, WideInstrumentsAreCountedByTheirKind)
+{
+    // four wide instruments on the top row: the kinds decide, whatever the presence flags say
+    planestruct& p = design();
+    for (int slot = 0; slot < 9; ++slot) p.has_ins[slot] = 0;
+    p.ins_of_loc[1] = 1; p.ins_of_loc[2] = 2; p.ins_of_loc[3] = 3; p.ins_of_loc[4] = 7;
+    EXPECT_EQ(load("wide.acf"), 1);
+    EXPECT_STREQ(mnw_last_alert_line(0), "Invalid panel specification!");
+    // three wide and a narrow one (kinds 0, 4 and 8 are narrow) on each row are fine
+    p.ins_of_loc[4] = 4;
+    p.ins_of_loc[5] = 5; p.ins_of_loc[6] = 6; p.ins_of_loc[7] = 8; p.ins_of_loc[8] = 1;
+    EXPECT_EQ(load("three.acf"), 0) << mnw_last_alert_line(0);
+}
+
+namespace {
+
+// An airfoil whose every table entry tells where it came from: negative-side lift -i/1000,
+// negative-side drag 0.5 + i/1000, positive-side lift i/1000, drag 1.5 + i/1000 (i the angle
+// index), and eight different constants.
+void write_indexed_airfoil(const std::string& app_dir, const std::string& name, float clM, float clB)
+{
+    std::ostringstream s;
+    s << "I\n363 version\n1234\n";
+    s << "indexfoil 0.09 6.5 7 14.5 the rest of this line is skipped\n";
+    s << "this whole line is skipped 1 2 3\n";
+    for (int i = 270; i >= 100; --i) s << -i / 10.0f << " " << -i / 1000.0f << " " << 0.5f + i / 1000.0f << "\n";
+    for (int i = 99; i >= 0; --i) s << -i / 10.0f << " " << 0.5f + i / 1000.0f << (i == 0 ? " 42 skipped\n" : "\n");
+    s << clM << " one value per line\n" << clB << "\n0.11\n0.12\n0.13\n0.14\n0.15\n0.16\n";
+    s << "99 99 99 skipped\n";
+    for (int i = 0; i <= 99; ++i) s << i / 10.0f << " " << 1.5f + i / 1000.0f << "\n";
+    for (int i = 100; i <= 270; ++i) s << i / 10.0f << " " << i / 1000.0f << " " << 1.5f + i / 1000.0f << "\n";
+    orv_test::write_file(app_dir + "/airfoils/" + name, s.str());
+}
+
+}  // namespace
+
+TEST_F(Acf_Review, AirfoilFileIsReadInItsOrder)
+{
+    write_indexed_airfoil(dir, "index.afl", 0.105f, 0.42f);
+    std::memset(&afl, 0, sizeof afl);
+    float alpha = 0.0f;
+    const int before = mnw_alert_count();
+    ASSERT_EQ(grabafoil("index.afl", 7, 1, 0, &alpha), 1);
+    EXPECT_EQ(mnw_alert_count(), before);
+    EXPECT_NEAR(alpha, 14.5f, 1e-6f);
+    EXPECT_NEAR(afl.trat[7][1][0], 0.09f, 1e-6f);
+    EXPECT_NEAR(afl.Re[7][1][0], 6.5f, 1e-6f);
+    for (int i : {100, 101, 185, 269, 270}) {
+        EXPECT_NEAR(afl.clneg[7][1][0][i - 100], -i / 1000.0f, 1e-6f) << i;
+        EXPECT_NEAR(afl.clpos[7][1][0][i - 100], i / 1000.0f, 1e-6f) << i;
+    }
+    for (int i : {0, 1, 98, 99, 100, 200, 270}) {
+        EXPECT_NEAR(afl.cdneg[7][1][0][i], 0.5f + i / 1000.0f, 1e-6f) << i;
+        EXPECT_NEAR(afl.cdpos[7][1][0][i], 1.5f + i / 1000.0f, 1e-6f) << i;
+    }
+    EXPECT_NEAR(afl.clM[7][1][0], 0.105f, 1e-6f);
+    EXPECT_NEAR(afl.clB[7][1][0], 0.42f, 1e-6f);
+    EXPECT_NEAR(afl.cmal2[7][1][0], 0.11f, 1e-6f);
+    EXPECT_NEAR(afl.cmal3[7][1][0], 0.12f, 1e-6f);
+    EXPECT_NEAR(afl.cm1[7][1][0], 0.13f, 1e-6f);
+    EXPECT_NEAR(afl.cm2[7][1][0], 0.14f, 1e-6f);
+    EXPECT_NEAR(afl.cm3[7][1][0], 0.15f, 1e-6f);
+    EXPECT_NEAR(afl.cm4[7][1][0], 0.16f, 1e-6f);
+    EXPECT_NEAR(afl.al_zl[7][1][0], -0.42f / 0.105f, 1e-4f);
+    // other slots untouched
+    EXPECT_EQ(afl.clM[7][0][0], 0.0f);
+    EXPECT_EQ(afl.clM[7][1][1], 0.0f);
+
+    // a flat lift curve has no zero-lift angle to divide out
+    write_indexed_airfoil(dir, "flat.afl", 0.0f, 0.3f);
+    ASSERT_EQ(grabafoil("flat.afl", 7, 0, 1, &alpha), 1);
+    EXPECT_EQ(afl.al_zl[7][0][1], 0.0f);
+}
+
+TEST_F(Acf_Review, PartsTooSmallInMetresAreNotCheckedAsSurfaces)
+{
+    // a 0.1 ft (3 cm) stub is no surface: its missing chord and element count say nothing
+    planestruct& p = design();
+    p.semilen[13] = 0.1f;
+    p.Croot[13] = p.Ctip[13] = 0.0f;
+    p.els[13] = 0;
+    std::strcpy(p.Rafl0[13], "t.afl"); std::strcpy(p.Rafl1[13], "t.afl");
+    std::strcpy(p.Tafl0[13], "t.afl"); std::strcpy(p.Tafl1[13], "t.afl");
+    EXPECT_EQ(load("stub.acf"), 0) << mnw_last_alert_line(0);
+    EXPECT_EQ(have_this_part(13), 0);
+    EXPECT_EQ(pln.els[13], 1);
+    // the same with a real span is reported twice: chord and element count
+    p.semilen[13] = 3.0f;
+    EXPECT_EQ(load("fin2.acf"), 2);
+}
