@@ -238,7 +238,9 @@ void MACIBM_handleclick()
 void MACIBM_handlekey(int c)
 {
     got_event = 1;
-    if (mnw.topwin == 999 || mnw.topwin == 996) {
+    if (mnw.topwin == 999) {
+        picker_key(c);                        // the save picker edits the name it will save under
+    } else if (mnw.topwin == 996) {
         char* line = alert_lines[0];
         int n = (int)std::strlen(line);
         if (c == 8) { if (n > 0) line[n - 1] = 0; }

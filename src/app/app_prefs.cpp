@@ -261,7 +261,10 @@ int grab_prefs()
         nav.cf[0] = nav.cf[1] = 12100;
         nav.adff = 210;
     }
-    return 1;
+    // A damaged file has already said so through the scanning alert. Everything after the damage
+    // read as zeros, and taking it would write those zeros back at the next Quit: refuse the file
+    // so the defaults apply instead.
+    return inf_good();
 }
 
 void dump_situation_lines()

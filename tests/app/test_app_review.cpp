@@ -457,3 +457,40 @@ TEST_F(App_WindowReview, ClickOnOkClosesTheAlertAndForgetsEnter)
     EXPECT_EQ(mnw.x, 0);
     EXPECT_EQ(mnw.dx, 800);
 }
+
+TEST_F(App_WindowReview, SaveWindowKeysEditTheNameItSavesUnder)
+{
+    MACIBM_alert("Last alert text", "", "", "", ALERT_NOTE);
+    MACIBM_startwind(999);
+    std::snprintf(g_cs1, NAME_LEN, "%s", "Untitled.sit");
+    for (int i = 0; i < 4; i++) MACIBM_handlekey(8);
+    MACIBM_handlekey('2');
+    EXPECT_STREQ(g_cs1, "Untitled2");
+    EXPECT_STREQ(mnw_last_alert_line(0), "Last alert text");   // the alert's line is not the name
+    return_hit = 0;
+    MACIBM_handlekey(13);
+    EXPECT_EQ(return_hit, 1);
+    return_hit = 0;
+}
+
+TEST_F(App_PrefsReview, ADamagedFileIsRefusedSoItsZerosAreNeverWrittenBack)
+{
+    std::vector<std::string> lines = expected_lines();
+    ASSERT_EQ(lines[35], "15");                   // the meteorite code's line
+    lines[35] = "garbage";
+    std::string text;
+    for (const std::string& l : lines) text += l + "\n";
+    orv_test::write_file(path(), text);
+    clear_records();
+    const int alerts = mnw_alert_count();
+    EXPECT_EQ(read_back(), 0);
+    EXPECT_EQ(mnw_alert_count(), alerts + 1);     // the scanning alert, once
+    EXPECT_STREQ(mnw_last_alert_line(0), "File-scanning error!");
+
+    // The untouched file still reads.
+    lines[35] = "15";
+    text.clear();
+    for (const std::string& l : lines) text += l + "\n";
+    orv_test::write_file(path(), text);
+    EXPECT_EQ(read_back(), 1);
+}

@@ -420,3 +420,23 @@ TEST(NavDb_RealData, DumpAndReadBackReproducesTheTables)
         if (!same) { ADD_FAILURE() << "navaid " << y.id << " [" << y.name << "]"; bad++; }
     }
 }
+
+TEST(NavDb_Converter, SurveyedEndsPlaceTheCentreWhateverTheListedLength)
+{
+    if (!fs::exists(TOOL)) GTEST_SKIP() << "navconv not built";
+    // Ends 5000 ft apart due north, but the file lists 8000 ft: the centre is half-way between
+    // the ends, not 4000 ft up the heading from the first one. "BITUM" is a hard surface.
+    const double lat1 = 40.0, lon1 = -100.0, lat2 = 40.0 + 5000.0 / (6076.12 * 60.0);
+    char row[512];
+    std::snprintf(row, sizeof row,
+                  "1,1,\"KMID\",8000,100,\"BITUM\",0,0,\"18\",%.7f,%.7f,100,180.0,,\"36\",%.7f,%.7f,100,0.0,\n",
+                  lat2, lon1, lat1, lon1);
+    Converted c = convert(apt_row("KMID", "small_airport", "Midpoint", 40.0, -100.0, "100"), row, "", "");
+    ASSERT_EQ(c.status, 0);
+    int a = find_apt("KMID");
+    ASSERT_GE(a, 0);
+    EXPECT_NEAR(apt_lat[a][0], (lat1 + lat2) / 2, 1e-5);
+    EXPECT_NEAR(apt_lon[a][0], lon1, 1e-5);
+    EXPECT_EQ(apt_lite[a][0] / 1000000, 2);
+    EXPECT_EQ(apt_num[a][0], 18);
+}

@@ -274,7 +274,7 @@ int surface_code(const std::string& raw)
     if (any({"ASP", "ASPH", "ASPHALT", "ASFALT", "ASFALTO", "BIT", "BITUMEN", "B", "PEM", "PAVED",
              "MAC", "TAR", "TARMAC", "COP", "COM", "HARD", "PSP", "MATS", "MET", "METAL", "STEEL",
              "PIERCED", "ALUMINUM", "ALUMINIUM", "ROOF", "ROOFTOP", "WOOD", "PAD", "TRTD", "TREATED",
-             "SEALED", "PER", "BRICK", "PAVER", "PAVERS"}))
+             "SEALED", "PER", "BRICK", "BRI", "BITUM", "BITUMINOUS", "PAVER", "PAVERS"}))
         return 2;
     if (any({"TURF", "GRS", "GRASS", "GRE", "GRAS", "GRASSED", "SOD", "GRAM", "GRAMA", "GRAMADO"}))
         return 3;
@@ -330,11 +330,17 @@ bool make_runway(const Row& r, const RunwayCols& c, Runway* out, double* elev_su
 
     // Everything in terms of the file's first (le) end: its threshold and heading.
     double lat1, lon1, hdg1;
+    bool have_centre = false;
+    double clat = 0, clon = 0;
     if (p1 && p2) {
         double brg, dist;
         bearing_dist(la1, lo1, la2, lo2, &brg, &dist);
         if (dist < 1.0) return false;
         if (!has_len) { len = dist; has_len = true; }
+        // Both thresholds are surveyed: the centre lies half-way between them, whatever the
+        // listed length says (the two disagree by hundreds of feet at some fields).
+        move_ft(la1, lo1, brg, dist * 0.5, &clat, &clon);
+        have_centre = true;
         lat1 = la1; lon1 = lo1;
         hdg1 = hd1 ? h1 : hd2 ? h2 + 180.0 : brg;
     } else if (p1 && hd1 && has_len) {
@@ -355,7 +361,8 @@ bool make_runway(const Row& r, const RunwayCols& c, Runway* out, double* elev_su
     if (!n2) { n2 = num_from_heading(hdg1 + 180.0); lr2 = lr1 == 'L' ? 'R' : lr1 == 'R' ? 'L' : 'x'; }
 
     Runway w;
-    move_ft(lat1, lon1, hdg1, len * 0.5, &w.lat, &w.lon);
+    if (have_centre) { w.lat = clat; w.lon = clon; }
+    else move_ft(lat1, lon1, hdg1, len * 0.5, &w.lat, &w.lon);
     if (n1 <= n2) { w.num = n1; w.lr = lr1; w.hdg = hdg1; }
     else          { w.num = n2; w.lr = lr2; w.hdg = std::fmod(hdg1 + 180.0, 360.0); }
     w.len_ft = len;
