@@ -432,3 +432,126 @@ TEST_F(Acf_Review, PartsTooSmallInMetresAreNotCheckedAsSurfaces)
     p.semilen[13] = 3.0f;
     EXPECT_EQ(load("fin2.acf"), 2);
 }
+
+TEST(Acf_Review_Parts, SpanLineWithDihedralAndSweepTogether)
+{
+    std::memset(&pln, 0, sizeof pln);
+    std::memset(&flt, 0, sizeof flt);
+    pln.Xarm[8] = -0.5f; pln.Yarm[8] = 1.0f; pln.Zarm[8] = 2.0f;
+    pln.dihed[8] = 20.0f; pln.sweep1[8] = -25.0f;    // left wing 3, forward swept
+    const float len = 3.0f;
+    EXPECT_NEAR(get_wing_Xarm(8, len), -0.5f - std::cos(20 * kD) * std::cos(-25 * kD) * len, 1e-5f);
+    EXPECT_NEAR(get_wing_Yarm(8, len), 1.0f + std::sin(20 * kD) * std::cos(-25 * kD) * len, 1e-5f);
+    EXPECT_NEAR(get_wing_Zarm(8, len), 2.0f + std::sin(-25 * kD) * len, 1e-5f);
+    // a right-hand propeller's blade runs to the right
+    pln.Xarm[3] = 2.0f;
+    EXPECT_NEAR(get_wing_Xarm(3, len), 2.0f + len, 1e-5f);
+
+    // wheel fairings on a nose-wheel undercarriage, skids on a skid one
+    float x, y, z;
+    pln.gear_type = 3; pln.ngearY = -1.0f; pln.ngearZ = -2.0f; pln.geardef[0] = 0.25f;
+    get_body_os(25, &x, &y, &z);
+    EXPECT_EQ(x, 0.0f); EXPECT_FLOAT_EQ(y, -1.25f); EXPECT_EQ(z, -2.0f);
+    pln.Xarm[9] = 1.5f; pln.Yarm[9] = -0.2f; pln.Zarm[9] = 0.7f;
+    get_body_os(9, &x, &y, &z);
+    EXPECT_EQ(x, 1.5f); EXPECT_EQ(y, -0.2f); EXPECT_EQ(z, 0.7f);
+    pln.gear_type = 2; pln.skidX = 0.9f; pln.skidY = -1.0f; pln.skidZ = 0.3f; pln.geardef[3] = 0.1f;
+    get_body_os(26, &x, &y, &z);
+    EXPECT_EQ(x, -0.9f); EXPECT_FLOAT_EQ(y, -1.1f); EXPECT_EQ(z, 0.3f);
+}
+
+TEST_F(Acf_Review, EveryStoredUnitIsConvertedAndMovedToTheCentreOfGravity)
+{
+    planestruct& p = design();
+    p.cgY = 2.0f; p.cgZ = 3.0f;
+    p.peX = 0.7f; p.peY = 4.0f; p.peZ = 0.5f;
+    p.critalt = 8000.0f; p.vectarm = 2.5f;
+    p.misc_X = 4.0f; p.misc_Y = -3.0f; p.misc_Z = 1.5f;
+    p.skidX = 1.1f; p.skidY = -2.2f; p.skidZ = 0.4f; p.skidl = 6.0f;
+    p.ngearZ_att = -4.0f; p.ngearY_att = -1.0f;
+    p.mgearZ_att = 4.0f; p.mgearX_att = 2.0f; p.mgearY_att = -1.5f;
+    p.wheelrad = 0.6f; p.jatoY = -1.0f; p.jatoZ = 5.0f;
+    p.gearrat = 2.0f; p.omegamin = 700.0f; p.omegamax = 2700.0f;
+    p.omegamingreen = 2100.0f; p.omegamaxgreen = 2500.0f;
+    p.tmax = 1000.0f; p.burnerinc = 400.0f; p.jatothrust = 250.0f;
+    p.facejet = 3.0f; p.brake_area = 5.0f; p.chute_area = 40.0f;
+    p.m_empty = 1650.0f; p.m_max = 2450.0f; p.m_fuel = 300.0f; p.m_jettison = 100.0f;
+    p.puffEQ = 1; p.puffL = 100.0f; p.puffM = 200.0f; p.puffN = 300.0f;
+    // stored as they are: not in the conversion list
+    p.pylondx = 1.25f; p.sweep2[4] = 45.0f; p.des_vel[0] = 120.0f; p.spooltime = 3.0f;
+    // a nacelle's points are about its own reference point
+    p.nace_eq = 1;
+    p.body_Y[19][2][3] = 0.8f; p.body_Z[19][2][3] = 1.2f; p.body_X[19][2][3] = 0.4f;
+    load("units.acf");
+
+    const float ft = 0.3048f, lbf = 4.4482216f, ft2 = ft * ft, lb = 1.0f / 2.2046226f;
+    const float rpm = 6.2831853f / 60.0f, ftlb = 1.3558179f;
+    const float cy = 2.0f, cz = 3.0f;
+    // lateral positions: converted, not moved
+    EXPECT_NEAR(pln.peX, 0.7f * ft, 1e-5f);
+    EXPECT_NEAR(pln.misc_X, 4.0f * ft, 1e-5f);
+    EXPECT_NEAR(pln.skidX, 1.1f * ft, 1e-5f);
+    EXPECT_NEAR(pln.mgearX_att, 2.0f * ft, 1e-5f);
+    EXPECT_NEAR(pln.mgearX, 4.0f * ft, 1e-5f);
+    EXPECT_NEAR(pln.Xarm[5], 1.5f * ft, 1e-5f);
+    // vertical and longitudinal positions: converted and moved
+    EXPECT_NEAR(pln.peY, (4.0f - cy) * ft, 1e-5f);
+    EXPECT_NEAR(pln.peZ, (0.5f - cz) * ft, 1e-5f);
+    EXPECT_NEAR(pln.misc_Y, (-3.0f - cy) * ft, 1e-5f);
+    EXPECT_NEAR(pln.misc_Z, (1.5f - cz) * ft, 1e-5f);
+    EXPECT_NEAR(pln.skidY, (-2.2f - cy) * ft, 1e-5f);
+    EXPECT_NEAR(pln.skidZ, (0.4f - cz) * ft, 1e-5f);
+    EXPECT_NEAR(pln.ngearY, (-3.5f - cy) * ft, 1e-5f);
+    EXPECT_NEAR(pln.mgearY, (-3.5f - cy) * ft, 1e-5f);
+    EXPECT_NEAR(pln.mgearZ, (4.5f - cz) * ft, 1e-5f);
+    EXPECT_NEAR(pln.ngearZ_att, (-4.0f - cz) * ft, 1e-5f);
+    EXPECT_NEAR(pln.ngearY_att, (-1.0f - cy) * ft, 1e-5f);
+    EXPECT_NEAR(pln.mgearZ_att, (4.0f - cz) * ft, 1e-5f);
+    EXPECT_NEAR(pln.mgearY_att, (-1.5f - cy) * ft, 1e-5f);
+    EXPECT_NEAR(pln.jatoY, (-1.0f - cy) * ft, 1e-5f);
+    EXPECT_NEAR(pln.jatoZ, (5.0f - cz) * ft, 1e-5f);
+    EXPECT_NEAR(pln.Yarm[10], (0.5f - cy) * ft, 1e-5f);
+    EXPECT_NEAR(pln.Zarm[12], (14.0f - cz) * ft, 1e-5f);
+    EXPECT_NEAR(pln.Yarm[0], (0.0f - cy) * ft, 1e-5f);
+    EXPECT_NEAR(pln.body_Y[18][5][0], (0.5f + 2.4f - 0.4f - cy) * ft, 1e-4f);
+    EXPECT_NEAR(pln.body_Z[18][5][0], (-7.0f + 13.0f - cz) * ft, 1e-4f);
+    EXPECT_NEAR(pln.body_X[18][5][4], 2.0f * ft, 1e-4f);
+    EXPECT_NEAR(pln.body_Y[19][2][3], 0.8f * ft, 1e-6f);
+    EXPECT_NEAR(pln.body_Z[19][2][3], 1.2f * ft, 1e-6f);
+    EXPECT_NEAR(pln.body_X[19][2][3], 0.4f * ft, 1e-6f);
+    EXPECT_NEAR(pln.cgY, cy * ft, 1e-6f);
+    EXPECT_NEAR(pln.cgZ, cz * ft, 1e-6f);
+    // lengths that are not positions
+    EXPECT_NEAR(pln.critalt, 8000.0f * ft, 1e-2f);
+    EXPECT_NEAR(pln.vectarm, 2.5f * ft, 1e-5f);
+    EXPECT_NEAR(pln.skidl, 6.0f * ft, 1e-5f);
+    EXPECT_NEAR(pln.wheelrad, 0.6f * ft, 1e-5f);
+    EXPECT_NEAR(pln.semilen[10], 5.5f * ft, 1e-5f);
+    EXPECT_NEAR(pln.Croot[10], 3.5f * ft, 1e-5f);
+    EXPECT_NEAR(pln.Ctip[10], 3.0f * ft, 1e-5f);
+    // engine speeds at the propeller
+    EXPECT_NEAR(pln.omegamin, 700.0f * rpm / 2.0f, 1e-3f);
+    EXPECT_NEAR(pln.omegamax, 2700.0f * rpm / 2.0f, 1e-3f);
+    EXPECT_NEAR(pln.omegamingreen, 2100.0f * rpm / 2.0f, 1e-3f);
+    EXPECT_NEAR(pln.omegamaxgreen, 2500.0f * rpm / 2.0f, 1e-3f);
+    EXPECT_NEAR(pln.pmax, 160.0f * 745.69987f, 0.5f);
+    EXPECT_NEAR(pln.tmax, 1000.0f * lbf, 1e-2f);
+    EXPECT_NEAR(pln.burnerinc, 400.0f * lbf, 1e-2f);
+    EXPECT_NEAR(pln.jatothrust, 250.0f * lbf, 1e-2f);
+    EXPECT_NEAR(pln.facejet, 3.0f * ft2, 1e-5f);
+    EXPECT_NEAR(pln.brake_area, 5.0f * ft2, 1e-5f);
+    EXPECT_NEAR(pln.chute_area, 40.0f * ft2, 1e-4f);
+    EXPECT_NEAR(pln.m_empty, 1650.0f * lb, 1e-2f);
+    EXPECT_NEAR(pln.m_max, 2450.0f * lb, 1e-2f);
+    EXPECT_NEAR(pln.m_fuel, 300.0f * lb, 1e-3f);
+    EXPECT_NEAR(pln.m_jettison, 100.0f * lb, 1e-3f);
+    EXPECT_NEAR(pln.puffL, 100.0f * ftlb, 1e-3f);
+    EXPECT_NEAR(pln.puffM, 200.0f * ftlb, 1e-3f);
+    EXPECT_NEAR(pln.puffN, 300.0f * ftlb, 1e-3f);
+    EXPECT_EQ(pln.pylondx, 1.25f);
+    EXPECT_EQ(pln.sweep2[4], 45.0f);
+    EXPECT_EQ(pln.des_vel[0], 120.0f);
+    EXPECT_EQ(pln.spooltime, 3.0f);
+    EXPECT_EQ(pln.Vne, 160.0f);
+    EXPECT_EQ(pln.sweepnow[4], pln.sweep1[4]);
+}
