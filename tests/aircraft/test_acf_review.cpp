@@ -19,6 +19,7 @@
 #include "2-QZutils/records.h"
 #include "acf_test_util.h"
 #include "aircraft/initpln.h"
+#include "flight/funct.h"
 #include "platform/plat_backend.h"
 #include "support/test_support.h"
 
@@ -554,4 +555,52 @@ TEST_F(Acf_Review, EveryStoredUnitIsConvertedAndMovedToTheCentreOfGravity)
     EXPECT_EQ(pln.spooltime, 3.0f);
     EXPECT_EQ(pln.Vne, 160.0f);
     EXPECT_EQ(pln.sweepnow[4], pln.sweep1[4]);
+}
+
+TEST_F(Acf_Review, WashStrengthAndEngineMassesByTheirFormulas)
+{
+    planestruct& p = design();
+    p.entype = 0;                          // engines weigh nothing: the airframe's own radii
+    load("bare.acf");
+    const float jxx0 = pln.Jxx_unitmass, jyy0 = pln.Jyy_unitmass, jzz0 = pln.Jzz_unitmass;
+
+    // the tail behind wing 1: spec_wash from the separations in wing semi-spans
+    const float sj = pln.semilen[4];
+    EXPECT_NEAR(pln.spec_wash[4],
+                findspecwash((pln.Yarm[10] - pln.Yarm[4]) / sj, (pln.Zarm[10] - pln.Zarm[4]) / sj, pln.AR[4],
+                             pln.Ctip[4] / pln.Croot[4]),
+                1e-5f);
+
+    const struct { int type; float pmax_hp, tmax_lb, lb_per; bool jet; } engines[] = {
+        {1, 160.0f, 0.0f, 1.75f, false}, {3, 160.0f, 0.0f, 0.5f, false}, {4, 0.0f, 3000.0f, 0.18f, true}};
+    for (const auto& en : engines) {
+        SCOPED_TRACE(en.type);
+        p.entype = en.type;
+        p.pmax = en.pmax_hp;
+        p.tmax = en.tmax_lb;
+        load("engine.acf");
+        const float me = en.lb_per * (en.jet ? en.tmax_lb : en.pmax_hp) / 2.2046226f;
+        const float m = pln.m_empty, scale = (m - me) / m;
+        const float x = pln.Xarm[0], y = pln.Yarm[0], z = pln.Zarm[0];
+        EXPECT_NEAR(pln.Jxx_unitmass, jxx0 * scale + me * (y * y + z * z) / m, 1e-3f * jxx0);
+        EXPECT_NEAR(pln.Jyy_unitmass, jyy0 * scale + me * (x * x + z * z) / m, 1e-3f * jyy0);
+        EXPECT_NEAR(pln.Jzz_unitmass, jzz0 * scale + me * (x * x + y * y) / m, 1e-3f * jzz0);
+    }
+
+    // the propeller's wash on the tail: direction window from the hub to the surface root
+    p.entype = 1; p.pmax = 160.0f; p.tmax = 0.0f;
+    load("wash.acf");
+    const float dz = pln.Zarm[10] - pln.Zarm[0], dy = pln.Yarm[10] - pln.Yarm[0], R = pln.semilen[0];
+    EXPECT_NEAR(pln.max_washdir[10][0], std::atan2(dy, dz) / kD, 1e-3f);
+    EXPECT_NEAR(pln.hi_washdir[10][0], std::atan2(dy + R, dz) / kD, 1e-3f);
+    EXPECT_NEAR(pln.lo_washdir[10][0], std::atan2(dy - R, dz) / kD, 1e-3f);
+    // rings: the annuli of the disc, summing to the disc
+    float sum = 0.0f;
+    for (int k = 0; k < 8; ++k) {
+        const float ro = R * (k + 1) / 8.0f, ri = R * k / 8.0f;
+        EXPECT_NEAR(pln.ringarea[0][k], 3.14159265f * (ro * ro - ri * ri), 1e-5f);
+        sum += pln.ringarea[0][k];
+    }
+    EXPECT_NEAR(sum, pln.discarea[0], 1e-4f);
+    EXPECT_NEAR(pln.discarea[0], 3.14159265f * R * R, 1e-5f);
 }
