@@ -34,6 +34,7 @@ namespace {
 constexpr float kPi = 3.14159265f;
 constexpr float kDeg = kPi / 180.0f;
 constexpr float kAbsurd = 1.0e7f;       // no stored length, mass, power or angle comes near
+constexpr float HELI_SLOW_FLIGHT_KT = 40.0f;   // stands in for the stall speed of a rotorcraft
 
 // The report goes to "Vantorel.out" when the program has opened it, else nowhere.
 std::ostream& rep()
@@ -906,6 +907,15 @@ void body_data()
             for (int k = 0; k < pln.els[p]; ++k) area += std::fabs(pln.s[p][k]);
     const float clmax = 1.3f;
     msc.est_Vs = (area > 0.01f && pln.m_max > 0.0f) ? std::sqrt(2.0f * pln.m_max * con.g / (con.rhoSL * area * clmax)) : 0.0f;
+    if (pln.is_heli) {
+        // A rotorcraft does not stall with its stub wings or tail: the wing-area estimate would
+        // put approach and traffic speeds in the hundreds of knots. Starts, traffic and the yaw
+        // damper use this speed as "slow forward flight", which for a light helicopter is about
+        // 40 knots.
+        msc.est_Vs = HELI_SLOW_FLIGHT_KT * con.ktstomsc;
+        rep() << "A helicopter has no stall speed; its slow forward flight is taken as " << HELI_SLOW_FLIGHT_KT
+              << " knots.\n";
+    }
     rep() << "The estimated stall speed is " << msc.est_Vs << " meters per second.\n";
 }
 
