@@ -7,7 +7,10 @@
 #include <sstream>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/records.h"
 #include "aircraft/acf_io.h"
+#include "aircraft/initpln.h"
 #include "support/test_support.h"
 
 namespace acf_test {
@@ -106,6 +109,24 @@ std::string save_acf(const std::string& app_dir, const std::string& name, const 
     const std::string path = app_dir + "/" + name;
     orv::write_acf(path.c_str(), p, big ? 1 : 0);
     return path;
+}
+
+void TrainerFixture::start(const std::string& tag)
+{
+    orv::set_constants();
+    std::memset(&orv::flt, 0, sizeof orv::flt);
+    dir = fresh_app_dir(tag);
+    write_airfoil(dir, "t.afl");
+    write_flap(dir, "t.flp");
+    make_trainer(design());
+}
+
+int TrainerFixture::load(const std::string& name)
+{
+    const std::string path = save_acf(dir, name, design());
+    const int before = orv::mnw_alert_count();
+    EXPECT_EQ(orv::load_plane_file(path.c_str()), 1);
+    return orv::mnw_alert_count() - before;
 }
 
 }  // namespace acf_test

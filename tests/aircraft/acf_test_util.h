@@ -2,6 +2,8 @@
 // and flap files in the text format, and a fresh program folder for them.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "2-QZutils/rec_plane.h"
@@ -32,5 +34,17 @@ void make_trainer(orv::planestruct& p);
 // Writes `p` into app_dir as `name` (little-endian unless big) and answers the path.
 std::string save_acf(const std::string& app_dir, const std::string& name, const orv::planestruct& p,
                      bool big = false);
+
+// A fixture with the small trainer designed in a fresh program folder that has its airfoil
+// and flap files; load() writes the design and loads it.
+class TrainerFixture : public ::testing::Test {
+protected:
+    std::string dir;
+    static orv::planestruct& design() { static orv::planestruct p; return p; }
+    void SetUp() override { start("acf"); }
+    void start(const std::string& tag);
+    // Answers the number of alerts the load raised.
+    int load(const std::string& name = "trainer.acf");
+};
 
 }  // namespace acf_test

@@ -23,29 +23,9 @@ using namespace orv;
 
 namespace {
 
-class Acf_Load : public ::testing::Test {
+class Acf_Load : public acf_test::TrainerFixture {
 protected:
-    std::string dir;
-    static planestruct& design() { static planestruct p; return p; }
-
-    void SetUp() override
-    {
-        set_constants();
-        std::memset(&flt, 0, sizeof flt);
-        dir = acf_test::fresh_app_dir("acf_load");
-        acf_test::write_airfoil(dir, "t.afl");
-        acf_test::write_flap(dir, "t.flp");
-        acf_test::make_trainer(design());
-    }
-
-    // Writes the design and loads it; answers the number of alerts the load raised.
-    int load(const std::string& name = "trainer.acf")
-    {
-        const std::string path = acf_test::save_acf(dir, name, design());
-        const int before = mnw_alert_count();
-        EXPECT_EQ(load_plane_file(path.c_str()), 1);
-        return mnw_alert_count() - before;
-    }
+    void SetUp() override { start("acf_load"); }
 };
 
 float span_of_main_wing() { return std::fabs(get_wing_Xarm(5, pln.semilen[5]) - get_wing_Xarm(4, pln.semilen[4])); }

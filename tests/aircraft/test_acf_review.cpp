@@ -30,28 +30,10 @@ namespace {
 constexpr float kFt = 0.3048f;
 constexpr float kD = 3.14159265f / 180.0f;
 
-class Acf_Review : public ::testing::Test {
+class Acf_Review : public acf_test::TrainerFixture {
 protected:
-    std::string dir;
-    static planestruct& design() { static planestruct p; return p; }
-
-    void SetUp() override
-    {
-        set_constants();
-        std::memset(&flt, 0, sizeof flt);
-        dir = acf_test::fresh_app_dir("acf_review");
-        acf_test::write_airfoil(dir, "t.afl");
-        acf_test::write_flap(dir, "t.flp");
-        acf_test::make_trainer(design());
-    }
-
-    int load(const std::string& name = "review.acf")
-    {
-        const std::string path = acf_test::save_acf(dir, name, design());
-        const int before = mnw_alert_count();
-        EXPECT_EQ(load_plane_file(path.c_str()), 1);
-        return mnw_alert_count() - before;
-    }
+    void SetUp() override { start("acf_review"); }
+    int load(const std::string& name = "review.acf") { return TrainerFixture::load(name); }
 };
 
 // ---- a window back end whose user dismisses the picker ---------------------------------
