@@ -12,6 +12,7 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "nav_test_util.h"
 #include "support/test_support.h"
 #include "world/nav_db.h"
 
@@ -350,29 +351,7 @@ TEST(NavDb_RealData, DumpAndReadBackReproducesTheTables)
     ASSERT_GT(as.size(), 300u);
     ASSERT_GT(ns.size(), 300u);
 
-    std::string p = dir + "/apt_dat";
-    ASSERT_EQ(ouf_open(p.c_str(), FILE_ANY, 354), 1);
-    ouf << as.size() << "\n";
-    for (int a : as) {
-        int len[3], wid[3];
-        for (int r = 0; r < 3; r++) {
-            len[r] = (int)std::ceil(apt_len[a][r] / 0.3048 - 1e-6);
-            wid[r] = (int)std::ceil(apt_width[a][r] / 0.3048 - 1e-6);
-        }
-        ouf << "1 ";
-        dump_apt_line(apt_lat[a], apt_lon[a], apt_num[a], apt_lr[a], apt_hdng[a], len, wid, apt_lite[a],
-                      std::round(apt_h[a] / 0.3048f), apt_twr[a], apt_id[a], apt_name[a]);
-    }
-    ouf << "99\n";
-    ASSERT_EQ(ouf_close(), 1);
-    p = dir + "/nav_dat";
-    ASSERT_EQ(ouf_open(p.c_str(), FILE_ANY, 354), 1);
-    ouf << ns.size() << "\n";
-    for (int n : ns)
-        dump_nav_line(nav_type[n], nav_lat[n], nav_lon[n], std::round(nav_h[n] / 0.3048f * 10) / 10,
-                      nav_f12[n], nav_hdng[n], nav_id[n], nav_name[n]);
-    ouf << "99\n";
-    ASSERT_EQ(ouf_close(), 1);
+    nav_test::dump_tables(dir, as, ns);
     orv_test::write_file(dir + "/fix_dat", "I\n354 version\n0\n99\n");
 
     struct A { float lat[3], lon[3], h; int num[3], hdg[3], len[3], wid[3], lite[3], twr; char lr[3], id[5], name[40]; };

@@ -11,6 +11,7 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "nav_test_util.h"
 #include "support/test_support.h"
 #include "world/nav_db.h"
 
@@ -298,36 +299,6 @@ TEST(NavDb_Failures, TablesStopAtCapacityAfterTheAlert)
 
 namespace {
 
-// Writes the tables back through the writers (lengths, widths and elevations in feet as the
-// files hold them) into the given folder.
-void dump_tables(const std::string& dir)
-{
-    std::string p = dir + "/apt_dat";
-    ASSERT_EQ(ouf_open(p.c_str(), FILE_ANY, 354), 1);
-    ouf << env.aptmax + 1 << "\n";
-    for (int a = 0; a <= env.aptmax; a++) {
-        int len[3], wid[3];
-        for (int r = 0; r < 3; r++) {
-            // The smallest whole number of feet that reads back to the same metres.
-            len[r] = (int)std::ceil(apt_len[a][r] / 0.3048 - 1e-6);
-            wid[r] = (int)std::ceil(apt_width[a][r] / 0.3048 - 1e-6);
-        }
-        ouf << "1 ";
-        dump_apt_line(apt_lat[a], apt_lon[a], apt_num[a], apt_lr[a], apt_hdng[a], len, wid, apt_lite[a],
-                      std::round(apt_h[a] / 0.3048f), apt_twr[a], apt_id[a], apt_name[a]);
-    }
-    ouf << "99\n";
-    ASSERT_EQ(ouf_close(), 1);
-    p = dir + "/nav_dat";
-    ASSERT_EQ(ouf_open(p.c_str(), FILE_ANY, 354), 1);
-    ouf << env.navmax - 1 << "\n";
-    for (int n = 0; n < env.navmax - 1; n++)
-        dump_nav_line(nav_type[n], nav_lat[n], nav_lon[n], std::round(nav_h[n] / 0.3048f * 10) / 10,
-                      nav_f12[n], nav_hdng[n], nav_id[n], nav_name[n]);
-    ouf << "99\n";
-    ASSERT_EQ(ouf_close(), 1);
-}
-
 struct Snapshot {
     int aptmax, navmax;
     std::vector<std::string> apt, nav;
@@ -395,7 +366,7 @@ TEST(NavDb_RoundTrip, WritersAndReadersAgreeOnEveryField)
     Snapshot first = snapshot();
 
     NavFolder g;
-    dump_tables(g.dir);
+    nav_test::dump_tables(g.dir, nav_test::all_airports(), nav_test::all_navaids());
     g.put("fix_dat", std::string(HEAD) + "99\n");
     int before = mnw_alert_count();
     init_country_data();
