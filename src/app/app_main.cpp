@@ -23,6 +23,9 @@
 
 namespace orv {
 
+constexpr int HEADLESS_FRAME_RATE = 60;   // frames per second of a run without a window
+
+
 app_options app_opt;
 
 const char* help_text()
@@ -162,6 +165,9 @@ int app_main(int argc, char** argv)
             std::fprintf(stderr, "This build has no window support yet: running without a window (headless).\n");
     }
     plat_backend_install(plat_headless_backend());
+    // Without a window the frames still come at a display's pace, so simulated time keeps step
+    // with real time; a --fixed-step run is a batch run and goes as fast as it can.
+    plat_headless_set_frame_rate(app_opt.fixed_step ? 0 : HEADLESS_FRAME_RATE);
 
     mnw_set_dirs(app_opt.data_dir, app_opt.config_dir);
     app_set_fixed_step(app_opt.fixed_step);

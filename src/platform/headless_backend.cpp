@@ -1,8 +1,12 @@
 // The headless back end: no window and no drawing. Alerts go to standard error, input comes
-// from the scripted queue, and presenting a frame does nothing.
+// from the scripted queue, and presenting a frame waits for the next tick of a pretend display
+// (when a frame rate is set), so that the frame-period adaptation keeps simulated time in step
+// with real time as it does behind a real display.
 #include "platform/plat_backend.h"
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 namespace orv {
 
@@ -45,7 +49,27 @@ static int headless_pump(double now, plat_event* out)
     return 1;
 }
 
-static void headless_present() {}
+// 0: frames run as fast as they are computed (tests, --fixed-step batch runs).
+static int frame_rate_hz;
+static std::chrono::steady_clock::time_point next_tick;
+
+void plat_headless_set_frame_rate(int hz)
+{
+    frame_rate_hz = hz > 0 ? hz : 0;
+    next_tick = std::chrono::steady_clock::now();
+}
+
+static void headless_present()
+{
+    if (!frame_rate_hz) return;
+    // The real clock, not the replaceable process clock: a test clock must never make us sleep.
+    using clock = std::chrono::steady_clock;
+    const auto tick = std::chrono::nanoseconds(1000000000LL / frame_rate_hz);
+    next_tick += tick;
+    const auto now = clock::now();
+    if (next_tick > now) std::this_thread::sleep_until(next_tick);
+    else if (now - next_tick > tick) next_tick = now;   // fell behind: no burst of short frames
+}
 
 static void headless_show_alert(const char* const lines[4], int code)
 {

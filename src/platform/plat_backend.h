@@ -49,6 +49,9 @@ struct plat_backend {
 const plat_backend* plat_backend_get();                 // the headless one until another is installed
 void plat_backend_install(const plat_backend* b);       // nullptr puts the headless one back
 const plat_backend* plat_headless_backend();
+// Frames per second the headless back end presents at, like a display's refresh; 0 (the
+// default) presents at once.
+void plat_headless_set_frame_rate(int hz);
 
 // ---- scripted input, handed out by the headless back end's pump in time order.
 constexpr int PLAT_SCRIPT_MAX = 8192;
