@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
+
 #include "support/test_support.h"
 
 namespace {
@@ -475,6 +477,27 @@ TEST(AfoilGen_Shipped, FlapsGrowWithSetting)
     ASSERT_EQ(read_flp(kFlaps + std::string("split flap.flp"), split), "");
     ASSERT_EQ(read_flp(kFlaps + std::string("slotted flap.flp"), slotted), "");
     EXPECT_GT(split.cd[50], 2 * slotted.cd[50]);
+}
+
+TEST(AfoilGen_Program, WritesIntoFoldersItHasToMake)
+{
+    const std::string exe = std::string(ORV_BINARY_DIR) + "/tools/afoilgen/afoilgen";
+    if (!fs::exists(exe)) GTEST_SKIP() << "afoilgen not built";
+    // A fresh data tree: neither output folder exists yet.
+    const std::string tree = orv_test::temp_dir("afoilgen_prog") + "/tree";
+    const std::string src = ORV_SOURCE_DIR;
+    auto run = [&](const std::string& files) {
+        std::string cmd = "\"" + exe + "\" --airfoils \"" + tree + "/airfoils\" --flaps \"" + tree +
+                          "/flaps\" " + files + " 2>/dev/null";
+        int rc = std::system(cmd.c_str());
+        return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    };
+    ASSERT_EQ(run("\"" + src + "/data/airfoils/NACA 0009 (symmetrical).sec\" \"" + src +
+                  "/data/flaps/plain flap.fsec\""), 0);
+    EXPECT_TRUE(fs::is_regular_file(tree + "/airfoils/NACA 0009 (symmetrical).afl"));
+    EXPECT_TRUE(fs::is_regular_file(tree + "/airfoils/NACA 0009 (symmetrical) high Re.afl"));
+    EXPECT_TRUE(fs::is_regular_file(tree + "/flaps/plain flap.flp"));
+    EXPECT_EQ(run("\"" + src + "/data/aircraft/README.md\""), 2);   // neither kind of description
 }
 
 }  // namespace

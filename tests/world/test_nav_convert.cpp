@@ -80,8 +80,7 @@ Converted convert(const std::string& airports, const std::string& runways, const
     Converted c;
     c.in = orv_test::temp_dir("navconv_in");
     c.root = orv_test::temp_dir("navconv_out");
-    c.out = c.root + "/additional nav data";
-    fs::create_directories(c.out);
+    c.out = c.root + "/additional nav data";   // not made here: the converter makes it
     orv_test::write_file(c.in + "/airports.csv", std::string(AIRPORTS_HEAD) + airports);
     orv_test::write_file(c.in + "/runways.csv", std::string(RUNWAYS_HEAD) + runways);
     orv_test::write_file(c.in + "/navaids.csv", std::string(NAVAIDS_HEAD) + navaids);

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace orv {
@@ -30,7 +31,11 @@ static int afoilgen_main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if ((arg == "--airfoils" || arg == "--flaps") && i + 1 < argc) {
-            (arg == "--airfoils" ? afl_dir : flp_dir) = argv[++i];
+            std::string& dir = arg == "--airfoils" ? afl_dir : flp_dir;
+            dir = argv[++i];
+            // A fresh data tree lacks the folder; one that cannot be made fails at the write.
+            std::error_code made;
+            std::filesystem::create_directories(dir, made);
             continue;
         }
         std::string err;

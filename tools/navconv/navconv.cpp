@@ -58,6 +58,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -512,6 +513,10 @@ int main(int argc, char** argv)
         std::sort(keep.begin(), keep.end(), [](const Airport* x, const Airport* y) { return x->order < y->order; });
     }
 
+    // A fresh data tree has no "additional nav data" folder yet; a folder that cannot be
+    // made shows up as the write error that follows.
+    std::error_code made;
+    std::filesystem::create_directories(out, made);
     char path[orv::PATH_LEN];
     std::snprintf(path, sizeof path, "%s/apt_dat", out.c_str());
     if (!orv::ouf_open(path, orv::FILE_ANY, 354)) return fail(std::string("cannot write ") + path);
