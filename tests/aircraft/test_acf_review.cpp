@@ -181,9 +181,9 @@ TEST_F(Acf_Review, WingJoinTestsBothWaysTheSecondDeciding)
     stub(7, 0.0f, 4.0f, 2.0f);
     stub(6, 1.0f, 6.0f, 3.0f);
     load();
-    // for part 7 the second test (6 inboard) decides: root chord Croot[6], tip chord Ctip[7]
+    // for surface 7 the second test (6 inboard) decides: root chord Croot[6], tip chord Ctip[7]
     EXPECT_NEAR(pln.AR[7], 2.0f * 2.0f / ((6.0f + 2.0f) / 2.0f), 1e-4f);
-    // for part 6 the second test (7 inboard) decides: root chord Croot[7], tip chord Ctip[6]
+    // for surface 6 the second test (7 inboard) decides: root chord Croot[7], tip chord Ctip[6]
     EXPECT_NEAR(pln.AR[6], 2.0f * 2.0f / ((4.0f + 3.0f) / 2.0f), 1e-4f);
 }
 

@@ -394,7 +394,7 @@ bool split_values(const std::string& rhs, std::vector<Value>& out, std::string& 
     return true;
 }
 
-struct IndexSpec {
+struct IndexRange {
     int lo = 0, hi = 0;  // inclusive
     bool single = true;
 };
@@ -439,11 +439,11 @@ bool eval_int(const std::string& text, const std::map<std::string, double>& name
 }
 
 bool parse_index(const std::string& text, int extent, const std::map<std::string, double>& names,
-                 IndexSpec& spec, std::string& err) {
+                 IndexRange& range, std::string& err) {
     if (text == "*") {
-        spec.lo = 0;
-        spec.hi = extent - 1;
-        spec.single = false;
+        range.lo = 0;
+        range.hi = extent - 1;
+        range.single = false;
         return true;
     }
     if (text.empty()) {
@@ -452,18 +452,18 @@ bool parse_index(const std::string& text, int extent, const std::map<std::string
     }
     std::size_t dots = text.find("..");
     if (dots != std::string::npos) {
-        if (!eval_int(trim(text.substr(0, dots)), names, spec.lo, err)) return false;
-        if (!eval_int(trim(text.substr(dots + 2)), names, spec.hi, err)) return false;
-        spec.single = false;
-        if (spec.lo > spec.hi) {
+        if (!eval_int(trim(text.substr(0, dots)), names, range.lo, err)) return false;
+        if (!eval_int(trim(text.substr(dots + 2)), names, range.hi, err)) return false;
+        range.single = false;
+        if (range.lo > range.hi) {
             err = "empty range [" + text + "]";
             return false;
         }
     } else {
-        if (!eval_int(text, names, spec.lo, err)) return false;
-        spec.hi = spec.lo;
+        if (!eval_int(text, names, range.lo, err)) return false;
+        range.hi = range.lo;
     }
-    if (spec.lo < 0 || spec.hi >= extent) {
+    if (range.lo < 0 || range.hi >= extent) {
         err = "index [" + text + "] out of range 0.." + std::to_string(extent - 1);
         return false;
     }
@@ -531,7 +531,7 @@ void do_section(Compiler& c, const std::string& where, int line, const std::vect
     const acf_field* fx = acf_find_field("body_X");
     const acf_field* fy = acf_find_field("body_Y");
     const acf_field* fz = acf_find_field("body_Z");
-    IndexSpec ps, ss;
+    IndexRange ps, ss;
     std::string err;
     if (!parse_index(idx[0], fx->dims[0], c.names, ps, err) ||
         !parse_index(idx[1], fx->dims[1], c.names, ss, err))
@@ -589,31 +589,31 @@ void do_assign(Compiler& c, const std::string& where, int line, const std::strin
         return c.error(where, line, name + " has " + std::to_string(f->rank) + " index" +
                                         (f->rank == 1 ? "" : "es") + ", got " + std::to_string(idx.size()));
 
-    IndexSpec spec[3];
+    IndexRange range[3];
     bool all_single = true;
     for (int d = 0; d < f->rank; ++d) {
         if (d < static_cast<int>(idx.size())) {
-            if (!parse_index(idx[d], f->dims[d], c.names, spec[d], err))
+            if (!parse_index(idx[d], f->dims[d], c.names, range[d], err))
                 return c.error(where, line, name + ": " + err);
         } else {
-            spec[d].lo = 0;
-            spec[d].hi = f->dims[d] - 1;
-            spec[d].single = false;
+            range[d].lo = 0;
+            range[d].hi = f->dims[d] - 1;
+            range[d].single = false;
         }
-        all_single = all_single && spec[d].single;
+        all_single = all_single && range[d].single;
     }
 
     // The selected elements, row-major.
     std::vector<std::size_t> sel;
-    int i0 = spec[0].lo, i1 = spec[1].lo, i2 = spec[2].lo;
+    int i0 = range[0].lo, i1 = range[1].lo, i2 = range[2].lo;
     if (f->rank == 0) {
         sel.push_back(0);
     } else {
-        for (i0 = spec[0].lo; i0 <= spec[0].hi; ++i0) {
+        for (i0 = range[0].lo; i0 <= range[0].hi; ++i0) {
             if (f->rank == 1) { sel.push_back(static_cast<std::size_t>(acf_flat_index(f, i0))); continue; }
-            for (i1 = spec[1].lo; i1 <= spec[1].hi; ++i1) {
+            for (i1 = range[1].lo; i1 <= range[1].hi; ++i1) {
                 if (f->rank == 2) { sel.push_back(static_cast<std::size_t>(acf_flat_index(f, i0, i1))); continue; }
-                for (i2 = spec[2].lo; i2 <= spec[2].hi; ++i2)
+                for (i2 = range[2].lo; i2 <= range[2].hi; ++i2)
                     sel.push_back(static_cast<std::size_t>(acf_flat_index(f, i0, i1, i2)));
             }
         }
@@ -654,7 +654,7 @@ void do_assign(Compiler& c, const std::string& where, int line, const std::strin
         targets = sel;
     } else if (all_single && f->rank > 0) {
         // Consecutive elements of the last dimension from the one named.
-        int last = spec[f->rank - 1].lo;
+        int last = range[f->rank - 1].lo;
         int extent = f->dims[f->rank - 1];
         if (last + static_cast<int>(nums.size()) > extent)
             return c.error(where, line, name + ": " + std::to_string(nums.size()) + " values from index " +
@@ -663,8 +663,8 @@ void do_assign(Compiler& c, const std::string& where, int line, const std::strin
         for (std::size_t k = 0; k < nums.size(); ++k) targets.push_back(sel[0] + k);
     } else if (nums.size() == sel.size()) {
         targets = sel;
-    } else if (f->rank > 0 && !spec[f->rank - 1].single && spec[f->rank - 1].lo == 0 &&
-               spec[f->rank - 1].hi == f->dims[f->rank - 1] - 1 &&
+    } else if (f->rank > 0 && !range[f->rank - 1].single && range[f->rank - 1].lo == 0 &&
+               range[f->rank - 1].hi == f->dims[f->rank - 1] - 1 &&
                static_cast<int>(nums.size()) <= f->dims[f->rank - 1]) {
         // A row of values for every selected row, from its first element.
         std::size_t extent = static_cast<std::size_t>(f->dims[f->rank - 1]);
