@@ -247,7 +247,7 @@ void MACIBM_handlekey(int c)
         else if (c == 13 || c == '\n') return_hit = 1;
         else if (n < 31) { line[n] = (char)c; line[n + 1] = 0; }
         else { line[30] = (char)c; line[31] = 0; }   // the line holds at most 31 characters
-        if (mnw.topwin == 996 && return_hit) { return_hit = 0; MACIBM_startwind(0); }
+        if (return_hit) { return_hit = 0; MACIBM_startwind(0); }
     } else if (mnw.topwin == 0) {
         if (app.handlekey) app.handlekey(c);
     } else if (mnw.topwin >= 1 && mnw.topwin <= 25) {
