@@ -360,7 +360,17 @@ TEST_F(Acf_Load, DamagedImagesNeverCrashTheLoader)
         }
         if (round % 5 == 4) b.resize(rng() % b.size());
         acf_fuzz_one(reinterpret_cast<const std::uint8_t*>(b.data()), b.size());
-        for (int part = 0; part < 28; ++part) ASSERT_GE(pln.els[part], 0);
+        // whatever was read or refused, every count the flight model indexes with fits its table
+        for (int part = 0; part < NUM_PARTS; ++part) {
+            ASSERT_GE(pln.els[part], 0) << part;
+            ASSERT_LE(pln.els[part], MAX_ELS) << part;
+        }
+        ASSERT_GE(pln.numen, 0);
+        ASSERT_LE(pln.numen, NUM_ENGINES);
+        for (int e = 0; e < NUM_ENGINES; ++e) {
+            ASSERT_GE(pln.numblades[e], 0.0f) << e;
+            ASSERT_LE(pln.numblades[e], static_cast<float>(BODY_STATIONS)) << e;
+        }
     }
     EXPECT_EQ(acf_fuzz_one(nullptr, 0), 0);
 }
