@@ -43,7 +43,7 @@ float closer_linear(float nowval, float termval, float deltamax, float lo, float
 
 // Wind layer (0..8) of height h in metres.
 int  wind_index(float h);
-// Move the nine wind layers towards fresh random values; newpart 0..1 is the new share.
+// Move the nine wind layers towards fresh random values; newpart (0..1) is the new share.
 void assign_wind_tbl(float newpart);
 // 1 if failure w (0..31) happens on this draw (one draw per second).
 int  failme(int w);
