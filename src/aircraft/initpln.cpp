@@ -254,7 +254,7 @@ void check_panel_slots()
         for (int slot = 1 + 4 * row; slot <= 4 + 4 * row; ++slot)
             if (wide_kind(pln.ins_of_loc[slot])) ++wide;     // the kind decides, as the panel lays it out
         if (wide > 3) {
-            MACIBM_alert("Invalid panel specification!",
+            MACIBM_alert(PANEL_ROW_ALERT,
                          "There can only be THREE WIDE INSTRUMENTS ON EACH ROW of the panel (the fourth must be narrow to fit!)",
                          "The WIDE instruments are the 'standard six', namely the airspeed, horizon, altimeter, turn-slip, HSI, and vertical speed.",
                          "Go into Hullwright and select only 3 WIDE instruments for each row of instruments.",
@@ -1098,5 +1098,7 @@ int acf_fuzz_one(const std::uint8_t* data, std::size_t size)
     std::remove(path);
     return r;
 }
+
+const char* const PANEL_ROW_ALERT = "Invalid panel specification!";
 
 }  // namespace orv

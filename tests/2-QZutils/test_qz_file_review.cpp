@@ -8,6 +8,7 @@
 
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_mnw.h"
+#include "qz_file_test_util.h"
 #include "support/test_support.h"
 
 using namespace orv;
@@ -20,20 +21,6 @@ std::string rdir()
     static std::string d = orv_test::temp_dir("qzfile_review");
     return d;
 }
-
-struct KeepPaths {
-    char app[PATH_LEN], wrk[PATH_LEN];
-    KeepPaths()
-    {
-        std::memcpy(app, app_path, PATH_LEN);
-        std::memcpy(wrk, wrk_path, PATH_LEN);
-    }
-    ~KeepPaths()
-    {
-        std::memcpy(app_path, app, PATH_LEN);
-        std::memcpy(wrk_path, wrk, PATH_LEN);
-    }
-};
 
 }  // namespace
 
@@ -102,7 +89,7 @@ TEST(QzFile_ReviewScanners, OpenResetsTheLineEndState)
 // y 34..534, row (532 - y) div 10) with a full list of 49 entries.
 TEST(QzFile_ReviewPicker, ClickAreaEdges)
 {
-    KeepPaths keep;
+    qzfile_test::PathGuard keep;
     std::string d = rdir() + "/full";
     fs::create_directories(d);
     for (int i = 0; i < 55; i++) {

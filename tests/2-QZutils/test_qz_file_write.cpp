@@ -8,6 +8,7 @@
 
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_mnw.h"
+#include "qz_file_test_util.h"
 #include "support/test_support.h"
 
 using namespace orv;
@@ -22,21 +23,6 @@ int count_tmp(const std::string& folder)
         if (e.path().extension() == ".tmp") n++;
     return n;
 }
-
-// Keeps the program's folder and the picker's folder as they were.
-struct PathGuard {
-    char app[PATH_LEN], wrk[PATH_LEN];
-    PathGuard()
-    {
-        std::memcpy(app, app_path, PATH_LEN);
-        std::memcpy(wrk, wrk_path, PATH_LEN);
-    }
-    ~PathGuard()
-    {
-        std::memcpy(app_path, app, PATH_LEN);
-        std::memcpy(wrk_path, wrk, PATH_LEN);
-    }
-};
 
 }  // namespace
 
@@ -140,7 +126,7 @@ TEST(QzFile_Write, OpenFailuresShowTheSaveAlert)
 
 TEST(QzFile_Paths, AppPathAndApDir)
 {
-    PathGuard guard;
+    qzfile_test::PathGuard guard;
     set_app_path("/home/u/vantorel");
     EXPECT_STREQ(app_path, "\\home\\u\\vantorel\\");
     EXPECT_STREQ(wrk_path, app_path);
@@ -175,7 +161,7 @@ TEST(QzFile_Paths, AppPathAndApDir)
 // Files are opened through their system-form path.
 TEST(QzFile_Paths, OpenThroughSystemForm)
 {
-    PathGuard guard;
+    qzfile_test::PathGuard guard;
     std::string d = orv_test::temp_dir("qzfile_p");
     fs::create_directory(d + "/airfoils");
     orv_test::write_file(d + "/airfoils/a.afl", "I\n363 version\n42\n");
@@ -211,7 +197,7 @@ TEST(QzFile_Dir, Takeit)
 
 TEST(QzFile_Dir, ListingKeepsFortyNineSortedEntries)
 {
-    PathGuard guard;
+    qzfile_test::PathGuard guard;
     std::string d = orv_test::temp_dir("qzfile_dir");
     for (int i = 0; i < 60; i++) {
         char n[32];
@@ -257,7 +243,7 @@ TEST(QzFile_Dir, ListingKeepsFortyNineSortedEntries)
 
 TEST(QzFile_Picker, UpFolder)
 {
-    PathGuard guard;
+    qzfile_test::PathGuard guard;
     std::strcpy(wrk_path, "\\home\\u\\v\\");
     EXPECT_EQ(picker_up_folder(), 1);
     EXPECT_STREQ(wrk_path, "\\home\\u\\");
@@ -277,7 +263,7 @@ TEST(QzFile_Picker, UpFolder)
 
 TEST(QzFile_Picker, ListClicks)
 {
-    PathGuard guard;
+    qzfile_test::PathGuard guard;
     std::string d = orv_test::temp_dir("qzfile_pick");
     fs::create_directory(d + "/b sub");
     orv_test::write_file(d + "/a.afl", "");
@@ -335,7 +321,7 @@ TEST(QzFile_Picker, SaveNameTyping)
 
 TEST(QzFile_Picker, HeadlessAnswers)
 {
-    PathGuard guard;
+    qzfile_test::PathGuard guard;
     ASSERT_EQ(mnw_is_headless(), 1);
     std::string d = orv_test::temp_dir("qzfile_ans");
     std::string afl = orv_test::write_file(d + "/wing.afl", "I\n363 version\n");

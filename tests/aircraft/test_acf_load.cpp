@@ -307,7 +307,7 @@ TEST_F(Acf_Load, DesignChecks)
     p.has_ins[5] = p.has_ins[6] = p.has_ins[7] = p.has_ins[8] = 1;
     p.ins_of_loc[5] = 1; p.ins_of_loc[6] = 2; p.ins_of_loc[7] = 3; p.ins_of_loc[8] = 5;
     EXPECT_EQ(load(), 1);
-    EXPECT_STREQ(mnw_last_alert_line(0), "Invalid panel specification!");
+    EXPECT_STREQ(mnw_last_alert_line(0), PANEL_ROW_ALERT);
 
     acf_test::make_trainer(p);
     acf_test::foil_opts neg;

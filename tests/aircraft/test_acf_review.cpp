@@ -95,6 +95,19 @@ void round_body(planestruct& p, int part, int stations, float z0, float dz, floa
     }
 }
 
+// load_plane behind the pretend window, with fatal alerts counted instead of ending the test.
+int load_plane_in_window()
+{
+    gdone = 0;
+    g_exits = 0;
+    mnw_set_exit_hook(count_exit);
+    plat_backend_install(&kWindowed);
+    const int r = load_plane();
+    plat_backend_install(nullptr);
+    mnw_set_exit_hook(nullptr);
+    return r;
+}
+
 }  // namespace
 
 TEST_F(Acf_Review, CancelledPickerWithAWindowStartsOver)
@@ -105,13 +118,7 @@ TEST_F(Acf_Review, CancelledPickerWithAWindowStartsOver)
     g_user = picker_user{};
     g_user.restore_from = good;
     g_user.restore_to = gone;
-    gdone = 0;
-    g_exits = 0;
-    mnw_set_exit_hook(count_exit);       // a fatal alert must not end the test program
-    plat_backend_install(&kWindowed);
-    const int r = load_plane();
-    plat_backend_install(nullptr);
-    mnw_set_exit_hook(nullptr);
+    const int r = load_plane_in_window();
     EXPECT_EQ(g_exits, 0);
     // two pickers cancelled, each reported; the second time round the file is back and loads
     EXPECT_EQ(r, 1);
@@ -128,13 +135,7 @@ TEST_F(Acf_Review, ClosingTheWindowWhilePickingEndsTheLoop)
     std::snprintf(pln.C_path, sizeof pln.C_path, "%s/gone.acf", dir.c_str());
     g_user = picker_user{};
     g_user.quit_at = 3;
-    gdone = 0;
-    g_exits = 0;
-    mnw_set_exit_hook(count_exit);       // a fatal alert must not end the test program
-    plat_backend_install(&kWindowed);
-    const int r = load_plane();
-    plat_backend_install(nullptr);
-    mnw_set_exit_hook(nullptr);
+    const int r = load_plane_in_window();
     EXPECT_EQ(g_exits, 0);
     const int ended = gdone;
     gdone = 0;
@@ -332,7 +333,7 @@ TEST_F(Acf_Review, WideInstrumentsAreCountedByTheirKind)
     for (int slot = 0; slot < 9; ++slot) p.has_ins[slot] = 0;
     p.ins_of_loc[1] = 1; p.ins_of_loc[2] = 2; p.ins_of_loc[3] = 3; p.ins_of_loc[4] = 7;
     EXPECT_EQ(load("wide.acf"), 1);
-    EXPECT_STREQ(mnw_last_alert_line(0), "Invalid panel specification!");
+    EXPECT_STREQ(mnw_last_alert_line(0), PANEL_ROW_ALERT);
     // three wide and a narrow one (kinds 0, 4 and 8 are narrow) on each row are fine
     p.ins_of_loc[4] = 4;
     p.ins_of_loc[5] = 5; p.ins_of_loc[6] = 6; p.ins_of_loc[7] = 8; p.ins_of_loc[8] = 1;
