@@ -7,6 +7,7 @@ PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev
+  nlohmann-json3-dev
 )
 
 missing=()
