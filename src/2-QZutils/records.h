@@ -187,7 +187,6 @@ struct miscstruct {
     int   loc_apt_wrl, loc_apt_reg;
     int   rway_sel;
     char  apt_id_req[8];
-    float cus_start_h, cus_start_v;   // custom start height (m) and speed (m/s)
     int   sound_avail, speech_avail, sound_on;
     int   warn_frame, warn_overspeed, warn_flaps, warn_bb;
     int   logtime;

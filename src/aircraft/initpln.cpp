@@ -33,7 +33,9 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 constexpr float kDeg = kPi / 180.0f;
-constexpr float kAbsurd = 1.0e7f;       // no stored length, mass, power or angle comes near
+// No stored quantity of an aircraft comes near this; the heaviest gear springs (N/m, stored
+// as they are) stay a hundred times below it, and squares and cubes of it stay finite.
+constexpr float kAbsurd = 1.0e9f;
 constexpr float HELI_SLOW_FLIGHT_KT = 40.0f;   // stands in for the stall speed of a rotorcraft
 
 // The report goes to "Vantorel.out" when the program has opened it, else nowhere.
@@ -68,6 +70,21 @@ bool is_prop_engine() { return pln.entype >= 1 && pln.entype <= 3; }
 
 // ---- sanity of the raw record -----------------------------------------------------------
 
+// Fields the loader computes afresh: what the file holds there does not matter, so they are
+// zeroed quietly when they are not numbers and never alerted on.
+const char* const kComputedAtLoad[] = {
+    "ASpwr", "Vmin", "Vmax", "discarea", "ringarea", "spec_wash", "lo_washdir", "hi_washdir",
+    "max_washdir", "s", "mac", "AR", "e", "delta_fac", "al_D_al0", "cl_D_cl0", "cm_D_cm0",
+    "alpha_max", "slat_effect", "fuseYcent", "fuseZcent", "fuse_s_frn", "fuse_s_sid", "fuse_s_top",
+    "nace_s", "misc_s", "fair_s", "body_r", "Jxx_unitmass", "Jyy_unitmass", "Jzz_unitmass"};
+
+bool computed_at_load(const char* name)
+{
+    for (const char* c : kComputedAtLoad)
+        if (std::strcmp(c, name) == 0) return true;
+    return false;
+}
+
 // Text areas end with a NUL whatever the file held; every number that is not a number, or is
 // beyond anything an aircraft could have, becomes 0 (one alert names the first).
 void sanitize_record()
@@ -77,6 +94,7 @@ void sanitize_record()
     unsigned char* base = reinterpret_cast<unsigned char*>(&pln);
     for (int i = 0; i < acf_num_fields; ++i) {
         const acf_field& f = acf_fields[i];
+        const bool computed = computed_at_load(f.name);
         for (std::size_t n = 0; n < f.count; ++n) {
             unsigned char* e = base + f.offset + n * f.elem_size;
             if (f.type == ACF_CHAR) {
@@ -84,7 +102,9 @@ void sanitize_record()
             } else if (f.type == ACF_FLOAT) {
                 float v;
                 std::memcpy(&v, e, 4);
-                if (!std::isfinite(v) || std::fabs(v) > kAbsurd) {
+                if (computed) {
+                    if (!std::isfinite(v)) std::memset(e, 0, 4);
+                } else if (!std::isfinite(v) || std::fabs(v) > kAbsurd) {
                     if (!bad++) std::snprintf(first, sizeof first, "The first is %s, element %zu.", f.name, n);
                     v = 0.0f;
                     std::memcpy(e, &v, 4);
@@ -259,7 +279,6 @@ void check_panel_slots()
                          "The WIDE instruments are the 'standard six', namely the airspeed, horizon, altimeter, turn-slip, HSI, and vertical speed.",
                          "Go into Hullwright and select only 3 WIDE instruments for each row of instruments.",
                          ALERT_NOTE);
-            return;
         }
     }
 }
@@ -397,22 +416,30 @@ bool near3(float ax, float ay, float az, float bx, float by, float bz, float tol
     return std::fabs(ax - bx) < tol && std::fabs(ay - by) < tol && std::fabs(az - bz) < tol;
 }
 
+// When the tip of one of the surfaces p and q meets the other's root they are one wing:
+// answers the inboard one of the two, else -1. Both tests are made; when both hold (two very
+// short surfaces) the second decides.
+int joined_inboard(int p, int q)
+{
+    if (q == p || !have_this_part(q)) return -1;
+    if (std::fabs(pln.dihed[p] - pln.dihed[q]) >= 30.0f) return -1;
+    const float ptx = get_wing_Xarm(p, pln.semilen[p]), pty = get_wing_Yarm(p, pln.semilen[p]),
+                ptz = get_wing_Zarm(p, pln.semilen[p]);
+    const float qtx = get_wing_Xarm(q, pln.semilen[q]), qty = get_wing_Yarm(q, pln.semilen[q]),
+                qtz = get_wing_Zarm(q, pln.semilen[q]);
+    int inboard = -1;
+    if (near3(ptx, pty, ptz, pln.Xarm[q], pln.Yarm[q], pln.Zarm[q], 0.2f * pln.Ctip[p])) inboard = p;
+    if (near3(qtx, qty, qtz, pln.Xarm[p], pln.Yarm[p], pln.Zarm[p], 0.2f * pln.Ctip[q])) inboard = q;
+    return inboard;
+}
+
 // A surface whose tip meets another's root is one wing with it for the corrections.
 wing_geom wing_geometry(int p)
 {
     wing_geom g{pln.semilen[p], pln.Croot[p], pln.Ctip[p], pln.sweep1[p]};
     if (p < 4 || p > 13) return g;
     for (int q = 4; q <= 13; ++q) {
-        if (q == p || !have_this_part(q)) continue;
-        if (std::fabs(pln.dihed[p] - pln.dihed[q]) >= 30.0f) continue;
-        const float ptx = get_wing_Xarm(p, pln.semilen[p]), pty = get_wing_Yarm(p, pln.semilen[p]),
-                    ptz = get_wing_Zarm(p, pln.semilen[p]);
-        const float qtx = get_wing_Xarm(q, pln.semilen[q]), qty = get_wing_Yarm(q, pln.semilen[q]),
-                    qtz = get_wing_Zarm(q, pln.semilen[q]);
-        // both tests are made; when both hold (two very short surfaces) the second decides
-        int inboard = -1;
-        if (near3(ptx, pty, ptz, pln.Xarm[q], pln.Yarm[q], pln.Zarm[q], 0.2f * pln.Ctip[p])) inboard = p;
-        if (near3(qtx, qty, qtz, pln.Xarm[p], pln.Yarm[p], pln.Zarm[p], 0.2f * pln.Ctip[q])) inboard = q;
+        const int inboard = joined_inboard(p, q);
         if (inboard < 0) continue;
         const int outboard = inboard == p ? q : p;
         g.croot = pln.Croot[inboard];
@@ -482,6 +509,10 @@ void finite_wing(int p)
     if (p >= 4 && p <= 9) {
         for (int q = 4; q <= 9; ++q) {
             if (q == p || !have_this_part(q)) continue;
+            // the inner and outer panels of one wing, on either side, stand apart only by its
+            // dihedral (wing parts come in left/right pairs 4/5, 6/7, 8/9)
+            const int mirror = p ^ 1;
+            if (joined_inboard(p, q) >= 0 || joined_inboard(mirror, q) >= 0) continue;
             const float dy = std::fabs(pln.Yarm[p] - pln.Yarm[q]);
             const float dz = std::fabs(pln.Zarm[p] - pln.Zarm[q]);
             if (!(dy > dz && dy > 0.1f * pln.Ctip[p] && dy > 0.1f * pln.Ctip[q])) continue;

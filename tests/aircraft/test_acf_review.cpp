@@ -338,6 +338,11 @@ TEST_F(Acf_Review, WideInstrumentsAreCountedByTheirKind)
     p.ins_of_loc[4] = 4;
     p.ins_of_loc[5] = 5; p.ins_of_loc[6] = 6; p.ins_of_loc[7] = 8; p.ins_of_loc[8] = 1;
     EXPECT_EQ(load("three.acf"), 0) << mnw_last_alert_line(0);
+    // four wide on both rows: each row is told, the panel is checked row by row
+    p.ins_of_loc[4] = 1;
+    p.ins_of_loc[7] = 2;
+    EXPECT_EQ(load("both.acf"), 2);
+    EXPECT_STREQ(mnw_last_alert_line(0), PANEL_ROW_ALERT);
 }
 
 namespace {

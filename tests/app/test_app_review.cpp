@@ -322,7 +322,6 @@ TEST_F(App_StartReview, GeneralInitialisationDefaults)
     EXPECT_FLOAT_EQ(ins.arg_range, 30);
     EXPECT_FLOAT_EQ(ins.rad_range, 30);
     EXPECT_EQ(ins.hud_brt, 1);
-    EXPECT_NEAR(msc.cus_start_h, 1524.0f, 1e-2);
     EXPECT_EQ(env.i_viewpoint, 89);
     EXPECT_EQ(env.j_viewpoint, 79);
     EXPECT_EQ(nav.radout, 2);
