@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/records.h"
 #include "platform/plat_backend.h"
 #include "platform/plat_clock.h"

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"

@@ -10,6 +10,7 @@
 #include "2-QZutils/acf_fields.h"
 #include "2-QZutils/acf_parts.h"
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/qz_trk.h"

@@ -13,11 +13,13 @@
 
 #include "2-QZutils/acf_parts.h"
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/qz_trk.h"
 #include "2-QZutils/records.h"
 #include "acf_test_util.h"
+#include "aircraft/afl_io.h"
 #include "aircraft/initpln.h"
 #include "flight/funct.h"
 #include "platform/plat_backend.h"
