@@ -84,6 +84,8 @@ struct atmospherestruct {
     int   meteorite_code;
     int   rway_fric_code;
     float rate_change;             // weather rate of change
+    // generated weather of the region: 210 intervals a degree, [east][north], values 0..1
+    float wxr[631][421];
 };
 
 // ---- environment: region origin, local terrain and table sizes
@@ -99,12 +101,27 @@ struct environmentstruct {
     float obj_height;
     int   i_viewpoint, j_viewpoint;  // terrain cell of the aircraft
     int   nrst_apt_max, nrst_vor_max, nrst_ndb_max;  // nearest-station list sizes, -999 unset
+    // scenery region: mesh height range and the generated airports of the region list
+    float min_h, max_h;            // lowest and highest mesh height, m
+    int   rwaymax[90];             // last runway (0..2) of region airport a with a length
+    int   rwy_typ[90][3];          // surface code: 75 grass, 76 dirt, 77 gravel, else paved
+    int   tway[90][3];             // 1: the runway has a parallel taxiway
+    int   lgt_gls[90][3][2];       // glide-slope indicator per end: 1 none, 2 two-bar, 3 four-light
+    int   lgt_rwy[90][3][2];       // runway light set per end (code_to_lgts)
+    int   lgt_app[90][3][2];       // approach light set per end (code_to_lgts)
 };
 
 // ---- scene and eye
 struct scenerystruct {
     float rb_cycle;                // rotating-beacon phase, 0..2 pi
     float zoom;
+    // generated airports of the region list [a][r]: outline, pavement quads, windsocks
+    float rwayxyz[90][3][4][3];    // runway corners: left/right of the first end, then the far end
+    float markxyz[90][3][6][4][3]; // pavement layers 0..5, four corners each
+    float sockxyz[90][3][2][3];    // windsock per runway end
+    int   sockinit[90][3][2];      // 1: that windsock stands
+    int   fire_on[10];             // forest fires of the region
+    float firexyz[10][3];
 };
 
 // ---- radios and navigation
