@@ -155,6 +155,7 @@ struct inststruct {
     float map_range, arg_range, rad_range;
     float hud_brt;
     int   lock_GPS;                // GPS lock button pressed, cleared when locked
+    float r_rat, g_rat, b_rat;     // panel-lighting multipliers of the panel colours
 };
 
 // ---- recorded flight path for replay
@@ -188,6 +189,7 @@ struct settingstruct {
     int   joy_response[22];
     float cus_X, cus_Z, cus_psi, cus_Y, cus_v;   // custom start
     int   view_type;
+    int   view_is_fullscreen;      // the 3-D view fills the screen (no panel)
 };
 
 // ---- miscellany: frame period, counters, clocks, start options
