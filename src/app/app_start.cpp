@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
@@ -83,8 +84,8 @@ void initgen()
     ins.map_range = ins.arg_range = ins.rad_range = 30;
     ins.hud_brt = 1;
     msc.typestart = 7;
-    msc.cus_start_h = 5000 * con.fttomtrs;
-    msc.cus_start_v = 200 * con.ktstomsc;
+    set.cus_Y = 5000 * con.fttomtrs;
+    set.cus_v = 200 * con.ktstomsc;
     env.i_viewpoint = 89;
     env.j_viewpoint = 79;
     std::snprintf(msc.apt_id_req, sizeof msc.apt_id_req, "KAAA");
