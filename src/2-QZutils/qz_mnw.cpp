@@ -325,6 +325,9 @@ void MACIBM_event_proc()
     if (mnw.now_dragging) mnw.delay_dragging = (now_ms - button_down_ms) > 1000;
 }
 
+static int progress_ticks;
+void mnw_progress_tick() { progress_ticks++; }
+
 void MACIBM_showinit(int step)
 {
     // A windowed back end draws the start-up progress; without a window the step is only kept.

@@ -17,6 +17,7 @@
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
 #include "world/nav_db.h"
+#include "world/region.h"
 
 namespace orv {
 
@@ -143,6 +144,7 @@ void register_app_callbacks()
     cb.command = mnw_command;
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
+    region_set_menu_hook(APPLICATION_setupmenus);
 }
 
 // The start-up sequence. Steps whose module has not joined the program yet are marked where
@@ -174,7 +176,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     picker_clear_answers();
     take_command_line_aircraft(aircraft);
     MACIBM_showinit(3);
-    // load_region(): the scenery round the start position.
+    load_region();                        // the scenery round the start position
     load_plane();
     // set_fltvars(8): place the aircraft for the start.
     // speakstring(" "): wake the speech engine.
