@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_goto.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_script.h"
@@ -163,6 +164,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     initgen();
     MACIBM_showinit(2);
     init_country_data();
+    if (!app_check_start_airport()) return 0;   // the command line's airport is not known
     if (aircraft && aircraft[0]) {
         char path[PATH_LEN];
         std::snprintf(path, sizeof path, "%s", aircraft);
@@ -175,6 +177,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     initprefs();
     picker_clear_answers();
     take_command_line_aircraft(aircraft);
+    app_select_start_airport();
     MACIBM_showinit(3);
     load_region();                        // the scenery round the start position
     load_plane();
