@@ -14,6 +14,8 @@
 #include "app/app_script.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
+#include "flight/events.h"
+#include "flight/flight_hooks.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
@@ -148,6 +150,16 @@ void register_app_callbacks()
     region_set_menu_hook(APPLICATION_setupmenus);
 }
 
+// The periodic events join the frame schedule; their calls upward go to the application.
+static void start_flight_events()
+{
+    events_reset();
+    flight_hooks h = flight_hook_table();
+    h.handle_key = APPLICATION_handlekey;
+    flight_set_hooks(h);
+    app_set_event_hooks(mod_evt, mod_sec);
+}
+
 // The start-up sequence. Steps whose module has not joined the program yet are marked where
 // they go; each module wires its own call in at its place.
 int start_simulator(const void* previous_instance, int have_seed, unsigned seed, const char* aircraft)
@@ -159,6 +171,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
 
     clear_records();
     register_app_callbacks();
+    start_flight_events();
     MACIBM_init();
     MACIBM_showinit(1);
     initgen();
