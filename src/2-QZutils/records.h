@@ -65,6 +65,22 @@ struct flightstruct {
     float sinalph, cosalph, sinbeta, cosbeta;
     float machno;
     int   over_vne;                // 1 while over the never-exceed speed
+    // read by the instrument panel (filled by the flight model)
+    float aX, aY, aZ;              // inertial acceleration, m/s^2
+    float P, Q, R;                 // body rates, degrees per second
+    float av;                      // speed relative to the air, m/s
+    float magpsi;                  // magnetic heading, degrees
+    float hind;                    // indicated altitude, m
+    float Alpha, Beta;             // angle of attack and sideslip, degrees
+    float alpha[28][8];            // local angle of attack per part and element, degrees
+    float m_fuel, m_jettison;      // kg
+    float thro[4], throrequest[4], prop[4], mixt[4];
+    float mixt_temp_rat[4], egt[4];
+    float tac[4], n1_[4], mpr[4], trq[4], ff_[4];  // rad/s, %, inHg, N m, kg/s
+    int   after_burning[4];
+    float flaprequest, sbrk, sweerequest, vectrequest;
+    float elv_trim, ail_trim, rud_trim;
+    int   cat_stage;
 };
 
 // ---- atmosphere and weather
@@ -84,6 +100,11 @@ struct atmospherestruct {
     int   meteorite_code;
     int   rway_fric_code;
     float rate_change;             // weather rate of change
+    // read by the instrument panel
+    float T, a, crtsig;            // temperature (K), speed of sound (m/s), density ratio
+    int   inshear;
+    float lightXYZ[3];             // last lightning strike, region frame
+    float strike_stop_time;
 };
 
 // ---- environment: region origin, local terrain and table sizes
@@ -99,6 +120,9 @@ struct environmentstruct {
     float obj_height;
     int   i_viewpoint, j_viewpoint;  // terrain cell of the aircraft
     int   nrst_apt_max, nrst_vor_max, nrst_ndb_max;  // nearest-station list sizes, -999 unset
+    // read by the instrument panel
+    float mvar;                    // magnetic variation, degrees
+    float localh_cg;               // ground height under the centre of gravity, m
 };
 
 // ---- scene and eye
@@ -128,6 +152,11 @@ struct navstruct {
     float gps_lat, gps_lon;        // GPS target, degrees
     float gps_crs, gps_dis;        // course (deg true) and distance (m) to it
     float gps_lock_crs;            // course locked by the GPS lock button
+    // panel radio state
+    float hdef[2], vdef[2];        // course and glide-slope deviations, dots
+    int   ntf[2];                  // 0 no flag, 1 to, 2 from
+    int   hdsel;                   // heading bug, degrees
+    int   gps_scroll_mode;         // 0 name, 1..4 identifier character being edited
 };
 
 // ---- instruments
@@ -138,6 +167,26 @@ struct inststruct {
     float map_range, arg_range, rad_range;
     float hud_brt;
     int   lock_GPS;                // GPS lock button pressed, cleared when locked
+    // layout of the loaded aircraft
+    int   v_tape_col[5][90];       // vertical digit drum
+    int   h_tape_col0[200][12];    // two-digit horizontal tape
+    int   h_tape_col1[360][12], h_tape_col2[360][12];  // heading tapes, increasing and decreasing
+    int   nav_pic[4][10][10];      // navaid icons: 1 VOR, 2 NDB, 3 airport
+    float indtoASI, msctoVVI, tactoINS, n1_toINS, mprtoINS, trqtoINS, ff_toINS;
+    int   avail[11];
+    int   x_loc[11], y_loc[11];    // instrument centres, window pixels
+    // shown state
+    int   flap, sbrk, swee, vect, collect;   // lever positions, panel pixels
+    int   thro[4], prop[4], mixt[4];
+    int   heat;
+    float reply_time1, reply_time2;
+    int   chute_on, jato_on, hook_down, antiice_on;
+    int   EFIS_wxr, EFIS_tcas;
+    int   ecam_mode;
+    float radalt_ft;
+    int   adf_card;
+    float the180, phi180, psimag;  // what the gyro instruments show, degrees
+    float r_rat, g_rat, b_rat;
 };
 
 // ---- recorded flight path for replay
@@ -156,7 +205,11 @@ struct graphstruct {
 
 // ---- autopilot
 struct ottostruct {
-    int dummy_;
+    int   HDSLCT;                  // heading select
+    int   NAV[2];                  // track NAV 1 / NAV 2
+    int   ALHOLD, VVHOLD, GS2;     // vertical modes
+    int   ASHOLD;                  // airspeed hold
+    float al_hold, vv_hold, as_hold;   // m, m/s, knots
 };
 
 // ---- user settings
@@ -171,6 +224,13 @@ struct settingstruct {
     int   joy_response[22];
     float cus_X, cus_Z, cus_psi, cus_Y, cus_v;   // custom start
     int   view_type;
+    // panel controls
+    float parkbrake;               // 0..1
+    int   gear_handle;             // 1 down
+    float gear_time[3];            // elapsed time at which each leg reaches the handle
+    int   ah_bar_adjust;           // attitude-indicator bar, pixels
+    int   thro_pot;                // a hardware throttle axis drives the levers
+    int   grfout, dskout;          // graph and disk output on
 };
 
 // ---- miscellany: frame period, counters, clocks, start options
@@ -193,6 +253,10 @@ struct miscstruct {
     int   logtime;
     int   show_path;
     float est_Vs;
+    // read by the instrument panel
+    float frame_ice;
+    float carb_ice[4];
+    int   mouse_is_joy;
 };
 
 // ---- reliability: 1 working, 0 failed
@@ -202,6 +266,13 @@ struct relstruct {
     int   fail_type[32];
     float fail_time_max[32];       // mean hours between failures, per failure
     int   radios;                  // navigation radios working
+    // instruments (1 working)
+    int   vacuum, ss_asi, ss_ahz, ss_alt, ss_tsi, ss_dgy, ss_vvi, efis_1, efis_2;
+    float vac_death_time;          // msc.init_time at the vacuum failure
+    float the_fail_err, phi_fail_err;  // where the dying gyro drifts to, degrees
+    int   esystem;
+    int   oilpmp[4];
+    int   lagear[3];
 };
 
 // ---- ATC and flight plan

@@ -12,6 +12,7 @@
 #include "app/app_script.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
+#include "panel/p_init.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
@@ -65,7 +66,7 @@ void initgen()
     seed_rand(seed_fixed ? seed_value : (unsigned)(plat_clock_ms() % 32000));
     // Sound and speech start here once their modules exist (msc.sound_avail, speech_avail).
     fill_atmosphere_table();
-    // Instrument tapes and navigation pictures are built here by the panel module.
+    init_panel_assets();      // digit drums, heading tapes and navaid icons
     build_star_field();
     load_ship_models();
     // The data-output choices and the graph are set up here by the data-output module.
@@ -142,6 +143,7 @@ void register_app_callbacks()
     cb.command = mnw_command;
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
+    set_plane_loaded_hook(init_panel_layout);
 }
 
 // The start-up sequence. Steps whose module has not joined the program yet are marked where
