@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
@@ -17,6 +18,7 @@
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
 #include "world/nav_db.h"
+#include "world/region.h"
 
 namespace orv {
 
@@ -82,8 +84,8 @@ void initgen()
     ins.map_range = ins.arg_range = ins.rad_range = 30;
     ins.hud_brt = 1;
     msc.typestart = 7;
-    msc.cus_start_h = 5000 * con.fttomtrs;
-    msc.cus_start_v = 200 * con.ktstomsc;
+    set.cus_Y = 5000 * con.fttomtrs;
+    set.cus_v = 200 * con.ktstomsc;
     env.i_viewpoint = 89;
     env.j_viewpoint = 79;
     std::snprintf(msc.apt_id_req, sizeof msc.apt_id_req, "KAAA");
@@ -144,6 +146,7 @@ void register_app_callbacks()
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
     set_plane_loaded_hook(init_panel_layout);
+    region_set_menu_hook(APPLICATION_setupmenus);
 }
 
 // The start-up sequence. Steps whose module has not joined the program yet are marked where
@@ -175,7 +178,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     picker_clear_answers();
     take_command_line_aircraft(aircraft);
     MACIBM_showinit(3);
-    // load_region(): the scenery round the start position.
+    load_region();                        // the scenery round the start position
     load_plane();
     // set_fltvars(8): place the aircraft for the start.
     // speakstring(" "): wake the speech engine.

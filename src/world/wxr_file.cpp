@@ -1,5 +1,7 @@
 // wxr_file.cpp -- the real-weather file "WORLD.RWX": one report per line, the first four
 // characters the station's identifier. The nearest report of an in-region airport wins.
+#include "world/wxr_file.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>

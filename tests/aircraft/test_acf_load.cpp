@@ -10,6 +10,7 @@
 #include "2-QZutils/acf_fields.h"
 #include "2-QZutils/acf_parts.h"
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/qz_trk.h"
@@ -249,6 +250,50 @@ TEST_F(Acf_Load, FlapFileMissingWrongOrCutShort)
     EXPECT_NEAR(pln.clflap[19], 0.38f, 1e-5f);
     EXPECT_EQ(pln.clflap[20], 0.0f);
     EXPECT_EQ(pln.clflap[50], 0.0f);
+}
+
+TEST_F(Acf_Load, HeavyGearSpringsAndJunkInComputedFieldsLoadQuietly)
+{
+    // an airliner's gear springs are stored in N/m and reach 1.4e7: they are real values
+    planestruct& p = design();
+    p.mgearcon = 1.4e7f;
+    p.ngearcon = 4.0e6f;
+    // fields the loader computes afresh: whatever the file holds there does not matter
+    p.Vmax = 3.0e20f;
+    p.Jxx_unitmass = NAN;
+    p.spec_wash[10] = INFINITY;
+    p.AR[4] = -1.0e30f;
+    EXPECT_EQ(load(), 0) << mnw_last_alert_line(0);
+    EXPECT_EQ(pln.mgearcon, 1.4e7f);
+    EXPECT_EQ(pln.ngearcon, 4.0e6f);
+    EXPECT_EQ(pln.Vmax, 170.0f);
+    EXPECT_GT(pln.Jxx_unitmass, 0.0f);
+    EXPECT_TRUE(std::isfinite(pln.spec_wash[10]));
+    EXPECT_NEAR(pln.AR[4], 2.0f * 16.0f / 5.3f, 1e-3f);
+}
+
+TEST_F(Acf_Load, JoinedPanelsWithDihedralAreNoBiplane)
+{
+    // inner panels with 6 degrees of dihedral, outer panels from their tips: the outer root
+    // sits 0.84 ft above the inner root, more than the chord test, yet it is one wing
+    planestruct& p = design();
+    const float dihed = 6.0f, rad = dihed * 3.14159265f / 180.0f;
+    for (int side = 0; side < 2; ++side) {
+        const int in = 4 + side, out = 6 + side;
+        const float s = side ? 1.0f : -1.0f;
+        p.semilen[in] = 8.0f; p.Ctip[in] = 5.0f; p.dihed[in] = dihed;
+        p.semilen[out] = 8.0f; p.Croot[out] = 5.0f; p.Ctip[out] = 3.0f; p.els[out] = 4;
+        p.Xarm[out] = s * (1.5f + 8.0f * std::cos(rad));
+        p.Yarm[out] = 3.0f + 8.0f * std::sin(rad);
+        p.dihed[out] = dihed;
+        std::strcpy(p.Rafl0[out], "t.afl"); std::strcpy(p.Rafl1[out], "t.afl");
+        std::strcpy(p.Tafl0[out], "t.afl"); std::strcpy(p.Tafl1[out], "t.afl");
+    }
+    EXPECT_EQ(load(), 0) << mnw_last_alert_line(0);
+    const float ar_joined = 2.0f * 16.0f / ((5.3f + 3.0f) / 2.0f);
+    ASSERT_NEAR(pln.AR[4], ar_joined, 1e-3f);
+    // the joined wing keeps the efficiency of its own aspect ratio, not the 0.5 floor
+    for (int part = 4; part <= 7; ++part) EXPECT_GT(pln.e[part], 0.7f) << part;
 }
 
 TEST_F(Acf_Load, AbsurdValuesAreReportedAndMadeHarmless)

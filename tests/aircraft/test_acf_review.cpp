@@ -13,11 +13,13 @@
 
 #include "2-QZutils/acf_parts.h"
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/qz_trk.h"
 #include "2-QZutils/records.h"
 #include "acf_test_util.h"
+#include "aircraft/afl_io.h"
 #include "aircraft/initpln.h"
 #include "flight/funct.h"
 #include "platform/plat_backend.h"
@@ -69,7 +71,8 @@ void fake_present() {}
 void fake_alert(const char* const lines[4], int) { g_user.alerts.push_back(lines[0]); }
 void fake_finish() {}
 
-const plat_backend kWindowed = {"review window", 0, fake_init, fake_pump, fake_present, fake_alert, fake_finish};
+const plat_backend kWindowed = {"review window", 0, fake_init, fake_pump, fake_present, fake_alert, fake_finish,
+                                0, nullptr, nullptr, nullptr, nullptr, nullptr};
 
 int count_of(const std::vector<std::string>& v, const char* s)
 {
@@ -338,6 +341,11 @@ TEST_F(Acf_Review, WideInstrumentsAreCountedByTheirKind)
     p.ins_of_loc[4] = 4;
     p.ins_of_loc[5] = 5; p.ins_of_loc[6] = 6; p.ins_of_loc[7] = 8; p.ins_of_loc[8] = 1;
     EXPECT_EQ(load("three.acf"), 0) << mnw_last_alert_line(0);
+    // four wide on both rows: each row is told, the panel is checked row by row
+    p.ins_of_loc[4] = 1;
+    p.ins_of_loc[7] = 2;
+    EXPECT_EQ(load("both.acf"), 2);
+    EXPECT_STREQ(mnw_last_alert_line(0), PANEL_ROW_ALERT);
 }
 
 namespace {

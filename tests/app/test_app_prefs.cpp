@@ -7,6 +7,7 @@
 #include <string>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "app/app_menu.h"
@@ -392,7 +393,9 @@ TEST_F(App_Start, GeneralInitialisation)
     EXPECT_LE(highest, 71.2f);
     EXPECT_GT(highest, 65.0f);
     EXPECT_EQ(msc.typestart, 7);
-    EXPECT_NEAR(msc.cus_start_v, 200 * 1852 / 3600.0f, 1e-2);
+    // the custom start begins 5,000 ft up at 200 kt, in the fields the custom start reads
+    EXPECT_NEAR(set.cus_Y, 5000 * 0.3048f, 1e-2);
+    EXPECT_NEAR(set.cus_v, 200 * 1852 / 3600.0f, 1e-2);
     EXPECT_STREQ(msc.apt_id_req, "KAAA");
     EXPECT_EQ(rel.fail_type[31], 1);
     EXPECT_EQ(env.nrst_vor_max, -999);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "app/app_menu.h"
@@ -322,7 +323,6 @@ TEST_F(App_StartReview, GeneralInitialisationDefaults)
     EXPECT_FLOAT_EQ(ins.arg_range, 30);
     EXPECT_FLOAT_EQ(ins.rad_range, 30);
     EXPECT_EQ(ins.hud_brt, 1);
-    EXPECT_NEAR(msc.cus_start_h, 1524.0f, 1e-2);
     EXPECT_EQ(env.i_viewpoint, 89);
     EXPECT_EQ(env.j_viewpoint, 79);
     EXPECT_EQ(nav.radout, 2);

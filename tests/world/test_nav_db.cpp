@@ -14,6 +14,7 @@
 #include "nav_test_util.h"
 #include "support/test_support.h"
 #include "world/nav_db.h"
+#include "world/wxr_file.h"
 
 using namespace orv;
 

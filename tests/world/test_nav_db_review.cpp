@@ -14,6 +14,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "support/test_support.h"
+#include "world/magvar.h"
 #include "world/nav_db.h"
 
 using namespace orv;
