@@ -16,6 +16,7 @@
 #include "aircraft/initpln.h"
 #include "flight/events.h"
 #include "flight/flight_hooks.h"
+#include "panel/p_init.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
@@ -70,7 +71,7 @@ void initgen()
     seed_rand(seed_fixed ? seed_value : (unsigned)(plat_clock_ms() % 32000));
     // Sound and speech start here once their modules exist (msc.sound_avail, speech_avail).
     fill_atmosphere_table();
-    // Instrument tapes and navigation pictures are built here by the panel module.
+    init_panel_assets();      // digit drums, heading tapes and navaid icons
     build_star_field();
     load_ship_models();
     // The data-output choices and the graph are set up here by the data-output module.
@@ -147,6 +148,7 @@ void register_app_callbacks()
     cb.command = mnw_command;
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
+    set_plane_loaded_hook(init_panel_layout);
     region_set_menu_hook(APPLICATION_setupmenus);
 }
 
