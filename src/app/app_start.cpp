@@ -14,6 +14,9 @@
 #include "app/app_script.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
+#include "flight/events.h"
+#include "flight/flight_hooks.h"
+#include "panel/p_init.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
@@ -68,7 +71,7 @@ void initgen()
     seed_rand(seed_fixed ? seed_value : (unsigned)(plat_clock_ms() % 32000));
     // Sound and speech start here once their modules exist (msc.sound_avail, speech_avail).
     fill_atmosphere_table();
-    // Instrument tapes and navigation pictures are built here by the panel module.
+    init_panel_assets();      // digit drums, heading tapes and navaid icons
     build_star_field();
     load_ship_models();
     // The data-output choices and the graph are set up here by the data-output module.
@@ -145,7 +148,18 @@ void register_app_callbacks()
     cb.command = mnw_command;
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
+    set_plane_loaded_hook(init_panel_layout);
     region_set_menu_hook(APPLICATION_setupmenus);
+}
+
+// The periodic events join the frame schedule; their calls upward go to the application.
+static void start_flight_events()
+{
+    events_reset();
+    flight_hooks h = flight_hook_table();
+    h.handle_key = APPLICATION_handlekey;
+    flight_set_hooks(h);
+    app_set_event_hooks(mod_evt, mod_sec);
 }
 
 // The start-up sequence. Steps whose module has not joined the program yet are marked where
@@ -159,6 +173,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
 
     clear_records();
     register_app_callbacks();
+    start_flight_events();
     MACIBM_init();
     MACIBM_showinit(1);
     initgen();
