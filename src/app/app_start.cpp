@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_goto.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_script.h"
@@ -15,6 +16,7 @@
 #include "aircraft/initpln.h"
 #include "flight/events.h"
 #include "flight/flight_hooks.h"
+#include "panel/p_init.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
@@ -69,7 +71,7 @@ void initgen()
     seed_rand(seed_fixed ? seed_value : (unsigned)(plat_clock_ms() % 32000));
     // Sound and speech start here once their modules exist (msc.sound_avail, speech_avail).
     fill_atmosphere_table();
-    // Instrument tapes and navigation pictures are built here by the panel module.
+    init_panel_assets();      // digit drums, heading tapes and navaid icons
     build_star_field();
     load_ship_models();
     // The data-output choices and the graph are set up here by the data-output module.
@@ -146,6 +148,7 @@ void register_app_callbacks()
     cb.command = mnw_command;
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
+    set_plane_loaded_hook(init_panel_layout);
     region_set_menu_hook(APPLICATION_setupmenus);
 }
 
@@ -176,6 +179,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     initgen();
     MACIBM_showinit(2);
     init_country_data();
+    if (!app_check_start_airport()) return 0;   // the command line's airport is not known
     if (aircraft && aircraft[0]) {
         char path[PATH_LEN];
         std::snprintf(path, sizeof path, "%s", aircraft);
@@ -188,6 +192,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     initprefs();
     picker_clear_answers();
     take_command_line_aircraft(aircraft);
+    app_select_start_airport();
     MACIBM_showinit(3);
     load_region();                        // the scenery round the start position
     load_plane();
