@@ -33,6 +33,13 @@ void refuse(const char* what, float v)
     std::fprintf(stderr, "%s\n", line);
 }
 
+// v into 0..span, however far outside it lies.
+float wrap_into(float v, float span)
+{
+    const float w = std::fmod(v, span);
+    return w < 0 ? w + span : w;
+}
+
 int radio_index(float v, const char* what)
 {
     if (v == 1 || v == 2) return (int)v - 1;
@@ -95,7 +102,7 @@ void script_ap_set(const float* args, int)
     case 0: ap_set_alt_ft(v); break;
     case 1: ap_set_vvi_fpm(v); break;
     case 2: ap_set_spd_kt(v); break;
-    case 3: nav.hdsel = fltlim(std::fmod(std::fmod(v, 360.0f) + 360.0f, 360.0f), 0, 360); break;
+    case 3: nav.hdsel = wrap_into(v, 360); break;
     default: break;
     }
 }
@@ -114,7 +121,7 @@ void script_obs(const float* args, int)
     const int w = radio_index(args[0], "obs receiver");
     if (w < 0) return;
     if (!std::isfinite(args[1])) return refuse("obs course", args[1]);
-    nav.obs[w] = std::fmod(std::fmod(args[1], 360.0f) + 360.0f, 360.0f);
+    nav.obs[w] = wrap_into(args[1], 360);
 }
 
 void script_adf(const float* args, int)
@@ -169,10 +176,8 @@ void script_time(const float* args, int)
 {
     const float h = args[0];
     if (!std::isfinite(h)) return refuse("time (hours)", h);
-    float t = std::fmod(h * 3600.0f, 86400.0f);
-    msc.locl_time = t < 0 ? t + 86400 : t;
-    t = std::fmod(msc.locl_time - (float)(round(flt.lon / 15.0f) + 1) * 3600.0f, 86400.0f);
-    msc.zulu_time = t < 0 ? t + 86400 : t;
+    msc.locl_time = wrap_into(h * 3600.0f, 86400);
+    msc.zulu_time = wrap_into(msc.locl_time - (float)(round(flt.lon / 15.0f) + 1) * 3600.0f, 86400);
 }
 
 void register_flight_script_commands()
