@@ -13,7 +13,10 @@
 #include "app/app_script.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
+#include "flight/flight_hooks.h"
+#include "panel/manage_das.h"
 #include "panel/p_init.h"
+#include "panel/p_update.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
@@ -135,6 +138,18 @@ static void take_command_line_aircraft(const char* aircraft)
 
 static void mnw_command(int code, const float* args, int nargs) { script_run_command(code, args, nargs); }
 
+static void panel_click() { manage_das(mnw.mx, mnw.my); }
+
+// The cockpit: clicks, the frame's instruments, and the controls' clicks on the levers.
+static void register_panel()
+{
+    app_set_panel_click(panel_click);
+    app_set_panel_update(update_panel);
+    flight_hooks h = flight_hook_table();
+    h.engine_panel_click = panel_engine_click;
+    flight_set_hooks(h);
+}
+
 void register_app_callbacks()
 {
     mnw_app_callbacks cb = {};
@@ -146,6 +161,7 @@ void register_app_callbacks()
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
     set_plane_loaded_hook(init_panel_layout);
+    register_panel();
     region_set_menu_hook(APPLICATION_setupmenus);
 }
 

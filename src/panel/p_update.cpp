@@ -5,6 +5,7 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "flight/flight_hooks.h"
 #include "flight/funct.h"
 #include "panel/p_init.h"
 
@@ -13,7 +14,6 @@ namespace orv {
 namespace {
 
 panel_shown shown;
-void (*play_slot_fn)(int);
 
 constexpr int STALL_WINGS[3] = {4, 6, 8};
 constexpr float STALL_MARGIN_DEG = 3.0f;
@@ -156,7 +156,7 @@ void update_radalt()
 {
     shown.radalt_ft = radalt_height_ft(pln.mgearY, flt.Y, env.localh_cg, con.mtrstoft);
     shown.radalt_angle = radalt_angle(shown.radalt_ft);
-    if (radalt_tone(&shown.radalt_armed, shown.radalt_ft, ins.radalt_ft)) panel_play_sound(RADALT_TONE_SLOT);
+    if (radalt_tone(&shown.radalt_armed, shown.radalt_ft, ins.radalt_ft)) fh_play(RADALT_TONE_SLOT, 0);
 }
 
 void update_vari()
@@ -257,12 +257,6 @@ void engine_gauges()
 }  // namespace
 
 const panel_shown& panel_shown_values() { return shown; }
-
-void panel_set_sound_hook(void (*fn)(int)) { play_slot_fn = fn; }
-void panel_play_sound(int slot)
-{
-    if (play_slot_fn) play_slot_fn(slot);
-}
 
 void panel_reset()
 {
