@@ -16,6 +16,7 @@
 #include "flight/flight_hooks.h"
 #include "panel/manage_das.h"
 #include "panel/p_init.h"
+#include "panel_test_util.h"
 #include "platform/plat_backend.h"
 #include "support/test_support.h"
 
@@ -36,7 +37,6 @@ protected:
         plat_backend_install(nullptr);
         plat_script_clear();
         clear_records();
-        std::memset(&pln, 0, sizeof pln);
         register_app_callbacks();
         mnw_set_dirs((dir + "/data").c_str(), (dir + "/config").c_str());
         app_set_fixed_step(1);
@@ -44,10 +44,7 @@ protected:
         app_set_event_hooks(nullptr, nullptr);
         frame_timing_reset();
         app_run_reset();
-        init_trig_tables();
         MACIBM_init();
-        set_constants();
-        msc.prd = 0.05f;
         flight_hooks h = flight_hook_table();
         h.play_buffer = record_play;
         h.stop_buffer = record_stop;
@@ -55,15 +52,7 @@ protected:
         std::memset(played, 0, sizeof played);
         std::memset(stopped, 0, sizeof stopped);
 
-        pln.paneltype = 1;
-        pln.radiotype = 1;
-        pln.numen = 1;
-        pln.entype = 1;
-        pln.Vso = 50;
-        pln.Vne = 160;
-        const int six[9] = {0, INS_ASI, INS_AHZ, INS_ALT, INS_ADF, INS_TSI, INS_HSI, INS_VVI, INS_SUPP};
-        std::memcpy(pln.ins_of_loc, six, sizeof six);
-        init_panel_layout();
+        panel_test::conventional_aircraft(1, INS_ADF, INS_SUPP);
         ins.baro = 29.92f;
         set.controls_type = -1;
     }

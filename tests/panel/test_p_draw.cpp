@@ -10,6 +10,7 @@
 #include "panel/p_draw.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
+#include "panel_test_util.h"
 
 using namespace orv;
 
@@ -19,30 +20,9 @@ class PanelPixels : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        init_trig_tables();
-        set_constants();
-        std::memset(&pln, 0, sizeof pln);
-        std::memset(&flt, 0, sizeof flt);
-        std::memset(&rel, 0, sizeof rel);
-        std::memset(&ins, 0, sizeof ins);
-        std::memset(&mnw.x, 0, sizeof mnw.x);
+        panel_test::conventional_aircraft(1, INS_ADF, INS_SUPP);
+        panel_test::all_working();
         mnw.x = mnw.y = 0;
-        pln.paneltype = 1;
-        pln.radiotype = 1;
-        pln.AStype = 1;
-        pln.numen = 1;
-        pln.entype = 1;
-        pln.Vso = 45;
-        pln.Vs = 50;
-        pln.Vfe = 85;
-        pln.Vno = 125;
-        pln.Vne = 160;
-        const int six[9] = {0, INS_ASI, INS_AHZ, INS_ALT, INS_ADF, INS_TSI, INS_HSI, INS_VVI, INS_SUPP};
-        std::memcpy(pln.ins_of_loc, six, sizeof six);
-        init_panel_layout();
-        rel.vacuum = rel.ss_asi = rel.ss_ahz = rel.ss_alt = rel.ss_tsi = rel.ss_dgy = rel.ss_vvi = 1;
-        rel.radios = rel.esystem = 1;
-        msc.prd = 0.05f;
         ins.r_rat = ins.g_rat = ins.b_rat = 1;
         OGL_default_palette();
         panel_reset();

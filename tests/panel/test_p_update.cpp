@@ -9,6 +9,7 @@
 #include "flight/flight_hooks.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
+#include "panel_test_util.h"
 
 using namespace orv;
 
@@ -21,32 +22,12 @@ class PanelFrame : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        init_trig_tables();
-        set_constants();
-        std::memset(&pln, 0, sizeof pln);
-        std::memset(&flt, 0, sizeof flt);
-        std::memset(&rel, 0, sizeof rel);
-        std::memset(&msc, 0, sizeof msc);
-        std::memset(&nav, 0, sizeof nav);
-        std::memset(&set, 0, sizeof set);
-        std::memset(&atm, 0, sizeof atm);
-        std::memset(&ins, 0, sizeof ins);
+        panel_test::conventional_aircraft(3, INS_SUPP, INS_ADF);
+        panel_test::all_working();
         std::snprintf(pln.C_name, sizeof pln.C_name, "Trainer 172.acf");
-        pln.paneltype = 1;
-        pln.radiotype = 1;
-        pln.AStype = 1;
         pln.supptype = SUPP_RADALT;
-        pln.numen = 1;
-        pln.entype = 3;
         pln.Vso = 50;
-        pln.Vne = 160;
-        const int six[9] = {0, INS_ASI, INS_AHZ, INS_ALT, INS_SUPP, INS_TSI, INS_HSI, INS_VVI, INS_ADF};
-        std::memcpy(pln.ins_of_loc, six, sizeof six);
         init_panel_layout();
-        rel.vacuum = rel.ss_asi = rel.ss_ahz = rel.ss_alt = rel.ss_tsi = rel.ss_dgy = rel.ss_vvi = 1;
-        rel.radios = rel.esystem = rel.efis_1 = rel.efis_2 = 1;
-        for (int e = 0; e < 4; ++e) rel.oilpmp[e] = 1;
-        msc.prd = 0.05f;
         atm.T = 288.15f;
         tones = 0;
         flight_hooks h = {};
@@ -94,7 +75,7 @@ TEST_F(PanelFrame, FailedAirspeedIndicatorHoldsItsLastReading)
     flt.vind = 100;
     run(0.1f);
     const int at_100 = panel_shown_values().asi_angle;
-    EXPECT_EQ(at_100, round((100 - 40) * ins.indtoASI));
+    EXPECT_EQ(at_100, round((100 - pln.Vmin) * ins.indtoASI));
     rel.ss_asi = 0;
     flt.vind = 150;
     run(1);
