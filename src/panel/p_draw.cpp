@@ -115,6 +115,33 @@ void engine_needle(float x, float y, int v)
     plot_needle(x, y, v + 180, 0, 19, pln.paneltype == 1 ? 0 : 38, 10);
 }
 
+constexpr int SKY_COLOUR = 10, GROUND_COLOUR = 21;
+
+// Sky and ground row by row inside the attitude window of the layout: a point is sky when it
+// lies above the horizon through the pitch offset, tilted by the roll.
+void plot_ahregion(float pitch_px, float roll)
+{
+    const float xc = ins.x_loc[INS_AHZ];
+    const float yc = ins.y_loc[INS_AHZ];
+    const float s = sin_deg(roll), c = cos_deg(roll);
+    const float centre_row = (pln.ah_bot_prim + pln.ah_top_prim) / 2.0f;
+    for (int j = pln.ah_bot_prim; j <= pln.ah_top_prim && j < 118; ++j) {
+        const float y = yc + j - centre_row;
+        const float x1 = pln.ahx1_prim[j], x2 = pln.ahx2_prim[j];
+        if (x2 < x1) continue;
+        // signed height above the horizon, which turns against the roll: d(x) = (y - yc + pitch) c - (x - xc) s
+        const float d0 = (y - yc + pitch_px) * c;
+        auto sky_at = [&](float x) { return d0 - (x - xc) * s > 0; };
+        if (std::fabs(s) < 1e-4f || sky_at(x1) == sky_at(x2)) {
+            OGL_line(sky_at(x1) ? SKY_COLOUR : GROUND_COLOUR, x1, y, x2, y);
+            continue;
+        }
+        const float xb = xc + d0 / s;
+        OGL_line(sky_at(x1) ? SKY_COLOUR : GROUND_COLOUR, x1, y, xb, y);
+        OGL_line(sky_at(x2) ? SKY_COLOUR : GROUND_COLOUR, xb, y, x2, y);
+    }
+}
+
 void plot_handle(float x, int pos) { OGL_fillrect(0, x - 3, pos - 2, 8, 5); }
 
 }  // namespace
@@ -192,9 +219,18 @@ void draw_panel_live()
         if (s.asi_max_angle >= 0) plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_max_angle, 15, 35, 8, 10);
     }
     if (ins.avail[INS_AHZ]) {
-        const float x = X[INS_AHZ], y = Y[INS_AHZ] + 1.5f * ins.the180;
-        const float dx = 40 * cos_deg(ins.phi180), dy = -40 * sin_deg(ins.phi180);
-        OGL_line(0, x - dx, y - dy, x + dx, y + dy);
+        const float pitch = round(1.5f * ins.the180);
+        plot_ahregion(pitch, ins.phi180);
+        // pitch ladder every 5 degrees, along the horizon (c, s) and stepped along its normal
+        const float c = cos_deg(ins.phi180), sn = sin_deg(ins.phi180);
+        for (int rung = -4; rung <= 4; ++rung) {
+            if (!rung) continue;
+            const float half = rung % 2 ? 7.0f : 14.0f;
+            const float off = rung * 7.5f - pitch;
+            const float px = X[INS_AHZ] - off * sn, py = Y[INS_AHZ] + off * c;
+            OGL_line(0, px - half * c, py - half * sn, px + half * c, py + half * sn);
+        }
+        OGL_line(0, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 50, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 46);
         OGL_line(9, X[INS_AHZ] - 20, Y[INS_AHZ] + set.ah_bar_adjust, X[INS_AHZ] + 20, Y[INS_AHZ] + set.ah_bar_adjust);
     }
     if (ins.avail[INS_ALT]) {

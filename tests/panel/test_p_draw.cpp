@@ -78,6 +78,24 @@ TEST_F(PanelPixels, AirspeedAndAltimeterNeedlesSitWhereTheLawsPutThem)
     EXPECT_GT(angle_gap(altimeter_needle_angle(1250), altimeter_needle_angle(3770)), 90);
 }
 
+TEST_F(PanelPixels, AttitudeIndicatorSplitsSkyAndGroundAtTheHorizon)
+{
+    auto sky = [](int dx, int dy) {
+        const unsigned char* p = rgb_array + ((ins.y_loc[INS_AHZ] + dy) * SCREEN_W + ins.x_loc[INS_AHZ] + dx) * 3;
+        return p[2] == 255 && p[0] == 0;     // colour 10, pure blue
+    };
+    flt.the = 10;                            // nose up: the horizon drops 15 px
+    draw(100, 1000);
+    EXPECT_TRUE(sky(3, -12));
+    EXPECT_FALSE(sky(3, -18));
+    flt.the = 0;
+    flt.phi = 30;                            // right bank: the horizon's right end rises
+    draw(100, 1000);
+    EXPECT_FALSE(sky(30, 5));
+    EXPECT_TRUE(sky(-30, 5));
+    EXPECT_FALSE(sky(-50, 5));               // outside the round window: no sky drawn
+}
+
 TEST_F(PanelPixels, BackgroundCarriesTheAirspeedScale)
 {
     draw_panel_background();
