@@ -5,6 +5,7 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "flight/events.h"
 #include "flight/flight_hooks.h"
 #include "flight/funct.h"
 #include "panel/p_init.h"
@@ -81,7 +82,8 @@ void status_bar()
 
 void lamps_and_radios()
 {
-    for (int m = 0; m < 3; ++m) shown.marker[m] = marker_lit(m, msc.cntr10);
+    // a lamp flashes in its rhythm only while the aircraft is over that marker
+    for (int m = 0; m < 3; ++m) shown.marker[m] = marker_flag(m) && marker_lit(m, msc.cntr10);
     shown.fuel_needle = pln.m_fuel > 0.0f ? fuel_needle(flt.m_fuel, pln.m_fuel) : -1;
     shown.brakes_lamp = set.parkbrake > 0.01f;
     for (int leg = 0; leg < 3; ++leg) {

@@ -6,6 +6,7 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "flight/events.h"
 #include "flight/flight_hooks.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
@@ -108,6 +109,21 @@ TEST_F(PanelFrame, StatusLineShowsTheNameUnlessItsSlotsConditionHolds)
     msc.elap_time = 17;
     run(0.05f);
     EXPECT_STREQ(panel_shown_values().status, "Trainer 172.acf");
+}
+
+TEST_F(PanelFrame, MarkerLampFlashesOnlyOverItsMarker)
+{
+    msc.cntr10 = 0;                              // every lamp's rhythm is on at step 0
+    run(0.05f);
+    EXPECT_EQ(panel_shown_values().marker[MARKER_MIDDLE], 0);
+    set_marker_flags(0, 1, 0);
+    run(0.05f);
+    EXPECT_EQ(panel_shown_values().marker[MARKER_MIDDLE], 1);
+    EXPECT_EQ(panel_shown_values().marker[MARKER_OUTER], 0);
+    msc.cntr10 = 2;                              // the middle marker's dash pauses at step 2
+    run(0.05f);
+    EXPECT_EQ(panel_shown_values().marker[MARKER_MIDDLE], 0);
+    set_marker_flags(0, 0, 0);
 }
 
 TEST_F(PanelFrame, TurboPropGaugesAndHsiFromTheRecords)
