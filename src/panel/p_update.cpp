@@ -34,6 +34,9 @@ void gyros()
     in.dgy_ok = rel.ss_dgy;
     in.starting = flt.onground && piston(pln.entype) && msc.init_time < GYRO_STARTUP_S;
     in.init_time = msc.init_time;
+    // A failed vacuum spins down from the elapsed time of its failure; a starting engine's
+    // gyros spin up from the flight's set-up.
+    in.fail_clock = rel.vacuum ? msc.init_time : msc.elap_time;
     in.vac_death_time = rel.vacuum ? 0.0f : rel.vac_death_time;
     in.the_fail_err = rel.vacuum ? 0.0f : rel.the_fail_err;
     in.phi_fail_err = rel.vacuum ? 0.0f : rel.phi_fail_err;

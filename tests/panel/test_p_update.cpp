@@ -54,7 +54,7 @@ TEST_F(PanelFrame, VacuumFailureFreezesTheAttitudeThreeMinutesLater)
     run(1);
     EXPECT_FLOAT_EQ(ins.phi180, 10);
     rel.vacuum = 0;
-    rel.vac_death_time = msc.init_time;
+    rel.vac_death_time = msc.elap_time;
     flt.phi = 40;
     run(30);                                   // still spinning fast enough to follow
     EXPECT_NEAR(ins.phi180, 40, 1);
