@@ -27,6 +27,9 @@
 #include "render/sky_stars.h"
 #include "world/nav_db.h"
 #include "world/region.h"
+#include "2-QZutils/drplane.h"
+#include "render/scene.h"
+#include "render/ships.h"
 
 namespace orv {
 
@@ -233,6 +236,10 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     MACIBM_showinit(3);
     load_region();                        // the scenery round the start position
     load_plane();
+    load_plane_geo(1, 0);                 // the drawn aircraft and its paint
+    place_all_traffic();
+    scene_init();
+    app_set_scenery_update(update_scenery);   // the 3-D world each frame
     // set_fltvars(8): place the aircraft for the start.
     // speakstring(" "): wake the speech engine.
     // JOY_init(): the joystick.
