@@ -24,9 +24,9 @@ int  load_plane_file(const char* path);
 // speed) and the design checks. load_plane uses mode 3 (everything).
 void finishplane(int mode);
 
-// Loads an aircraft image held in memory (written to a temporary file first); for the
-// fuzz harness. Never opens the picker. Answers what load_plane_file answers.
-int  acf_fuzz_one(const std::uint8_t* data, std::size_t size);
+// The same for an aircraft file image held in memory (`name` stands for its path): a file
+// received or built in memory loads without touching the disc.
+int  load_plane_image(const std::uint8_t* data, std::size_t size, const char* name);
 
 // First line of the alert for a panel row with more than three wide instruments.
 extern const char* const PANEL_ROW_ALERT;

@@ -16,10 +16,8 @@
 #include "app/app_update.h"
 #include "platform/plat_backend.h"
 #include "platform/plat_paths.h"
+#include "orv_version.h"
 
-#ifndef ORV_VERSION
-#define ORV_VERSION "4.62"
-#endif
 
 namespace orv {
 
@@ -138,7 +136,7 @@ int app_main(int argc, char** argv)
         return 2;
     }
     if (app_opt.show_help) { std::fputs(help_text(), stdout); return 0; }
-    if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION); return 0; }
+    if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION_TEXT); return 0; }
 
     if (app_opt.data_dir[0] && !plat_is_dir(app_opt.data_dir)) {
         std::fprintf(stderr, "vantorel: --data-dir: no such folder: %s\n", app_opt.data_dir);
