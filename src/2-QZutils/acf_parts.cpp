@@ -16,7 +16,7 @@ const char* const kPartNames[NUM_PARTS] = {
     "fuselage", "nacelle 1", "nacelle 2", "nacelle 3", "nacelle 4",
     "misc body 1", "misc body 2", "w-fairing 1", "w-fairing 2", "w-fairing 3"};
 
-bool valid_part(int part) { return part >= 0 && part < NUM_PARTS; }
+bool valid_part(int part) { return part >= PART_PROP1 && part < NUM_PARTS; }
 bool is_jet() { return pln.entype == 4 || pln.entype == 5; }
 bool narrow_kind(int kind) { return kind == 0 || kind == 4 || kind == 8; }
 int  slot_kind(int slot) { return (slot >= 0 && slot < 9) ? pln.ins_of_loc[slot] : 0; }
@@ -43,9 +43,9 @@ int have_this_part(int part)
     if (!valid_part(part)) return 0;
     if (flt.over_vne && (part == 5 || part == 7 || part == 9)) return 0;
     if (part <= 1) return ((!is_jet() && pln.numen > part) || pln.is_heli) ? 1 : 0;
-    if (part <= 3) return (!is_jet() && pln.numen > part) ? 1 : 0;
-    if (part <= 13) return pln.semilen[part] > 0.05f ? 1 : 0;
-    if (part <= 17) return (pln.semilen[part] > 0.05f && pln.numen > part - 14) ? 1 : 0;
+    if (part <= PART_PROP4) return (!is_jet() && pln.numen > part) ? 1 : 0;
+    if (part <= PART_VSTAB2) return pln.semilen[part] > 0.05f ? 1 : 0;
+    if (part <= PART_PYLON4) return (pln.semilen[part] > 0.05f && pln.numen > part - PART_PYLON1) ? 1 : 0;
     if (part == PART_FUSE) return 1;
     if (part <= 22) return (pln.nace_eq && pln.numen > part - 19) ? 1 : 0;
     if (part == PART_MISC1) return pln.misc_eq ? 1 : 0;
@@ -59,7 +59,7 @@ void get_body_os(int part, float* xos, float* yos, float* zos)
 {
     float x = 0.0f, y = 0.0f, z = 0.0f;
     if (valid_part(part)) {
-        if (part <= 17) {
+        if (part <= PART_PYLON4) {
             x = pln.Xarm[part]; y = pln.Yarm[part]; z = pln.Zarm[part];
         } else if (part >= 19 && part <= 22) {
             x = pln.Xarm[part - 19]; y = pln.Yarm[part - 19]; z = pln.Zarm[part - 19];
@@ -86,12 +86,12 @@ void get_body_os(int part, float* xos, float* yos, float* zos)
 int f_body_s_dim(int part)
 {
     if (!valid_part(part)) return 0;
-    if (part <= 3) {
+    if (part <= PART_PROP4) {
         const float b = pln.numblades[part];
         if (!(b > 0.0f)) return 0;                       // also NaN
         return b >= BODY_STATIONS ? BODY_STATIONS : static_cast<int>(b);
     }
-    if (part <= 17) return 2;
+    if (part <= PART_PYLON4) return 2;
     if (part == PART_FUSE) return 11;
     return 7;
 }
@@ -99,8 +99,8 @@ int f_body_s_dim(int part)
 int f_body_r_dim(int part)
 {
     if (!valid_part(part)) return 0;
-    if (part <= 3) return 2;
-    if (part <= 17) return 12;
+    if (part <= PART_PROP4) return 2;
+    if (part <= PART_PYLON4) return 12;
     if (part <= 24) return 16;
     return 8;
 }
@@ -108,7 +108,7 @@ int f_body_r_dim(int part)
 float latsign(int part)
 {
     if (part == 4 || part == 6 || part == 8 || part == 10) return -1.0f;
-    if ((part >= 0 && part <= 3) || (part >= 14 && part <= 17))
+    if ((part >= PART_PROP1 && part <= PART_PROP4) || (part >= PART_PYLON1 && part <= PART_PYLON4))
         return pln.Xarm[part] < -0.05f ? -1.0f : 1.0f;
     return 1.0f;
 }

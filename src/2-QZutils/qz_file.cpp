@@ -330,6 +330,12 @@ static float read_flt(infstream& s)
     return read_flt_text(s);
 }
 
+void scan_refuse(const char* msg)
+{
+    cur().fail = 1;
+    scancheck(msg);
+}
+
 void scancheck(const char* msg)
 {
     infstream& s = cur();
@@ -467,14 +473,48 @@ void rev_byte_order4(void* p)
     b[2] = t;
 }
 
+// Copies `size` bytes into the stream's buffer, as stream_load does with a file's.
+static int stream_take(infstream& s, const void* data, long size)
+{
+    stream_close(s);
+    if (size < 0 || (size > 0 && !data) || size > LONG_MAX - 1) return 0;
+    if (size + 1 > s.cap) {
+        char* grown = (char*)std::realloc(s.data, (size_t)size + 1);
+        if (!grown) return 0;
+        s.data = grown;
+        s.cap = size + 1;
+    }
+    if (size) std::memcpy(s.data, data, (size_t)size);
+    s.data[size] = 0;
+    s.len = size;
+    s.pos = 0;
+    s.open = 1;
+    return 1;
+}
+
+// The head of the data now in inf1: mark, line end and version. `path` names it in messages.
+static int open_head(const char* path, int type, int version, int alert);
+
 int inf_open(const char* path, int type, int version, int alert)
 {
     inf_close();
+    if (!path || !stream_load(inf1, native_path(path))) return 0;
+    return open_head(path, type, version, alert);
+}
+
+int inf_open_memory(const void* data, long size, const char* name, int type, int version, int alert)
+{
+    inf_close();
+    if (!stream_take(inf1, data, size)) return 0;
+    return open_head(name ? name : "", type, version, alert);
+}
+
+static int open_head(const char* path, int type, int version, int alert)
+{
     inf_is_bin = (type == FILE_AIRCRAFT || type == FILE_BINARY);
     extra_char_eoln = 0;
     rev_inf_bin = 0;
     infstream& s = inf1;
-    if (!path || !stream_load(s, native_path(path))) return 0;
     if (s.len < 1) {
         inf_close();
         return 0;

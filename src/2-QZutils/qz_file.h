@@ -53,6 +53,9 @@ extern std::ofstream ouf;
 
 // Opens inf1 (the head is read from inf1 whatever inf_use selects; inf_use is left alone).
 int   inf_open(const char* path, int type, int version, int alert);
+// Opens inf1 on `size` bytes held in memory (copied), as inf_open opens a file; `name`
+// stands for the file in messages.
+int   inf_open_memory(const void* data, long size, const char* name, int type, int version, int alert);
 void  inf_close();                // closes inf1
 int   inf_good();                 // the selected input stream is open and has not failed
 int   inf_eof();                  // the selected input stream has nothing left to read
@@ -73,6 +76,9 @@ void  wrdscan(char* buf, const char* msg, int len);
 void  strscan(char* buf, const char* msg, int len);   // binary: len raw bytes
 void  rln(const char* msg);
 void  scancheck(const char* msg);
+// A value was read but lies outside what the record can hold: the stream fails as if it could
+// not be read, with the one scanning alert of the file.
+void  scan_refuse(const char* msg);
 
 void  rev_byte_order4(void* p);
 // Path text helpers, also used by the picker: copy_str and join_path cut what does not fit

@@ -13,10 +13,11 @@
 #include "platform/plat_backend.h"
 #include "platform/plat_clock.h"
 #include "platform/plat_paths.h"
+#include "orv_version.h"
 
 namespace orv {
 
-char prefs_path[400];
+char prefs_path[PATH_LEN];
 
 static std::ofstream err_log;            // "Error.out"
 static int  alert_count;
@@ -30,7 +31,7 @@ static void (*file_window_update)();
 static void (*exit_hook)(int) = std::exit;
 static void (*finish_fns[16])();
 static int  finish_count;
-static char data_dir_opt[400], config_dir_opt[400];
+static char data_dir_opt[PATH_LEN], config_dir_opt[PATH_LEN];
 
 static const plat_backend* backend() { return plat_backend_get(); }
 
@@ -79,7 +80,7 @@ static const wind_shape shapes[] = {
     {21, "Set Warnings", 550, 172},        {22, "Graphics Output", 620, 420},
     {23, "Isometric Region", 760, 540},    {24, "", 432, 494},
     {25, "Flight Plan", 589, 415},
-    {996, "ALERT", 400, 195}, {997, "ALERT", 300, 100}, {998, "OPEN", 320, 568}, {999, "SAVE", 320, 568},
+    {WIN_ALERT, "ALERT", 400, 195}, {WIN_ALERT_SMALL, "ALERT", 300, 100}, {WIN_OPEN, "OPEN", 320, 568}, {WIN_SAVE, "SAVE", 320, 568},
 };
 
 static const wind_shape* find_shape(int w)
@@ -99,8 +100,8 @@ static int half_away(float v) { return (int)(v < 0 ? v - 0.5f : v + 0.5f); }
 
 void MACIBM_startwind(int w)
 {
-    int is_alert = (w == 996 || w == 997);
-    if (mnw.topwin >= 1 && mnw.topwin <= 25 && !is_alert && app.process_zap)
+    int is_alert = (w == WIN_ALERT || w == WIN_ALERT_SMALL);
+    if (mnw.topwin >= WIN_SETTINGS_FIRST && mnw.topwin <= WIN_SETTINGS_LAST && !is_alert && app.process_zap)
         app.process_zap(mnw.topwin);
     const wind_shape* s = find_shape(w);
     mnw.topwin = w;
@@ -121,7 +122,7 @@ static int item_is_real(int m, int k)
 
 void MACIBM_create_menu(int m, int parent_item, const char* title)
 {
-    if (m < 0 || m > 329) {
+    if (m < 0 || m >= MENU_COUNT) {
         MACIBM_alert("Menu index out of range in create_menu!", "", "", m, ALERT_FATAL_NUM);
         return;
     }
@@ -131,12 +132,12 @@ void MACIBM_create_menu(int m, int parent_item, const char* title)
 
 void MACIBM_append_menu(int m, int code, const char* text)
 {
-    if (m < 0 || m > 329) {
+    if (m < 0 || m >= MENU_COUNT) {
         MACIBM_alert("Menu index out of range in append_menu!", "", "", m, ALERT_FATAL_NUM);
         return;
     }
-    int k = code - 100 * m;
-    if (k < 0 || k > 99) {
+    int k = code - MENU_ITEMS * m;
+    if (k < 0 || k >= MENU_ITEMS) {
         MACIBM_alert("Item index out of range in append_menu!", "", "", code, ALERT_FATAL_NUM);
         return;
     }
@@ -147,7 +148,7 @@ void MACIBM_append_menu(int m, int code, const char* text)
 static void layout_menu_bar()
 {
     int x = 10;
-    for (int m = 0; m < 330; m++) {
+    for (int m = 0; m < MENU_COUNT; m++) {
         if (mnw.menu_prnt[m] != -1 || !mnw.menu_name[m][0]) continue;
         int w = 6 * (int)std::strlen(mnw.menu_name[m]);
         mnw.menux1[m] = x;
@@ -163,12 +164,12 @@ static void layout_menu_bar()
 static void layout_items(int m, int x, int top)
 {
     int longest = 0;
-    for (int k = 0; k < 100; k++) {
+    for (int k = 0; k < MENU_ITEMS; k++) {
         int n = (int)std::strlen(mnw.item_name[m][k]);
         if (n > longest) longest = n;
     }
     int width = longest * 6 + 25, y = top;
-    for (int k = 0; k < 100; k++) {
+    for (int k = 0; k < MENU_ITEMS; k++) {
         const char* t = mnw.item_name[m][k];
         if (!t[0]) { mnw.itemx1[m][k] = mnw.itemx2[m][k] = mnw.itemy1[m][k] = mnw.itemy2[m][k] = -9999; continue; }
         int h = std::strcmp(t, "-") == 0 ? 2 : 12;
@@ -183,9 +184,9 @@ static void layout_items(int m, int x, int top)
 
 static int submenu_of(int code)
 {
-    for (int m = 0; m < 330; m++) {
+    for (int m = 0; m < MENU_COUNT; m++) {
         if (mnw.menu_prnt[m] != code || code < 0) continue;
-        for (int k = 0; k < 100; k++)
+        for (int k = 0; k < MENU_ITEMS; k++)
             if (mnw.item_name[m][k][0]) return m;
     }
     return -1;
@@ -196,10 +197,10 @@ static void click_in_flight()
     int x = mnw.mx + mnw.x, y = mnw.my + mnw.y;   // screen pixels
     if (mnw.menu_up >= 0) {
         int m = mnw.menu_up;
-        for (int k = 0; k < 100; k++) {
+        for (int k = 0; k < MENU_ITEMS; k++) {
             if (!item_is_real(m, k)) continue;
             if (x < mnw.itemx1[m][k] || x > mnw.itemx2[m][k] || y < mnw.itemy1[m][k] || y > mnw.itemy2[m][k]) continue;
-            int code = 100 * m + k, sub = submenu_of(code);
+            int code = MENU_ITEMS * m + k, sub = submenu_of(code);
             if (sub >= 0) {                       // a submenu opens beside its parent item
                 mnw.menu_up = sub;
                 layout_items(sub, mnw.itemx2[m][k], mnw.itemy2[m][k]);
@@ -213,7 +214,7 @@ static void click_in_flight()
         return;
     }
     layout_menu_bar();
-    for (int m = 0; m < 330; m++) {
+    for (int m = 0; m < MENU_COUNT; m++) {
         if (mnw.menu_prnt[m] != -1 || !mnw.menu_name[m][0]) continue;
         if (x >= mnw.menux1[m] && x <= mnw.menux2[m] && y >= mnw.menuy1[m] && y <= mnw.menuy2[m]) {
             mnw.menu_up = m;
@@ -228,7 +229,7 @@ void MACIBM_handleclick()
     got_event = 1;
     if (mnw.topwin == 0) {
         click_in_flight();
-    } else if (mnw.topwin == 996 || mnw.topwin == 997) {
+    } else if (mnw.topwin == WIN_ALERT || mnw.topwin == WIN_ALERT_SMALL) {
         if (mnw.mx >= 20 && mnw.mx <= 380 && mnw.my >= 15 && mnw.my <= 30) {
             return_hit = 0;
             MACIBM_startwind(0);
@@ -239,9 +240,9 @@ void MACIBM_handleclick()
 void MACIBM_handlekey(int c)
 {
     got_event = 1;
-    if (mnw.topwin == 999) {
+    if (mnw.topwin == WIN_SAVE) {
         picker_key(c);                        // the save picker edits the name it will save under
-    } else if (mnw.topwin == 996) {
+    } else if (mnw.topwin == WIN_ALERT) {
         char* line = alert_lines[0];
         int n = (int)std::strlen(line);
         if (c == 8) { if (n > 0) line[n - 1] = 0; }
@@ -251,7 +252,7 @@ void MACIBM_handlekey(int c)
         if (return_hit) { return_hit = 0; MACIBM_startwind(0); }
     } else if (mnw.topwin == 0) {
         if (app.handlekey) app.handlekey(c);
-    } else if (mnw.topwin >= 1 && mnw.topwin <= 25) {
+    } else if (mnw.topwin >= WIN_SETTINGS_FIRST && mnw.topwin <= WIN_SETTINGS_LAST) {
         // A key in a settings window is a click just above it: the window's own "done" reading.
         mnw.mx = -1;
         mnw.my = mnw.dy + 2;
@@ -310,9 +311,9 @@ void MACIBM_event_proc()
 
     if (up_handled) {
         got_event = 0;
-        int alert_on_top = (mnw.topwin == 996 || mnw.topwin == 997);
+        int alert_on_top = (mnw.topwin == WIN_ALERT || mnw.topwin == WIN_ALERT_SMALL);
         if (!alert_on_top) {
-            if (mnw.topwin == 998 || mnw.topwin == 999) {
+            if (mnw.topwin == WIN_OPEN || mnw.topwin == WIN_SAVE) {
                 if (file_window_update) file_window_update();
             } else if (app.update) {
                 app.update();
@@ -340,7 +341,7 @@ void MACIBM_init()
     std::memset(&pln, 0, sizeof pln);
     std::memset(&con, 0, sizeof con);
     std::memset(&mnw, 0, sizeof mnw);
-    for (int m = 0; m < 330; m++) mnw.menu_prnt[m] = -2;   // -2: menu not defined
+    for (int m = 0; m < MENU_COUNT; m++) mnw.menu_prnt[m] = -2;   // -2: menu not defined
     mnw.menu_up = -1;
     finished = 0;
 
@@ -350,7 +351,7 @@ void MACIBM_init()
     if (!err_log)
         std::fprintf(stderr, "Cannot write \"Error.out\" in the working folder: diagnostics go to standard error only.\n");
 
-    char dir[400];
+    char dir[PATH_LEN];
     if (data_dir_opt[0]) set_app_path(data_dir_opt);
     else find_app_path();
     if (config_dir_opt[0]) std::snprintf(dir, sizeof dir, "%s", config_dir_opt);
@@ -359,7 +360,7 @@ void MACIBM_init()
         MACIBM_alert("I could not create the folder for the preferences file:", dir,
                      "Your settings will not be kept after this flight.", "", ALERT_NOTE);
     }
-    char prf[400] = "Vantorel 4.prf";
+    char prf[PATH_LEN] = "Vantorel 4.prf";
     if (std::strlen(dir) + 16 < sizeof prf) {
         std::strcpy(prf, dir);
         std::strcat(prf, "/Vantorel 4.prf");
@@ -400,9 +401,13 @@ void MACIBM_alert(const char* l1, const char* l2, const char* l3, const char* l4
         in[0] = "Orvessa: the Vantorel flight simulator";
         in[1] = "and Flexgauge, its aircraft design tool.";
         in[2] = "";
-        in[3] = "Version 4.62 Rev B.";
     }
-    char copy[4][400];
+    static char version_line[64];
+    if (code == ALERT_ABOUT) {
+        std::snprintf(version_line, sizeof version_line, "Version %s Rev B.", ORV_VERSION_TEXT);
+        in[3] = version_line;
+    }
+    char copy[4][PATH_LEN];
     for (int i = 0; i < 4; i++) std::snprintf(copy[i], sizeof copy[i], "%s", in[i] ? in[i] : "");
     for (int i = 0; i < 4; i++) std::memcpy(alert_lines[i], copy[i], sizeof alert_lines[i]);
     alert_count++;
@@ -415,10 +420,10 @@ void MACIBM_alert(const char* l1, const char* l2, const char* l3, const char* l4
     }
     const char* lines[4] = {alert_lines[0], alert_lines[1], alert_lines[2], alert_lines[3]};
     if (ogl_ready && !backend()->headless) {
-        // In-picture alert: window 996 owns the screen until O.K. or Enter closes it.
+        // In-picture alert: the alert window owns the screen until O.K. or Enter closes it.
         backend()->show_alert(lines, code);
-        MACIBM_startwind(996);
-        while (mnw.topwin == 996 && !gdone) MACIBM_event_proc();
+        MACIBM_startwind(WIN_ALERT);
+        while (mnw.topwin == WIN_ALERT && !gdone) MACIBM_event_proc();
     } else {
         backend()->show_alert(lines, code);
     }

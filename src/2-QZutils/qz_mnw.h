@@ -2,6 +2,7 @@
 // or without a window; the platform back end behind them is chosen at start-up.
 #pragma once
 
+#include "2-QZutils/qz_file.h"   // PATH_LEN
 #include "2-QZutils/qz_trk.h"   // trk, "Vantorel.out", closed by MACIBM_finishup
 
 namespace orv {
@@ -31,7 +32,7 @@ void MACIBM_handlekey(int c);     // c: the character typed (8 Backspace, 13 Ent
 void MACIBM_handleclick();        // at mnw.mx, mnw.my
 
 // ---- the preferences file "Vantorel 4.prf" in the settings folder (file-layer "\" form)
-extern char prefs_path[400];
+extern char prefs_path[PATH_LEN];
 
 // Folders used by MACIBM_init: the installation data tree (app_path, wrk_path) and the folder
 // of the preferences file. Empty or null: the program's folder and the user's settings folder.

@@ -191,8 +191,8 @@ int MACIBM_open(int type, char* name, char* path)
 
     int prev = mnw.topwin;
     mnw_set_file_window_update(OPENSAVE_update);
-    MACIBM_startwind(998);
-    while (mnw.topwin == 998 && !gdone) {
+    MACIBM_startwind(WIN_OPEN);
+    while (mnw.topwin == WIN_OPEN && !gdone) {
         GetDirItems(type);
         MACIBM_event_proc();
         if (!mnw.mouse_clicked) continue;
@@ -223,8 +223,8 @@ int MACIBM_save(int type, char* name, char* path)
     copy_str(g_cs1, NAME_LEN, name);
     return_hit = 0;
     mnw_set_file_window_update(OPENSAVE_update);
-    MACIBM_startwind(999);
-    while (mnw.topwin == 999 && !gdone) {
+    MACIBM_startwind(WIN_SAVE);
+    while (mnw.topwin == WIN_SAVE && !gdone) {
         GetDirItems(type);
         MACIBM_event_proc();
         if (mnw.mouse_clicked) picker_click(mnw.mx, mnw.my, nullptr);

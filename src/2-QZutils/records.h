@@ -369,17 +369,30 @@ struct flightplanstruct {
 };
 
 // ---- window layer state
+
+// Window codes of mnw.topwin: 0 the cockpit, the settings and map windows, the two alert
+// sizes (no update runs under them) and the file dialog (its own update runs instead).
+enum {
+    WIN_COCKPIT = 0, WIN_SETTINGS_FIRST = 1, WIN_SETTINGS_LAST = 25,
+    WIN_ALERT = 996, WIN_ALERT_SMALL = 997, WIN_OPEN = 998, WIN_SAVE = 999
+};
+// Menus 0..MENU_COUNT-1; menu m holds the item codes 100 m .. 100 m + MENU_ITEMS - 1.
+constexpr int MENU_COUNT = 330;
+constexpr int MENU_ITEMS = 100;
+constexpr int MENU_TEXT = 41;      // a menu or item name and its terminator
+
 struct menuwindowstruct {
     int  topwin;                   // window that owns the screen
     int  menu_up;                  // open pull-down menu, -1 for none
     int  x, y, dx, dy;             // current window
     int  mx, my;                   // mouse, relative to x, y, y up
     int  mouse_clicked, mouse_lifted, now_dragging, delay_dragging;
-    char menu_name[330][41];
-    char item_name[330][100][41];
-    int  menu_prnt[330];
-    int  menux1[330], menux2[330], menuy1[330], menuy2[330];               // title boxes
-    int  itemx1[330][100], itemx2[330][100], itemy1[330][100], itemy2[330][100];  // item boxes
+    char menu_name[MENU_COUNT][MENU_TEXT];
+    char item_name[MENU_COUNT][MENU_ITEMS][MENU_TEXT];
+    int  menu_prnt[MENU_COUNT];
+    int  menux1[MENU_COUNT], menux2[MENU_COUNT], menuy1[MENU_COUNT], menuy2[MENU_COUNT];   // title boxes
+    int  itemx1[MENU_COUNT][MENU_ITEMS], itemx2[MENU_COUNT][MENU_ITEMS],                   // item boxes
+         itemy1[MENU_COUNT][MENU_ITEMS], itemy2[MENU_COUNT][MENU_ITEMS];
     // ---- drawing options
     int  draw_wire;                // aircraft drawn as wire frame
 };

@@ -33,17 +33,9 @@ long file_size(const char* path)
 // write past the record.
 alignas(4) unsigned char g_raw[ACF_RECORD_BYTES + 8];
 
-}  // namespace
-
-int read_acf(const char* path, planestruct& out)
+// The record of the aircraft file of `size` bytes now open in inf1 (`path` names it).
+int read_opened(const char* path, long size, planestruct& out)
 {
-    if (!path || !path[0]) return ACF_READ_NOT_ACF;
-    const long size = file_size(path);
-    if (size < ACF_HEADER_BYTES) return ACF_READ_NOT_ACF;
-    if (!inf_open(path, FILE_AIRCRAFT, ACF_VERSION, 1)) {
-        inf_close();
-        return ACF_READ_NOT_ACF;
-    }
     if (size < ACF_FILE_BYTES) {
         inf_close();
         MACIBM_alert("The aircraft file is damaged: it ends before the aircraft is complete.", path,
@@ -63,6 +55,30 @@ int read_acf(const char* path, planestruct& out)
     if (rec.asi_units != 1 && rec.asi_units != 2) rev_pln_bytes(rec);
     std::memcpy(&out, &rec, sizeof out);
     return ACF_READ_OK;
+}
+
+}  // namespace
+
+int read_acf(const char* path, planestruct& out)
+{
+    if (!path || !path[0]) return ACF_READ_NOT_ACF;
+    const long size = file_size(path);
+    if (size < ACF_HEADER_BYTES) return ACF_READ_NOT_ACF;
+    if (!inf_open(path, FILE_AIRCRAFT, ACF_VERSION, 1)) {
+        inf_close();
+        return ACF_READ_NOT_ACF;
+    }
+    return read_opened(path, size, out);
+}
+
+int read_acf_image(const unsigned char* data, long size, const char* name, planestruct& out)
+{
+    if (!data || size < ACF_HEADER_BYTES) return ACF_READ_NOT_ACF;
+    if (!inf_open_memory(data, size, name, FILE_AIRCRAFT, ACF_VERSION, 1)) {
+        inf_close();
+        return ACF_READ_NOT_ACF;
+    }
+    return read_opened(name, size, out);
 }
 
 int write_acf(const char* path, const planestruct& p, int big_endian)

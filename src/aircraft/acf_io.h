@@ -14,6 +14,10 @@ enum { ACF_READ_NOT_ACF = 0, ACF_READ_OK = 1, ACF_READ_SHORT = 2 };
 // in this machine's byte order (a wrong version is reported and read all the same).
 int read_acf(const char* path, planestruct& out);
 
+// The same for an aircraft file image of `size` bytes held in memory; `name` stands for the
+// file in messages.
+int read_acf_image(const unsigned char* data, long size, const char* name, planestruct& out);
+
 // Writes `p` as an aircraft file, numbers in big-endian order when `big_endian` is set
 // (mark 'a'), else little-endian (mark 'i'). Answers 1 on success. For tools and tests.
 int write_acf(const char* path, const planestruct& p, int big_endian);

@@ -11,11 +11,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <ostream>
 #include <string>
-
-#include <unistd.h>
 
 #include "2-QZutils/acf_fields.h"
 #include "2-QZutils/acf_parts.h"
@@ -145,7 +142,7 @@ void clamp_counts()
     clamp_count(&pln.numen, 0, NUM_ENGINES, "The number of engines", "aircraft", true);
     clamp_count(&pln.entype, 0, 5, "The engine type", "aircraft", true);
     for (int p = 0; p < NUM_PARTS; ++p) {
-        if (p <= 17) clamp_count(&pln.els[p], 1, MAX_ELS, "The element count", part_name(p), have_this_part(p) != 0);
+        if (p <= PART_PYLON4) clamp_count(&pln.els[p], 1, MAX_ELS, "The element count", part_name(p), have_this_part(p) != 0);
         else clamp_count(&pln.els[p], 0, MAX_ELS, "The element count", part_name(p), false);
     }
     for (int e = 0; e < NUM_ENGINES; ++e) {
@@ -160,7 +157,7 @@ void clamp_counts()
         pln.numblades[e] = fltlim(pln.numblades[e], used ? 1.0f : 0.0f, static_cast<float>(BODY_STATIONS));
     }
     // a pointed tip (zero tip chord) is a real design; no chord at all, or a negative one, is not
-    for (int p = 0; p <= 17; ++p) {
+    for (int p = PART_PROP1; p <= PART_PYLON4; ++p) {
         if (!have_this_part(p)) continue;
         if (pln.Croot[p] < 0.0f || pln.Ctip[p] < 0.0f || (pln.Croot[p] == 0.0f && pln.Ctip[p] == 0.0f)) {
             char l1[160];
@@ -256,7 +253,7 @@ void move_origin_to_cg()
                    &pln.jatoZ, &pln.misc_Z};
     for (float* v : ys) *v -= cy;
     for (float* v : zs) *v -= cz;
-    for (int p = 0; p <= 17; ++p) {
+    for (int p = PART_PROP1; p <= PART_PYLON4; ++p) {
         pln.Yarm[p] -= cy;
         pln.Zarm[p] -= cz;
     }
@@ -294,7 +291,7 @@ void cut_elements()
     for (int i = 0; i < 8; ++i) *eqs[i] = 0;
     std::memset(pln.s, 0, sizeof pln.s);
     std::memset(pln.mac, 0, sizeof pln.mac);
-    for (int p = 0; p <= 17; ++p) {
+    for (int p = PART_PROP1; p <= PART_PYLON4; ++p) {
         pln.sweepnow[p] = pln.sweep1[p];
         if (!have_this_part(p)) continue;
         const int els = pln.els[p];
@@ -339,8 +336,8 @@ int joined_inboard(int p, int q)
 wing_geom wing_geometry(int p)
 {
     wing_geom g{pln.semilen[p], pln.Croot[p], pln.Ctip[p], pln.sweep1[p]};
-    if (p < 4 || p > 13) return g;
-    for (int q = 4; q <= 13; ++q) {
+    if (p < PART_WING1L || p > PART_VSTAB2) return g;
+    for (int q = PART_WING1L; q <= PART_VSTAB2; ++q) {
         const int inboard = joined_inboard(p, q);
         if (inboard < 0) continue;
         const int outboard = inboard == p ? q : p;
@@ -408,8 +405,8 @@ void finite_wing(int p)
 
     float e = oswald(AR, g.sweep);
 
-    if (p >= 4 && p <= 9) {
-        for (int q = 4; q <= 9; ++q) {
+    if (p >= PART_WING1L && p <= PART_WING3R) {
+        for (int q = PART_WING1L; q <= PART_WING3R; ++q) {
             if (q == p || !have_this_part(q)) continue;
             // the inner and outer panels of one wing, on either side, stand apart only by its
             // dihedral (wing parts come in left/right pairs 4/5, 6/7, 8/9)
@@ -492,7 +489,7 @@ namespace {
 void slat_effects()
 {
     for (int p = 0; p < NUM_PARTS; ++p) pln.slat_effect[p] = 1.0f;
-    for (int p = 4; p <= 11; ++p) {
+    for (int p = PART_WING1L; p <= PART_HSTABR; ++p) {
         if (!have_this_part(p)) continue;
         bool slatted = false;
         for (int k = 0; k < pln.els[p]; ++k) slatted = slatted || pln.slat[p][k];
@@ -522,9 +519,9 @@ void downwash_map()
 {
     std::memset(pln.in_downwash, 0, sizeof pln.in_downwash);
     std::memset(pln.spec_wash, 0, sizeof pln.spec_wash);
-    for (int i = 4; i <= 11; ++i) {
+    for (int i = PART_WING1L; i <= PART_HSTABR; ++i) {
         if (!have_this_part(i)) continue;
-        for (int j = 4; j <= 11; ++j) {
+        for (int j = PART_WING1L; j <= PART_HSTABR; ++j) {
             if (j == i || (i & 1) != (j & 1) || !have_this_part(j) || !(pln.Zarm[j] < pln.Zarm[i])) continue;
             const float xr = std::fabs(pln.Xarm[j]), xt = std::fabs(get_wing_Xarm(j, pln.semilen[j]));
             const float lo = std::fmin(xr, xt), hi = std::fmax(xr, xt);
@@ -541,17 +538,17 @@ void downwash_map()
         }
     }
     rep() << "\nDOWNWASH SITUATION:  W1=wing 1  W2=wing 2  W3=wing 3  HS=horizontal stabilizer\n";
-    for (int i = 4; i <= 11; ++i) {
+    for (int i = PART_WING1L; i <= PART_HSTABR; ++i) {
         if (!have_this_part(i)) continue;
         rep() << "   " << part_name(i) << ": ";
         for (int k = 0; k < pln.els[i]; ++k) {
             int src = -1;
-            for (int j = 4; j <= 11; ++j) if (pln.in_downwash[i][j][k]) src = j;
+            for (int j = PART_WING1L; j <= PART_HSTABR; ++j) if (pln.in_downwash[i][j][k]) src = j;
             rep() << " " << wash_code(src);
         }
         rep() << "\n";
     }
-    for (int j = 4; j <= 11; ++j)
+    for (int j = PART_WING1L; j <= PART_HSTABR; ++j)
         if (pln.spec_wash[j] != 0.0f)
             rep() << "   downwash behind the " << part_name(j) << ": " << pln.spec_wash[j] << " deg per unit lift coefficient\n";
 }
@@ -562,10 +559,10 @@ void propwash_map()
     std::memset(pln.lo_washdir, 0, sizeof pln.lo_washdir);
     std::memset(pln.hi_washdir, 0, sizeof pln.hi_washdir);
     std::memset(pln.max_washdir, 0, sizeof pln.max_washdir);
-    for (int i = 0; i <= 3; ++i) {
+    for (int i = PART_PROP1; i <= PART_PROP4; ++i) {
         if (!have_this_part(i)) continue;
         const float R = pln.semilen[i];
-        for (int j = 4; j <= 13; ++j) {
+        for (int j = PART_WING1L; j <= PART_VSTAB2; ++j) {
             if (!have_this_part(j) || !(pln.Zarm[j] > pln.Zarm[i])) continue;
             bool any = false;
             for (int k = 0; k < pln.els[j]; ++k) {
@@ -582,13 +579,13 @@ void propwash_map()
         }
     }
     rep() << "\nPROPWASH SITUATION: 1 through 4 means propwash from that engine on element.\n";
-    for (int j = 4; j <= 13; ++j) {
+    for (int j = PART_WING1L; j <= PART_VSTAB2; ++j) {
         if (!have_this_part(j)) continue;
         rep() << "   " << part_name(j) << ": ";
         for (int k = 0; k < pln.els[j]; ++k) {
             rep() << " ";
             bool none = true;
-            for (int i = 0; i <= 3; ++i)
+            for (int i = PART_PROP1; i <= PART_PROP4; ++i)
                 if (pln.in_propwash[j][i][k]) { rep() << (i + 1); none = false; }
             if (none) rep() << "-";
         }
@@ -660,7 +657,7 @@ void mass_distribution()
         }
     pln.fuseYcent = farea > 0 ? static_cast<float>(fy / farea) : 0.0f;
     pln.fuseZcent = farea > 0 ? static_cast<float>(fz / farea) : 0.0f;
-    for (int p = 4; p <= 17; ++p) {
+    for (int p = PART_WING1L; p <= PART_PYLON4; ++p) {
         if (!have_this_part(p)) continue;
         for (int k = 0; k < pln.els[p]; ++k) {
             const double a = std::fabs(pln.s[p][k]);
@@ -758,7 +755,7 @@ void body_data()
     for (int p = 19; p <= 22; ++p) pln.nace_s = std::fmax(pln.nace_s, frontal_area(p));
     for (int p = 23; p <= 24; ++p) pln.misc_s = std::fmax(pln.misc_s, frontal_area(p));
     for (int p = 25; p <= 27; ++p) pln.fair_s = std::fmax(pln.fair_s, frontal_area(p));
-    for (int p = 18; p < NUM_PARTS; ++p) pln.body_r[p] = std::sqrt(frontal_area(p) / kPi);
+    for (int p = PART_FUSE; p < NUM_PARTS; ++p) pln.body_r[p] = std::sqrt(frontal_area(p) / kPi);
 
     pln.fuse_s_sid = pln.fuse_s_top = 0.0f;
     const auto& X = pln.body_X[PART_FUSE];
@@ -789,7 +786,7 @@ void body_data()
     // stall speed from the maximum weight over the wing and tail area at a typical clean
     // maximum lift coefficient; flight starts use it for their speeds
     float area = 0.0f;
-    for (int p = 4; p <= 11; ++p)
+    for (int p = PART_WING1L; p <= PART_HSTABR; ++p)
         if (have_this_part(p))
             for (int k = 0; k < pln.els[p]; ++k) area += std::fabs(pln.s[p][k]);
     const float clmax = 1.3f;
@@ -829,7 +826,7 @@ void design_checks()
                      "The engine could never make any power.", fix);
 
     bool neg_drag = false;
-    for (int p = 0; p <= 17 && !neg_drag; ++p) {
+    for (int p = 0; p <= PART_PYLON4 && !neg_drag; ++p) {
         if (!have_this_part(p)) continue;
         for (int rt = 0; rt < 2 && !neg_drag; ++rt)
             for (int re = 0; re < 2 && !neg_drag; ++re)
@@ -866,7 +863,7 @@ void design_checks()
             design_alert("This aircraft has a stabilator, but you entered a stabilizer trim range!",
                          "A stabilator trims by moving the whole tail: the trim range must be zero.", fix);
         bool elev = false;
-        for (int p = 10; p <= 11; ++p)
+        for (int p = 10; p <= PART_HSTABR; ++p)
             for (int k = 0; k < pln.els[p]; ++k) elev = elev || pln.elev[p][k];
         if (elev)
             design_alert("This aircraft has a stabilator, but you gave it elevators!",
@@ -880,7 +877,7 @@ void design_checks()
     if (pln.puffEQ && pln.puffL == 0.0f && pln.puffM == 0.0f && pln.puffN == 0.0f)
         design_alert("This aircraft has reaction puffers, but all of their moments are zero!", fix);
     bool flies = pln.is_heli != 0;
-    for (int p = 4; p <= 13; ++p) flies = flies || have_this_part(p);
+    for (int p = PART_WING1L; p <= PART_VSTAB2; ++p) flies = flies || have_this_part(p);
     if (!flies) design_alert("This aircraft has no flying surfaces!", fix);
 }
 
@@ -903,6 +900,9 @@ namespace {
 
 int g_last_read = ACF_READ_NOT_ACF;     // how the last attempt's file read went
 
+// Makes the record just read (at `path`) the aircraft and derives everything from it.
+int take_record(const planestruct& rec, const char* path);
+
 }  // namespace
 
 static void (*plane_loaded_hook)();
@@ -910,12 +910,30 @@ void set_plane_loaded_hook(void (*fn)()) { plane_loaded_hook = fn; }
 
 int load_plane_file(const char* path_in)
 {
-    char path[ACF_STR];
+    char path[PATH_LEN];
     copy_str(path, path_in, sizeof path);
     if (con.fttomtrs == 0.0f) set_constants();   // converting with empty constants zeroes the aircraft
     static planestruct rec;
     g_last_read = read_acf(path, rec);
     if (g_last_read != ACF_READ_OK) return 0;
+    return take_record(rec, path);
+}
+
+int load_plane_image(const std::uint8_t* data, std::size_t size, const char* name_in)
+{
+    char name[PATH_LEN];
+    copy_str(name, name_in, sizeof name);
+    if (con.fttomtrs == 0.0f) set_constants();
+    static planestruct rec;
+    g_last_read = read_acf_image(data, static_cast<long>(size), name, rec);
+    if (g_last_read != ACF_READ_OK) return 0;
+    return take_record(rec, name);
+}
+
+namespace {
+
+int take_record(const planestruct& rec, const char* path)
+{
     std::memcpy(&pln, &rec, sizeof pln);
 
     copy_str(pln.C_path, path, sizeof pln.C_path);
@@ -942,15 +960,17 @@ int load_plane_file(const char* path_in)
         pln.AR[p] = pln.e[p] = pln.delta_fac[p] = pln.alpha_max[p] = 0.0f;
         pln.al_D_al0[p] = pln.cl_D_cl0[p] = pln.cm_D_cm0[p] = 1.0f;
     }
-    for (int p = 0; p <= 17; ++p) {
+    for (int p = PART_PROP1; p <= PART_PYLON4; ++p) {
         if (!have_this_part(p)) continue;
         finite_wing(p);
-        if (p <= 3 && is_prop_engine()) propeller_disc(p);
+        if (p <= PART_PROP4 && is_prop_engine()) propeller_disc(p);
     }
     finishplane(3);
     if (plane_loaded_hook) plane_loaded_hook();
     return 1;
 }
+
+}  // namespace
 
 int load_plane()
 {
@@ -974,20 +994,6 @@ int load_plane()
             MACIBM_alert("File opening failed or aborted.", "", "", "", ALERT_NOTE);
         }
     }
-}
-
-int acf_fuzz_one(const std::uint8_t* data, std::size_t size)
-{
-    static char path[256];
-    if (!path[0]) std::snprintf(path, sizeof path, "/tmp/orv_acf_fuzz_%ld.acf", static_cast<long>(::getpid()));
-    {
-        std::ofstream f(path, std::ios::binary | std::ios::trunc);
-        if (!f) return 0;
-        if (size) f.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
-    const int r = load_plane_file(path);
-    std::remove(path);
-    return r;
 }
 
 const char* const PANEL_ROW_ALERT = "Invalid panel specification!";

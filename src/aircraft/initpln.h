@@ -24,9 +24,9 @@ int  load_plane_file(const char* path);
 // speed) and the design checks. load_plane uses mode 3 (everything).
 void finishplane(int mode);
 
-// Loads an aircraft image held in memory (written to a temporary file first); for the
-// fuzz harness. Never opens the picker. Answers what load_plane_file answers.
-int  acf_fuzz_one(const std::uint8_t* data, std::size_t size);
+// The same for an aircraft file image held in memory (`name` stands for its path): a file
+// received or built in memory loads without touching the disc.
+int  load_plane_image(const std::uint8_t* data, std::size_t size, const char* name);
 
 // Called after every successful load (the panel lays itself out for the new aircraft); the
 // app sets it, null does nothing.

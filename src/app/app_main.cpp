@@ -20,10 +20,8 @@
 #include "platform/plat_paths.h"
 #include "world/wxr_file.h"
 #include "world/region.h"
+#include "orv_version.h"
 
-#ifndef ORV_VERSION
-#define ORV_VERSION "4.62"
-#endif
 
 namespace orv {
 
@@ -179,7 +177,7 @@ int app_main(int argc, char** argv)
         return 2;
     }
     if (app_opt.show_help) { std::fputs(help_text(), stdout); return 0; }
-    if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION); return 0; }
+    if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION_TEXT); return 0; }
     if (app_opt.runway_end >= 0 && !app_opt.airport[0]) {
         std::fprintf(stderr, "vantorel: --runway-end needs --airport\n");
         return 2;

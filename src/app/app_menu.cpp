@@ -66,11 +66,11 @@ void APPLICATION_setupmenus()
 {
     // Clear every menu: the bar and its submenus are built by the menu module from the
     // region's airport and navaid lists (built by the region loader before this runs).
-    for (int m = 0; m < 330; m++) {
+    for (int m = 0; m < MENU_COUNT; m++) {
         mnw.menu_name[m][0] = 0;
         mnw.menu_prnt[m] = -2;
         mnw.menux1[m] = mnw.menux2[m] = mnw.menuy1[m] = mnw.menuy2[m] = -9999;   // no box yet
-        for (int k = 0; k < 100; k++) {
+        for (int k = 0; k < MENU_ITEMS; k++) {
             mnw.item_name[m][k][0] = 0;
             mnw.itemx1[m][k] = mnw.itemx2[m][k] = mnw.itemy1[m][k] = mnw.itemy2[m][k] = -9999;
         }

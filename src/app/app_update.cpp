@@ -22,7 +22,7 @@ void app_set_panel_update(app_hook fn) { panel_update_fn = fn; }
 void app_set_key_handler(void (*fn)(int)) { key_fn = fn; }
 void app_set_window_manager(int w, app_hook fn)
 {
-    if (w >= 1 && w <= 25) window_managers[w] = fn;
+    if (w >= WIN_SETTINGS_FIRST && w <= WIN_SETTINGS_LAST) window_managers[w] = fn;
 }
 
 // ---- frame timing
@@ -164,7 +164,7 @@ void APPLICATION_update()
         if (set.replay_mode) replay_advance();
         if (scenery_fn) scenery_fn();
         if (panel_update_fn) panel_update_fn();
-    } else if (mnw.topwin >= 1 && mnw.topwin <= 25) {
+    } else if (mnw.topwin >= WIN_SETTINGS_FIRST && mnw.topwin <= WIN_SETTINGS_LAST) {
         // The flight stands still while a settings window owns the screen.
         if (window_managers[mnw.topwin]) window_managers[mnw.topwin]();
     }

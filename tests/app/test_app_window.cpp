@@ -12,6 +12,7 @@
 #include "app/app_start.h"
 #include "app/app_update.h"
 #include "app_test_env.h"
+#include "orv_version.h"
 #include "platform/plat_backend.h"
 #include "support/test_support.h"
 
@@ -153,7 +154,7 @@ TEST_F(App_Window, FatalAlertFinishesUpAndExitsWithZero)
     std::string log = orv_test::read_file(e.work + "/Error.out");
     EXPECT_NE(log.find("alert 83:\n  Something broke.\n  Second line\n  77\n"), std::string::npos) << log;
     MACIBM_alert("", "", "", "", ALERT_ABOUT);
-    EXPECT_STREQ(mnw_last_alert_line(3), "Version 4.62 Rev B.");
+    EXPECT_EQ(std::string(mnw_last_alert_line(3)), std::string("Version ") + ORV_VERSION_TEXT + " Rev B.");
     EXPECT_EQ(app_test::exit_calls, 1);
 }
 

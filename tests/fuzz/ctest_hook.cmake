@@ -10,7 +10,7 @@ if(NOT ORV_FUZZ AND ORV_BUILD_TESTS)
   endif()
   option(ORV_FUZZ_CTEST "Run the bounded reader fuzzing as a ctest test" ${_fuzz_default})
   if(ORV_FUZZ_CTEST AND ORV_CLANGXX)
-    set(ORV_FUZZ_SECONDS 30 CACHE STRING "Seconds each fuzz target runs in the fuzz.readers test")
+    set(ORV_FUZZ_SECONDS 20 CACHE STRING "Seconds each fuzz target runs in the fuzz.readers test (two at a time)")
     add_test(NAME fuzz.readers
              COMMAND bash "${CMAKE_SOURCE_DIR}/tests/fuzz/run_fuzz.sh" "${CMAKE_BINARY_DIR}/fuzz-build" ${ORV_FUZZ_SECONDS})
     set_tests_properties(fuzz.readers PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 590 LABELS fuzz)

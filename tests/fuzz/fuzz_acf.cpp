@@ -6,6 +6,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    orv::acf_fuzz_one(data, size);
+    orv::load_plane_image(data, size, "fuzz.acf");
     return 0;
 }
