@@ -5,10 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "2-QZutils/qz_file.h"
-#include "2-QZutils/qz_funct.h"
-#include "2-QZutils/records.h"
-#include "world/region.h"
+#include "fuzz_region_util.h"
 
 namespace {
 
@@ -16,25 +13,12 @@ std::string folder;
 
 void setup()
 {
-    char tmpl[] = "/tmp/orv_fuzz_env_XXXXXX";
-    const char* d = mkdtemp(tmpl);
-    if (!d) std::abort();
-    folder = d;
-    const std::string dirs = "'" + folder + "/additional nav data/+30-120' '" + folder +
-                             "/DATA/United States' '" + folder + "/additional nav data/objects'";
-    if (std::system(("mkdir -p " + dirs).c_str()) != 0) std::abort();
+    folder = fuzz_region_folder("env", "'additional nav data/+30-120' 'DATA/United States' "
+                                       "'additional nav data/objects'");
     std::FILE* obj = std::fopen((folder + "/additional nav data/objects/tower.OBJ").c_str(), "wb");
     if (!obj) std::abort();
     std::fputs("I\n3 tex\n0 0 0\n1 0 0\n0 1 0\n99\n", obj);
     std::fclose(obj);
-    std::snprintf(orv::app_path, sizeof orv::app_path, "%s\\", folder.c_str());
-    orv::set_constants();
-    orv::init_trig_tables();
-    orv::region_set_generation(0);
-    orv::env.aptmax = -1;
-    orv::env.navmax = -1;
-    orv::env.lat_sou = 33;
-    orv::env.lon_wes = -118;
 }
 
 }  // namespace

@@ -5,11 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "2-QZutils/qz_file.h"
-#include "2-QZutils/qz_funct.h"
-#include "2-QZutils/records.h"
+#include "fuzz_region_util.h"
 #include "world/obstacles.h"
-#include "world/region.h"
 
 namespace {
 
@@ -17,19 +14,7 @@ std::string folder;
 
 void setup()
 {
-    char tmpl[] = "/tmp/orv_fuzz_obj_XXXXXX";
-    const char* d = mkdtemp(tmpl);
-    if (!d) std::abort();
-    folder = d;
-    if (std::system(("mkdir -p '" + folder + "/additional nav data/objects'").c_str()) != 0) std::abort();
-    std::snprintf(orv::app_path, sizeof orv::app_path, "%s\\", folder.c_str());
-    orv::set_constants();
-    orv::init_trig_tables();
-    orv::region_set_generation(0);
-    orv::env.aptmax = -1;
-    orv::env.navmax = -1;
-    orv::env.lat_sou = 33;
-    orv::env.lon_wes = -118;
+    folder = fuzz_region_folder("obj", "'additional nav data/objects'");
     orv::load_region();   // flat water to stand the objects on
 }
 
