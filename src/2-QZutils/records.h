@@ -65,6 +65,56 @@ struct flightstruct {
     float sinalph, cosalph, sinbeta, cosbeta;
     float machno;
     int   over_vne;                // 1 while over the never-exceed speed
+    // ---- flight model state (integrated by update_flight, forces by set_a)
+    float aX, aY, aZ;              // inertial acceleration, m/s^2
+    float P, Q, R;                 // body roll, pitch, yaw rates, deg/s
+    float Pdot, Qdot, Rdot;        // body angular accelerations, deg/s^2
+    float Prad, Qrad, Rrad;        // the rates in rad/s
+    float thedot, psidot, phidot;  // Euler-angle rates, deg/s
+    float av;                      // speed through the air, m/s
+    float vaxial;                  // air speed along the body axis, m/s
+    float Qstatic;                 // dynamic pressure, Pa
+    float Qratio;                  // (vind / Vne)^2
+    float dist;                    // distance flown along the body axis, m
+    float magpsi;                  // magnetic heading
+    float hind;                    // indicated altitude, m
+    float hpath, vpath;            // inertial track and flight-path angle
+    float ahpath, avpath;          // the same relative to the air
+    float Alpha, Beta;             // angle of attack and sideslip
+    float sinthe, costhe, sinpsi, cospsi, sinphi, cosphi;
+    float sinhpath, coshpath, sinvpath, cosvpath;
+    float sinahpath, cosahpath, sinavpath, cosavpath;
+    float sinphi_path, cosphi_path;   // roll that orients lift along the flight path
+    float CDIgrndeffect[28], CL_grndeffect[28];
+    float m_fixed, m_fuel, m_jettison, m_total;   // kg
+    int   cat_stage;               // 3 hooked to the catapult, 4 launching, 5 none
+    int   wired;                   // caught by an arresting wire
+    float trap_accel;              // deceleration the wire applies, m/s^2
+    int   over_vfe;
+    // per-element local flow of the lifting parts
+    float alpha[28][8], v_el[28][8], deldir[28][8], downwash[28][8];
+    int   stalled[28];
+    // engines
+    float thro[4], throrequest[4];
+    float mixt[4], mixt_powr_rat[4], mixt_temp_rat[4];
+    float ff_[4];                  // fuel flow, kg/s
+    float tac[4], trq[4], Dtq[4];  // propeller speed (rad/s), engine and drag torque (N m)
+    float thrust[4], power[4];     // N, W
+    float proppitch[4], prop[4];   // blade pitch (deg), requested propeller speed (rad/s)
+    float mpr[4];                  // manifold pressure, inHg
+    int   eng_running[4], revving_thrust[4], after_burning[4];
+    float parteqlbmthrust[4], n1_[4];   // jet spool state 0..1, N1 percent
+    float DVinc[4], ringDVinc[4][8];    // propwash increment far behind the disc, m/s
+    float vertcant[4], sidecant[4];     // current thrust-line cant, deg
+    float propomegadot;            // smoothed propeller acceleration shared by the engines
+    float gearf[3];                // normal force on the nose and main wheels, N
+    int   gear_touch[9];           // contact points touching in the previous step
+    // control surfaces and devices, as the controls leave them (deg; sbrk and flap settings)
+    float lailndef, railndef, lsplrdef, rsplrdef, lhstbdef, rhstbdef;
+    float ldruddef, rdruddef, ruddef, elv_trim, ail_trim, rud_trim;
+    int   sbrk, flap, sbrkrqst, flaprqst;
+    float slat, sweep, sweeprqst, vectrqst;
+    float jatoleft;                // rocket time left, s
 };
 
 // ---- atmosphere and weather
@@ -84,6 +134,10 @@ struct atmospherestruct {
     int   meteorite_code;
     int   rway_fric_code;
     float rate_change;             // weather rate of change
+    float rho, crtsig;             // density (kg/m^3) and its ratio to sea level
+    float T, a;                    // temperature (K) and speed of sound (m/s)
+    float g;                       // gravity, m/s^2
+    float wind_X, wind_Y, wind_Z;  // wind at the aircraft, m/s
 };
 
 // ---- environment: region origin, local terrain and table sizes
@@ -99,12 +153,19 @@ struct environmentstruct {
     float obj_height;
     int   i_viewpoint, j_viewpoint;  // terrain cell of the aircraft
     int   nrst_apt_max, nrst_vor_max, nrst_ndb_max;  // nearest-station list sizes, -999 unset
+    float localh_cg;               // ground height under the centre of gravity, m
+    float mvar;                    // magnetic variation at the aircraft, deg
+    int   surf_type;               // surface under the aircraft: 75..78 rough, others paved
+    float frig_the, frig_the_dot, frig_phi, frig_phi_dot;   // frigate deck motion, deg, deg/s
+    float carr_the, carr_the_dot, carr_phi, carr_phi_dot;   // carrier deck motion
 };
 
 // ---- scene and eye
 struct scenerystruct {
     float rb_cycle;                // rotating-beacon phase, 0..2 pi
     float zoom;
+    float dist;                    // external view distance, m
+    float firexyz[3];              // forest fire, region frame
 };
 
 // ---- radios and navigation
@@ -138,6 +199,9 @@ struct inststruct {
     float map_range, arg_range, rad_range;
     float hud_brt;
     int   lock_GPS;                // GPS lock button pressed, cleared when locked
+    float heat;                    // carburettor heat lever (28 and above: on)
+    int   jato_on, chute_on, hook_on, anti_ice_on;
+    int   wxr_on, tcas_on, ecam_mode;
 };
 
 // ---- recorded flight path for replay
@@ -171,6 +235,19 @@ struct settingstruct {
     int   joy_response[22];
     float cus_X, cus_Z, cus_psi, cus_Y, cus_v;   // custom start
     int   view_type;
+    int   cycout, cycoutwaiting;   // one-cycle dump: writing now / requested
+    int   grfout;                  // graph output on
+    float parkbrake;               // 0..1
+    int   eq_toebrakes;
+    float toe_brake[2];            // left, right, 0..1
+    float YK_hdng, YK_roll, YK_ptch;   // pilot's yaw, roll, pitch inputs, -1..1
+    float FC_hdng, FC_roll, FC_ptch;   // control deflections used by the flight model, -1..1
+    int   gear_handle;             // 1 down
+    int   view_is_fullscreen;
+    float ah_bar_adjust;
+    float trim_ptch, trim_roll, trim_hdng;   // trims, -1..1
+    int   flap_lever, heat_lever, sbrk_lever, sweep_lever, vect_lever;
+    int   thro_lever[4], prop_lever[4], mixt_lever[4];
 };
 
 // ---- miscellany: frame period, counters, clocks, start options
@@ -193,6 +270,9 @@ struct miscstruct {
     int   logtime;
     int   show_path;
     float est_Vs;
+    float frame_ice;               // airframe ice amount
+    float carb_ice[4];             // carburettor ice per engine
+    float runwayview_X, runwayview_Y, runwayview_Z;
 };
 
 // ---- reliability: 1 working, 0 failed
@@ -202,6 +282,11 @@ struct relstruct {
     int   fail_type[32];
     float fail_time_max[32];       // mean hours between failures, per failure
     int   radios;                  // navigation radios working
+    // working flags of the systems the flight model reads (1 working)
+    int   vacuum, fc_thr, symflp, trim, elec, hydr, stab_aug, anti_ice, lights, autopilot;
+    int   tail_rotor, gear[3], engines[4], thrgov[4], oilpmp[4], rev_lock[4];
+    int   instr[6], efis[2], fc[6];
+    float oil_rat;                 // oil-pressure ratio left with a failed oil pump
 };
 
 // ---- ATC and flight plan

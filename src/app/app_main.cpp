@@ -10,10 +10,12 @@
 
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_flight.h"
 #include "app/app_log.h"
 #include "app/app_script.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
+#include "flight/integ.h"
 #include "platform/plat_backend.h"
 #include "platform/plat_paths.h"
 
@@ -44,6 +46,8 @@ const char* help_text()
            "                       commands: key <char> | click <x> <y> | menu <code>;\n"
            "                       '#' starts a comment; a bad line stops the start\n"
            "  --log FILE           CSV flight log, one row every 0.1 s of simulated time\n"
+           "  --dump-cycle-at S    write every force of the flight model for the half step at\n"
+           "                       simulated time S to Vantorel.out\n"
            "  --data-dir DIR       installation data tree (default: the program's folder)\n"
            "  --config-dir DIR     preferences folder (default: $XDG_CONFIG_HOME/vantorel,\n"
            "                       else ~/.config/vantorel); created when missing\n"
@@ -101,6 +105,16 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
                 return 0;
             }
             o->seconds = s;
+        } else if (!std::strcmp(a, "--dump-cycle-at")) {
+            if (!need()) return 0;
+            char* end;
+            double s = std::strtod(v, &end);
+            if (end == v || *end || !std::isfinite(s) || s < 0) {
+                std::snprintf(err, errlen, "--dump-cycle-at needs a time of zero or more seconds, not '%s'", v);
+                return 0;
+            }
+            o->dump_cycle_at = s;
+            o->have_dump_cycle = 1;
         } else if (!std::strcmp(a, "--seed")) {
             if (!need()) return 0;
             char* end;
@@ -152,6 +166,7 @@ int app_main(int argc, char** argv)
     char real[PATH_MAX];
     if (app_opt.aircraft[0] && realpath(app_opt.aircraft, real) && std::strlen(real) < sizeof app_opt.aircraft)
         std::snprintf(app_opt.aircraft, sizeof app_opt.aircraft, "%s", real);   // kept in the preferences
+    register_flight_commands();
     if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
         std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
         return 2;
@@ -174,6 +189,8 @@ int app_main(int argc, char** argv)
     app_set_run_limits(app_opt.frames, app_opt.seconds);
 
     if (!start_simulator(nullptr, app_opt.have_seed, app_opt.seed, app_opt.aircraft)) return 0;
+    register_flight_log_columns();
+    if (app_opt.have_dump_cycle) flight_request_dump_at(app_opt.dump_cycle_at);
     if (app_opt.log[0] && flight_log_open(app_opt.log)) mnw_at_finishup(flight_log_close);
     run_main_loop();
     MACIBM_finishup();

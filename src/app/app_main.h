@@ -16,6 +16,8 @@ struct app_options {
     char     config_dir[400];  // --config-dir DIR
     char     aircraft[400];    // --aircraft PATH
     int      show_help, show_version;
+    int      have_dump_cycle;  // --dump-cycle-at S
+    double   dump_cycle_at;
 };
 
 extern app_options app_opt;

@@ -10,7 +10,7 @@
 
 namespace orv {
 
-struct script_command { char name[24]; int nargs; script_fn fn; };
+struct script_command { char name[24]; int nargs; script_fn fn; int maxargs; script_check_fn check; };
 static script_command commands[32];
 static int            command_count;
 
@@ -24,7 +24,19 @@ int register_script_command(const char* name, int nargs, script_fn fn)
     std::snprintf(commands[command_count].name, sizeof commands[0].name, "%s", name);
     commands[command_count].nargs = nargs;
     commands[command_count].fn = fn;
+    commands[command_count].maxargs = nargs;
+    commands[command_count].check = nullptr;
     return command_count++;
+}
+
+int register_script_command_checked(const char* name, int minargs, int maxargs, script_fn fn, script_check_fn check)
+{
+    if (maxargs < minargs || maxargs > PLAT_EV_MAX_ARGS) return -1;
+    int code = register_script_command(name, minargs, fn);
+    if (code < 0) return code;
+    commands[code].maxargs = maxargs;
+    commands[code].check = check;
+    return code;
 }
 
 void script_run_command(int code, const float* args, int nargs)
@@ -131,8 +143,11 @@ int script_parse_line(const char* line, int lineno, char* err, int errlen)
     }
     for (int i = 0; i < command_count; i++) {
         if (std::strcmp(cmd, commands[i].name) != 0) continue;
-        if (nargs != commands[i].nargs) {
-            std::snprintf(what, sizeof what, "'%s' takes %d number(s)", cmd, commands[i].nargs);
+        if (nargs < commands[i].nargs || nargs > commands[i].maxargs) {
+            if (commands[i].maxargs > commands[i].nargs)
+                std::snprintf(what, sizeof what, "'%s' takes %d to %d numbers", cmd, commands[i].nargs, commands[i].maxargs);
+            else
+                std::snprintf(what, sizeof what, "'%s' takes %d number(s)", cmd, commands[i].nargs);
             return fail(err, errlen, lineno, what);
         }
         ev[0].type = PLAT_EV_COMMAND;
@@ -145,6 +160,12 @@ int script_parse_line(const char* line, int lineno, char* err, int errlen)
                 return fail(err, errlen, lineno, what);
             }
             ev[0].args[a] = (float)v;
+        }
+        if (commands[i].check) {
+            if (const char* bad = commands[i].check(ev[0].args, nargs)) {
+                std::snprintf(what, sizeof what, "'%s': %s", cmd, bad);
+                return fail(err, errlen, lineno, what);
+            }
         }
         return queue_events(ev, 1, err, errlen, lineno);
     }

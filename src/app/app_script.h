@@ -13,6 +13,11 @@ using script_fn = void (*)(const float* args, int nargs);
 // taken, too long or the table (32 commands) is full.
 int  register_script_command(const char* name, int nargs, script_fn fn);
 
+// A command with minargs..maxargs numbers whose values `check` vets when the line is read:
+// it answers nullptr for good values, else the reason (the line is then refused).
+using script_check_fn = const char* (*)(const float* args, int nargs);
+int  register_script_command_checked(const char* name, int minargs, int maxargs, script_fn fn, script_check_fn check);
+
 // Parses one line and queues its events. Answers 1 (also for blank and comment lines), or 0
 // with the reason in `err` (which names the line number).
 int  script_parse_line(const char* line, int lineno, char* err, int errlen);

@@ -7,11 +7,13 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_flight.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_script.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
+#include "flight/flt_init.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
@@ -175,7 +177,9 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     MACIBM_showinit(3);
     // load_region(): the scenery round the start position.
     load_plane();
-    // set_fltvars(8): place the aircraft for the start.
+    register_flight_step();
+    frame_region_on_airport();
+    set_fltvars(8);
     // speakstring(" "): wake the speech engine.
     // JOY_init(): the joystick.
     frame_timing_reset();
