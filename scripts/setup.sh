@@ -7,6 +7,9 @@ PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev
+  libsdl2-dev libgl-dev libegl-dev libegl-mesa0 libgl1-mesa-dri libpng-dev
+  xvfb xauth python3
+  nlohmann-json3-dev
 )
 
 missing=()

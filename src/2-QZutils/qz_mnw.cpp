@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/records.h"
 #include "platform/plat_backend.h"
 #include "platform/plat_clock.h"
@@ -323,6 +324,9 @@ void MACIBM_event_proc()
     if (mnw.mouse_clicked) button_down_ms = now_ms;
     if (mnw.now_dragging) mnw.delay_dragging = (now_ms - button_down_ms) > 1000;
 }
+
+static int progress_ticks;
+void mnw_progress_tick() { progress_ticks++; }
 
 void MACIBM_showinit(int step)
 {

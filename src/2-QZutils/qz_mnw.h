@@ -14,6 +14,7 @@ void MACIBM_alert(const char* l1, const char* l2, const char* l3, const char* l4
 void MACIBM_alert(const char* l1, const char* l2, const char* l3, int number, int code);
 void MACIBM_startwind(int w);
 void MACIBM_showinit(int step);
+void mnw_progress_tick();        // one more start-up item loaded (each texture): the bar moves on
 void MACIBM_finishup();
 int  mnw_is_headless();          // 1 when no window back end is installed
 

@@ -78,30 +78,14 @@ void cmd_prop(const float* a, int n)
     engines_of(a, n, &f, &l);
     for (int e = f; e <= l; e++) flt.prop[e] = interp(0, pln.omegamingreen, 1, pln.omegamax, a[0]);
 }
-// Pilot inputs go where the control laws read them; the surfaces follow directly, as they
-// do with the control laws' shaping left out.
-void cmd_pitch(const float* a, int)
-{
-    set.YK_ptch = set.FC_ptch = a[0];
-    const float def = a[0] >= 0 ? a[0] * pln.elev_up : a[0] * pln.elev_dn;
-    flt.lhstbdef = flt.rhstbdef = def;
-}
-void cmd_roll(const float* a, int)
-{
-    set.YK_roll = set.FC_roll = a[0];
-    const float v = a[0];
-    flt.lailndef = v >= 0 ? -v * pln.ailn_dn : -v * pln.ailn_up;
-    flt.railndef = v >= 0 ? v * pln.ailn_up : v * pln.ailn_dn;
-}
-void cmd_yaw(const float* a, int)
-{
-    set.YK_hdng = set.FC_hdng = a[0];
-    flt.ruddef = a[0] * pln.rudd_def;
-    if (pln.is_heli) flt.proppitch[1] = interp(-1, pln.minpitch[1], 1, pln.maxpitch[1], a[0]);
-}
+// The yoke and pedals as the keyboard and mouse offsets the control laws read: the control
+// laws shape them (response curve, rate limit, stability augmentation) into the surfaces.
+void cmd_pitch(const float* a, int) { set.MK_ptch = a[0]; }
+void cmd_roll(const float* a, int) { set.MK_roll = a[0]; }
+void cmd_yaw(const float* a, int) { set.MK_hdng = a[0]; }
 void cmd_flaps(const float* a, int)
 {
-    flt.flap = flt.flaprqst = (int)a[0];
+    flt.flap = flt.flaprequest = (int)a[0];
 }
 void cmd_gear(const float* a, int)
 {
@@ -109,7 +93,7 @@ void cmd_gear(const float* a, int)
     for (int i = 0; i < 3; i++) pln.gear_stat[i] = set.gear_handle;
 }
 void cmd_brake(const float* a, int) { set.parkbrake = a[0]; }
-void cmd_trim(const float* a, int) { flt.elv_trim = set.trim_ptch = a[0]; }
+void cmd_trim(const float* a, int) { flt.elv_trim = a[0]; }
 void cmd_collective(const float* a, int)
 {
     if (pln.collectEQ) flt.proppitch[0] = interp(0, pln.minpitch[0], 1, pln.maxpitch[0], a[0]);

@@ -5,7 +5,7 @@
 
 namespace orv {
 
-struct flight_hooks {
+struct flight_model_hooks {
     void (*update_graph)();                 // graph output, while set.grfout
     void (*maintain_engine_sound)();
     void (*maintain_windrain_sound)();
@@ -19,7 +19,7 @@ struct flight_hooks {
     void (*night_light)(float r, float g, float b);   // pulse of colour 56
 };
 
-extern flight_hooks flt_hooks;
+extern flight_model_hooks flt_hooks;
 
 // Effects of the force-feedback joystick the flight model uses.
 constexpr int JOY_JOLT = 33;

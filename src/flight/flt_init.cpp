@@ -10,6 +10,7 @@
 #include "flight/fltcalc.h"
 #include "flight/funct.h"
 #include "world/nav_db.h"
+#include "world/obstacles.h"
 #include "world/region.h"
 #include "world/scene_tables.h"
 #include "world/terrain_grid.h"
@@ -171,11 +172,11 @@ void common_reset()
     con.cosPLANphi = 1;
 
     flt.slat = 0;
-    flt.sbrk = flt.sbrkrqst = 0;
-    flt.sweep = flt.sweeprqst = pln.autosweepEQ ? 1.0f : 0.0f;
-    flt.flap = flt.flaprqst = 0;
+    flt.sbrk = 0;
+    flt.swee = flt.sweerequest = pln.autosweepEQ ? 1.0f : 0.0f;
+    flt.flap = flt.flaprequest = 0;
     if (pln.vectEQ) {
-        flt.vectrqst = 0;
+        flt.vectrequest = 0;
         for (int e = 0; e < NUM_ENGINES; e++) pln.vertcant[e] = 0;
     }
     for (int e = 0; e < NUM_ENGINES; e++) {
@@ -188,26 +189,27 @@ void common_reset()
     flt.lailndef = flt.railndef = flt.lsplrdef = flt.rsplrdef = flt.lhstbdef = flt.rhstbdef = 0;
     flt.ldruddef = flt.rdruddef = flt.ruddef = 0;
 
-    set.flap_lever = 127;
-    set.heat_lever = 52;
-    set.sbrk_lever = 113;
-    set.sweep_lever = 112;
-    set.vect_lever = 126;
-    if (pln.collectEQ) set.thro_lever[0] = round(interp(pln.maxpitch[0], 4, pln.minpitch[0], 52, flt.proppitch[0]));
+    ins.flap = 127;
+    ins.heat = 52;
+    ins.sbrk = 113;
+    ins.swee = 112;
+    ins.vect = 126;
+    if (pln.collectEQ) ins.thro[0] = round(interp(pln.maxpitch[0], 4, pln.minpitch[0], 52, flt.proppitch[0]));
     else
         for (int e = 0; e < NUM_ENGINES; e++)
-            set.thro_lever[e] = round(pln.revthrustEQ ? interp(-0.33f, 4, 1, 52, flt.throrequest[e])
-                                                      : interp(0, 4, 1, 52, flt.throrequest[e]));
-    for (int e = 0; e < NUM_ENGINES; e++) set.prop_lever[e] = set.mixt_lever[e] = 39;
+            ins.thro[e] = round(pln.revthrustEQ ? interp(-0.33f, 4, 1, 52, flt.throrequest[e])
+                                                : interp(0, 4, 1, 52, flt.throrequest[e]));
+    for (int e = 0; e < NUM_ENGINES; e++) ins.prop[e] = ins.mixt[e] = 39;
 
     flt.elv_trim = flt.ail_trim = flt.rud_trim = 0;
-    set.trim_ptch = set.trim_roll = set.trim_hdng = 0;
-    rel.vacuum = rel.fc_thr = rel.symflp = rel.trim = rel.elec = rel.hydr = 1;
-    rel.stab_aug = rel.anti_ice = rel.lights = rel.autopilot = rel.tail_rotor = rel.radios = 1;
-    for (int i = 0; i < 6; i++) rel.instr[i] = rel.fc[i] = 1;
-    rel.efis[0] = rel.efis[1] = 1;
-    for (int i = 0; i < 3; i++) rel.gear[i] = 1;
-    for (int e = 0; e < NUM_ENGINES; e++) rel.engines[e] = rel.thrgov[e] = rel.oilpmp[e] = rel.rev_lock[e] = 1;
+    rel.vacuum = rel.ss_asi = rel.ss_ahz = rel.ss_alt = rel.ss_tsi = rel.ss_dgy = rel.ss_vvi = 1;
+    rel.efis_1 = rel.efis_2 = rel.radios = 1;
+    rel.fc_ail = rel.fc_elv = rel.fc_rud = rel.fc_flp = rel.fc_slt = rel.fc_thr = 1;
+    rel.esystem = rel.hydsys = rel.stbaug = rel.symflp = rel.sttrim = rel.antice = 1;
+    rel.clights = rel.otto = rel.trotor = 1;
+    for (int i = 0; i < 3; i++) rel.lagear[i] = 1;
+    for (int e = 0; e < NUM_ENGINES; e++) rel.engine[e] = rel.thrgov[e] = rel.oilpmp[e] = rel.revlok[e] = 1;
+    rel.hyd_rat = 1;
     rel.oil_rat = 1;
 
     scn.dist = pln.is_heli ? 4.0f * (pln.body_Z[18][10][0] - pln.body_Z[18][0][0])
@@ -216,12 +218,12 @@ void common_reset()
     con.VIEW_xyz[0] = (float)flt.X;
     con.VIEW_xyz[1] = (float)flt.Y;
     con.VIEW_xyz[2] = (float)flt.Z;
-    ins.wxr_on = ins.tcas_on = 1;
+    ins.EFIS_wxr = ins.EFIS_tcas = 1;
     ins.ecam_mode = 3;
     ins.lock_GPS = 1;
     pat.inited[intlim(pat.cntr_record, 0, PATH_SAMPLES - 1)] = 0;
     flt.jatoleft = pln.jatodur;
-    ins.jato_on = ins.hook_on = ins.anti_ice_on = 0;
+    ins.jato_on = ins.hook_down = ins.antiice_on = 0;
     msc.frame_ice = 0;
     for (int e = 0; e < NUM_ENGINES; e++) msc.carb_ice[e] = 0;
     set.ah_bar_adjust = 0;
@@ -334,7 +336,7 @@ void set_fltvars(int type_start)
         int found = -1;
         for (int i = 0; i < OBJ_CAP; i++) {
             if (obj_type[i] < 94 || obj_type[i] > 96) continue;
-            const float d = pythag(obj_xyz[i][0] - (float)flt.X, obj_xyz[i][2] - (float)flt.Z);
+            const float d = pythag(obj_xyz[i][0][0][0] - (float)flt.X, obj_xyz[i][0][0][2] - (float)flt.Z);
             if (d < best) { best = d; found = i; }
         }
         if (found < 0) {
@@ -343,9 +345,12 @@ void set_fltvars(int type_start)
                   "There are likely to be building-top helipads there.");
             return;
         }
-        flt.X = obj_xyz[found][0];
-        flt.Z = obj_xyz[found][2] + con.nmtomtrs;
-        flt.Y = obj_xyz[found][1] + 0.05f * con.nmtomtrs;
+        const float ox = obj_xyz[found][0][0][0], oz = obj_xyz[found][0][0][2];
+        int oi, oj;
+        const float top = find_local_h(ox, oz, &oi, &oj, 0) + obj_height[found];
+        flt.X = ox;
+        flt.Z = oz + con.nmtomtrs;
+        flt.Y = top + 0.05f * con.nmtomtrs;
         flt.psi = flt.the = 0;
         flt.v = 1.2f * msc.est_Vs;
         initpower(0.2f);
@@ -383,8 +388,10 @@ void set_fltvars(int type_start)
             setgear(0);
         }
     } else if (type_start == 19) {
-        const float* f = scn.firexyz;
-        const bool inside = f[0] >= planexyz[0][0][0] && f[0] <= planexyz[TER_I - 1][TER_J - 1][0] &&
+        int fire = 0;
+        while (fire < 9 && !scn.fire_on[fire]) fire++;
+        const float* f = scn.firexyz[fire];
+        const bool inside = scn.fire_on[fire] && f[0] >= planexyz[0][0][0] && f[0] <= planexyz[TER_I - 1][TER_J - 1][0] &&
                             f[2] <= planexyz[0][0][2] && f[2] >= planexyz[TER_I - 1][TER_J - 1][2] && any_terrain();
         if (!inside) {
             alert("I can't find any forest fires in the area!",

@@ -15,7 +15,7 @@
 
 namespace orv {
 
-flight_hooks flt_hooks;
+flight_model_hooks flt_hooks;
 
 namespace {
 

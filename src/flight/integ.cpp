@@ -236,8 +236,8 @@ void integ_vx()
         flt.psi = fltwrap(flt.psi + 180.0f, 0.0f, 360.0f);
         flt.phi = fltwrap(flt.phi + 180.0f, -180.0f, 180.0f);
     }
-    env.mvar = (float)find_var(flt.lat, flt.lon);
-    flt.magpsi = fltwrap(flt.psi + env.mvar, 0.0f, 360.0f);
+    env.mvar = find_var(flt.lat, flt.lon);
+    flt.magpsi = fltwrap(flt.psi + (float)env.mvar, 0.0f, 360.0f);
 
     flt.X += flt.vX * prd;
     flt.Y += flt.vY * prd;

@@ -18,8 +18,24 @@ enum {
     PLAT_EV_MOUSE_MOVE,   // x, y
     PLAT_EV_MENU,         // code: a menu item code, as if chosen with the mouse
     PLAT_EV_COMMAND,      // code: index of an application command, args[0..nargs-1]
-    PLAT_EV_CLOSE         // the user closed the window
+    PLAT_EV_CLOSE,        // the user closed the window
+    PLAT_EV_QUIT,         // the user closed the program's main window: quit as from the menu
+    PLAT_EV_SHOT          // scripted: write the next frame to screenshot file number `code`
 };
+
+// Keys that type no character come as these codes (above every character).
+enum {
+    PLAT_KEY_LEFT = 0x100, PLAT_KEY_RIGHT, PLAT_KEY_UP, PLAT_KEY_DOWN,
+    PLAT_KEY_F1 = 0x110,                   // F1..F12 are PLAT_KEY_F1 + 0..11
+    PLAT_KEY_KP0 = 0x120,                  // keypad digits 0..9 are PLAT_KEY_KP0 + 0..9
+    PLAT_KEY_KP_DOT = 0x12A, PLAT_KEY_KP_PLUS, PLAT_KEY_KP_MINUS, PLAT_KEY_KP_TIMES,
+    PLAT_KEY_KP_DIVIDE, PLAT_KEY_KP_ENTER,
+    PLAT_KEY_PAGE_UP = 0x130, PLAT_KEY_PAGE_DOWN, PLAT_KEY_HOME, PLAT_KEY_END, PLAT_KEY_INSERT,
+    PLAT_KEY_DELETE,
+};
+
+// What init answers.
+enum { PLAT_INIT_NO_WINDOW = 0, PLAT_INIT_OK = 1, PLAT_INIT_NO_FORMAT = 2, PLAT_INIT_NO_CONTEXT = 3 };
 
 constexpr int PLAT_EV_MAX_ARGS = 6;
 
@@ -44,6 +60,15 @@ struct plat_backend {
     void (*present)();                                  // show the finished frame
     void (*show_alert)(const char* const lines[4], int code);
     void (*finish)();                                   // release the window; safe to repeat
+    // ---- back ends with a picture (null members: none)
+    int   interactive;                                  // 1: a user can answer an alert in the picture
+    void* (*gl_proc)(const char* name);                 // OpenGL entry points of the current context
+    void  (*viewport)(int* x, int* y, int* w, int* h);  // the picture in the drawable, GL's y-up origin
+    void  (*set_fullscreen)(int on);                    // 1: the desktop's mode, 0: the window back
+    void  (*resize)(int w, int h);                      // the window's size, as the user would drag it
+    // Writes the next presented frame as a PNG; with `keep` every frame is read back and the
+    // last one is written when the back end finishes. Answers 0 when it cannot.
+    int   (*request_shot)(const char* path, int keep);
 };
 
 const plat_backend* plat_backend_get();                 // the headless one until another is installed
@@ -58,5 +83,9 @@ constexpr int PLAT_SCRIPT_MAX = 8192;
 int  plat_script_push(const plat_event& ev);   // 0 when the queue is full; equal times keep order
 void plat_script_clear();
 int  plat_script_pending();                    // events not yet handed out
+// File names of scripted screenshots: the index goes into a PLAT_EV_SHOT event's code.
+constexpr int PLAT_SCRIPT_SHOTS = 64, PLAT_SHOT_PATH = 400;
+int  plat_script_shot(const char* path);        // -1 when the table is full or the name too long
+const char* plat_script_shot_path(int index);   // "" for an unknown index
 
 }  // namespace orv

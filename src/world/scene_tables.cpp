@@ -2,8 +2,6 @@
 
 namespace orv {
 
-int   obj_type[OBJ_CAP];
-float obj_xyz[OBJ_CAP][3];
 int   carr_on_poly[TER_I][TER_J];
 int   frig_on_poly[TER_I][TER_J];
 int   oilr_on_poly[TER_I][TER_J];

@@ -1,18 +1,14 @@
-// scene_tables.h -- what the scenery places in the region besides the terrain: objects
-// (buildings, helipads, towers), the cells that carry a ship or an oil rig, and the traffic
-// aircraft. The region loader and the airport generator fill them; flight starts and the
-// scene read them.
+// scene_tables.h -- what the scenery places in the region besides the terrain and its
+// objects: the cells that carry a ship or an oil rig, and the traffic aircraft. The region
+// loader and the traffic generator fill them; flight starts and the scene read them.
 #pragma once
 
 #include "world/terrain_grid.h"
 
 namespace orv {
 
-constexpr int OBJ_CAP = 3000;          // scenery objects in the region
 constexpr int TRAFFIC_CAP = 10;        // traffic aircraft round the user
 
-extern int   obj_type[OBJ_CAP];        // object code (94..96: building-top helipads)
-extern float obj_xyz[OBJ_CAP][3];      // base position, region frame (m); y the top
 extern int   carr_on_poly[TER_I][TER_J];   // cell holds the carrier
 extern int   frig_on_poly[TER_I][TER_J];   // cell holds the frigate
 extern int   oilr_on_poly[TER_I][TER_J];   // cell holds the oil rig

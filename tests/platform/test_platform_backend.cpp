@@ -84,7 +84,8 @@ TEST(Platform_Headless, QueueRefusesBeyondItsCapacity)
 
 TEST(Platform_Headless, InstallAndRestore)
 {
-    static const plat_backend other = {"other", 0, nullptr, nullptr, nullptr, nullptr, nullptr};
+    static const plat_backend other = {"other", 0, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                       0, nullptr, nullptr, nullptr, nullptr, nullptr};
     plat_backend_install(&other);
     EXPECT_EQ(plat_backend_get(), &other);
     plat_backend_install(nullptr);

@@ -10,6 +10,18 @@
 
 namespace orv {
 
+static char shot_names[PLAT_SCRIPT_SHOTS][PLAT_SHOT_PATH];
+static int  shot_count;
+
+int plat_script_shot(const char* path)
+{
+    if (!path || !path[0] || shot_count >= PLAT_SCRIPT_SHOTS) return -1;
+    if (std::snprintf(shot_names[shot_count], PLAT_SHOT_PATH, "%s", path) >= PLAT_SHOT_PATH) return -1;
+    return shot_count++;
+}
+
+const char* plat_script_shot_path(int index) { return (index >= 0 && index < shot_count) ? shot_names[index] : ""; }
+
 // Scripted events in time order. Filled once before the run; nothing is allocated per frame.
 static plat_event script_q[PLAT_SCRIPT_MAX];
 static int        script_n;      // events stored
@@ -34,10 +46,10 @@ int plat_script_push(const plat_event& ev)
 static int last_was_down;
 
 // A new script starts with nothing held over from the old one's last mouse-down.
-void plat_script_clear() { script_n = script_next = last_was_down = 0; }
+void plat_script_clear() { script_n = script_next = last_was_down = shot_count = 0; }
 int  plat_script_pending() { return script_n - script_next; }
 
-static int headless_init(int, int, const char*) { return 1; }
+static int headless_init(int, int, const char*) { return PLAT_INIT_OK; }
 
 static int headless_pump(double now, plat_event* out)
 {
@@ -83,7 +95,7 @@ static void headless_finish() {}
 
 static const plat_backend headless = {
     "headless", 1, headless_init, headless_pump, headless_present, headless_show_alert,
-    headless_finish,
+    headless_finish, 0, nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 
 static const plat_backend* current = &headless;
