@@ -102,6 +102,32 @@ struct flightstruct {
     float mpr[4], trq[4];          // manifold pressure (inHg) and torque (N m)
     int   after_burning[4];
     int   cat_stage;               // catapult: 3 hooked, 4 launching, 5 none
+    // ---- flight model: integration, force build-up, propulsion and contact
+    float Qdot, Rdot;              // pitch and yaw accelerations, deg/s^2
+    float Prad, Qrad, Rrad;        // body rates in rad/s
+    float thedot, psidot, phidot;  // Euler-angle rates, deg/s
+    float vaxial;                  // air speed along the body axis, m/s
+    float Qstatic;                 // dynamic pressure, Pa
+    float dist;                    // distance flown along the body axis, m
+    float hpath, vpath;            // inertial track and flight-path angle
+    float ahpath, avpath;          // the same relative to the air
+    float sinthe, costhe, sinpsi, cospsi, sinphi, cosphi;
+    float sinhpath, coshpath, sinvpath, cosvpath;
+    float sinahpath, cosahpath, sinavpath, cosavpath;
+    float sinphi_path, cosphi_path;   // roll that orients lift along the flight path
+    float CDIgrndeffect[28], CL_grndeffect[28];
+    float m_fixed, m_total;        // payload and all-up mass, kg
+    int   wired;                   // caught by an arresting wire
+    float trap_accel;              // deceleration the wire applies, m/s^2
+    float v_el[28][8], deldir[28][8], downwash[28][8];   // local flow of the elements
+    float Dtq[4], thrust[4], power[4];   // propeller drag torque (N m), thrust (N), power (W)
+    int   revving_thrust[4];
+    float parteqlbmthrust[4];      // jet spool state 0..1
+    float DVinc[4], ringDVinc[4][8];     // propwash increment far behind the disc, m/s
+    float propomegadot;            // smoothed propeller acceleration shared by the engines
+    float gearf[3];                // normal force on the nose and main wheels, N
+    int   gear_touch[9];           // contact points touching in the previous step
+    float jatoleft;                // rocket time left, s
 };
 
 // ---- atmosphere and weather
@@ -136,6 +162,7 @@ struct atmospherestruct {
     float T, a, crtsig;            // temperature (K), speed of sound (m/s), density ratio
     // ---- scene
     float vis_eff;                 // visibility the scene draws with, m
+    float rho;                     // air density at the aircraft, kg/m^3
 };
 
 // ---- environment: region origin, local terrain and table sizes
@@ -300,6 +327,9 @@ struct settingstruct {
     // ---- panel controls
     int   ah_bar_adjust;           // attitude-indicator bar, pixels
     int   grfout;                  // graph output on
+    int   cycout, cycoutwaiting;   // one-cycle dump: writing now / requested
+    int   eq_toebrakes;            // toe brakes fitted
+    float toe_brake[2];            // left, right, 0..1
 };
 
 // ---- miscellany: frame period, counters, clocks, start options

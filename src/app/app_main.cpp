@@ -10,12 +10,14 @@
 
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_flight.h"
 #include "app/app_goto.h"
 #include "app/app_log.h"
 #include "app/app_script.h"
 #include "app/app_script_flight.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
+#include "flight/integ.h"
 #include "platform/plat_backend.h"
 #include "platform/plat_paths.h"
 #include "world/wxr_file.h"
@@ -50,6 +52,8 @@ const char* help_text()
            "                       weather <field> <value> | time <hours>;\n"
            "                       '#' starts a comment; a bad line stops the start\n"
            "  --log FILE           CSV flight log, one row every 0.1 s of simulated time\n"
+           "  --dump-cycle-at S    write every force of the flight model for the half step at\n"
+           "                       simulated time S to Vantorel.out\n"
            "  --data-dir DIR       installation data tree (default: the program's folder)\n"
            "  --config-dir DIR     preferences folder (default: $XDG_CONFIG_HOME/vantorel,\n"
            "                       else ~/.config/vantorel); created when missing\n"
@@ -118,6 +122,16 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
                 return 0;
             }
             o->seconds = s;
+        } else if (!std::strcmp(a, "--dump-cycle-at")) {
+            if (!need()) return 0;
+            char* end;
+            double s = std::strtod(v, &end);
+            if (end == v || *end || !std::isfinite(s) || s < 0) {
+                std::snprintf(err, errlen, "--dump-cycle-at needs a time of zero or more seconds, not '%s'", v);
+                return 0;
+            }
+            o->dump_cycle_at = s;
+            o->have_dump_cycle = 1;
         } else if (!std::strcmp(a, "--seed")) {
             if (!need()) return 0;
             char* end;
@@ -201,6 +215,7 @@ int app_main(int argc, char** argv)
     }
     if (app_opt.real_weather[0]) wxr_set_path(app_opt.real_weather);
     register_flight_script_commands();
+    register_flight_commands();
     if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
         std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
         return 2;
@@ -229,6 +244,8 @@ int app_main(int argc, char** argv)
         MACIBM_finishup();
         return 2;
     }
+    register_flight_log_columns();
+    if (app_opt.have_dump_cycle) flight_request_dump_at(app_opt.dump_cycle_at);
     if (app_opt.log[0] && flight_log_open(app_opt.log)) mnw_at_finishup(flight_log_close);
     run_main_loop();
     MACIBM_finishup();

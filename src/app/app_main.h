@@ -20,6 +20,8 @@ struct app_options {
     int      runway_end;       // --runway-end N (-1: not given)
     int      no_scenery_gen;   // --no-scenery-generation
     int      show_help, show_version;
+    int      have_dump_cycle;  // --dump-cycle-at S
+    double   dump_cycle_at;
 };
 
 extern app_options app_opt;

@@ -12,24 +12,28 @@ namespace orv {
 
 struct script_command {
     char name[24];
-    int  nargs;
+    int  nargs;                 // numbers at least (or after the word)
     script_fn fn;
     const char* const* words;   // a leading word from this list, passed as its index
     int  nwords;
+    int  maxargs;               // numbers at most
+    script_check_fn check;      // vets the numbers when the line is read; may be null
 };
-static script_command commands[32];
+static script_command commands[SCRIPT_COMMANDS_MAX];
 static int            command_count;
 
 int register_script_command(const char* name, int nargs, script_fn fn)
 {
     if (!name || !name[0] || std::strlen(name) >= sizeof commands[0].name || !fn) return -1;
-    if (nargs < 0 || nargs > PLAT_EV_MAX_ARGS || command_count >= 32) return -1;
+    if (nargs < 0 || nargs > PLAT_EV_MAX_ARGS || command_count >= SCRIPT_COMMANDS_MAX) return -1;
     if (!std::strcmp(name, "key") || !std::strcmp(name, "click") || !std::strcmp(name, "menu")) return -1;
     for (int i = 0; i < command_count; i++)
         if (!std::strcmp(commands[i].name, name)) return -1;
     std::snprintf(commands[command_count].name, sizeof commands[0].name, "%s", name);
     commands[command_count].nargs = nargs;
     commands[command_count].fn = fn;
+    commands[command_count].maxargs = nargs;
+    commands[command_count].check = nullptr;
     return command_count++;
 }
 
@@ -41,6 +45,16 @@ int register_script_word_command(const char* name, const char* const* words, int
     if (code < 0) return -1;
     commands[code].words = words;
     commands[code].nwords = nwords;
+    return code;
+}
+
+int register_script_command_checked(const char* name, int minargs, int maxargs, script_fn fn, script_check_fn check)
+{
+    if (maxargs < minargs || maxargs > PLAT_EV_MAX_ARGS) return -1;
+    int code = register_script_command(name, minargs, fn);
+    if (code < 0) return code;
+    commands[code].maxargs = maxargs;
+    commands[code].check = check;
     return code;
 }
 
@@ -180,8 +194,11 @@ int script_parse_line(const char* line, int lineno, char* err, int errlen)
     for (int i = 0; i < command_count; i++) {
         if (std::strcmp(cmd, commands[i].name) != 0) continue;
         if (commands[i].words) return queue_word_command(commands[i], i, tok + 3, nargs, ev, err, errlen, lineno);
-        if (nargs != commands[i].nargs) {
-            std::snprintf(what, sizeof what, "'%s' takes %d number(s)", cmd, commands[i].nargs);
+        if (nargs < commands[i].nargs || nargs > commands[i].maxargs) {
+            if (commands[i].maxargs > commands[i].nargs)
+                std::snprintf(what, sizeof what, "'%s' takes %d to %d numbers", cmd, commands[i].nargs, commands[i].maxargs);
+            else
+                std::snprintf(what, sizeof what, "'%s' takes %d number(s)", cmd, commands[i].nargs);
             return fail(err, errlen, lineno, what);
         }
         ev[0].type = PLAT_EV_COMMAND;
@@ -194,6 +211,12 @@ int script_parse_line(const char* line, int lineno, char* err, int errlen)
                 return fail(err, errlen, lineno, what);
             }
             ev[0].args[a] = (float)v;
+        }
+        if (commands[i].check) {
+            if (const char* bad = commands[i].check(ev[0].args, nargs)) {
+                std::snprintf(what, sizeof what, "'%s': %s", cmd, bad);
+                return fail(err, errlen, lineno, what);
+            }
         }
         return queue_events(ev, 1, err, errlen, lineno);
     }

@@ -9,12 +9,14 @@
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_flight.h"
 #include "app/app_goto.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_script.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
+#include "flight/flt_init.h"
 #include "flight/events.h"
 #include "flight/flight_hooks.h"
 #include "panel/manage_das.h"
@@ -240,7 +242,9 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     place_all_traffic();
     scene_init();
     app_set_scenery_update(update_scenery);   // the 3-D world each frame
-    // set_fltvars(8): place the aircraft for the start.
+    register_flight_step();
+    frame_region_on_airport();
+    set_fltvars(8);
     // speakstring(" "): wake the speech engine.
     // JOY_init(): the joystick.
     frame_timing_reset();

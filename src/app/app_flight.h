@@ -1,0 +1,18 @@
+// app_flight.h -- the flight model inside the program: its frame step and hooks, the
+// script's control commands (throttle, pitch, roll, yaw, flaps, gear, brake, mixture, prop,
+// trim, collective, start) and the flight columns of the --log file.
+#pragma once
+
+namespace orv {
+
+// Script commands; before any script is read.
+void register_flight_commands();
+// Flight step and hooks of the frame; at start-up.
+void register_flight_step();
+// Log columns for the loaded aircraft (its engines); after the load, before the log opens.
+void register_flight_log_columns();
+
+// Calibrated airspeed (knots) of the present flight state.
+float calibrated_airspeed_kt();
+
+}  // namespace orv
