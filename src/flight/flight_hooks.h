@@ -20,6 +20,8 @@ struct flight_hooks {
     void (*data_out)(int labels);                     // one row (or the labels) to disk
 };
 
+// Several modules fill entries: take the table, set your own entries, set it back, so the
+// entries of the others stay.
 void flight_set_hooks(const flight_hooks& h);
 const flight_hooks& flight_hook_table();
 
