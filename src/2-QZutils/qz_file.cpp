@@ -785,7 +785,7 @@ static int answer_parts(const char* answer, char* name, char* path)
 int MACIBM_open(int type, char* name, char* path)
 {
     g_file_type = type;
-    if (mnw_is_headless()) {
+    if (!mnw_is_interactive()) {   // nobody to pick: the queued answers
         char answer[PATH_LEN];
         if (!take_answer(answer)) return 0;
         const char* native = native_path(answer);
@@ -815,7 +815,7 @@ int MACIBM_open(int type, char* name, char* path)
 int MACIBM_save(int type, char* name, char* path)
 {
     g_file_type = type;
-    if (mnw_is_headless()) {
+    if (!mnw_is_interactive()) {   // nobody to pick: the queued answers
         char answer[PATH_LEN];
         if (!take_answer(answer)) return 0;
         if (plat_is_folder(native_path(answer))) return 0;

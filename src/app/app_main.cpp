@@ -49,6 +49,8 @@ const char* help_text()
            "                       else ~/.config/vantorel); created when missing\n"
            "  --aircraft PATH      aircraft file to fly; answers the first-start aircraft\n"
            "                       dialog and replaces the aircraft in the preferences\n"
+           "  --screenshot FILE    draw without a display (offscreen) and write the last\n"
+           "                       frame as a PNG picture; --frames defaults to 1\n"
            "  --help               show this help and exit\n"
            "  --version            show the version and exit\n";
 }
@@ -120,6 +122,8 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
             if (!need() || !copy_arg(o->data_dir, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--config-dir")) {
             if (!need() || !copy_arg(o->config_dir, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--screenshot")) {
+            if (!need() || !copy_arg(o->screenshot, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--aircraft")) {
             if (!need() || !copy_arg(o->aircraft, v, a, err, errlen)) return 0;
         } else {
@@ -128,6 +132,40 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
         }
     }
     return 1;
+}
+
+static const plat_backend* windowed_backend;
+static const plat_backend* offscreen_backend;
+
+void app_set_backends(const plat_backend* windowed, const plat_backend* offscreen)
+{
+    windowed_backend = windowed;
+    offscreen_backend = offscreen;
+}
+
+// The window the user sees, an offscreen picture for screenshots, or none at all.
+static void choose_backend(const app_options& o)
+{
+    const plat_backend* b = plat_headless_backend();
+    if (o.headless) {
+        if (o.screenshot[0]) std::fprintf(stderr, "--headless draws nothing: no screenshot is written.\n");
+    } else if (o.screenshot[0]) {
+        if (offscreen_backend) b = offscreen_backend;
+        else std::fprintf(stderr, "This build has no offscreen drawing: no screenshot is written.\n");
+    } else if (!plat_display_available()) {
+        std::fprintf(stderr, "No display found: running without a window (headless).\n");
+    } else if (!windowed_backend) {
+        std::fprintf(stderr, "This build has no window support: running without a window (headless).\n");
+    } else {
+        b = windowed_backend;
+    }
+    plat_backend_install(b);
+}
+
+static void resize_window(const float* args, int)
+{
+    const plat_backend* b = plat_backend_get();
+    if (b->resize) b->resize((int)args[0], (int)args[1]);
 }
 
 int app_main(int argc, char** argv)
@@ -152,19 +190,14 @@ int app_main(int argc, char** argv)
     char real[PATH_MAX];
     if (app_opt.aircraft[0] && realpath(app_opt.aircraft, real) && std::strlen(real) < sizeof app_opt.aircraft)
         std::snprintf(app_opt.aircraft, sizeof app_opt.aircraft, "%s", real);   // kept in the preferences
+    register_script_command("resize", 2, resize_window);
     if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
         std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
         return 2;
     }
 
-    // No windowed back end is built yet: every run is headless, and says why when asked for a window.
-    if (!app_opt.headless) {
-        if (!plat_display_available())
-            std::fprintf(stderr, "No display found: running without a window (headless).\n");
-        else
-            std::fprintf(stderr, "This build has no window support yet: running without a window (headless).\n");
-    }
-    plat_backend_install(plat_headless_backend());
+    choose_backend(app_opt);
+    if (app_opt.screenshot[0] && !app_opt.frames && !app_opt.seconds) app_opt.frames = 1;
     // Without a window the frames still come at a display's pace, so simulated time keeps step
     // with real time; a --fixed-step run is a batch run and goes as fast as it can.
     plat_headless_set_frame_rate(app_opt.fixed_step ? 0 : HEADLESS_FRAME_RATE);
@@ -175,6 +208,9 @@ int app_main(int argc, char** argv)
 
     if (!start_simulator(nullptr, app_opt.have_seed, app_opt.seed, app_opt.aircraft)) return 0;
     if (app_opt.log[0] && flight_log_open(app_opt.log)) mnw_at_finishup(flight_log_close);
+    const plat_backend* b = plat_backend_get();
+    if (app_opt.screenshot[0] && b->request_shot && !b->request_shot(app_opt.screenshot, 1))
+        std::fprintf(stderr, "vantorel: --screenshot: cannot write %s\n", app_opt.screenshot);
     run_main_loop();
     MACIBM_finishup();
     return 0;
