@@ -6,6 +6,7 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "world/magvar.h"
 #include "world/nav_db.h"
 
 using namespace orv;

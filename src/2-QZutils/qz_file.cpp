@@ -28,18 +28,10 @@ int  extra_char_eoln;
 infstream inf1, inf2;
 std::ofstream ouf;
 
-int  number_items;
-char g_name[PICK_MAX][NAME_LEN];
-char g_path[PICK_MAX][PATH_LEN];
-int  g_folder[PICK_MAX];
-int  g_file_type;
-char g_cs1[NAME_LEN];
-int  return_hit;
-
 // ---------------------------------------------------------------------------------------
 // Paths
 
-static void copy_str(char* dst, int cap, const char* src)
+void copy_str(char* dst, int cap, const char* src)
 {
     if (!dst || cap <= 0) return;
     int n = 0;
@@ -48,9 +40,7 @@ static void copy_str(char* dst, int cap, const char* src)
     dst[n] = 0;
 }
 
-// out = a + b + c + d, cut to fit; answers 1 when nothing was cut.
-static int join(char* out, int cap, const char* a, const char* b, const char* c = "",
-                const char* d = "")
+int join_path(char* out, int cap, const char* a, const char* b, const char* c, const char* d)
 {
     const char* parts[4] = {a, b, c, d};
     int n = 0, whole = 1;
@@ -66,7 +56,7 @@ static int join(char* out, int cap, const char* a, const char* b, const char* c 
     return whole;
 }
 
-static void to_system_form(char* s)
+void to_system_form(char* s)
 {
     for (; *s; s++)
         if (*s == '/') *s = '\\';
@@ -113,7 +103,7 @@ void ap_dir(const char* folder, char* name)
     if (!name) return;
     char out[PATH_LEN];
     const char* sep = (folder && folder[0]) ? "\\" : "";
-    join(out, PATH_LEN, app_path, folder ? folder : "", sep, name);
+    join_path(out, PATH_LEN, app_path, folder ? folder : "", sep, name);
     std::memcpy(name, out, std::strlen(out) + 1);
 }
 
@@ -622,234 +612,6 @@ int ouf_close()
         return 0;
     }
     return 1;
-}
-
-// ---------------------------------------------------------------------------------------
-// Directory listing
-
-int takeit(const char* name, int type, int is_folder)
-{
-    if (!name || !name[0]) return 0;
-    if (!std::strcmp(name, ".") || !std::strcmp(name, "..")) return 0;
-    if (is_folder) return 1;
-    if (type == FILE_ANY) return 1;
-    const char* ext = nullptr;
-    switch (type) {
-    case FILE_AIRFOIL:   ext = "afl"; break;
-    case FILE_FLAP:      ext = "flp"; break;
-    case FILE_SITUATION: ext = "sit"; break;
-    case FILE_AIRCRAFT:  ext = "acf"; break;
-    default:             return 0;
-    }
-    size_t n = std::strlen(name);
-    if (n < 4 || name[n - 4] != '.') return 0;
-    const char* e = name + n - 3;
-    int lower = 1, upper = 1;
-    for (int i = 0; i < 3; i++) {
-        if (e[i] != ext[i]) lower = 0;
-        if (e[i] != ext[i] - 'a' + 'A') upper = 0;
-    }
-    return lower || upper;
-}
-
-struct dir_ctx {
-    int    type;
-    size_t base_len;
-};
-
-static int dir_accept(const char* name, int is_folder, void* c)
-{
-    const dir_ctx* ctx = (const dir_ctx*)c;
-    // The entry's full path (and "\" for a folder one may enter) must fit whole.
-    if (ctx->base_len + std::strlen(name) + 1 >= (size_t)PATH_LEN) return 0;
-    return takeit(name, ctx->type, is_folder);
-}
-
-int GetDirItems(int type)
-{
-    static plat_dir_entry found[PICK_MAX];
-    number_items = 0;
-    dir_ctx ctx = {type, std::strlen(wrk_path)};
-    int n = plat_list_dir(native_path(wrk_path), found, PICK_MAX, dir_accept, &ctx);
-    for (int i = 0; i < n; i++) {
-        copy_str(g_name[number_items], NAME_LEN, found[i].name);
-        join(g_path[number_items], PATH_LEN, wrk_path, found[i].name);
-        g_folder[number_items] = found[i].is_folder;
-        number_items++;
-    }
-    return number_items;
-}
-
-// ---------------------------------------------------------------------------------------
-// The picker
-
-int picker_row_at(int x, int y)
-{
-    if (x < 10 || x > 310 || y < 34 || y > 534) return -1;
-    int row = (532 - y) / 10;
-    return (row >= 0 && row < number_items) ? row : -1;
-}
-
-int picker_up_folder()
-{
-    int n = (int)std::strlen(wrk_path);
-    for (int i = n - 2; i >= 2; i--)
-        if (wrk_path[i] == '\\') {
-            wrk_path[i + 1] = 0;
-            return 1;
-        }
-    return 0;
-}
-
-int picker_enter_folder(int row)
-{
-    if (row < 0 || row >= number_items || !g_folder[row]) return 0;
-    size_t n = std::strlen(g_path[row]);
-    if (n + 1 >= (size_t)PATH_LEN) return 0;
-    std::memcpy(wrk_path, g_path[row], n);
-    wrk_path[n] = '\\';
-    wrk_path[n + 1] = 0;
-    return 1;
-}
-
-int picker_click(int x, int y, int* row)
-{
-    if (x >= 10 && x <= 310 && y >= 544 && y <= 558) return picker_up_folder() ? PICK_FOLDER : PICK_NONE;
-    int r = picker_row_at(x, y);
-    if (r < 0) return PICK_NONE;
-    if (g_folder[r]) return picker_enter_folder(r) ? PICK_FOLDER : PICK_NONE;
-    if (row) *row = r;
-    return PICK_FILE;
-}
-
-void picker_key(int c)
-{
-    int n = (int)std::strlen(g_cs1);
-    if (c == 8 || c == 127) {
-        if (n > 0) g_cs1[n - 1] = 0;
-    } else if (c == '\r' || c == '\n') {
-        return_hit = 1;
-    } else if (c >= 32 && c < 127 && c != '\\' && c != '/') {
-        // A separator would make the name a path into another folder.
-        if (n < NAME_LEN - 1) {
-            g_cs1[n] = (char)c;
-            g_cs1[n + 1] = 0;
-        } else {
-            g_cs1[NAME_LEN - 2] = (char)c;
-        }
-    }
-}
-
-// Answers for the picker when there is no window to pick in.
-constexpr int ANSWER_MAX = 8;
-static char answers[ANSWER_MAX][PATH_LEN];
-static int  answer_head, answer_count;
-
-void picker_queue_answer(const char* path)
-{
-    if (answer_count >= ANSWER_MAX) return;
-    copy_str(answers[(answer_head + answer_count) % ANSWER_MAX], PATH_LEN, path);
-    answer_count++;
-}
-
-void picker_clear_answers() { answer_head = answer_count = 0; }
-
-static int take_answer(char* out)
-{
-    if (answer_count <= 0) return 0;
-    copy_str(out, PATH_LEN, answers[answer_head]);
-    answer_head = (answer_head + 1) % ANSWER_MAX;
-    answer_count--;
-    return 1;
-}
-
-// Splits an answer into its name and its path and folder in system form.
-static int answer_parts(const char* answer, char* name, char* path)
-{
-    char sys[PATH_LEN];
-    copy_str(sys, PATH_LEN, answer);
-    to_system_form(sys);
-    const char* slash = std::strrchr(sys, '\\');
-    const char* base = slash ? slash + 1 : sys;
-    if (!base[0]) return 0;
-    copy_str(name, NAME_LEN, base);
-    copy_str(path, PATH_LEN, sys);
-    if (slash) {
-        size_t folder_len = (size_t)(slash - sys) + 1;
-        std::memcpy(wrk_path, sys, folder_len);
-        wrk_path[folder_len] = 0;
-    }
-    return 1;
-}
-
-int MACIBM_open(int type, char* name, char* path)
-{
-    g_file_type = type;
-    if (!mnw_is_interactive()) {   // nobody to pick: the queued answers
-        char answer[PATH_LEN];
-        if (!take_answer(answer)) return 0;
-        const char* native = native_path(answer);
-        const char* slash = std::strrchr(native, '/');
-        if (!plat_is_readable_file(native) || !takeit(slash ? slash + 1 : native, type, 0)) return 0;
-        return answer_parts(answer, name, path);
-    }
-
-    int prev = mnw.topwin;
-    mnw_set_file_window_update(OPENSAVE_update);
-    MACIBM_startwind(998);
-    while (mnw.topwin == 998 && !gdone) {
-        GetDirItems(type);
-        MACIBM_event_proc();
-        if (!mnw.mouse_clicked) continue;
-        int row = -1;
-        if (picker_click(mnw.mx, mnw.my, &row) == PICK_FILE) {
-            copy_str(name, NAME_LEN, g_name[row]);
-            copy_str(path, PATH_LEN, g_path[row]);
-            MACIBM_startwind(prev);
-            return 1;
-        }
-    }
-    return 0;
-}
-
-int MACIBM_save(int type, char* name, char* path)
-{
-    g_file_type = type;
-    if (!mnw_is_interactive()) {   // nobody to pick: the queued answers
-        char answer[PATH_LEN];
-        if (!take_answer(answer)) return 0;
-        if (plat_is_folder(native_path(answer))) return 0;
-        if (!answer_parts(answer, name, path)) return 0;
-        copy_str(g_cs1, NAME_LEN, name);
-        return 1;
-    }
-
-    int prev = mnw.topwin;
-    copy_str(g_cs1, NAME_LEN, name);
-    return_hit = 0;
-    mnw_set_file_window_update(OPENSAVE_update);
-    MACIBM_startwind(999);
-    while (mnw.topwin == 999 && !gdone) {
-        GetDirItems(type);
-        MACIBM_event_proc();
-        if (mnw.mouse_clicked) picker_click(mnw.mx, mnw.my, nullptr);
-        if (return_hit) {
-            return_hit = 0;
-            if (!g_cs1[0]) continue;   // no name typed yet
-            if (std::strlen(wrk_path) + std::strlen(g_cs1) >= (size_t)PATH_LEN) continue;
-            copy_str(name, NAME_LEN, g_cs1);
-            join(path, PATH_LEN, wrk_path, g_cs1);
-            MACIBM_startwind(prev);
-            return 1;
-        }
-    }
-    return 0;
-}
-
-void OPENSAVE_update()
-{
-    // The picker's list, folder symbols and typed name are drawn by the drawing layer once it
-    // exists; the click and key logic above does not depend on it.
 }
 
 }  // namespace orv

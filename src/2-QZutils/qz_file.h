@@ -1,5 +1,5 @@
 // qz_file.h -- the file layer: every data file's shape (mark, line end, version), the
-// value scanners, path building and the file picker.
+// value scanners and path building. The file picker is in qz_pick.h.
 //
 // Paths keep the system's "\" separators everywhere; they are turned into "/" in one
 // place, where a file is opened or a folder listed (native_path). On Linux that means a
@@ -47,17 +47,6 @@ struct infstream {
 };
 extern infstream inf1, inf2;
 
-// Picker state.
-constexpr int PICK_MAX = 49;         // entries the picker lists
-constexpr int NAME_LEN = 32;
-extern int  number_items;
-extern char g_name[PICK_MAX][NAME_LEN];
-extern char g_path[PICK_MAX][PATH_LEN];
-extern int  g_folder[PICK_MAX];
-extern int  g_file_type;
-extern char g_cs1[NAME_LEN];         // file name being typed in the save picker
-extern int  return_hit;              // Return was pressed in the save picker
-
 // Output stream. Written through a temporary file and renamed into place by ouf_close, so a
 // crash or a full disk never leaves a half-written file where the old one was.
 extern std::ofstream ouf;
@@ -86,29 +75,14 @@ void  rln(const char* msg);
 void  scancheck(const char* msg);
 
 void  rev_byte_order4(void* p);
+// Path text helpers, also used by the picker: copy_str and join_path cut what does not fit
+// (join_path answers 1 when nothing was cut); to_system_form turns "/" into "\\".
+void  copy_str(char* dst, int cap, const char* src);
+int   join_path(char* out, int cap, const char* a, const char* b, const char* c = "", const char* d = "");
+void  to_system_form(char* s);
 void  ap_dir(const char* folder, char* name);          // name = app_path + folder + "\" + name
 const char* native_path(const char* path);             // "\" -> "/" (static buffer)
 void  set_app_path(const char* native_folder);         // also resets wrk_path
 int   find_app_path();                                 // app_path = the program's folder
-
-int   takeit(const char* name, int type, int is_folder);
-int   GetDirItems(int type);
-// name receives at most NAME_LEN bytes, path at most PATH_LEN (system form).
-int   MACIBM_open(int type, char* name, char* path);
-int   MACIBM_save(int type, char* name, char* path);
-void  OPENSAVE_update();
-
-// Without a window the picker is answered from this queue (first in, first out); an empty
-// queue cancels the picker.
-void  picker_queue_answer(const char* path);
-void  picker_clear_answers();
-
-// The picker's click and key logic (x, y in window pixels, y up), called by the windowed loop.
-enum { PICK_NONE = 0, PICK_FOLDER = 1, PICK_FILE = 2 };
-int   picker_click(int x, int y, int* row);  // PICK_FILE sets *row to the picked entry
-int   picker_row_at(int x, int y);           // list row under (x, y), -1 when none
-int   picker_up_folder();                    // 1 when wrk_path was cut back
-int   picker_enter_folder(int row);          // 1 when wrk_path now ends in that folder
-void  picker_key(int c);                     // save picker: edit g_cs1, Return sets return_hit
 
 }  // namespace orv

@@ -164,13 +164,14 @@ void OGL_fillrect(int color, float x, float y, float dx, float dy)
     OGL_setcolor(color);
     float x1 = x + mnw.x, y1 = y + mnw.y, x2 = x1 + dx, y2 = y1 + dy;
     if (!to_array) {
+        // Clockwise, the front-facing winding of the context, so culling keeps them.
         qgl.Begin(GL_TRIANGLES);
         qgl.Vertex2f(x1, y1);
-        qgl.Vertex2f(x2, y1);
+        qgl.Vertex2f(x1, y2);
         qgl.Vertex2f(x2, y2);
         qgl.Vertex2f(x1, y1);
         qgl.Vertex2f(x2, y2);
-        qgl.Vertex2f(x1, y2);
+        qgl.Vertex2f(x2, y1);
         qgl.End();
         return;
     }

@@ -12,6 +12,7 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/qz_mnw_draw.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/records.h"
 #include "platform/plat_backend.h"
 #include "platform/plat_clock.h"
@@ -360,7 +361,12 @@ void MACIBM_event_proc()
     mnw.mouse_lifted = 0;
     double now = app.sim_time ? app.sim_time() : 0.0;
     plat_event ev;
-    while (backend()->pump(now, &ev)) dispatch(ev);
+    const int alert_was_up = (mnw.topwin == 996 || mnw.topwin == 997);
+    while (backend()->pump(now, &ev)) {
+        dispatch(ev);
+        // The key or click that closes an alert is not also given to the window below it.
+        if (alert_was_up && mnw.topwin != 996 && mnw.topwin != 997) break;
+    }
 
     if (up_handled) {
         got_event = 0;
@@ -447,7 +453,14 @@ void MACIBM_init()
     OGL_default_palette();
     ins.r_rat = ins.g_rat = ins.b_rat = 1;     // full panel lighting until the panel sets its own
 
-    switch (backend()->init(SCREEN_W, SCREEN_H, "Orvessa")) {
+    int opened = backend()->init(SCREEN_W, SCREEN_H, "Orvessa");
+    if (opened == PLAT_INIT_NO_WINDOW && backend()->interactive) {
+        // The display is there but will not give us a window: fly without one rather than not at all.
+        std::fprintf(stderr, "The window could not be opened: running without a window (headless).\n");
+        plat_backend_install(nullptr);
+        opened = backend()->init(SCREEN_W, SCREEN_H, "Orvessa");
+    }
+    switch (opened) {
     case PLAT_INIT_OK: break;
     case PLAT_INIT_NO_FORMAT:
         MACIBM_alert("Can't choose pixel format!",

@@ -65,6 +65,43 @@ struct flightstruct {
     float sinalph, cosalph, sinbeta, cosbeta;
     float machno;
     int   over_vne;                // 1 while over the never-exceed speed
+    // ---- controls, surfaces and systems (control input, autopilot, periodic events)
+    float P, Q, R;                 // body rates, deg/s (roll, pitch, yaw)
+    float Pdot;                    // roll acceleration, deg/s^2
+    float aY;                      // vertical acceleration, m/s^2
+    float hind;                    // indicated altitude, m
+    float Alpha, Beta;             // aircraft angle of attack and sideslip, degrees
+    float alpha[28][8];            // local angle of attack per part and element, degrees
+    int   stalled[28];             // part is stalled
+    float Qratio;                  // dynamic pressure over its value at the never-exceed speed
+    int   flap, flaprequest;       // flap detent 0..50 and the lever's request
+    float slat;                    // slat deployment 0..1
+    int   sbrk;                    // speed-brake setting; -1 armed
+    float swee, sweerequest;       // wing sweep 0..1 and its request
+    float vectrequest;             // thrust-vector request, degrees
+    float elv_trim, ail_trim, rud_trim;      // -1..1
+    float lailndef, railndef, lsplrdef, rsplrdef, ldruddef, rdruddef;
+    float lhstbdef, rhstbdef, ruddef;        // surface deflections, degrees
+    float proppitch[4];            // blade pitch, degrees (1: a helicopter's tail rotor)
+    float vertcant[4], sidecant[4];          // present thrust-line cant, degrees
+    float thro[4], throrequest[4]; // throttle 0..1 and the lever's request
+    float tac[4];                  // propeller or rotor speed, rad/s
+    float n1_[4];                  // jet N1, percent
+    float mixt_powr_rat[4];        // mixture power factor
+    int   eng_running[4];
+    float ff_[4];                  // fuel flow, kg/s
+    float m_fuel;                  // fuel aboard, kg
+    int   over_vfe;                // 1 after flaps were lowered above Vfe
+    // ---- read by the instrument panel
+    float aX, aZ;                  // inertial acceleration east and south, m/s^2
+    float av;                      // speed relative to the air, m/s
+    float magpsi;                  // magnetic heading, degrees
+    float m_jettison;              // kg
+    float prop[4], mixt[4];        // propeller and mixture lever requests
+    float mixt_temp_rat[4], egt[4];   // exhaust temperature ratio and its shown value
+    float mpr[4], trq[4];          // manifold pressure (inHg) and torque (N m)
+    int   after_burning[4];
+    int   cat_stage;               // catapult: 3 hooked, 4 launching, 5 none
 };
 
 // ---- atmosphere and weather
@@ -84,6 +121,19 @@ struct atmospherestruct {
     int   meteorite_code;
     int   rway_fric_code;
     float rate_change;             // weather rate of change
+    // generated weather of the region: 210 intervals a degree, [east][north], values 0..1
+    float wxr[631][421];
+    // ---- gusts, shear, storms and lightning (periodic events)
+    float wind_X, wind_Y, wind_Z;  // wind at the aircraft, m/s in the region frame
+    float level;                   // storm level at the aircraft
+    int   inshear;                 // 1 while a wind shear blows
+    float g;                       // local gravity, m/s^2
+    float baseAGL;                 // cloud base above the start airport, m
+    float lightXYZ[4][20][3];      // lightning bolt: four branches of 20 points, m
+    float strike_stop_time;        // elapsed time at which the flash ends, s
+    int   therm_on_poly[178][159]; // thermal over terrain cell
+    // ---- read by the instrument panel
+    float T, a, crtsig;            // temperature (K), speed of sound (m/s), density ratio
 };
 
 // ---- environment: region origin, local terrain and table sizes
@@ -99,12 +149,31 @@ struct environmentstruct {
     float obj_height;
     int   i_viewpoint, j_viewpoint;  // terrain cell of the aircraft
     int   nrst_apt_max, nrst_vor_max, nrst_ndb_max;  // nearest-station list sizes, -999 unset
+    // scenery region: mesh height range and the generated airports of the region list
+    float min_h, max_h;            // lowest and highest mesh height, m
+    int   rwaymax[90];             // last runway (0..2) of region airport a with a length
+    int   rwy_typ[90][3];          // surface code: 75 grass, 76 dirt, 77 gravel, else paved
+    int   tway[90][3];             // 1: the runway has a parallel taxiway
+    int   lgt_gls[90][3][2];       // glide-slope indicator per end: 1 none, 2 two-bar, 3 four-light
+    int   lgt_rwy[90][3][2];       // runway light set per end (code_to_lgts)
+    int   lgt_app[90][3][2];       // approach light set per end (code_to_lgts)
+    // ---- local environment read by the periodic events
+    int   mvar;                    // magnetic variation, whole degrees (westerly positive)
+    float localh_cg;               // ground height under the centre of gravity, m
 };
 
 // ---- scene and eye
 struct scenerystruct {
     float rb_cycle;                // rotating-beacon phase, 0..2 pi
     float zoom;
+    // generated airports of the region list [a][r]: outline, pavement quads, windsocks
+    float rwayxyz[90][3][4][3];    // runway corners: left/right of the first end, then the far end
+    float markxyz[90][3][6][4][3]; // pavement layers 0..5, four corners each
+    float sockxyz[90][3][2][3];    // windsock per runway end
+    int   sockinit[90][3][2];      // 1: that windsock stands
+    int   fire_on[10];             // forest fires of the region
+    float firexyz[10][3];
+    int   abovetops;               // eye above the cloud tops
 };
 
 // ---- radios and navigation
@@ -128,6 +197,11 @@ struct navstruct {
     float gps_lat, gps_lon;        // GPS target, degrees
     float gps_crs, gps_dis;        // course (deg true) and distance (m) to it
     float gps_lock_crs;            // course locked by the GPS lock button
+    // ---- needles (periodic events) and the heading bug
+    float hdsel;                   // heading bug, degrees true
+    float hdef[2], vdef[2];        // course and glide-slope deflections, dots
+    int   ntf[2];                  // to/from flag: 0 none, 1 to, 2 from
+    int   gps_scroll_mode;         // GPS edit mark: 0 name, 1..4 identifier character
 };
 
 // ---- instruments
@@ -139,6 +213,27 @@ struct inststruct {
     float hud_brt;
     int   lock_GPS;                // GPS lock button pressed, cleared when locked
     float r_rat, g_rat, b_rat;     // panel-lighting multipliers of the panel colours
+    // ---- lever and light state read by the periodic events
+    int   heat;                    // carburettor-heat lever, panel pixels (above 28: off)
+    int   antiice_on;
+    float reply_time1, reply_time2;  // transponder reply light, s
+    int   ecam_mode;               // engine-display page (7: failures)
+    // ---- panel layout of the loaded aircraft
+    int   v_tape_col[5][90];       // vertical digit drum
+    int   h_tape_col0[200][12];    // two-digit horizontal tape
+    int   h_tape_col1[360][12], h_tape_col2[360][12];  // heading tapes, increasing and decreasing
+    int   nav_pic[4][10][10];      // navaid icons: 1 VOR, 2 NDB, 3 airport
+    float indtoASI, msctoVVI, tactoINS, n1_toINS, mprtoINS, trqtoINS, ff_toINS;
+    int   avail[11];
+    int   x_loc[11], y_loc[11];    // instrument centres, window pixels
+    // ---- panel state
+    int   flap, sbrk, swee, vect, collect;   // lever positions, panel pixels
+    int   thro[4], prop[4], mixt[4];
+    int   chute_on, jato_on, hook_down;
+    int   EFIS_wxr, EFIS_tcas;
+    float radalt_ft;               // radar-altimeter decision height, ft
+    int   adf_card;
+    float the180, phi180, psimag;  // what the gyro instruments show, degrees
 };
 
 // ---- recorded flight path for replay
@@ -157,7 +252,13 @@ struct graphstruct {
 
 // ---- autopilot
 struct ottostruct {
-    int dummy_;
+    int   HDSLCT;                  // heading select: fly nav.hdsel
+    int   NAV[2];                  // track the course of radio 1 or 2
+    int   ALHOLD, VVHOLD, GS2;     // altitude, vertical speed, glide slope on radio 2
+    int   ASHOLD;                  // airspeed hold (auto-throttle)
+    float al_hold;                 // target altitude, m
+    float vv_hold;                 // target vertical speed, m/s, positive up
+    float as_hold;                 // target indicated airspeed, knots
 };
 
 // ---- user settings
@@ -173,6 +274,19 @@ struct settingstruct {
     float cus_X, cus_Z, cus_psi, cus_Y, cus_v;   // custom start
     int   view_type;
     int   view_is_fullscreen;      // the 3-D view fills the screen (no panel)
+    // ---- control positions (control input and autopilot)
+    float MK_ptch, MK_roll, MK_hdng;     // keyboard/mouse offsets, -1..1
+    float YK_ptch, YK_roll, YK_hdng, YK_thro;   // yoke after rate limiting
+    float FC_ptch, FC_roll, FC_hdng, FC_thro;   // final control positions
+    int   thro_pot;                // a hardware throttle axis has been seen
+    int   controls_type;           // -1 no joystick, 15 joystick 1, 16 joystick 2
+    float parkbrake;               // 0..1
+    int   gear_handle;             // 1 down
+    float gear_time[3];            // elapsed time at which each leg arrives, s
+    int   dskout;                  // data to disk
+    // ---- panel controls
+    int   ah_bar_adjust;           // attitude-indicator bar, pixels
+    int   grfout;                  // graph output on
 };
 
 // ---- miscellany: frame period, counters, clocks, start options
@@ -189,12 +303,15 @@ struct miscstruct {
     int   loc_apt_wrl, loc_apt_reg;
     int   rway_sel;
     char  apt_id_req[8];
-    float cus_start_h, cus_start_v;   // custom start height (m) and speed (m/s)
     int   sound_avail, speech_avail, sound_on;
     int   warn_frame, warn_overspeed, warn_flaps, warn_bb;
     int   logtime;
     int   show_path;
     float est_Vs;
+    // ---- periodic events and controls
+    int   mouse_is_joy;            // the mouse flies the aircraft
+    float frame_ice;               // airframe ice
+    float carb_ice[4];             // carburettor ice per engine, 0..1
 };
 
 // ---- reliability: 1 working, 0 failed
@@ -204,6 +321,23 @@ struct relstruct {
     int   fail_type[32];
     float fail_time_max[32];       // mean hours between failures, per failure
     int   radios;                  // navigation radios working
+    // ---- serviceability of every failure item (1 working, 0 failed)
+    int   vacuum, ss_asi, ss_ahz, ss_alt, ss_tsi, ss_dgy, ss_vvi, efis_1, efis_2;
+    int   engine[4];
+    int   fc_ail, fc_elv, fc_rud, fc_flp, fc_slt, fc_thr;
+    int   lagear[3];
+    int   esystem, hydsys;
+    int   thrgov[4];
+    int   stbaug, symflp, sttrim;
+    int   revlok[4];
+    int   antice;
+    int   oilpmp[4];
+    int   clights, otto, trotor;
+    float vac_death_time;          // elapsed time of the vacuum failure, s
+    float the_fail_err, phi_fail_err;   // gyro errors after it, degrees
+    float hyd_fail_time, oil_fail_time; // elapsed time of those failures, s
+    float hyd_rat, oil_rat;        // hydraulic and oil pressure ratios, 0..1
+    int   RAT_on;                  // ram-air turbine deployed
 };
 
 // ---- ATC and flight plan

@@ -20,11 +20,13 @@
 #include "2-QZutils/acf_fields.h"
 #include "2-QZutils/acf_parts.h"
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/qz_trk.h"
 #include "2-QZutils/records.h"
 #include "aircraft/acf_io.h"
+#include "aircraft/afl_io.h"
 #include "flight/funct.h"
 
 namespace orv {
@@ -33,7 +35,9 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 constexpr float kDeg = kPi / 180.0f;
-constexpr float kAbsurd = 1.0e7f;       // no stored length, mass, power or angle comes near
+// No stored quantity of an aircraft comes near this; the heaviest gear springs (N/m, stored
+// as they are) stay a hundred times below it, and squares and cubes of it stay finite.
+constexpr float kAbsurd = 1.0e9f;
 constexpr float HELI_SLOW_FLIGHT_KT = 40.0f;   // stands in for the stall speed of a rotorcraft
 
 // The report goes to "Vantorel.out" when the program has opened it, else nowhere.
@@ -68,6 +72,21 @@ bool is_prop_engine() { return pln.entype >= 1 && pln.entype <= 3; }
 
 // ---- sanity of the raw record -----------------------------------------------------------
 
+// Fields the loader computes afresh: what the file holds there does not matter, so they are
+// zeroed quietly when they are not numbers and never alerted on.
+const char* const kComputedAtLoad[] = {
+    "ASpwr", "Vmin", "Vmax", "discarea", "ringarea", "spec_wash", "lo_washdir", "hi_washdir",
+    "max_washdir", "s", "mac", "AR", "e", "delta_fac", "al_D_al0", "cl_D_cl0", "cm_D_cm0",
+    "alpha_max", "slat_effect", "fuseYcent", "fuseZcent", "fuse_s_frn", "fuse_s_sid", "fuse_s_top",
+    "nace_s", "misc_s", "fair_s", "body_r", "Jxx_unitmass", "Jyy_unitmass", "Jzz_unitmass"};
+
+bool computed_at_load(const char* name)
+{
+    for (const char* c : kComputedAtLoad)
+        if (std::strcmp(c, name) == 0) return true;
+    return false;
+}
+
 // Text areas end with a NUL whatever the file held; every number that is not a number, or is
 // beyond anything an aircraft could have, becomes 0 (one alert names the first).
 void sanitize_record()
@@ -77,6 +96,7 @@ void sanitize_record()
     unsigned char* base = reinterpret_cast<unsigned char*>(&pln);
     for (int i = 0; i < acf_num_fields; ++i) {
         const acf_field& f = acf_fields[i];
+        const bool computed = computed_at_load(f.name);
         for (std::size_t n = 0; n < f.count; ++n) {
             unsigned char* e = base + f.offset + n * f.elem_size;
             if (f.type == ACF_CHAR) {
@@ -84,7 +104,9 @@ void sanitize_record()
             } else if (f.type == ACF_FLOAT) {
                 float v;
                 std::memcpy(&v, e, 4);
-                if (!std::isfinite(v) || std::fabs(v) > kAbsurd) {
+                if (computed) {
+                    if (!std::isfinite(v)) std::memset(e, 0, 4);
+                } else if (!std::isfinite(v) || std::fabs(v) > kAbsurd) {
                     if (!bad++) std::snprintf(first, sizeof first, "The first is %s, element %zu.", f.name, n);
                     v = 0.0f;
                     std::memcpy(e, &v, 4);
@@ -259,7 +281,6 @@ void check_panel_slots()
                          "The WIDE instruments are the 'standard six', namely the airspeed, horizon, altimeter, turn-slip, HSI, and vertical speed.",
                          "Go into Hullwright and select only 3 WIDE instruments for each row of instruments.",
                          ALERT_NOTE);
-            return;
         }
     }
 }
@@ -288,106 +309,6 @@ void cut_elements()
     }
 }
 
-// ---- airfoils ---------------------------------------------------------------------------
-
-// Scanners report the first failure themselves; reading stops there so a cut-short file
-// gives one message, not hundreds.
-bool rd(float* v, const char* msg, bool stay_on_line = true)
-{
-    *v = stay_on_line ? fltscanNOSN(msg) : fltscan(msg);
-    if (!std::isfinite(*v)) *v = 0.0f;
-    return inf_good() != 0;
-}
-
-void clear_airfoil(int EN, int RT, int Re)
-{
-    afl.trat[EN][RT][Re] = afl.Re[EN][RT][Re] = afl.al_zl[EN][RT][Re] = 0.0f;
-    afl.clM[EN][RT][Re] = afl.clB[EN][RT][Re] = 0.0f;
-    afl.cmal2[EN][RT][Re] = afl.cmal3[EN][RT][Re] = 0.0f;
-    afl.cm1[EN][RT][Re] = afl.cm2[EN][RT][Re] = afl.cm3[EN][RT][Re] = afl.cm4[EN][RT][Re] = 0.0f;
-    std::memset(afl.clpos[EN][RT][Re], 0, sizeof afl.clpos[EN][RT][Re]);
-    std::memset(afl.clneg[EN][RT][Re], 0, sizeof afl.clneg[EN][RT][Re]);
-    std::memset(afl.cdpos[EN][RT][Re], 0, sizeof afl.cdpos[EN][RT][Re]);
-    std::memset(afl.cdneg[EN][RT][Re], 0, sizeof afl.cdneg[EN][RT][Re]);
-}
-
-bool read_airfoil_body(int EN, int RT, int Re, float* alpha)
-{
-    char word[64];
-    float unused, a, cl, cd;
-    wrdscan(word, "airfoil name", sizeof word);
-    if (!inf_good()) return false;
-    if (!rd(&afl.trat[EN][RT][Re], "thickness ratio") || !rd(&afl.Re[EN][RT][Re], "Reynolds number") ||
-        !rd(&unused, "airfoil header") || !rd(alpha, "stalling angle"))
-        return false;
-    rln("airfoil header");
-    rln("airfoil header");
-    for (int i = 270; i >= 100; --i) {
-        if (!rd(&a, "negative lift table") || !rd(&cl, "negative lift table") || !rd(&cd, "negative lift table"))
-            return false;
-        afl.clneg[EN][RT][Re][i - 100] = cl;
-        afl.cdneg[EN][RT][Re][i] = cd;
-    }
-    for (int i = 99; i >= 0; --i) {
-        if (!rd(&a, "negative drag table") || !rd(&cd, "negative drag table")) return false;
-        afl.cdneg[EN][RT][Re][i] = cd;
-    }
-    rln("airfoil constants");
-    float* consts[8] = {&afl.clM[EN][RT][Re], &afl.clB[EN][RT][Re], &afl.cmal2[EN][RT][Re], &afl.cmal3[EN][RT][Re],
-                        &afl.cm1[EN][RT][Re], &afl.cm2[EN][RT][Re], &afl.cm3[EN][RT][Re], &afl.cm4[EN][RT][Re]};
-    for (float* c : consts)
-        if (!rd(c, "airfoil constants", false)) return false;
-    rln("airfoil constants");
-    for (int i = 0; i <= 99; ++i) {
-        if (!rd(&a, "positive drag table") || !rd(&cd, "positive drag table")) return false;
-        afl.cdpos[EN][RT][Re][i] = cd;
-    }
-    for (int i = 100; i <= 270; ++i) {
-        if (!rd(&a, "positive lift table") || !rd(&cl, "positive lift table") || !rd(&cd, "positive lift table"))
-            return false;
-        afl.clpos[EN][RT][Re][i - 100] = cl;
-        afl.cdpos[EN][RT][Re][i] = cd;
-    }
-    return true;
-}
-
-}  // namespace
-
-int grabafoil(const char* name, int EN, int RT, int Re, float* alpha)
-{
-    float dummy = 0.0f;
-    if (!alpha) alpha = &dummy;
-    *alpha = 0.0f;
-    if (EN < 0 || EN >= NUM_PARTS || RT < 0 || RT > 1 || Re < 0 || Re > 1) return 0;
-    clear_airfoil(EN, RT, Re);
-    char path[PATH_LEN];
-    copy_str(path, name, sizeof path);
-    ap_dir("airfoils", path);
-    if (!name || !name[0] || !inf_open(path, FILE_ANY, 363, 1)) {
-        inf_close();
-        MACIBM_alert("An airfoil file could not be found! The name of the airfoil is:", name ? name : "",
-                     "The file is used by the:", part_name(EN), ALERT_NOTE);
-        return 0;
-    }
-    if (intscan("airfoil check number") != 1234) {
-        inf_close();
-        MACIBM_alert("An airfoil file is corrupted! The name of the airfoil is:", name,
-                     "The file is used by the:", part_name(EN), ALERT_NOTE);
-        return 0;
-    }
-    const bool ok = read_airfoil_body(EN, RT, Re, alpha);
-    inf_close();
-    if (!ok) {
-        MACIBM_alert("An airfoil file is corrupted! The name of the airfoil is:", name,
-                     "The file is used by the:", part_name(EN), ALERT_NOTE);
-        return 0;
-    }
-    afl.al_zl[EN][RT][Re] = -safe_div(afl.clB[EN][RT][Re], afl.clM[EN][RT][Re]);
-    return 1;
-}
-
-namespace {
-
 // ---- finite-wing build-up ---------------------------------------------------------------
 
 struct wing_geom { float b, croot, ctip, sweep; };
@@ -397,22 +318,30 @@ bool near3(float ax, float ay, float az, float bx, float by, float bz, float tol
     return std::fabs(ax - bx) < tol && std::fabs(ay - by) < tol && std::fabs(az - bz) < tol;
 }
 
+// When the tip of one of the surfaces p and q meets the other's root they are one wing:
+// answers the inboard one of the two, else -1. Both tests are made; when both hold (two very
+// short surfaces) the second decides.
+int joined_inboard(int p, int q)
+{
+    if (q == p || !have_this_part(q)) return -1;
+    if (std::fabs(pln.dihed[p] - pln.dihed[q]) >= 30.0f) return -1;
+    const float ptx = get_wing_Xarm(p, pln.semilen[p]), pty = get_wing_Yarm(p, pln.semilen[p]),
+                ptz = get_wing_Zarm(p, pln.semilen[p]);
+    const float qtx = get_wing_Xarm(q, pln.semilen[q]), qty = get_wing_Yarm(q, pln.semilen[q]),
+                qtz = get_wing_Zarm(q, pln.semilen[q]);
+    int inboard = -1;
+    if (near3(ptx, pty, ptz, pln.Xarm[q], pln.Yarm[q], pln.Zarm[q], 0.2f * pln.Ctip[p])) inboard = p;
+    if (near3(qtx, qty, qtz, pln.Xarm[p], pln.Yarm[p], pln.Zarm[p], 0.2f * pln.Ctip[q])) inboard = q;
+    return inboard;
+}
+
 // A surface whose tip meets another's root is one wing with it for the corrections.
 wing_geom wing_geometry(int p)
 {
     wing_geom g{pln.semilen[p], pln.Croot[p], pln.Ctip[p], pln.sweep1[p]};
     if (p < 4 || p > 13) return g;
     for (int q = 4; q <= 13; ++q) {
-        if (q == p || !have_this_part(q)) continue;
-        if (std::fabs(pln.dihed[p] - pln.dihed[q]) >= 30.0f) continue;
-        const float ptx = get_wing_Xarm(p, pln.semilen[p]), pty = get_wing_Yarm(p, pln.semilen[p]),
-                    ptz = get_wing_Zarm(p, pln.semilen[p]);
-        const float qtx = get_wing_Xarm(q, pln.semilen[q]), qty = get_wing_Yarm(q, pln.semilen[q]),
-                    qtz = get_wing_Zarm(q, pln.semilen[q]);
-        // both tests are made; when both hold (two very short surfaces) the second decides
-        int inboard = -1;
-        if (near3(ptx, pty, ptz, pln.Xarm[q], pln.Yarm[q], pln.Zarm[q], 0.2f * pln.Ctip[p])) inboard = p;
-        if (near3(qtx, qty, qtz, pln.Xarm[p], pln.Yarm[p], pln.Zarm[p], 0.2f * pln.Ctip[q])) inboard = q;
+        const int inboard = joined_inboard(p, q);
         if (inboard < 0) continue;
         const int outboard = inboard == p ? q : p;
         g.croot = pln.Croot[inboard];
@@ -482,6 +411,10 @@ void finite_wing(int p)
     if (p >= 4 && p <= 9) {
         for (int q = 4; q <= 9; ++q) {
             if (q == p || !have_this_part(q)) continue;
+            // the inner and outer panels of one wing, on either side, stand apart only by its
+            // dihedral (wing parts come in left/right pairs 4/5, 6/7, 8/9)
+            const int mirror = p ^ 1;
+            if (joined_inboard(p, q) >= 0 || joined_inboard(mirror, q) >= 0) continue;
             const float dy = std::fabs(pln.Yarm[p] - pln.Yarm[q]);
             const float dz = std::fabs(pln.Zarm[p] - pln.Zarm[q]);
             if (!(dy > dz && dy > 0.1f * pln.Ctip[p] && dy > 0.1f * pln.Ctip[q])) continue;
@@ -570,52 +503,6 @@ void slat_effects()
               << pln.slat_effect[p] * 100.0f << "% of original.\n"
               << "Full slat deployment will also change the lift coefficient by the same amount (keeping the lift SLOPE the same).\n";
     }
-}
-
-void flap_corrupt_alert()
-{
-    MACIBM_alert("An error occurred during read-in of the flaps file.",
-                 "Either the file has been corrupted, or it is not really a flaps file. The corrupted flaps file is: ",
-                 pln.flap_str,
-                 "Re-generate the flaps file by opening it up with the 'Piecewright' application and then saving it.",
-                 ALERT_NOTE);
-}
-
-void read_flap_file()
-{
-    std::memset(pln.clflap, 0, sizeof pln.clflap);
-    std::memset(pln.cdflap, 0, sizeof pln.cdflap);
-    std::memset(pln.cmflap, 0, sizeof pln.cmflap);
-    if (!pln.flapEQ) return;
-    char path[PATH_LEN];
-    copy_str(path, pln.flap_str, sizeof path);
-    ap_dir("flaps", path);
-    if (!pln.flap_str[0] || !inf_open(path, FILE_ANY, 363, 1)) {
-        inf_close();
-        MACIBM_alert("The flap file that is required by the aircraft you are attempting to fly could not be found.",
-                     "The name of the missing flap file is: ", pln.flap_str,
-                     "Make sure the missing flap file is in the 'flaps' folder.", ALERT_NOTE);
-        return;
-    }
-    if (intscan("flap check number") != 2345) {
-        inf_close();
-        flap_corrupt_alert();
-        return;
-    }
-    rln("flap header");
-    rln("flap header");
-    bool ok = inf_good() != 0;
-    for (int f = 0; ok && f < FLAP_SETTINGS; ++f) {
-        intscanNOSN("flap setting");
-        float cl = 0.0f, cd = 0.0f, cm = 0.0f;
-        ok = inf_good() && rd(&cl, "flap lift") && rd(&cd, "flap drag") && rd(&cm, "flap moment", false);
-        if (!ok) break;
-        pln.clflap[f] = cl;
-        pln.cdflap[f] = cd;
-        pln.cmflap[f] = cm;
-    }
-    inf_close();
-    if (!ok) flap_corrupt_alert();
 }
 
 const char* wash_code(int j)
@@ -1018,6 +905,9 @@ int g_last_read = ACF_READ_NOT_ACF;     // how the last attempt's file read went
 
 }  // namespace
 
+static void (*plane_loaded_hook)();
+void set_plane_loaded_hook(void (*fn)()) { plane_loaded_hook = fn; }
+
 int load_plane_file(const char* path_in)
 {
     char path[ACF_STR];
@@ -1058,6 +948,7 @@ int load_plane_file(const char* path_in)
         if (p <= 3 && is_prop_engine()) propeller_disc(p);
     }
     finishplane(3);
+    if (plane_loaded_hook) plane_loaded_hook();
     return 1;
 }
 

@@ -24,13 +24,13 @@ int  load_plane_file(const char* path);
 // speed) and the design checks. load_plane uses mode 3 (everything).
 void finishplane(int mode);
 
-// Reads airfoil `name` (folder "airfoils") into afl for part EN (0..27), root/tip RT (0/1),
-// Reynolds slot Re (0 low, 1 high); *alpha gets its stalling angle. Answers 1 when read.
-int  grabafoil(const char* name, int EN, int RT, int Re, float* alpha);
-
 // Loads an aircraft image held in memory (written to a temporary file first); for the
 // fuzz harness. Never opens the picker. Answers what load_plane_file answers.
 int  acf_fuzz_one(const std::uint8_t* data, std::size_t size);
+
+// Called after every successful load (the panel lays itself out for the new aircraft); the
+// app sets it, null does nothing.
+void set_plane_loaded_hook(void (*fn)());
 
 // First line of the alert for a panel row with more than three wide instruments.
 extern const char* const PANEL_ROW_ALERT;

@@ -64,8 +64,8 @@ void APPLICATION_handlemenu(int code)
 
 void APPLICATION_setupmenus()
 {
-    // Clear every menu: the bar and its submenus are built by the menu module, which also
-    // builds the region's airport and navaid lists; until then they are empty.
+    // Clear every menu: the bar and its submenus are built by the menu module from the
+    // region's airport and navaid lists (built by the region loader before this runs).
     for (int m = 0; m < 330; m++) {
         mnw.menu_name[m][0] = 0;
         mnw.menu_prnt[m] = -2;
@@ -75,7 +75,6 @@ void APPLICATION_setupmenus()
             mnw.itemx1[m][k] = mnw.itemx2[m][k] = mnw.itemy1[m][k] = mnw.itemy2[m][k] = -9999;
         }
     }
-    env.apt_list_max = env.vor_list_max = env.ndb_list_max = -1;
     env.apt_list_max = intlim(env.apt_list_max, 0, 89);
     env.vor_list_max = intlim(env.vor_list_max, 0, 89);
     env.ndb_list_max = intlim(env.ndb_list_max, 0, 89);

@@ -4,18 +4,24 @@
 #include <cstring>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_goto.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_script.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
+#include "flight/events.h"
+#include "flight/flight_hooks.h"
+#include "panel/p_init.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
 #include "world/nav_db.h"
+#include "world/region.h"
 
 namespace orv {
 
@@ -65,7 +71,7 @@ void initgen()
     seed_rand(seed_fixed ? seed_value : (unsigned)(plat_clock_ms() % 32000));
     // Sound and speech start here once their modules exist (msc.sound_avail, speech_avail).
     fill_atmosphere_table();
-    // Instrument tapes and navigation pictures are built here by the panel module.
+    init_panel_assets();      // digit drums, heading tapes and navaid icons
     build_star_field();
     load_ship_models();
     // The data-output choices and the graph are set up here by the data-output module.
@@ -81,8 +87,8 @@ void initgen()
     ins.map_range = ins.arg_range = ins.rad_range = 30;
     ins.hud_brt = 1;
     msc.typestart = 7;
-    msc.cus_start_h = 5000 * con.fttomtrs;
-    msc.cus_start_v = 200 * con.ktstomsc;
+    set.cus_Y = 5000 * con.fttomtrs;
+    set.cus_v = 200 * con.ktstomsc;
     env.i_viewpoint = 89;
     env.j_viewpoint = 79;
     std::snprintf(msc.apt_id_req, sizeof msc.apt_id_req, "KAAA");
@@ -144,6 +150,18 @@ void register_app_callbacks()
     cb.sim_time = app_sim_time;
     cb.quit = quit_from_window;
     mnw_register_app(cb);
+    set_plane_loaded_hook(init_panel_layout);
+    region_set_menu_hook(APPLICATION_setupmenus);
+}
+
+// The periodic events join the frame schedule; their calls upward go to the application.
+static void start_flight_events()
+{
+    events_reset();
+    flight_hooks h = flight_hook_table();
+    h.handle_key = APPLICATION_handlekey;
+    flight_set_hooks(h);
+    app_set_event_hooks(mod_evt, mod_sec);
 }
 
 // The start-up sequence. Steps whose module has not joined the program yet are marked where
@@ -157,11 +175,13 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
 
     clear_records();
     register_app_callbacks();
+    start_flight_events();
     MACIBM_init();
     MACIBM_showinit(1);
     initgen();
     MACIBM_showinit(2);
     init_country_data();
+    if (!app_check_start_airport()) return 0;   // the command line's airport is not known
     if (aircraft && aircraft[0]) {
         char path[PATH_LEN];
         std::snprintf(path, sizeof path, "%s", aircraft);
@@ -174,8 +194,9 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     initprefs();
     picker_clear_answers();
     take_command_line_aircraft(aircraft);
+    app_select_start_airport();
     MACIBM_showinit(3);
-    // load_region(): the scenery round the start position.
+    load_region();                        // the scenery round the start position
     load_plane();
     // set_fltvars(8): place the aircraft for the start.
     // speakstring(" "): wake the speech engine.

@@ -1,6 +1,7 @@
 // nav_db.cpp -- the navigation database: the three text files of "additional nav data"
 // read into fixed tables at start-up, their writers, and the per-region flags.
 #include "world/nav_db.h"
+#include "world/region.h"
 
 #include <cstdio>
 #include <cstring>
@@ -351,6 +352,7 @@ void set_region_flags()
 void finish_nav_readin()
 {
     set_region_flags();
+    finish_region();
 }
 
 void rway_to_cs(int num, char lr, int helipad, char* out)

@@ -89,15 +89,4 @@ void set_region_flags();          // the flagging step alone
 // "Rwy 09L" / "Pad 04" (out needs 8 bytes).
 void rway_to_cs(int num, char lr, int helipad, char* out);
 
-// Magnetic variation in whole degrees, westerly positive (easterly variation < 0).
-int  find_var(float latdeg, float londeg);
-
-// Real-weather reports ("WORLD.RWX" in the program folder). The caller opens and closes
-// the file; get_wxr_str picks the report of the nearest in-region airport: the report line
-// (at most 399 characters) into wxr_str (400 bytes), that airport's elevation (m) into
-// z_report. 1 when a report matched.
-int  wxr_open();                  // 1 when "WORLD.RWX" could be opened
-void wxr_close();
-int  get_wxr_str(char* wxr_str, float* z_report, float lat, float lon);
-
 }  // namespace orv

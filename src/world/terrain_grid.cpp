@@ -17,7 +17,8 @@ int          planes[TER_I][TER_J][2][2];
 int          planet[TER_I][TER_J][2][2];
 int          imaxindex = TER_I - 1, jmaxindex = TER_J - 1;
 
-int t1, t21, t31, t41, t22, t32, t42;
+// Border texture set of the pass in progress (written by new_border, read by coast).
+static int t1, t21, t31, t41, t22, t32, t42;
 
 // ---------------------------------------------------------------- texture classes
 

@@ -32,9 +32,6 @@ extern int          planes[TER_I][TER_J][2][2];  // texture s at the cell's corn
 extern int          planet[TER_I][TER_J][2][2];  // texture t at the cell's corners
 extern int          imaxindex, jmaxindex;        // last mesh row and column in use
 
-// Border texture set of the pass in progress (written by new_border, read by coast).
-extern int t1, t21, t31, t41, t22, t32, t42;
-
 // Classes every cell of the id x jd points in use, pairs them, and draws the borders.
 void assign_terrain_texes(int id, int jd);
 void new_border(int t_mod, int t_adj1, int t_adj2, int t_lin_h1, int t_ins_c1, int t_out_c1,

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_mnw.h"
 #include "qz_file_test_util.h"
 #include "support/test_support.h"

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "2-QZutils/qz_file.h"
+#include "aircraft/afl_io.h"
 #include "aircraft/initpln.h"
 
 namespace {

@@ -30,7 +30,10 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 extra=(afoilgen)
-for t in "${targets[@]}"; do [ "$t" = fuzz_acf ] && extra+=(fuzz_seed); done
+for t in "${targets[@]}"; do
+  [ "$t" = fuzz_acf ] && extra+=(fuzz_seed)
+  [ "$t" = fuzz_bmp ] && extra+=(artgen)
+done
 cmake --build "$build" -j "$jobs" --target "${targets[@]}" "${extra[@]}" >/dev/null
 
 # Seed corpora: the shipped airfoil files and a few damaged ones; empty aircraft images.
@@ -45,9 +48,19 @@ sed 's/^1234$/4321/' "$first" > "$work/seed_afl/badcheck.afl"
 tr '\n' '\r' < "$first" > "$work/seed_afl/cr.afl"
 printf 'I\n363 version\n1234\n' > "$work/seed_afl/head_only.afl"
 
+# Bitmap seeds: small pictures of the program's own artwork, one cut short, one with padding rows.
+if [ -x "$build/tools/artgen/artgen" ]; then
+  mkdir -p "$work/seed_bmp" "$work/art"
+  "$build/tools/artgen/artgen" --out "$work/art" >/dev/null
+  for n in cursor rway_1L windsock smoke; do cp "$work/art/textures/$n.BMP" "$work/seed_bmp/"; done
+  cp "$work/art/bitmaps/Vantorel/b_gear.BMP" "$work/seed_bmp/"
+  head -c 200 "$work/art/textures/cursor.BMP" > "$work/seed_bmp/cut.BMP"
+fi
+
 status=0
 for t in "${targets[@]}"; do
   seeds="$work/seed_afl"
+  [ "$t" = fuzz_bmp ] && seeds="$work/seed_bmp"
   if [ "$t" = fuzz_acf ]; then
     "$build/tests/fuzz/fuzz_seed" "$work/seed_acf"
     seeds="$work/seed_acf"

@@ -14,6 +14,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "aircraft/afl_io.h"
 #include "aircraft/initpln.h"
 #include "support/test_support.h"
 

@@ -1,4 +1,4 @@
-// navconv -- builds the simulator's navigation files "apt_dat", "nav_dat" and "fix_dat" from
+// navconv_core.cpp -- navconv builds the simulator's navigation files "apt_dat", "nav_dat" and "fix_dat" from
 // the OurAirports open-data CSV files (airports.csv, runways.csv, navaids.csv,
 // airport-frequencies.csv), freshly downloaded or kept beside the sources.
 //
@@ -52,6 +52,8 @@
 // large, medium, small..., longest runway first, as long as the sets fit.
 //
 // Fixes: no open source is at hand; "fix_dat" holds only its terminator.
+
+#include "navconv_core.h"
 
 #include <algorithm>
 #include <cmath>
@@ -430,14 +432,10 @@ int fail(const std::string& msg)
 
 }  // namespace
 
-int main(int argc, char** argv)
+namespace orv {
+
+int navconv_run(const std::string& in, const std::string& out)
 {
-    std::string in, out;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (!std::strcmp(argv[i], "--in")) in = argv[i + 1];
-        else if (!std::strcmp(argv[i], "--out")) out = argv[i + 1];
-    }
-    if (in.empty() || out.empty()) return fail("usage: navconv --in DIR --out DIR");
 
     Csv ac, rc, nc, fc;
     if (!load_csv(in + "/airports.csv", ac)) return fail("cannot read " + in + "/airports.csv");
@@ -641,3 +639,5 @@ int main(int argc, char** argv)
                 keep.size(), qualified, vors, ndbs, ils_ends, ils_skipped);
     return 0;
 }
+
+}  // namespace orv

@@ -1,0 +1,97 @@
+#include "world/weather_gen.h"
+
+#include <cmath>
+
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/records.h"
+
+namespace orv {
+
+float cloudxyz[CLOUD_I][CLOUD_J][3];
+float cloudrgb[CLOUD_I][CLOUD_J][3];
+
+namespace {
+
+constexpr float WXR_AMPLITUDE = 3.0f;
+constexpr int   NOISE_LEVEL_FIRST = 1, NOISE_LEVEL_LAST = 4;
+constexpr float OVERCAST_STEP_FT = 500.0f;
+constexpr float CLOUD_DARKEST = 0.4f;
+// Cloud indices of the region's edges: 16 cells to a degree, one degree of deck round it.
+constexpr int CLOUD_WEST = 16, CLOUD_EAST = 64, CLOUD_SOUTH = 16, CLOUD_NORTH = 48;
+
+// A value along a line through three points (lo, c, hi), taking the half the point lies in.
+float along3(int k, int k1, int kc, int k2, float z1, float zc, float z2)
+{
+    return (k < kc) ? interp((float)k1, z1, (float)kc, zc, (float)k)
+                    : interp((float)kc, zc, (float)k2, z2, (float)k);
+}
+
+}  // namespace
+
+void fractalize(int i1_sec, int j1_sec, int i2_sec, int j2_sec, float* z, int jdim, int tdim,
+                int t_os, float delzlo, float delzhi, int level1, int level2)
+{
+    auto at = [&](int i, int j) -> float& { return z[((long)i * jdim + j) * tdim + t_os]; };
+    for (int level = level1; level <= level2; level++) {
+        const int divmax = round(std::pow(2.0f, (float)level));
+        const float part = 1.0f / (float)divmax;
+        const int deli = (int)((float)(i2_sec - i1_sec) * part);
+        const int delj = (int)((float)(j2_sec - j1_sec) * part);
+        for (int idiv = 0; idiv < divmax; idiv++) {
+            for (int jdiv = 0; jdiv < divmax; jdiv++) {
+                const int i1 = i1_sec + idiv * deli, i2 = i1_sec + (idiv + 1) * deli;
+                const int j1 = j1_sec + jdiv * delj, j2 = j1_sec + (jdiv + 1) * delj;
+                const int ic = (2 * i1_sec + deli * (2 * idiv + 1)) / 2;
+                const int jc = (2 * j1_sec + delj * (2 * jdiv + 1)) / 2;
+                at(ic, jc) += fltrand(delzlo, delzhi) * part;
+                for (int i = i1 + 1; i <= i2 - 1; i++)
+                    if (i != ic) at(i, jc) = along3(i, i1, ic, i2, at(i1, jc), at(ic, jc), at(i2, jc));
+                for (int j = j1 + 1; j <= j2 - 1; j++)
+                    if (j != jc) at(ic, j) = along3(j, j1, jc, j2, at(ic, j1), at(ic, jc), at(ic, j2));
+                for (int i = i1 + 1; i <= i2 - 1; i++) {
+                    if (i == ic) continue;
+                    for (int j = j1 + 1; j <= j2 - 1; j++) {
+                        if (j == jc) continue;
+                        const float a = along3(i, i1, ic, i2, at(i1, j), at(ic, j), at(i2, j));
+                        const float b = along3(j, j1, jc, j2, at(i, j1), at(i, jc), at(i, j2));
+                        at(i, j) = 0.5f * (a + b);
+                    }
+                }
+            }
+        }
+    }
+}
+
+void gen_wx_for_sec(int slot)
+{
+    slot = intlim(slot, 0, 5);
+    const int i0 = WXR_PER_DEG * (slot % 3), j0 = WXR_PER_DEG * (slot / 3);
+    for (int i = i0; i <= i0 + WXR_PER_DEG; i++)
+        for (int j = j0; j <= j0 + WXR_PER_DEG; j++) atm.wxr[i][j] = 0.0f;
+    fractalize(i0, j0, i0 + WXR_PER_DEG, j0 + WXR_PER_DEG, &atm.wxr[0][0], WXR_J, 1, 0,
+               -WXR_AMPLITUDE, WXR_AMPLITUDE, NOISE_LEVEL_FIRST, NOISE_LEVEL_LAST);
+    for (int i = i0; i <= i0 + WXR_PER_DEG; i++)
+        for (int j = j0; j <= j0 + WXR_PER_DEG; j++) atm.wxr[i][j] = fltlim(atm.wxr[i][j], 0.0f, 1.0f);
+}
+
+void fill_a_sector_with_ocast(int isec, int jsec)
+{
+    isec = intlim(isec, 0, CLOUD_SECTORS_I - 1);
+    jsec = intlim(jsec, 0, CLOUD_SECTORS_J - 1);
+    const int i0 = CLOUD_PER_SECTOR * isec, j0 = CLOUD_PER_SECTOR * jsec;
+    const float deltaz = OVERCAST_STEP_FT * con.fttomtrs;
+    for (int i = i0; i <= i0 + CLOUD_PER_SECTOR; i++)
+        for (int j = j0; j <= j0 + CLOUD_PER_SECTOR; j++) cloudxyz[i][j][1] = -deltaz;
+    fractalize(i0, j0, i0 + CLOUD_PER_SECTOR, j0 + CLOUD_PER_SECTOR, &cloudxyz[0][0][0], CLOUD_J,
+               3, 1, -2.0f * deltaz, 2.0f * deltaz, NOISE_LEVEL_FIRST, NOISE_LEVEL_LAST);
+    for (int i = i0; i <= i0 + CLOUD_PER_SECTOR; i++) {
+        for (int j = j0; j <= j0 + CLOUD_PER_SECTOR; j++) {
+            cloudxyz[i][j][0] = interp((float)CLOUD_WEST, env.lox, (float)CLOUD_EAST, env.hix, (float)i);
+            cloudxyz[i][j][2] = interp((float)CLOUD_SOUTH, env.hiz, (float)CLOUD_NORTH, env.loz, (float)j);
+            const float grey = interp(-2.0f * deltaz, CLOUD_DARKEST, 0.0f, 1.0f, cloudxyz[i][j][1]);
+            cloudrgb[i][j][0] = cloudrgb[i][j][1] = cloudrgb[i][j][2] = grey;
+        }
+    }
+}
+
+}  // namespace orv
