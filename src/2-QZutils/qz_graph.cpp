@@ -349,6 +349,12 @@ void OGL_upload_background()
     o_index = -1;
 }
 
+void OGL_viewport(int x, int y, int w, int h)
+{
+    const float sx = ogl_view.w / (float)SCREEN_W, sy = ogl_view.h / (float)SCREEN_H;
+    qgl.Viewport(ogl_view.x + orv::round(x * sx), ogl_view.y + orv::round(y * sy), orv::round(w * sx), orv::round(h * sy));
+}
+
 void OGL_setup_context()
 {
     static const float ambient[4] = {0.2f, 0.2f, 0.2f, 1};
