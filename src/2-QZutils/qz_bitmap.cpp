@@ -109,8 +109,7 @@ int texbmp_reduction(int p1, int w, int h, int max_texture_size)
     return s;
 }
 
-// Answers 0 when the path does not fit (the file then counts as missing).
-static int build_path(int type, int p1, const char* name, char* path)
+int texbmp_path(int type, int p1, const char* name, char* path)
 {
     int n;
     if (type == BMP_TEXTURE) {
@@ -289,7 +288,7 @@ int OGL_texbmp(int type, int p1, int p2, const char* name)
     }
     char path[PATH_LEN];
     int w = GREY_SIDE, h = GREY_SIDE;
-    std::FILE* f = build_path(type, p1, name, path) ? std::fopen(native_path(path), "rb") : nullptr;
+    std::FILE* f = texbmp_path(type, p1, name, path) ? std::fopen(native_path(path), "rb") : nullptr;
     if (!f) {
         if (type == BMP_COCKPIT_PATH || (!to_screen && p1 == TEX_HAND)) return 0;
         if (type == BMP_SCREEN) {

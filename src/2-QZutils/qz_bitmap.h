@@ -29,6 +29,10 @@ int OGL_texbmp(int type, int p1, int p2, const char* name);
 // doubled while the context's largest texture size is smaller than a reduced side.
 int texbmp_reduction(int p1, int w, int h, int max_texture_size);
 
+// The file (system form) a load of this type and name reads; 0 when the path does not fit.
+// path holds PATH_LEN bytes.
+int texbmp_path(int type, int p1, const char* name, char* path);
+
 // Size of the last image read into the staging buffer (after any reduction), for callers that
 // use the pixels themselves.
 void texbmp_last_size(int* w, int* h);

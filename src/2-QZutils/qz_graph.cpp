@@ -164,13 +164,14 @@ void OGL_fillrect(int color, float x, float y, float dx, float dy)
     OGL_setcolor(color);
     float x1 = x + mnw.x, y1 = y + mnw.y, x2 = x1 + dx, y2 = y1 + dy;
     if (!to_array) {
+        // Clockwise, the front-facing winding of the context, so culling keeps them.
         qgl.Begin(GL_TRIANGLES);
         qgl.Vertex2f(x1, y1);
-        qgl.Vertex2f(x2, y1);
+        qgl.Vertex2f(x1, y2);
         qgl.Vertex2f(x2, y2);
         qgl.Vertex2f(x1, y1);
         qgl.Vertex2f(x2, y2);
-        qgl.Vertex2f(x1, y2);
+        qgl.Vertex2f(x2, y1);
         qgl.End();
         return;
     }
@@ -346,6 +347,12 @@ void OGL_upload_background()
         }
     }
     o_index = -1;
+}
+
+void OGL_viewport(int x, int y, int w, int h)
+{
+    const float sx = ogl_view.w / (float)SCREEN_W, sy = ogl_view.h / (float)SCREEN_H;
+    qgl.Viewport(ogl_view.x + orv::round(x * sx), ogl_view.y + orv::round(y * sy), orv::round(w * sx), orv::round(h * sy));
 }
 
 void OGL_setup_context()

@@ -60,6 +60,10 @@ void OGL_upload_background();
 struct ogl_viewport { int x, y, w, h; };
 extern ogl_viewport ogl_view;
 
+// Sets the viewport to a rectangle of the 800 by 600 picture (pixels, origin at the bottom
+// left), wherever and at whatever scale the picture lies in the window.
+void OGL_viewport(int x, int y, int w, int h);
+
 // The OpenGL state every picture starts from: 2-D projection of the 800 by 600 picture,
 // lighting model, packing, culling, alpha test, blending, fog and hints.
 void OGL_setup_context();

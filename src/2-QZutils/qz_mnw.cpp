@@ -7,7 +7,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "2-QZutils/qgl.h"
+#include "2-QZutils/qz_bitmap.h"
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_graph.h"
+#include "2-QZutils/qz_mnw_draw.h"
 #include "2-QZutils/qz_pick.h"
 #include "2-QZutils/records.h"
 #include "platform/plat_backend.h"
@@ -34,6 +38,28 @@ static int  finish_count;
 static char data_dir_opt[PATH_LEN], config_dir_opt[PATH_LEN];
 
 static const plat_backend* backend() { return plat_backend_get(); }
+
+// A picture exists: the back end has a context and the drawing layer reaches it.
+static int have_picture() { return ogl_ready && !backend()->headless; }
+int mnw_is_interactive() { return !backend()->headless && backend()->interactive; }
+
+// The picture's place in the window, which the user may have resized since the last frame.
+static void follow_viewport()
+{
+    if (!backend()->viewport) return;
+    ogl_viewport v;
+    backend()->viewport(&v.x, &v.y, &v.w, &v.h);
+    if (v.w <= 0 || v.h <= 0) return;
+    ogl_view = v;
+    qgl.Viewport(v.x, v.y, v.w, v.h);
+}
+
+static void (*window_builder)(int w);
+void mnw_set_window_builder(void (*fn)(int w)) { window_builder = fn; }
+void mnw_build_window_statics(int w)
+{
+    if (window_builder) window_builder(w);
+}
 
 void mnw_register_app(const mnw_app_callbacks& cb) { app = cb; }
 void mnw_set_file_window_update(void (*fn)()) { file_window_update = fn; }
@@ -109,8 +135,7 @@ void MACIBM_startwind(int w)
     mnw.dy = s ? s->dy : 600;
     mnw.x = half_away((800 - mnw.dx) / 2.0f);
     mnw.y = half_away((600 - mnw.dy) / 2.0f);
-    // The frame, title, buttons and background texture are drawn by the drawing layer of a
-    // windowed back end; without a window there is nothing to draw.
+    if (have_picture()) mnw_build_window_image(w);
 }
 
 // ---- menus
@@ -145,7 +170,7 @@ void MACIBM_append_menu(int m, int code, const char* text)
 }
 
 // Title boxes of the menu-bar menus: from x 10, 6 pixels a character plus 10 between titles.
-static void layout_menu_bar()
+void mnw_layout_menu_bar()
 {
     int x = 10;
     for (int m = 0; m < MENU_COUNT; m++) {
@@ -182,7 +207,7 @@ static void layout_items(int m, int x, int top)
     }
 }
 
-static int submenu_of(int code)
+int mnw_submenu_of(int code)
 {
     for (int m = 0; m < MENU_COUNT; m++) {
         if (mnw.menu_prnt[m] != code || code < 0) continue;
@@ -200,7 +225,7 @@ static void click_in_flight()
         for (int k = 0; k < MENU_ITEMS; k++) {
             if (!item_is_real(m, k)) continue;
             if (x < mnw.itemx1[m][k] || x > mnw.itemx2[m][k] || y < mnw.itemy1[m][k] || y > mnw.itemy2[m][k]) continue;
-            int code = MENU_ITEMS * m + k, sub = submenu_of(code);
+            int code = MENU_ITEMS * m + k, sub = mnw_submenu_of(code);
             if (sub >= 0) {                       // a submenu opens beside its parent item
                 mnw.menu_up = sub;
                 layout_items(sub, mnw.itemx2[m][k], mnw.itemy2[m][k]);
@@ -213,7 +238,7 @@ static void click_in_flight()
         mnw.menu_up = -1;                         // separators and empty space close the menu
         return;
     }
-    layout_menu_bar();
+    mnw_layout_menu_bar();
     for (int m = 0; m < MENU_COUNT; m++) {
         if (mnw.menu_prnt[m] != -1 || !mnw.menu_name[m][0]) continue;
         if (x >= mnw.menux1[m] && x <= mnw.menux2[m] && y >= mnw.menuy1[m] && y <= mnw.menuy2[m]) {
@@ -224,22 +249,37 @@ static void click_in_flight()
     }
 }
 
+// The O.K. button is seen pressed for one frame before the alert goes.
+static void close_alert()
+{
+    if (have_picture()) {
+        const char* lines[4] = {alert_lines[0], alert_lines[1], alert_lines[2], alert_lines[3]};
+        OGL_plot_background();
+        mnw_draw_alert(lines, 1);
+        OGL_sbuf();
+    }
+    return_hit = 0;
+    MACIBM_startwind(0);
+}
+
 void MACIBM_handleclick()
 {
     got_event = 1;
     if (mnw.topwin == 0) {
         click_in_flight();
     } else if (mnw.topwin == WIN_ALERT || mnw.topwin == WIN_ALERT_SMALL) {
-        if (mnw.mx >= 20 && mnw.mx <= 380 && mnw.my >= 15 && mnw.my <= 30) {
-            return_hit = 0;
-            MACIBM_startwind(0);
-        }
+        if (mnw.mx >= ALERT_OK_X1 && mnw.mx <= mnw.dx - ALERT_OK_X1 && mnw.my >= ALERT_OK_Y1 && mnw.my <= ALERT_OK_Y2)
+            close_alert();
     }
 }
 
 void MACIBM_handlekey(int c)
 {
     got_event = 1;
+    if (c >= PLAT_KEY_LEFT) {                 // arrows, function keys, keypad: the flight's only
+        if (mnw.topwin == 0 && app.handlekey) app.handlekey(c);
+        return;
+    }
     if (mnw.topwin == WIN_SAVE) {
         picker_key(c);                        // the save picker edits the name it will save under
     } else if (mnw.topwin == WIN_ALERT) {
@@ -249,7 +289,7 @@ void MACIBM_handlekey(int c)
         else if (c == 13 || c == '\n') return_hit = 1;
         else if (n < 31) { line[n] = (char)c; line[n + 1] = 0; }
         else { line[30] = (char)c; line[31] = 0; }   // the line holds at most 31 characters
-        if (return_hit) { return_hit = 0; MACIBM_startwind(0); }
+        if (return_hit) close_alert();
     } else if (mnw.topwin == 0) {
         if (app.handlekey) app.handlekey(c);
     } else if (mnw.topwin >= WIN_SETTINGS_FIRST && mnw.topwin <= WIN_SETTINGS_LAST) {
@@ -297,6 +337,21 @@ static void dispatch(const plat_event& ev)
         if (app.command) app.command(ev.code, ev.args, ev.nargs);
         break;
     case PLAT_EV_CLOSE: MACIBM_startwind(0); break;
+    case PLAT_EV_QUIT:
+        // Closing the main window is the Quit command: the preferences are kept as from the menu.
+        if (app.quit) app.quit();
+        else gdone = 1;
+        break;
+    case PLAT_EV_SHOT: {
+        const char* path = plat_script_shot_path(ev.code);
+        if (!have_picture() || !backend()->request_shot || !backend()->request_shot(path, 0)) {
+            char line[PLAT_SHOT_PATH + 80];
+            std::snprintf(line, sizeof line, "screenshot %s not taken: this run has no picture", path);
+            mnw_log(line);
+            std::fprintf(stderr, "%s\n", line);
+        }
+        break;
+    }
     default: break;
     }
 }
@@ -307,10 +362,20 @@ void MACIBM_event_proc()
     mnw.mouse_lifted = 0;
     double now = app.sim_time ? app.sim_time() : 0.0;
     plat_event ev;
-    while (backend()->pump(now, &ev)) dispatch(ev);
+    const int alert_was_up = (mnw.topwin == WIN_ALERT || mnw.topwin == WIN_ALERT_SMALL);
+    while (backend()->pump(now, &ev)) {
+        dispatch(ev);
+        // The key or click that closes an alert is not also given to the window below it.
+        if (alert_was_up && mnw.topwin != WIN_ALERT && mnw.topwin != WIN_ALERT_SMALL) break;
+    }
 
     if (up_handled) {
         got_event = 0;
+        const int picture = have_picture();
+        if (picture) {
+            follow_viewport();
+            OGL_plot_background();
+        }
         int alert_on_top = (mnw.topwin == WIN_ALERT || mnw.topwin == WIN_ALERT_SMALL);
         if (!alert_on_top) {
             if (mnw.topwin == WIN_OPEN || mnw.topwin == WIN_SAVE) {
@@ -318,7 +383,11 @@ void MACIBM_event_proc()
             } else if (app.update) {
                 app.update();
             }
+        } else if (picture) {
+            const char* lines[4] = {alert_lines[0], alert_lines[1], alert_lines[2], alert_lines[3]};
+            mnw_draw_alert(lines, 0);
         }
+        if (picture && mnw.menu_up >= 0) mnw_draw_open_menu();
         backend()->present();
     }
     long now_ms = plat_clock_ms();
@@ -326,13 +395,23 @@ void MACIBM_event_proc()
     if (mnw.now_dragging) mnw.delay_dragging = (now_ms - button_down_ms) > 1000;
 }
 
+// Every texture loaded at start-up moves the bar; redrawn every few so loading stays quick.
+constexpr int PROGRESS_REDRAW_TICKS = 8;
 static int progress_ticks;
-void mnw_progress_tick() { progress_ticks++; }
+
+void mnw_progress_tick()
+{
+    progress_ticks++;
+    if (progress_ticks % PROGRESS_REDRAW_TICKS == 0) MACIBM_showinit(last_init_step);
+}
 
 void MACIBM_showinit(int step)
 {
-    // A windowed back end draws the start-up progress; without a window the step is only kept.
     last_init_step = step;
+    if (!have_picture() || done_initing) return;
+    follow_viewport();
+    mnw_draw_progress(step, progress_ticks);
+    OGL_sbuf();
 }
 
 void MACIBM_init()
@@ -372,9 +451,36 @@ void MACIBM_init()
         if (*p == '/') *p = '\\';
     std::memcpy(prefs_path, prf, sizeof prefs_path);
 
-    if (!backend()->init(800, 600, "Orvessa")) {
-        MACIBM_alert("Can't create window!", "", "", "", ALERT_FATAL);
+    OGL_default_palette();
+    ins.r_rat = ins.g_rat = ins.b_rat = 1;     // full panel lighting until the panel sets its own
+
+    int opened = backend()->init(SCREEN_W, SCREEN_H, "Orvessa");
+    if (opened == PLAT_INIT_NO_WINDOW && backend()->interactive) {
+        // The display is there but will not give us a window: fly without one rather than not at all.
+        std::fprintf(stderr, "The window could not be opened: running without a window (headless).\n");
+        plat_backend_install(nullptr);
+        opened = backend()->init(SCREEN_W, SCREEN_H, "Orvessa");
+    }
+    switch (opened) {
+    case PLAT_INIT_OK: break;
+    case PLAT_INIT_NO_FORMAT:
+        MACIBM_alert("Can't choose pixel format!",
+                     "This almost certainly means that you do not have the machine in 16-bit color, like you need to.",
+                     "To set 16-bit color, first close this dialog box. Then check the colour depth in your desktop's display settings.",
+                     "", ALERT_FATAL);
         return;
+    case PLAT_INIT_NO_CONTEXT: MACIBM_alert("SetPixelFormat failed.", "", "", "", ALERT_FATAL); return;
+    default: MACIBM_alert("Can't create window!", "", "", "", ALERT_FATAL); return;
+    }
+    int software = 0;
+    if (!backend()->headless && backend()->gl_proc) {
+        qgl_load(backend()->gl_proc);
+        const char* renderer = reinterpret_cast<const char*>(qgl.GetString(GL_RENDERER));
+        software = renderer_is_software(renderer);
+        is_3dfx = renderer && std::strncmp(renderer, "3Dfx", 4) == 0;
+        MACIBM_setres(1);
+        follow_viewport();
+        OGL_setup_context();
     }
     // Without a window there is no picture to draw alerts into: they stay on standard error.
     ogl_ready = backend()->headless ? 0 : 1;
@@ -382,6 +488,33 @@ void MACIBM_init()
     gdone = 0;
     if (app.setupmenus) app.setupmenus();
     MACIBM_startwind(0);
+    if (is_3dfx) load_startup_textures();
+    // Said in the picture, where it can be answered like any other message.
+    if (software && mnw_is_interactive())
+        MACIBM_alert("I can not find a 3-D accelerator card that can handle OpenGL that has correctly installed drivers.",
+                     "I will still let you run the simulator, but the frame rate will NOT allow for a good simulation.",
+                     "For you to fly realistically, you must use Vantorel version HSR, or get a 3-D accelerator card that can handle OpenGL.",
+                     "Your graphics card maker lists the cards and drivers with OpenGL support for Linux.",
+                     ALERT_NOTE);
+}
+
+int renderer_is_software(const char* renderer)
+{
+    if (!renderer) return 0;
+    static const char* const names[] = {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"};
+    for (const char* n : names)
+        if (std::strstr(renderer, n)) return 1;
+    return 0;
+}
+
+static int fullscreen_now;
+void MACIBM_setres(int mode)
+{
+    // The desktop keeps its own mode: the picture is scaled to the full screen instead of
+    // switching the display to 800 by 600, and mode 0 simply gives the window back.
+    if (!backend()->set_fullscreen) return;
+    fullscreen_now = mode ? 1 : 0;
+    backend()->set_fullscreen(fullscreen_now);
 }
 
 void MACIBM_finishup()
@@ -389,7 +522,10 @@ void MACIBM_finishup()
     if (finished) return;
     finished = 1;
     while (finish_count > 0) finish_fns[--finish_count]();
+    if (fullscreen_now) MACIBM_setres(0);
     backend()->finish();
+    qgl_reset();
+    ogl_ready = 0;
     if (trk.is_open()) trk.close();
     if (err_log.is_open()) err_log.close();
 }
@@ -419,9 +555,8 @@ void MACIBM_alert(const char* l1, const char* l2, const char* l3, const char* l4
         err_log.flush();
     }
     const char* lines[4] = {alert_lines[0], alert_lines[1], alert_lines[2], alert_lines[3]};
-    if (ogl_ready && !backend()->headless) {
+    if (have_picture() && mnw_is_interactive()) {
         // In-picture alert: the alert window owns the screen until O.K. or Enter closes it.
-        backend()->show_alert(lines, code);
         MACIBM_startwind(WIN_ALERT);
         while (mnw.topwin == WIN_ALERT && !gdone) MACIBM_event_proc();
     } else {

@@ -18,6 +18,9 @@ void MACIBM_showinit(int step);
 void mnw_progress_tick();        // one more start-up item loaded (each texture): the bar moves on
 void MACIBM_finishup();
 int  mnw_is_headless();          // 1 when no window back end is installed
+int  mnw_is_interactive();       // 1 when a user sees the picture and can answer in it
+void MACIBM_setres(int mode);    // 1: full screen at the desktop's mode, 0: the window back
+int  renderer_is_software(const char* renderer);   // an OpenGL renderer string without hardware
 
 // Alerts raised so far in this process (tests read them; the log "Error.out" has them too).
 int         mnw_alert_count();
@@ -48,8 +51,18 @@ struct mnw_app_callbacks {
     void   (*process_zap)(int w);                 // apply window w's settings when it closes
     void   (*command)(int code, const float* args, int nargs);   // scripted control commands
     double (*sim_time)();                         // simulated seconds since start (scripts)
+    void   (*quit)();                             // the user closed the main window (null: gdone)
 };
 void mnw_register_app(const mnw_app_callbacks& cb);
+
+// Draws the static parts of window w (the panel for the flight, the widgets' backgrounds)
+// into the screen image while it is being composed; set by the modules that own them.
+void mnw_set_window_builder(void (*fn)(int w));
+void mnw_build_window_statics(int w);
+
+// Menu geometry, shared with the menu drawing.
+void mnw_layout_menu_bar();
+int  mnw_submenu_of(int code);    // the menu hanging from item `code`, -1 when none
 
 // The file picker's own update for windows 998 and 999 (registered by the file layer).
 void mnw_set_file_window_update(void (*fn)());

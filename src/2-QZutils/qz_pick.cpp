@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_font.h"
+#include "2-QZutils/qz_graph.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "platform/plat_fs.h"
@@ -180,7 +182,8 @@ static int answer_parts(const char* answer, char* name, char* path)
 int MACIBM_open(int type, char* name, char* path)
 {
     g_file_type = type;
-    if (mnw_is_headless()) {
+    // A queued answer (the command line's, or a run nobody watches) is taken before asking.
+    if (!mnw_is_interactive() || answer_count > 0) {
         char answer[PATH_LEN];
         if (!take_answer(answer)) return 0;
         const char* native = native_path(answer);
@@ -210,7 +213,8 @@ int MACIBM_open(int type, char* name, char* path)
 int MACIBM_save(int type, char* name, char* path)
 {
     g_file_type = type;
-    if (mnw_is_headless()) {
+    // A queued answer (the command line's, or a run nobody watches) is taken before asking.
+    if (!mnw_is_interactive() || answer_count > 0) {
         char answer[PATH_LEN];
         if (!take_answer(answer)) return 0;
         if (plat_is_folder(native_path(answer))) return 0;
@@ -241,10 +245,39 @@ int MACIBM_save(int type, char* name, char* path)
     return 0;
 }
 
+// Picker colours: folders, files, the list's ground, the cursor's two phases.
+enum { PICK_C_FOLDER = 41, PICK_C_FILE = 47, PICK_C_GROUND = 29, PICK_C_TEXT = 22 };
+constexpr int PICK_ROW_H = 10, PICK_FIRST_Y = 524, PICK_TEXT_X = 30;
+
+static void folder_symbol(float y)
+{
+    OGL_framerect(PICK_C_FOLDER, 15, y, 10, 6);
+    OGL_line(PICK_C_FOLDER, 15, y + 6, 18, y + 8);
+    OGL_line(PICK_C_FOLDER, 18, y + 8, 20, y + 6);
+}
+
 void OPENSAVE_update()
 {
-    // The picker's list, folder symbols and typed name are drawn by the drawing layer once it
-    // exists; the click and key logic above does not depend on it.
+    static int frame;
+    frame++;
+    OGL_setstate(0, 0, 0, 0);
+    OGL_fillrect(PICK_C_GROUND, 10, 34, 300, 500);
+    OGL_fillrect(PICK_C_GROUND, 10, 544, 300, 14);
+    // The folder shown, its last characters when it is long; a click here goes up one folder.
+    const char* shown = wrk_path;
+    size_t n = std::strlen(shown);
+    if (n > 48) shown += n - 48;
+    OGL_string(PICK_C_FOLDER, 14, 548, shown, WRAP_OFF_WIDTH, 6);
+    for (int i = 0; i < number_items; i++) {
+        const float y = PICK_FIRST_Y - PICK_ROW_H * i;
+        if (g_folder[i]) folder_symbol(y);
+        OGL_string(g_folder[i] ? PICK_C_FOLDER : PICK_C_FILE, PICK_TEXT_X, y, g_name[i], WRAP_OFF_WIDTH, 6);
+    }
+    if (mnw.topwin == 999) {
+        const float end = 15 + 6.0f * (float)std::strlen(g_cs1);
+        OGL_line(frame % 2 ? PICK_C_GROUND : PICK_C_FILE, end, 12, end, 22);
+        OGL_string(PICK_C_TEXT, 15, 14, g_cs1, WRAP_OFF_WIDTH, 6);
+    }
 }
 
 }  // namespace orv

@@ -61,6 +61,8 @@ const char* help_text()
            "                       dialog and replaces the aircraft in the preferences\n"
            "  --real-weather FILE  read weather reports from FILE as the program folder's\n"
            "                       \"WORLD.RWX\" (time, wind, clouds, visibility, pressure)\n"
+           "  --screenshot FILE    draw without a display (offscreen) and write the last\n"
+           "                       frame as a PNG picture; --frames defaults to 1\n"
            "  --airport ICAO       start on a runway of this airport (its identifier in the\n"
            "                       navigation data); an unknown one stops the start\n"
            "  --runway-end N       with --airport: 0 the first end of its first runway, 1 the\n"
@@ -151,6 +153,8 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
             if (!need() || !copy_arg(o->data_dir, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--config-dir")) {
             if (!need() || !copy_arg(o->config_dir, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--screenshot")) {
+            if (!need() || !copy_arg(o->screenshot, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--aircraft")) {
             if (!need() || !copy_arg(o->aircraft, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--real-weather")) {
@@ -181,6 +185,40 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
         }
     }
     return 1;
+}
+
+static const plat_backend* windowed_backend;
+static const plat_backend* offscreen_backend;
+
+void app_set_backends(const plat_backend* windowed, const plat_backend* offscreen)
+{
+    windowed_backend = windowed;
+    offscreen_backend = offscreen;
+}
+
+// The window the user sees, an offscreen picture for screenshots, or none at all.
+static void choose_backend(const app_options& o)
+{
+    const plat_backend* b = plat_headless_backend();
+    if (o.headless) {
+        if (o.screenshot[0]) std::fprintf(stderr, "--headless draws nothing: no screenshot is written.\n");
+    } else if (o.screenshot[0]) {
+        if (offscreen_backend) b = offscreen_backend;
+        else std::fprintf(stderr, "This build has no offscreen drawing: no screenshot is written.\n");
+    } else if (!plat_display_available()) {
+        std::fprintf(stderr, "No display found: running without a window (headless).\n");
+    } else if (!windowed_backend) {
+        std::fprintf(stderr, "This build has no window support: running without a window (headless).\n");
+    } else {
+        b = windowed_backend;
+    }
+    plat_backend_install(b);
+}
+
+static void resize_window(const float* args, int)
+{
+    const plat_backend* b = plat_backend_get();
+    if (b->resize) b->resize((int)args[0], (int)args[1]);
 }
 
 int app_main(int argc, char** argv)
@@ -216,19 +254,14 @@ int app_main(int argc, char** argv)
     if (app_opt.real_weather[0]) wxr_set_path(app_opt.real_weather);
     register_flight_script_commands();
     register_flight_commands();
+    register_script_command("resize", 2, resize_window);
     if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
         std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
         return 2;
     }
 
-    // No windowed back end is built yet: every run is headless, and says why when asked for a window.
-    if (!app_opt.headless) {
-        if (!plat_display_available())
-            std::fprintf(stderr, "No display found: running without a window (headless).\n");
-        else
-            std::fprintf(stderr, "This build has no window support yet: running without a window (headless).\n");
-    }
-    plat_backend_install(plat_headless_backend());
+    choose_backend(app_opt);
+    if (app_opt.screenshot[0] && !app_opt.frames && !app_opt.seconds) app_opt.frames = 1;
     // Without a window the frames still come at a display's pace, so simulated time keeps step
     // with real time; a --fixed-step run is a batch run and goes as fast as it can.
     plat_headless_set_frame_rate(app_opt.fixed_step ? 0 : HEADLESS_FRAME_RATE);
@@ -247,6 +280,9 @@ int app_main(int argc, char** argv)
     register_flight_log_columns();
     if (app_opt.have_dump_cycle) flight_request_dump_at(app_opt.dump_cycle_at);
     if (app_opt.log[0] && flight_log_open(app_opt.log)) mnw_at_finishup(flight_log_close);
+    const plat_backend* b = plat_backend_get();
+    if (app_opt.screenshot[0] && b->request_shot && !b->request_shot(app_opt.screenshot, 1))
+        std::fprintf(stderr, "vantorel: --screenshot: cannot write %s\n", app_opt.screenshot);
     run_main_loop();
     MACIBM_finishup();
     return 0;

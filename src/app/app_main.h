@@ -22,6 +22,7 @@ struct app_options {
     int      show_help, show_version;
     int      have_dump_cycle;  // --dump-cycle-at S
     double   dump_cycle_at;
+    char     screenshot[400];  // --screenshot FILE.png: draw offscreen, write the last frame
 };
 
 extern app_options app_opt;
@@ -29,6 +30,10 @@ extern app_options app_opt;
 // Fills `o` from the arguments. Answers 1, or 0 after writing the reason to `err`.
 int  parse_command_line(int argc, char** argv, app_options* o, char* err, int errlen);
 const char* help_text();
+
+// The back ends the program was built with (the library that holds them is linked by the
+// program only). Null: none of that kind; the run then goes without a window.
+void app_set_backends(const struct plat_backend* windowed, const struct plat_backend* offscreen);
 
 // Parses the command line, runs start-up, the main loop and finish-up. Returns the exit status.
 int app_main(int argc, char** argv);

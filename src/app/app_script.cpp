@@ -26,7 +26,9 @@ int register_script_command(const char* name, int nargs, script_fn fn)
 {
     if (!name || !name[0] || std::strlen(name) >= sizeof commands[0].name || !fn) return -1;
     if (nargs < 0 || nargs > PLAT_EV_MAX_ARGS || command_count >= SCRIPT_COMMANDS_MAX) return -1;
-    if (!std::strcmp(name, "key") || !std::strcmp(name, "click") || !std::strcmp(name, "menu")) return -1;
+    if (!std::strcmp(name, "key") || !std::strcmp(name, "click") || !std::strcmp(name, "menu") ||
+        !std::strcmp(name, "screenshot"))
+        return -1;
     for (int i = 0; i < command_count; i++)
         if (!std::strcmp(commands[i].name, name)) return -1;
     std::snprintf(commands[command_count].name, sizeof commands[0].name, "%s", name);
@@ -189,6 +191,14 @@ int script_parse_line(const char* line, int lineno, char* err, int errlen)
             return fail(err, errlen, lineno, "'menu' takes one item code");
         ev[0].type = PLAT_EV_MENU;
         ev[0].code = code;
+        return queue_events(ev, 1, err, errlen, lineno);
+    }
+    if (!std::strcmp(cmd, "screenshot")) {
+        if (nargs != 1) return fail(err, errlen, lineno, "'screenshot' takes one file name");
+        int shot = plat_script_shot(tok[3]);
+        if (shot < 0) return fail(err, errlen, lineno, "'screenshot': too many screenshots or too long a name");
+        ev[0].type = PLAT_EV_SHOT;
+        ev[0].code = shot;
         return queue_events(ev, 1, err, errlen, lineno);
     }
     for (int i = 0; i < command_count; i++) {

@@ -2,7 +2,8 @@
 //   at <seconds> <command> <args...>      # comment
 // Times are simulated seconds since the start of the run. Built-in commands: `key <char>`
 // (a single character, or the words space, enter, backspace, hash), `click <x> <y>` (screen pixels,
-// origin at the bottom left, y up) and `menu <code>`. Other modules add their own commands.
+// origin at the bottom left, y up), `menu <code>` and `screenshot <file.png>` (the next frame,
+// in a run with a picture). Other modules add their own commands.
 #pragma once
 
 namespace orv {

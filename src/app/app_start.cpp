@@ -147,6 +147,7 @@ static void take_command_line_aircraft(const char* aircraft)
 }
 
 static void mnw_command(int code, const float* args, int nargs) { script_run_command(code, args, nargs); }
+static void quit_from_window() { APPLICATION_handlemenu(MENU_QUIT); }
 
 static void panel_click() { manage_das(mnw.mx, mnw.my); }
 
@@ -188,6 +189,7 @@ void register_app_callbacks()
     cb.setupmenus = APPLICATION_setupmenus;
     cb.command = mnw_command;
     cb.sim_time = app_sim_time;
+    cb.quit = quit_from_window;
     mnw_register_app(cb);
     set_plane_loaded_hook(panel_after_load);
     register_panel();
@@ -228,7 +230,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
         for (char* p = path; *p; p++)
             if (*p == '/') *p = '\\';
         picker_queue_answer(path);        // answers the first-start aircraft dialog
-    } else if (mnw_is_headless()) {
+    } else if (!mnw_is_interactive()) {
         queue_default_aircraft();         // nobody can answer the dialog without a window
     }
     initprefs();

@@ -1,7 +1,11 @@
-// The simulator's entry point: everything else lives in the orv_app library.
+// The simulator's entry point: everything else lives in the orv_app library; the window and
+// offscreen back ends are linked here only, so the library and its tests need no display.
 #include "app/app_main.h"
+#include "platform/offscreen/egl_backend.h"
+#include "platform/sdl/sdl_backend.h"
 
 int main(int argc, char** argv)
 {
+    orv::app_set_backends(orv::plat_sdl_backend(), orv::plat_offscreen_backend());
     return orv::app_main(argc, argv);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "2-QZutils/qgl.h"
 #include "2-QZutils/qz_font.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
@@ -215,6 +216,53 @@ TEST_F(Buffer_Draw, StringsWrapWholeWordsOnlyWhenAWidthIsGiven)
     want = expected({{200, 100, 'A'}, {206, 100, 'A'}, {212, 100, 'A'}, {200, 90, 'B'}, {206, 90, 'B'}});
     OGL_string(WHITE, 0, 100, "AAA BB", 30, 6);         // BB would end at 36 > 30
     EXPECT_TRUE(snapshot() == want);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<float> sent;   // texture coordinates and normals, in the order sent
+void rec_tex(GLfloat s, GLfloat t) { sent.push_back(s); sent.push_back(t); }
+void rec_normal(GLfloat x, GLfloat y, GLfloat z) { sent.insert(sent.end(), {x, y, z}); }
+int viewport[4];
+void rec_viewport(GLint x, GLint y, GLsizei w, GLsizei h) { viewport[0] = x; viewport[1] = y; viewport[2] = w; viewport[3] = h; }
+
+TEST(Quads, FlatQuadLaysItsTextureOnTheGroundAndFacesUp)
+{
+    qgl_reset();
+    qgl.TexCoord2f = rec_tex;
+    qgl.Normal3f = rec_normal;
+    sent.clear();
+    // A sloping quad, corners in the clockwise order seen from above (y up, z south).
+    const float a[3] = {10, 0, 20}, b[3] = {30, 0, 20}, c[3] = {30, 5, 30}, d[3] = {10, 5, 30};
+    OGL_3dquad_flat(a, b, c, d, 45, 10, 20, 40, 20);
+    ASSERT_EQ(sent.size(), 3u + 8u);
+    EXPECT_GT(sent[1], 0.5f);                          // the normal leans up
+    EXPECT_FLOAT_EQ(sent[3], 0.0f);                    // (x - xmin) / xrange, (z - zmin) / zrange
+    EXPECT_FLOAT_EQ(sent[4], 0.0f);
+    EXPECT_FLOAT_EQ(sent[7], 0.5f);
+    EXPECT_FLOAT_EQ(sent[8], 0.5f);
+    sent.clear();
+    OGL_3dquad_st(a, b, c, d, 45, 0.1f, 0.2f, 0.9f, 0.8f);   // (s1,t1) (s1,t2) (s2,t2) (s2,t1)
+    const float want[8] = {0.1f, 0.2f, 0.1f, 0.8f, 0.9f, 0.8f, 0.9f, 0.2f};
+    for (int k = 0; k < 8; k++) EXPECT_FLOAT_EQ(sent[3 + k], want[k]) << k;
+    qgl_reset();
+}
+
+TEST(Quads, ViewportsOfThePictureFollowItsPlaceInTheWindow)
+{
+    qgl_reset();
+    qgl.Viewport = rec_viewport;
+    ogl_viewport keep = ogl_view;
+    ogl_view = {400, 0, 1600, 1200};                   // twice the size, bars on the left
+    OGL_viewport(0, 333, 800, 267);                    // the 3-D view above the panel
+    EXPECT_EQ(viewport[0], 400);
+    EXPECT_EQ(viewport[1], 666);
+    EXPECT_EQ(viewport[2], 1600);
+    EXPECT_EQ(viewport[3], 534);
+    ogl_view = keep;
+    qgl_reset();
 }
 
 }  // namespace

@@ -488,7 +488,7 @@ void fake_alert(const char* const lines[4], int) { g_user.alerts.push_back(lines
 void fake_finish() {}
 
 const plat_backend kWindowed = {"review window", 0, fake_init, fake_pump, fake_present, fake_alert, fake_finish,
-                                0, nullptr, nullptr, nullptr, nullptr, nullptr};
+                                1, nullptr, nullptr, nullptr, nullptr, nullptr};
 
 int count_of(const std::vector<std::string>& v, const char* s)
 {

@@ -263,3 +263,53 @@ TEST_F(App_Dialogs, SaveWindowKeysEditTheNameItSavesUnder)
     EXPECT_EQ(return_hit, 1);
     return_hit = 0;
 }
+
+namespace {
+std::string shot_path;
+int shot_keep = -1;
+int record_shot(const char* path, int keep) { shot_path = path; shot_keep = keep; return 1; }
+int  pic_init(int, int, const char*) { return PLAT_INIT_OK; }
+int  pic_pump(double now, plat_event* ev) { return plat_headless_backend()->pump(now, ev); }
+void pic_nothing() {}
+void pic_alert(const char* const*, int) {}
+const plat_backend picture_backend = {"picture", 0, pic_init, pic_pump, pic_nothing, pic_alert, pic_nothing,
+                                      1, nullptr, nullptr, nullptr, nullptr, record_shot};
+}  // namespace
+
+TEST_F(App_Window, ScreenshotCommandAsksTheBackEndForTheNextFrame)
+{
+    char err[200];
+    EXPECT_EQ(script_parse_line("at 0 screenshot", 1, err, sizeof err), 0);
+    EXPECT_EQ(script_parse_line("at 0 screenshot a.png b.png", 2, err, sizeof err), 0);
+    ASSERT_EQ(script_parse_line("at 0 screenshot mid flight.png", 3, err, sizeof err), 0);   // one name, no blanks
+    ASSERT_EQ(script_parse_line("at 0 screenshot mid.png", 4, err, sizeof err), 1) << err;
+    EXPECT_EQ(register_script_command("screenshot", 1, throttle), -1);
+    shot_path.clear();
+    MACIBM_event_proc();                       // headless: nothing to take, said in the log
+    EXPECT_TRUE(shot_path.empty());
+    ASSERT_EQ(script_parse_line("at 0 screenshot later.png", 5, err, sizeof err), 1) << err;
+    plat_backend_install(&picture_backend);
+    ogl_ready = 1;
+    MACIBM_event_proc();
+    ogl_ready = 0;
+    plat_backend_install(nullptr);
+    EXPECT_EQ(shot_path, "later.png");
+    EXPECT_EQ(shot_keep, 0);                   // this one frame, not every frame to the end
+}
+
+TEST_F(App_Window, KeyThatClosesAnAlertIsNotAlsoGivenToTheFlight)
+{
+    MACIBM_startwind(996);
+    plat_event enter = {};
+    enter.type = PLAT_EV_KEY;
+    enter.key = 13;
+    plat_script_push(enter);
+    plat_script_push(enter);
+    MACIBM_event_proc();
+    EXPECT_EQ(mnw.topwin, 0);
+    EXPECT_EQ(key_count, 0);
+    EXPECT_EQ(plat_script_pending(), 1);       // the second Enter waits for the next pass
+    MACIBM_event_proc();
+    ASSERT_EQ(key_count, 1);
+    EXPECT_EQ(keys[0], 13);
+}

@@ -38,7 +38,9 @@ if [ ${#targets[@]} -eq 0 ]; then
   echo "run_fuzz: no fuzz targets"
   exit 77
 fi
-cmake --build "$build" -j "$jobs" --target "${targets[@]}" fuzz_seed afoilgen >/dev/null
+extra=(fuzz_seed afoilgen)
+for t in "${targets[@]}"; do [ "$t" = fuzz_bmp ] && extra+=(artgen); done
+cmake --build "$build" -j "$jobs" --target "${targets[@]}" "${extra[@]}" >/dev/null
 
 # Seed corpora: the shipped airfoil and flap files with a few damaged ones, and generated
 # aircraft images, navigation files, preferences and weather files.
@@ -74,6 +76,14 @@ open(d + "/text.env", "w").write(text)
 PY
 printf 'I\n4 roof\n0 0 0\n10 0 0\n10 5 0\n0 5 0\n2 255 0 0\n0 0 0\n0 9 0\n99\n' > "$work/seed/obj/hangar.OBJ"
 
+# Bitmap seeds: small pictures of the program's own artwork, one cut short.
+if [ -x "$build/tools/artgen/artgen" ]; then
+  mkdir -p "$work/seed/bmp" "$work/art"
+  "$build/tools/artgen/artgen" --out "$work/art" >/dev/null
+  for n in cursor rway_1L windsock smoke; do cp "$work/art/textures/$n.BMP" "$work/seed/bmp/"; done
+  cp "$work/art/bitmaps/Vantorel/b_gear.BMP" "$work/seed/bmp/"
+  head -c 200 "$work/art/textures/cursor.BMP" > "$work/seed/bmp/cut.BMP"
+fi
 
 seeds_of() {
   case "$1" in
@@ -87,6 +97,7 @@ seeds_of() {
     fuzz_wxr) echo "$work/seed/wxr" ;;
     fuzz_env) echo "$work/seed/env" ;;
     fuzz_obj) echo "$work/seed/obj" ;;
+    fuzz_bmp) echo "$work/seed/bmp" ;;
     *) echo "$work/seed/afl" ;;
   esac
 }

@@ -55,7 +55,7 @@ static int egl_init(int width, int height, const char*)
     if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr))
         return fail("the surfaceless platform is not available", PLAT_INIT_NO_WINDOW);
     if (!eglBindAPI(EGL_OPENGL_API)) return fail("desktop OpenGL is not available", PLAT_INIT_NO_CONTEXT);
-    static const EGLint config_attribs[] = {EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT, EGL_NONE};
+    static const EGLint config_attribs[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT, EGL_NONE};
     EGLConfig config;
     EGLint count = 0;
     if (!eglChooseConfig(display, config_attribs, &config, 1, &count) || count < 1)
