@@ -59,7 +59,7 @@ void heading_tape(int color, float mag)
     OGL_number(color, con.cntrx - 9.0f, y - 14.0f, mag, 3, 0, CHAR_PITCH, 0);
 }
 
-float magnetic_heading() { return fltwrap(flt.psi + (float)env.mvar, 0.0f, 360.0f); }
+float magnetic_heading() { return flt.magpsi; }
 
 }  // namespace
 
