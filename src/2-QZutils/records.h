@@ -162,6 +162,9 @@ struct scenerystruct {
     int   fire_on[10];             // forest fires of the region
     float firexyz[10][3];
     int   abovetops;               // eye above the cloud tops
+    // ---- the eye (the scene places it; the keyboard pans the outside views from it)
+    float the, psi, phi;           // eye pitch, heading, roll, degrees
+    float dist;                    // chase and follow camera distance, m
 };
 
 // ---- radios and navigation
@@ -280,6 +283,10 @@ struct miscstruct {
     int   mouse_is_joy;            // the mouse flies the aircraft
     float frame_ice;               // airframe ice
     float carb_ice[4];             // carburettor ice per engine, 0..1
+    // ---- keyboard
+    char  key_pressed;             // the last character handled
+    float freeviewXZ, freeviewY;   // follow-view azimuth 0..2 pi and elevation -pi/2..pi/2, rad
+    float spotview_X, spotview_Y, spotview_Z;   // spot-view camera, region frame (m)
 };
 
 // ---- reliability: 1 working, 0 failed

@@ -10,6 +10,7 @@
 
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_input.h"
 #include "app/app_log.h"
 #include "app/app_script.h"
 #include "app/app_start.h"
@@ -49,6 +50,10 @@ const char* help_text()
            "                       else ~/.config/vantorel); created when missing\n"
            "  --aircraft PATH      aircraft file to fly; answers the first-start aircraft\n"
            "                       dialog and replaces the aircraft in the preferences\n"
+           "  --joystick-test      print the joysticks and what their axes, hat and buttons\n"
+           "                       report, live as they move (with --frames N: N polls)\n"
+           "  --joystick-setup     walk through moving each control at the terminal and keep\n"
+           "                       the axes, senses and dead zones beside the preferences\n"
            "  --help               show this help and exit\n"
            "  --version            show the version and exit\n";
 }
@@ -82,6 +87,8 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
         else if (!std::strcmp(a, "--fixed-step")) o->fixed_step = 1;
         else if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) o->show_help = 1;
         else if (!std::strcmp(a, "--version")) o->show_version = 1;
+        else if (!std::strcmp(a, "--joystick-test")) o->joystick_test = 1;
+        else if (!std::strcmp(a, "--joystick-setup")) o->joystick_setup = 1;
         else if (!std::strcmp(a, "--frames")) {
             if (!need()) return 0;
             char* end;
@@ -139,6 +146,7 @@ int app_main(int argc, char** argv)
     }
     if (app_opt.show_help) { std::fputs(help_text(), stdout); return 0; }
     if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION); return 0; }
+    if (app_opt.joystick_test || app_opt.joystick_setup) return joystick_tool(app_opt);
 
     if (app_opt.data_dir[0] && !plat_is_dir(app_opt.data_dir)) {
         std::fprintf(stderr, "vantorel: --data-dir: no such folder: %s\n", app_opt.data_dir);

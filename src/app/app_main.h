@@ -16,6 +16,8 @@ struct app_options {
     char     config_dir[400];  // --config-dir DIR
     char     aircraft[400];    // --aircraft PATH
     int      show_help, show_version;
+    int      joystick_test;    // --joystick-test: print the joysticks live, no flight
+    int      joystick_setup;   // --joystick-setup: the axis walk-through at the terminal
 };
 
 extern app_options app_opt;

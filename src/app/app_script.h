@@ -1,7 +1,8 @@
 // app_script.h -- timed input for runs without a user: one command a line,
 //   at <seconds> <command> <args...>      # comment
 // Times are simulated seconds since the start of the run. Built-in commands: `key <char>`
-// (a single character, or the words space, enter, backspace, hash), `click <x> <y>` (screen pixels,
+// (a single character, or the words space, enter, backspace, hash, left, right, up,
+// down, kp0..kp9, f1..f12, shift-f1..shift-f12), `click <x> <y>` (screen pixels,
 // origin at the bottom left, y up) and `menu <code>`. Other modules add their own commands.
 #pragma once
 

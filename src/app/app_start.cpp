@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_input.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_script.h"
@@ -145,6 +146,7 @@ void register_app_callbacks()
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
     region_set_menu_hook(APPLICATION_setupmenus);
+    wire_pilot_input();
 }
 
 // The start-up sequence. Steps whose module has not joined the program yet are marked where
@@ -180,7 +182,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     load_plane();
     // set_fltvars(8): place the aircraft for the start.
     // speakstring(" "): wake the speech engine.
-    // JOY_init(): the joystick.
+    start_joystick();                     // JOY_init, with the axis settings beside the preferences
     frame_timing_reset();
     app_run_reset();
     done_initing = 1;
