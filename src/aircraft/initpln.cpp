@@ -905,6 +905,9 @@ int g_last_read = ACF_READ_NOT_ACF;     // how the last attempt's file read went
 
 }  // namespace
 
+static void (*plane_loaded_hook)();
+void set_plane_loaded_hook(void (*fn)()) { plane_loaded_hook = fn; }
+
 int load_plane_file(const char* path_in)
 {
     char path[ACF_STR];
@@ -945,6 +948,7 @@ int load_plane_file(const char* path_in)
         if (p <= 3 && is_prop_engine()) propeller_disc(p);
     }
     finishplane(3);
+    if (plane_loaded_hook) plane_loaded_hook();
     return 1;
 }
 

@@ -28,6 +28,10 @@ void finishplane(int mode);
 // fuzz harness. Never opens the picker. Answers what load_plane_file answers.
 int  acf_fuzz_one(const std::uint8_t* data, std::size_t size);
 
+// Called after every successful load (the panel lays itself out for the new aircraft); the
+// app sets it, null does nothing.
+void set_plane_loaded_hook(void (*fn)());
+
 // First line of the alert for a panel row with more than three wide instruments.
 extern const char* const PANEL_ROW_ALERT;
 

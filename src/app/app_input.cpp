@@ -6,11 +6,13 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_joy.h"
 #include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/records.h"
 #include "app/app_main.h"
 #include "app/app_menu.h"
 #include "app/app_update.h"
 #include "input/joy_setup.h"
 #include "input/keys.h"
+#include "panel/p_init.h"
 #include "platform/plat_paths.h"
 
 namespace orv {
@@ -23,11 +25,43 @@ void joystick_settings_path(const char* config_dir, char* out, int len)
     joy_config_path(dir, out, len);
 }
 
+// Columns of the thrust-vector and sweep levers from the engine panel's edge (their slots
+// start 4 pixels to the left).
+constexpr int kVectLeverDX = 734, kSweeLeverDX = 740;
+
+// What the keys read of the panel laid out for the loaded aircraft.
+static int panel_for_keys(key_panel* p)
+{
+    p->oseng = oseng;
+    p->osrad = osrad;
+    for (int e = 0; e < 4; e++) {
+        p->thro_x[e] = thro_x[e];
+        p->prop_x[e] = prop_x[e];
+        p->mixt_x[e] = mixt_x[e];
+        p->thro[e] = ins.thro[e];
+        p->prop[e] = ins.prop[e];
+        p->mixt[e] = ins.mixt[e];
+    }
+    p->flap = ins.flap;
+    p->sbrk = ins.sbrk;
+    p->vect = ins.vect;
+    p->swee = ins.swee;
+    p->vect_x = kVectLeverDX;
+    p->swee_x = kSweeLeverDX;
+    for (int i = 0; i < KEY_PANEL_INSTRUMENTS; i++) {
+        p->x_loc[i] = ins.x_loc[i];
+        p->y_loc[i] = ins.y_loc[i];
+    }
+    p->engine0_reversing = 0;   // the propulsion's reverser state joins with the flight model
+    return 1;
+}
+
 void wire_pilot_input()
 {
     key_hooks k = {};
     k.menu = APPLICATION_handlemenu;
-    // The panel's click handler, its layout and the ATC menu join here when they land.
+    k.panel_layout = panel_for_keys;
+    // The panel's click handler and the ATC menu join here when they land.
     keys_set_hooks(k);
     keys_install();
     app_set_key_handler(keys_handle);

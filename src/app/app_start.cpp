@@ -9,11 +9,15 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "app/app_input.h"
+#include "app/app_goto.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_script.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
+#include "flight/events.h"
+#include "flight/flight_hooks.h"
+#include "panel/p_init.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
@@ -68,7 +72,7 @@ void initgen()
     seed_rand(seed_fixed ? seed_value : (unsigned)(plat_clock_ms() % 32000));
     // Sound and speech start here once their modules exist (msc.sound_avail, speech_avail).
     fill_atmosphere_table();
-    // Instrument tapes and navigation pictures are built here by the panel module.
+    init_panel_assets();      // digit drums, heading tapes and navaid icons
     build_star_field();
     load_ship_models();
     // The data-output choices and the graph are set up here by the data-output module.
@@ -145,8 +149,19 @@ void register_app_callbacks()
     cb.command = mnw_command;
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
+    set_plane_loaded_hook(init_panel_layout);
     region_set_menu_hook(APPLICATION_setupmenus);
     wire_pilot_input();
+}
+
+// The periodic events join the frame schedule; their calls upward go to the application.
+static void start_flight_events()
+{
+    events_reset();
+    flight_hooks h = flight_hook_table();
+    h.handle_key = APPLICATION_handlekey;
+    flight_set_hooks(h);
+    app_set_event_hooks(mod_evt, mod_sec);
 }
 
 // The start-up sequence. Steps whose module has not joined the program yet are marked where
@@ -160,11 +175,13 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
 
     clear_records();
     register_app_callbacks();
+    start_flight_events();
     MACIBM_init();
     MACIBM_showinit(1);
     initgen();
     MACIBM_showinit(2);
     init_country_data();
+    if (!app_check_start_airport()) return 0;   // the command line's airport is not known
     if (aircraft && aircraft[0]) {
         char path[PATH_LEN];
         std::snprintf(path, sizeof path, "%s", aircraft);
@@ -177,6 +194,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     initprefs();
     picker_clear_answers();
     take_command_line_aircraft(aircraft);
+    app_select_start_airport();
     MACIBM_showinit(3);
     load_region();                        // the scenery round the start position
     load_plane();

@@ -141,3 +141,31 @@ TEST(Acf_Parts, SidesAndSpanLine)
     EXPECT_NEAR(get_wing_Zarm(4, 2.0f), 1.2f, 1e-5f);
     EXPECT_EQ(get_wing_Xarm(40, 2.0f), 0.0f);
 }
+
+TEST(Acf_Parts, SpanLineWithDihedralAndSweepTogether)
+{
+    constexpr float kD = 3.14159265f / 180.0f;
+    std::memset(&pln, 0, sizeof pln);
+    std::memset(&flt, 0, sizeof flt);
+    pln.Xarm[8] = -0.5f; pln.Yarm[8] = 1.0f; pln.Zarm[8] = 2.0f;
+    pln.dihed[8] = 20.0f; pln.sweep1[8] = -25.0f;    // left wing 3, forward swept
+    const float len = 3.0f;
+    EXPECT_NEAR(get_wing_Xarm(8, len), -0.5f - std::cos(20 * kD) * std::cos(-25 * kD) * len, 1e-5f);
+    EXPECT_NEAR(get_wing_Yarm(8, len), 1.0f + std::sin(20 * kD) * std::cos(-25 * kD) * len, 1e-5f);
+    EXPECT_NEAR(get_wing_Zarm(8, len), 2.0f + std::sin(-25 * kD) * len, 1e-5f);
+    // a right-hand propeller's blade runs to the right
+    pln.Xarm[3] = 2.0f;
+    EXPECT_NEAR(get_wing_Xarm(3, len), 2.0f + len, 1e-5f);
+
+    // wheel fairings on a nose-wheel undercarriage, skids on a skid one
+    float x, y, z;
+    pln.gear_type = 3; pln.ngearY = -1.0f; pln.ngearZ = -2.0f; pln.geardef[0] = 0.25f;
+    get_body_os(25, &x, &y, &z);
+    EXPECT_EQ(x, 0.0f); EXPECT_FLOAT_EQ(y, -1.25f); EXPECT_EQ(z, -2.0f);
+    pln.Xarm[9] = 1.5f; pln.Yarm[9] = -0.2f; pln.Zarm[9] = 0.7f;
+    get_body_os(9, &x, &y, &z);
+    EXPECT_EQ(x, 1.5f); EXPECT_EQ(y, -0.2f); EXPECT_EQ(z, 0.7f);
+    pln.gear_type = 2; pln.skidX = 0.9f; pln.skidY = -1.0f; pln.skidZ = 0.3f; pln.geardef[3] = 0.1f;
+    get_body_os(26, &x, &y, &z);
+    EXPECT_EQ(x, -0.9f); EXPECT_FLOAT_EQ(y, -1.1f); EXPECT_EQ(z, 0.3f);
+}

@@ -19,4 +19,10 @@ struct env {
 // layer at new settings and data folders, and runs MACIBM_init when `init` is set.
 env fresh(const char* tag, bool init = true);
 
+// The preferences file of that environment.
+std::string prefs_file(const env& e);
+
+// Every field of the preferences record set to something other than its default.
+void fill_unusual();
+
 }  // namespace app_test

@@ -320,3 +320,63 @@ TEST_F(App_Frame, FrameAndTimeLimitsEndTheRun)
     EXPECT_EQ(frames, 20);       // 20 frames of 0.05 s
     app_set_run_limits(0, 0);
 }
+
+// The event schedule's divisor and the clocks' boundaries, with the constants set.
+class App_Schedule : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app_test::fresh("frame_review", false);
+        set_constants();
+        app_set_fixed_step(1);
+    }
+    void TearDown() override
+    {
+        app_set_fixed_step(0);
+        app_set_event_hooks(nullptr, nullptr);
+    }
+};
+
+static int ticks;
+static void count_tick() { ticks++; }
+
+TEST_F(App_Schedule, EventDivisorIsHeldBetweenOneAndNinetyNine)
+{
+    app_set_event_hooks(count_tick, nullptr);
+    msc.prd = 0.001f;            // round(0.1 / 0.001) = 100, held at 99
+    ticks = 0;
+    for (int i = 0; i < 300; i++) flight_frame();
+    EXPECT_EQ(ticks, 4);         // counters 0, 99, 198, 297
+    frame_timing_reset();
+    msc.cntr = 0;
+    msc.prd = 0.3f;              // round(0.33) = 0, held at 1: a tick every frame
+    ticks = 0;
+    for (int i = 0; i < 10; i++) flight_frame();
+    EXPECT_EQ(ticks, 10);
+}
+
+TEST_F(App_Schedule, ZuluRoundsHalfZonesAwayFromZeroAndNightEdges)
+{
+    msc.prd = 0.001f;
+    msc.locl_time = 12 * 3600;
+    flt.lon = 22.5f;             // round(1.5) = 2: zulu = local - 3 h
+    advance_clocks();
+    EXPECT_NEAR(msc.zulu_time, 9 * 3600, 0.5f);
+    flt.lon = -22.5f;            // round(-1.5) = -2: zulu = local + 1 h
+    advance_clocks();
+    EXPECT_NEAR(msc.zulu_time, 13 * 3600, 0.5f);
+    flt.lon = 170;               // round(11.3) = 11: zulu = local - 12 h, wrapped
+    msc.locl_time = 3600;
+    advance_clocks();
+    EXPECT_NEAR(msc.zulu_time, 13 * 3600, 0.5f);
+
+    msc.nigt_time = 0;
+    msc.locl_time = 5 * 3600;    // 05:00 and 19:00 themselves are day
+    advance_clocks();
+    msc.locl_time = 19 * 3600;
+    advance_clocks();
+    EXPECT_EQ(msc.nigt_time, 0.0f);
+    msc.locl_time = 19 * 3600 + 1;
+    advance_clocks();
+    EXPECT_GT(msc.nigt_time, 0.0f);
+}

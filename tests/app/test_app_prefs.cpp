@@ -1,10 +1,12 @@
-// The preferences and situation files, first start, Quit and "Reset Preferences and Exit",
-// and the general initialisation.
+// The preferences and situation files: every line in its place, the round trip, damaged
+// and out-of-range values, the first start, and the file kept whole while it is rewritten.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_pick.h"
@@ -14,65 +16,88 @@
 #include "app/app_prefs.h"
 #include "app/app_start.h"
 #include "app_test_env.h"
-#include "render/ship_models.h"
-#include "render/sky_stars.h"
 #include "support/test_support.h"
 
 using namespace orv;
 
-static std::string prefs_file(const app_test::env& e) { return e.config + "/Vantorel 4.prf"; }
-
-// Every field of the record set to something other than its default.
-static void fill_unusual()
+// A value on every line that no neighbouring line shares, so a swapped pair shows.
+static void fill_distinct()
 {
-    std::strcpy(pln.C_file, "Racer 2.acf");
-    std::strcpy(pln.C_path, "\\home\\u\\planes\\Racer 2.acf");
-    msc.loc_apt_wrl = 1234;
-    msc.rway_sel = 3;
-    msc.locl_time = 43210.5f;
-    atm.temp_SL = 71.5f;
-    ins.baro = 30.12f;
-    atm.baro = 29.5f;
-    atm.rain_tstm = 2.5f;
-    atm.wind_tbl = 3;
-    atm.burst_prob = 4;
-    atm.change_clouds = 0; atm.change_vis = 7; atm.change_precip = 0; atm.change_turb = 1; atm.change_micro = 0;
-    atm.cld_type = 3;
-    atm.topsMSL = 3048.25f;
-    atm.baseMSL = 1234.5f;
-    atm.vis_rep = 10000;
+    std::strcpy(pln.C_file, "A.acf");
+    std::strcpy(pln.C_path, "\\p\\A.acf");
+    msc.loc_apt_wrl = 3;
+    msc.rway_sel = 4;
+    msc.locl_time = 1001;
+    atm.temp_SL = 1002;
+    ins.baro = 1003;
+    atm.baro = 1004;
+    atm.rain_tstm = 1005;
+    atm.wind_tbl = 1006;
+    atm.burst_prob = 1007;
+    atm.change_clouds = 5; atm.change_vis = 0; atm.change_precip = 1; atm.change_turb = 0; atm.change_micro = 1;
+    atm.cld_type = 8;
+    atm.topsMSL = 1009;
+    atm.baseMSL = 1010;
+    atm.vis_rep = 2000;
     atm.vis_mult = 0.5f;
     for (int i = 0; i < 9; i++) {
-        atm.wnddir[i] = 10.5f * i; atm.wndspd[i] = 2.0f + i; atm.shrdir[i] = 3.0f * i;
-        atm.shrspd[i] = 0.25f * i; atm.tbl[i] = 0.5f * i;
+        atm.wnddir[i] = 100.0f + i; atm.wndspd[i] = 110.0f + i; atm.shrdir[i] = 120.0f + i;
+        atm.shrspd[i] = 130.0f + i; atm.tbl[i] = 140.0f + i;
     }
-    atm.wave_amp = 1.5f; atm.wave_length = 12; atm.wave_speed = 3.25f; atm.wave_dir = 270;
-    atm.thermal_part = 0.4f; atm.thermal_vvi = 3;
-    atm.meteorite_code = 4; atm.rway_fric_code = 2;
-    msc.sound_on = 0; atc.voice_out = 0; atc.text_out = 1;
-    msc.warn_frame = 0; msc.warn_overspeed = 0; msc.warn_flaps = 1; msc.warn_bb = 0;
-    fpl.mr = 0; fpl.mrs = 1;
-    for (int g = 0; g < 60; g++) { set.Bdsk[g] = g % 2; set.Brlt[g] = (g % 3 == 0) ? 5 : 0; set.Bgrf[g] = g % 5 == 0; }
-    set.serout = 2; set.damp = 1;
-    set.joy_rat_ptch = 0.75f; set.joy_rat_hdng = 0.5f; set.joy_rat_roll = 0.25f;
-    set.eq_ped = 1; set.eq_avi = 0; set.eq_thr = 1; set.eq_col = 0;
-    set.NZptch = 0.05f; set.NZroll = 0.02f;
-    for (int b = 0; b < 22; b++) set.joy_response[b] = 30 - b;
-    nav.nf[0] = 10930; nav.nf[1] = 11480; nav.cf[0] = 11890; nav.cf[1] = 13200;
-    nav.obs[0] = 123.5f; nav.obs[1] = 271;
-    nav.adff = 338; nav.dmesel = 1;
-    nav.gps_index_mode = 2; nav.gps_index = 17; nav.gps_apt_index = 18; nav.gps_vor_index = 19; nav.gps_ndb_index = 20;
-    for (int i = 0; i < 4; i++) nav.gps_id[i] = 3 + i;
-    msc.prd = 0.0375f;
-    msc.logtime = 1;
-    rel.total_fail_entry = 2.5f;
-    ogl_res = 3; ogl_trees = 1;
+    atm.wave_amp = 1011; atm.wave_length = 1012; atm.wave_speed = 1013; atm.wave_dir = 14;
+    atm.meteorite_code = 15; atm.rway_fric_code = 16;
+    msc.sound_on = 0; atc.voice_out = 1; atc.text_out = 0;
+    msc.warn_frame = 1; msc.warn_overspeed = 0; msc.warn_flaps = 1; msc.warn_bb = 0;
+    fpl.mr = 1; fpl.mrs = 0;
+    for (int g = 0; g < 60; g++) { set.Bdsk[g] = g % 2; set.Brlt[g] = ((g / 2) % 2) * 3; set.Bgrf[g] = g % 3 == 0; }
+    set.serout = 17; set.damp = 1018;
+    set.joy_rat_ptch = 1019; set.joy_rat_hdng = 1020; set.joy_rat_roll = 1021;
+    set.eq_ped = 1; set.eq_avi = 0; set.eq_thr = 0; set.eq_col = 1;
+    set.NZptch = 0.03f; set.NZroll = 0.04f;
+    for (int b = 0; b < 22; b++) set.joy_response[b] = 200 + b;
+    nav.nf[0] = 10800; nav.nf[1] = 10810; nav.cf[0] = 11800; nav.cf[1] = 11810;
+    nav.obs[0] = 22; nav.obs[1] = 23; nav.adff = 24; nav.dmesel = 25;
+    nav.gps_index_mode = 26; nav.gps_index = 27; nav.gps_apt_index = 28; nav.gps_vor_index = 29; nav.gps_ndb_index = 30;
+    for (int i = 0; i < 4; i++) nav.gps_id[i] = 31 + i;
+    msc.prd = 0.035f; msc.logtime = 1; rel.total_fail_entry = 36;
+    ogl_res = 37; ogl_trees = 38;
 }
+
+// The lines fill_distinct must produce, in the order of the preferences record.
+static std::vector<std::string> expected_lines()
+{
+    std::vector<std::string> v = {"I", "462 version", "A.acf", "\\p\\A.acf", "3", "4", "1001", "1002", "1003",
+                                  "1004", "1005", "1006", "1007", "1", "0", "1", "0", "1", "8", "1009", "1010",
+                                  "1000"};
+    for (int i = 0; i < 9; i++)
+        v.push_back(std::to_string(100 + i) + " " + std::to_string(110 + i) + " " + std::to_string(120 + i) +
+                    " " + std::to_string(130 + i) + " " + std::to_string(140 + i));
+    for (const char* s : {"1011", "1012", "1013", "14", "15", "16", "0", "1", "0", "1", "0", "1", "0", "1", "0"})
+        v.push_back(s);
+    for (int g = 0; g < 60; g++)
+        v.push_back(std::to_string(g % 2) + " " + std::to_string((g / 2) % 2) + " " + std::to_string(g % 3 == 0));
+    for (const char* s : {"17", "1018", "1019", "1020", "1021", "1", "0", "0", "1", "0.03", "0.04"}) v.push_back(s);
+    for (int b = 0; b < 22; b++) v.push_back(std::to_string(200 + b));
+    for (const char* s : {"10800", "10810", "11800", "11810", "22", "23", "24", "25", "26", "27", "28", "29",
+                          "30", "31", "32", "33", "34", "0.035", "1", "36", "37", "38"})
+        v.push_back(s);
+    return v;
+}
+
+static std::vector<std::string> split_lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
 
 class App_Prefs : public ::testing::Test {
 protected:
     app_test::env e;
     void SetUp() override { e = app_test::fresh("prefs"); }
+    std::string path() const { return app_test::prefs_file(e); }
     int read_back()
     {
         if (!inf_open(prefs_path, FILE_ANY, PREFS_VERSION, 0)) return 0;
@@ -84,7 +109,7 @@ protected:
 
 TEST_F(App_Prefs, RoundTripRestoresEveryFieldButTheListedOnes)
 {
-    fill_unusual();
+    app_test::fill_unusual();
     ASSERT_EQ(write_prefs_file(), 1);
     const planestruct p0 = pln;
     const atmospherestruct a0 = atm;
@@ -170,9 +195,9 @@ TEST_F(App_Prefs, RoundTripRestoresEveryFieldButTheListedOnes)
 
 TEST_F(App_Prefs, FileLayoutAndWrittenForms)
 {
-    fill_unusual();
+    app_test::fill_unusual();
     ASSERT_EQ(write_prefs_file(), 1);
-    std::string text = orv_test::read_file(prefs_file(e));
+    std::string text = orv_test::read_file(app_test::prefs_file(e));
     ASSERT_EQ(text.rfind("I\n462 version\nRacer 2.acf\n", 0), 0u) << text.substr(0, 60);
     EXPECT_NE(text.find("\n10.5 3 3 0.25 0.5\n"), std::string::npos);   // wind layer 1
     EXPECT_NE(text.find("\n0 1 1\n1 0 0\n"), std::string::npos);         // data groups 0, 1 as flags
@@ -181,7 +206,7 @@ TEST_F(App_Prefs, FileLayoutAndWrittenForms)
 
 TEST_F(App_Prefs, PeriodIsLimitedAndAvionicsBringDefaultRadios)
 {
-    fill_unusual();
+    app_test::fill_unusual();
     msc.prd = 0.5f;
     set.eq_avi = 1;
     ASSERT_EQ(write_prefs_file(), 1);
@@ -201,13 +226,13 @@ TEST_F(App_Prefs, PeriodIsLimitedAndAvionicsBringDefaultRadios)
 
 TEST_F(App_Prefs, WaveDirectionIsTruncatedWhenRead)
 {
-    fill_unusual();
+    app_test::fill_unusual();
     ASSERT_EQ(write_prefs_file(), 1);
-    std::string text = orv_test::read_file(prefs_file(e));
+    std::string text = orv_test::read_file(app_test::prefs_file(e));
     size_t at = text.find("\n270\n");
     ASSERT_NE(at, std::string::npos);
     text.replace(at, 5, "\n270.9\n");
-    orv_test::write_file(prefs_file(e), text);
+    orv_test::write_file(app_test::prefs_file(e), text);
     ASSERT_EQ(read_back(), 1);
     EXPECT_EQ(atm.wave_dir, 270);
     EXPECT_EQ(atm.meteorite_code, 4);        // the lines after it still line up
@@ -216,7 +241,7 @@ TEST_F(App_Prefs, WaveDirectionIsTruncatedWhenRead)
 
 TEST_F(App_Prefs, SituationLinesFollowTheRecord)
 {
-    fill_unusual();
+    app_test::fill_unusual();
     env.lox = 100;
     env.hiz = 5000;
     flt.X = 12345.5;
@@ -279,260 +304,253 @@ TEST_F(App_Prefs, NoAircraftAtFirstStartIsFatal)
     EXPECT_NE(log.find("alert 84"), std::string::npos);
 }
 
-class App_Menu : public ::testing::Test {
-protected:
-    app_test::env e;
-    void SetUp() override { e = app_test::fresh("menu"); }
-};
-
-TEST_F(App_Menu, QuitWritesPreferencesAndEndsTheLoop)
-{
-    fill_unusual();
-    msc.logtime = 0;
-    gdone = 0;
-    APPLICATION_handlemenu(MENU_QUIT);
-    EXPECT_EQ(gdone, 1);
-    std::string text = orv_test::read_file(prefs_file(e));
-    EXPECT_EQ(text.rfind("I\n462 version\nRacer 2.acf\n", 0), 0u);
-}
-
-TEST_F(App_Menu, QuitIsIgnoredDuringReplay)
-{
-    set.replay_mode = 3;
-    gdone = 0;
-    APPLICATION_handlemenu(MENU_QUIT);
-    EXPECT_EQ(gdone, 0);
-    EXPECT_TRUE(orv_test::read_file(prefs_file(e)).empty());
-}
-
-TEST_F(App_Menu, LogbookOnQuit)
-{
-    msc.logtime = 1;
-    msc.elap_time = 2 * 3600 + 5 * 60 + 10;
-    msc.nigt_time = 45 * 60;
-    msc.aifr_time = 0;
-    APPLICATION_handlemenu(MENU_QUIT);
-    EXPECT_STREQ(mnw_last_alert_line(0), "Logbook results:");
-    EXPECT_STREQ(mnw_last_alert_line(1), "Total time logged:2:5.");
-    EXPECT_STREQ(mnw_last_alert_line(2), "Night time logged:0:45.");
-    EXPECT_STREQ(mnw_last_alert_line(3), "Actual instrument time logged:0:0.");
-}
-
-TEST_F(App_Menu, ResetDisablesTheFileAndTheNextStartTakesDefaults)
-{
-    fill_unusual();
-    ASSERT_EQ(write_prefs_file(), 1);
-    APPLICATION_handlemenu(MENU_RESET_PREFS);
-    EXPECT_EQ(app_test::exit_calls, 1);
-    EXPECT_EQ(app_test::exit_status, 0);
-    EXPECT_EQ(orv_test::read_file(prefs_file(e)), "I\n-1 version\nz\n\n");
-    EXPECT_STREQ(mnw_last_alert_line(0), "I have disabled the preferences file.");
-
-    // Next start: the disabled file is refused, so the welcome and the aircraft dialog come.
-    e = app_test::fresh("menu2");
-    std::string prf = orv_test::write_file(prefs_file(e), "I\n-1 version\nz\n\n");
-    std::string acf = orv_test::write_file(e.work + "/A.acf", "i");
-    for (char& c : acf) if (c == '/') c = '\\';
-    picker_queue_answer(acf.c_str());
-    initprefs();
-    EXPECT_EQ(app_test::exit_calls, 0);
-    EXPECT_STREQ(mnw_last_alert_line(0), "Welcome to Vantorel for Macintosh/Windows.");
-    EXPECT_FLOAT_EQ(msc.prd, 0.05f);
-}
-
-TEST_F(App_Menu, UnknownCommandsOnlyLeaveALine)
-{
-    set_constants();
-    settingstruct s0 = set;
-    int alerts = mnw_alert_count();
-    APPLICATION_handlemenu(304);
-    EXPECT_EQ(mnw_alert_count(), alerts);
-    EXPECT_EQ(std::memcmp(&s0, &set, sizeof set), 0);
-    MACIBM_finishup();                         // flushes and closes Error.out
-    std::string log = orv_test::read_file(e.work + "/Error.out");
-    EXPECT_NE(log.find("menu command 304"), std::string::npos);
-}
-
-class App_Start : public ::testing::Test {
-protected:
-    app_test::env e;
-    void SetUp() override { e = app_test::fresh("start"); }
-};
-
-TEST_F(App_Start, PreviousInstanceTouchesNothing)
-{
-    msc.prd = 0.07f;
-    flt.X = 42;
-    int token = 1;
-    EXPECT_EQ(start_simulator(&token, 0, 0, ""), 0);
-    EXPECT_FLOAT_EQ(msc.prd, 0.07f);
-    EXPECT_EQ(flt.X, 42.0);
-}
-
-TEST_F(App_Start, GeneralInitialisation)
-{
-    initgen();
-    EXPECT_NEAR(atm.hr[0][1], 1.225f, 1e-3);          // sea-level density, kg/m^3
-    EXPECT_NEAR(atm.hr[1][0], 3048.0f, 1e-2);
-    EXPECT_NEAR(atm.hr[20][0], 60960.0f, 1e-1);
-    EXPECT_NEAR(atm.hr[21][0], 259000 * 0.3048f, 1.0f);
-    EXPECT_EQ(atm.hr[21][1], 0.0f);
-    for (int i = 1; i < 22; i++) EXPECT_LT(atm.hr[i][1], atm.hr[i - 1][1]);
-    float lowest = 90, highest = -90;
-    for (int s = 0; s < STAR_COUNT; s++) {
-        float r = std::sqrt(star_xyz[s][0] * star_xyz[s][0] + star_xyz[s][1] * star_xyz[s][1] +
-                            star_xyz[s][2] * star_xyz[s][2]);
-        ASSERT_NEAR(r, 1000.0f, 0.5f);
-        float el = std::asin(star_xyz[s][1] / r) * 57.29578f;
-        lowest = std::fmin(lowest, el);
-        highest = std::fmax(highest, el);
-    }
-    // 90 * signed square of r / 90, r in -45..80: from 22.5 below the horizon to 71.1 above.
-    EXPECT_GE(lowest, -22.6f);
-    EXPECT_LT(lowest, -20.0f);
-    EXPECT_LE(highest, 71.2f);
-    EXPECT_GT(highest, 65.0f);
-    EXPECT_EQ(msc.typestart, 7);
-    // the custom start begins 5,000 ft up at 200 kt, in the fields the custom start reads
-    EXPECT_NEAR(set.cus_Y, 5000 * 0.3048f, 1e-2);
-    EXPECT_NEAR(set.cus_v, 200 * 1852 / 3600.0f, 1e-2);
-    EXPECT_STREQ(msc.apt_id_req, "KAAA");
-    EXPECT_EQ(rel.fail_type[31], 1);
-    EXPECT_EQ(env.nrst_vor_max, -999);
-    EXPECT_EQ(nav.tran2, 2);
-    EXPECT_TRUE(trk.is_open());
-}
-
-TEST_F(App_Start, ShipOutlinesHaveTheirSizes)
-{
-    load_ship_models();
-    float zmin = 1e9, zmax = -1e9, xmax = 0;
-    for (int i = 0; i < CARR_STATIONS; i++)
-        for (int k = 0; k < 2; k++) {
-            zmin = std::fmin(zmin, carr_pxyz[i][k][2]);
-            zmax = std::fmax(zmax, carr_pxyz[i][k][2]);
-            xmax = std::fmax(xmax, std::fabs(carr_pxyz[i][k][0]));
-        }
-    EXPECT_NEAR(zmax - zmin, CARR_LENGTH, 1.0f);
-    EXPECT_LE(xmax, CARR_BEAM);
-    for (int i = 0; i < CARR_STATIONS; i++) EXPECT_GT(carr_pxyz[i][1][1], carr_pxyz[i][0][1]);
-    for (int i = 0; i < CARR_LIGHTS; i++) {        // every light on or beside the ship
-        EXPECT_LE(std::fabs(carr_lxyz[i][2]), CARR_LENGTH / 2 + 1) << i;
-        EXPECT_LE(std::fabs(carr_lxyz[i][0]), CARR_BEAM) << i;
-        EXPECT_GT(carr_lxyz[i][1], 0.0f) << i;
-    }
-    for (int i = 0; i < FRIG_STATIONS; i++) EXPECT_LE(std::fabs(frig_pxyz[i][1][2]), FRIG_LENGTH / 2 + 0.01f);
-    for (int i = 0; i < OILR_STATIONS; i++) EXPECT_GT(oilr_pxyz[i][1][1], oilr_pxyz[i][0][1]);
-}
-
 TEST_F(App_Prefs, OldFileStaysWholeUntilTheNewOneIsComplete)
 {
-    fill_unusual();
+    app_test::fill_unusual();
     ASSERT_EQ(write_prefs_file(), 1);
-    const std::string before = orv_test::read_file(prefs_file(e));
+    const std::string before = orv_test::read_file(app_test::prefs_file(e));
     msc.locl_time = 1000;
     ASSERT_EQ(ouf_open(prefs_path, FILE_ANY, PREFS_VERSION), 1);
     dump_prefs();
     ouf.flush();
     // Interrupted here, the user still has the previous file, not half of the new one.
-    EXPECT_EQ(orv_test::read_file(prefs_file(e)), before);
+    EXPECT_EQ(orv_test::read_file(app_test::prefs_file(e)), before);
     ASSERT_EQ(ouf_close(), 1);
-    EXPECT_NE(orv_test::read_file(prefs_file(e)), before);
+    EXPECT_NE(orv_test::read_file(app_test::prefs_file(e)), before);
     ASSERT_EQ(read_back(), 1);
     EXPECT_FLOAT_EQ(msc.locl_time, 1000);
 }
 
 TEST_F(App_Prefs, DamagedPeriodLineFallsBackToTheDefault)
 {
-    fill_unusual();
+    app_test::fill_unusual();
     ASSERT_EQ(write_prefs_file(), 1);
-    std::string text = orv_test::read_file(prefs_file(e));
+    std::string text = orv_test::read_file(app_test::prefs_file(e));
     size_t at = text.find("\n0.0375\n");
     ASSERT_NE(at, std::string::npos);
     text.replace(at, 8, "\nnan\n");
-    orv_test::write_file(prefs_file(e), text);
+    orv_test::write_file(app_test::prefs_file(e), text);
     read_back();
     EXPECT_TRUE(std::isfinite(msc.prd));
     EXPECT_GE(msc.prd, 0.01f);
     EXPECT_LE(msc.prd, 0.1f);
 }
 
-TEST_F(App_Start, FixedSeedGivesTheSameSky)
+
+TEST_F(App_Prefs, EveryLineStandsWhereTheRecordPutsIt)
 {
-    // The stock trainer of the build's data tree (the start-up loads the aircraft it is given).
-    const std::string acf = std::string(ORV_BINARY_DIR) + "/Aircraft/Trainer 172/Trainer 172.acf";
-    if (orv_test::read_file(acf).empty()) GTEST_SKIP() << "no stock aircraft in this build";
-    ASSERT_EQ(start_simulator(nullptr, 1, 1234, acf.c_str()), 1);
-    float first[10][3];
-    std::memcpy(first, star_xyz, sizeof first);
-    EXPECT_EQ(done_initing, 1);
-    EXPECT_STREQ(pln.C_file, "Trainer 172.acf");
-    EXPECT_EQ(app_test::exit_calls, 0);
-    ASSERT_EQ(start_simulator(nullptr, 1, 1234, acf.c_str()), 1);
-    EXPECT_EQ(std::memcmp(first, star_xyz, sizeof first), 0);
-    ASSERT_EQ(start_simulator(nullptr, 1, 4321, acf.c_str()), 1);
-    EXPECT_NE(std::memcmp(first, star_xyz, sizeof first), 0);
-    MACIBM_finishup();
+    fill_distinct();
+    ASSERT_EQ(write_prefs_file(), 1);
+    const std::vector<std::string> got = split_lines(orv_test::read_file(path()));
+    const std::vector<std::string> want = expected_lines();
+    ASSERT_EQ(got.size(), want.size());
+    for (size_t i = 0; i < want.size(); i++) EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
 }
 
-#include "world/nav_db.h"
-
-class App_StartAirport : public ::testing::Test {
-protected:
-    app_test::env e;
-    void SetUp() override
-    {
-        e = app_test::fresh("airport");
-        for (int i = 0; i < 4; i++) {
-            apt_lat[i][0] = 34.0f + i;
-            apt_lon[i][0] = -117.0f - i;
-        }
-        std::strcpy(apt_id[0], "KLAX");
-        std::strcpy(apt_id[1], "KSBD");
-        std::strcpy(apt_id[2], "KSBD");
-        std::strcpy(apt_id[3], "KSBA");
-        env.aptmax = 3;
-    }
-    void TearDown() override
-    {
-        for (int i = 0; i < 4; i++) apt_id[i][0] = 0;
-        env.aptmax = 0;
-    }
-};
-
-TEST_F(App_StartAirport, LastKsbdIsTheDefaultAndSetsTheRegionCorner)
+TEST_F(App_Prefs, ReaderTakesEachLineIntoItsField)
 {
-    EXPECT_EQ(default_start_airport(), 2);
-    std::string acf = orv_test::write_file(e.work + "/A.acf", "i");
+    // A hand-made file: the reader must follow the same table as the writer, skip what follows
+    // the fifth number of a wind line, and drop the first number of each data group.
+    std::vector<std::string> lines = expected_lines();
+    lines[22] += " 999 extra words";        // wind layer 0
+    std::string text;
+    for (const std::string& l : lines) text += l + "\n";
+    orv_test::write_file(path(), text);
+    clear_records();
+    ASSERT_EQ(read_back(), 1);
+    EXPECT_STREQ(pln.C_path, "\\p\\A.acf");
+    EXPECT_EQ(msc.rway_sel, 4);
+    EXPECT_FLOAT_EQ(ins.baro, 1003);
+    EXPECT_FLOAT_EQ(atm.burst_prob, 1007);
+    EXPECT_EQ(atm.change_clouds, 1);
+    EXPECT_EQ(atm.change_vis, 0);
+    EXPECT_EQ(atm.cld_type, 8);
+    EXPECT_FLOAT_EQ(atm.vis_rep, 1000);
+    EXPECT_FLOAT_EQ(atm.tbl[0], 140);
+    EXPECT_FLOAT_EQ(atm.wnddir[1], 101);
+    EXPECT_FLOAT_EQ(atm.shrspd[8], 138);
+    EXPECT_FLOAT_EQ(atm.wave_speed, 1013);
+    EXPECT_EQ(atm.wave_dir, 14);
+    EXPECT_EQ(atm.rway_fric_code, 16);
+    EXPECT_EQ(atc.voice_out, 1);
+    EXPECT_EQ(msc.warn_flaps, 1);
+    EXPECT_EQ(fpl.mr, 1);
+    for (int g = 0; g < 60; g++) {
+        EXPECT_EQ(set.Bdsk[g], 0) << g;
+        EXPECT_EQ(set.Brlt[g], (g / 2) % 2) << g;
+        EXPECT_EQ(set.Bgrf[g], g % 3 == 0 ? 1 : 0) << g;
+    }
+    EXPECT_EQ(set.serout, 17);
+    EXPECT_FLOAT_EQ(set.joy_rat_roll, 1021);
+    EXPECT_EQ(set.eq_col, 1);
+    EXPECT_FLOAT_EQ(set.NZroll, 0.04f);
+    EXPECT_EQ(set.joy_response[0], 200);
+    EXPECT_EQ(set.joy_response[21], 221);
+    EXPECT_EQ(nav.nf[1], 10810);
+    EXPECT_EQ(nav.cf[0], 11800);
+    EXPECT_FLOAT_EQ(nav.obs[1], 23);
+    EXPECT_EQ(nav.dmesel, 25);
+    EXPECT_EQ(nav.gps_ndb_index, 30);
+    EXPECT_EQ(nav.gps_id[3], 34);
+    EXPECT_FLOAT_EQ(msc.prd, 0.035f);
+    EXPECT_EQ(msc.logtime, 1);
+    EXPECT_FLOAT_EQ(rel.total_fail_entry, 36);
+    EXPECT_EQ(ogl_trees, 38);
+}
+
+TEST_F(App_Prefs, AnOverlongNameKeeps399CharactersAndTheNextLineLinesUp)
+{
+    std::vector<std::string> lines = expected_lines();
+    lines[2] = std::string(500, 'n');
+    std::string text;
+    for (const std::string& l : lines) text += l + "\n";
+    orv_test::write_file(path(), text);
+    clear_records();
+    ASSERT_EQ(read_back(), 1);
+    EXPECT_EQ(std::strlen(pln.C_file), 399u);
+    EXPECT_STREQ(pln.C_path, "\\p\\A.acf");
+    EXPECT_EQ(msc.rway_sel, 4);
+}
+
+TEST_F(App_Prefs, AWaveDirectionNoIntCanHoldBecomesZero)
+{
+    for (const char* bad : {"1e30", "-1e30", "nan", "inf"}) {
+        std::vector<std::string> lines = expected_lines();
+        ASSERT_EQ(lines[34], "14");               // the wave direction's line
+        lines[34] = bad;
+        std::string text;
+        for (const std::string& l : lines) text += l + "\n";
+        orv_test::write_file(path(), text);
+        clear_records();
+        atm.wave_dir = 77;
+        ASSERT_EQ(read_back(), 1) << bad;
+        EXPECT_EQ(atm.wave_dir, 0) << bad;
+        EXPECT_EQ(atm.meteorite_code, 15) << bad;   // the next line still lines up
+    }
+}
+
+TEST_F(App_Prefs, FirstStartGivesEveryFieldItsDefault)
+{
+    fill_distinct();
+    set.eq_avi = 1;
+    atm.thermal_part = 0.5f;
+    atm.thermal_vvi = 4;
+    atm.vis_mult = 1;
+    std::string acf = orv_test::write_file(e.work + "/Trainer.acf", "i");
     for (char& c : acf) if (c == '/') c = '\\';
     picker_queue_answer(acf.c_str());
-    initprefs();
-    EXPECT_EQ(msc.loc_apt_wrl, 2);
-    EXPECT_FLOAT_EQ(flt.lat, 36.0f);
-    EXPECT_FLOAT_EQ(flt.lon, -119.0f);
-    EXPECT_EQ(env.lat_sou, 35);                 // round(36 - 1)
-    EXPECT_EQ(env.lon_wes, -121);               // round(-119 - 1.5) = round(-120.5), away from zero
+    hardprefs();
+    ASSERT_EQ(app_test::exit_calls, 0);
+    EXPECT_STREQ(pln.C_file, "Trainer.acf");
+    EXPECT_STREQ(pln.C_path, acf.c_str());
+    EXPECT_EQ(msc.loc_apt_wrl, 0);              // no airport tables in this test
+    EXPECT_EQ(msc.rway_sel, 0);
+    EXPECT_FLOAT_EQ(msc.locl_time, 57600);
+    EXPECT_FLOAT_EQ(atm.temp_SL, 59);
+    EXPECT_FLOAT_EQ(ins.baro, 29.92f);
+    EXPECT_FLOAT_EQ(atm.baro, 29.92f);
+    EXPECT_FLOAT_EQ(atm.rain_tstm, 1);
+    EXPECT_FLOAT_EQ(atm.wind_tbl, 1);
+    EXPECT_FLOAT_EQ(atm.burst_prob, 1);
+    EXPECT_EQ(atm.change_clouds + atm.change_vis + atm.change_precip + atm.change_turb + atm.change_micro, 5);
+    EXPECT_EQ(atm.cld_type, 1);
+    EXPECT_NEAR(atm.topsMSL, 1524.0f, 1e-2);
+    EXPECT_NEAR(atm.baseMSL, 1219.2f, 1e-2);
+    EXPECT_NEAR(atm.vis_rep, 12964.0f, 1e-1);
+    for (int i = 0; i < 9; i++) {
+        EXPECT_EQ(atm.wnddir[i], 0); EXPECT_EQ(atm.wndspd[i], 0); EXPECT_EQ(atm.shrdir[i], 0);
+        EXPECT_EQ(atm.shrspd[i], 0); EXPECT_EQ(atm.tbl[i], 0);
+    }
+    EXPECT_FLOAT_EQ(atm.wave_amp, 1);
+    EXPECT_FLOAT_EQ(atm.wave_length, 10);
+    EXPECT_FLOAT_EQ(atm.wave_speed, 2);
+    EXPECT_EQ(atm.wave_dir, 0);
+    EXPECT_EQ(atm.thermal_part, 0);
+    EXPECT_EQ(atm.thermal_vvi, 0);
+    EXPECT_EQ(atm.meteorite_code, 2);
+    EXPECT_EQ(atm.rway_fric_code, 1);
+    EXPECT_EQ(msc.sound_on, 1);
+    EXPECT_EQ(atc.voice_out, 1);
+    EXPECT_EQ(atc.text_out, 1);
+    EXPECT_EQ(msc.warn_frame, 1);
+    EXPECT_EQ(msc.warn_overspeed, 1);
+    EXPECT_EQ(msc.warn_flaps, 0);
+    EXPECT_EQ(msc.warn_bb, 1);
+    EXPECT_EQ(fpl.mr, 1);
+    EXPECT_EQ(fpl.mrs, 0);
+    for (int g = 0; g < 60; g++) EXPECT_EQ(set.Bdsk[g] + set.Brlt[g] + set.Bgrf[g], 0) << g;
+    EXPECT_EQ(set.serout, 0);
+    EXPECT_EQ(set.damp, 0);
+    EXPECT_FLOAT_EQ(set.joy_rat_ptch, 1);
+    EXPECT_FLOAT_EQ(set.joy_rat_hdng, 1);
+    EXPECT_FLOAT_EQ(set.joy_rat_roll, 1);
+    EXPECT_EQ(set.eq_ped + set.eq_avi + set.eq_thr + set.eq_col, 0);
+    EXPECT_FLOAT_EQ(set.NZptch, 0.01f);
+    EXPECT_FLOAT_EQ(set.NZroll, 0.01f);
+    const int buttons[16] = {2, 1, 5, 6, 22, 21, 19, 20, 15, 16, 11, 12, 10, 9, 17, 18};
+    for (int b = 0; b < 16; b++) EXPECT_EQ(set.joy_response[b], buttons[b]) << b;
+    for (int b = 16; b < 22; b++) EXPECT_EQ(set.joy_response[b], 200 + b) << "button " << b << " is not set";
+    EXPECT_EQ(nav.nf[0], 11170); EXPECT_EQ(nav.nf[1], 11170);
+    EXPECT_EQ(nav.cf[0], 12100); EXPECT_EQ(nav.cf[1], 12100);
+    EXPECT_EQ(nav.obs[0], 0); EXPECT_EQ(nav.obs[1], 0);
+    EXPECT_EQ(nav.adff, 210);
+    EXPECT_EQ(nav.dmesel, 0);
+    EXPECT_EQ(nav.gps_index_mode, 1);
+    EXPECT_EQ(nav.gps_index, 1600);
+    EXPECT_EQ(nav.gps_apt_index, 1600);
+    EXPECT_EQ(nav.gps_vor_index, 2100);
+    EXPECT_EQ(nav.gps_ndb_index, 700);
+    for (int i = 0; i < 4; i++) EXPECT_EQ(nav.gps_id[i], 11);
+    EXPECT_FLOAT_EQ(msc.prd, 0.05f);
+    EXPECT_EQ(msc.logtime, 1);                  // not a default: keeps what it held
+    EXPECT_FLOAT_EQ(rel.total_fail_entry, 1);
+    EXPECT_EQ(ogl_res, 2);
+    EXPECT_EQ(ogl_trees, 0);
 }
 
-TEST_F(App_StartAirport, AnAirportIndexBeyondTheTableFallsBackToTheDefault)
+TEST_F(App_Prefs, SituationLinesCarryTheirSuffix)
 {
-    fill_unusual();                             // names airport 1234 of a bigger table
-    ASSERT_EQ(write_prefs_file(), 1);
-    initprefs();
-    EXPECT_EQ(msc.loc_apt_wrl, 2);
-    EXPECT_FLOAT_EQ(flt.lat, 36.0f);
-    msc.loc_apt_wrl = 1;
-    ASSERT_EQ(write_prefs_file(), 1);
-    initprefs();
-    EXPECT_EQ(msc.loc_apt_wrl, 1);
-    EXPECT_EQ(env.lat_sou, 34);
+    flt.X = 1500.5; env.lox = 500;
+    flt.Z = 200; env.hiz = 1200;
+    flt.psi = 90.5f;
+    flt.Y = 3000;
+    flt.v = 72.25f;
+    const std::string sit = e.work + "/Trip.sit";
+    std::string sys = sit;
+    for (char& c : sys) if (c == '/') c = '\\';
+    ASSERT_EQ(ouf_open(sys.c_str(), FILE_SITUATION, PREFS_VERSION), 1);
+    dump_prefs();
+    dump_situation_lines();
+    ASSERT_EQ(ouf_close(), 1);
+    const std::vector<std::string> lines = split_lines(orv_test::read_file(sit));
+    ASSERT_GE(lines.size(), 5u);
+    const size_t n = lines.size();
+    EXPECT_EQ(lines[n - 5], "1000.5 situation data");
+    EXPECT_EQ(lines[n - 4], "-1000 situation data");
+    EXPECT_EQ(lines[n - 3], "90.5 situation data");
+    EXPECT_EQ(lines[n - 2], "3000 situation data");
+    EXPECT_EQ(lines[n - 1], "72.25 situation data");
 }
 
-TEST_F(App_StartAirport, EmptyTablesAreNotRead)
+
+TEST_F(App_Prefs, ADamagedFileIsRefusedSoItsZerosAreNeverWrittenBack)
 {
-    apt_id[0][0] = 0;                           // what a start without navigation data leaves
-    EXPECT_EQ(default_start_airport(), 0);
-    float lat = 99, lon = 99;
-    EXPECT_EQ(start_airport_position(1, &lat, &lon), 0);
-    EXPECT_EQ(lat, 99.0f);
+    std::vector<std::string> lines = expected_lines();
+    ASSERT_EQ(lines[35], "15");                   // the meteorite code's line
+    lines[35] = "garbage";
+    std::string text;
+    for (const std::string& l : lines) text += l + "\n";
+    orv_test::write_file(path(), text);
+    clear_records();
+    const int alerts = mnw_alert_count();
+    EXPECT_EQ(read_back(), 0);
+    EXPECT_EQ(mnw_alert_count(), alerts + 1);     // the scanning alert, once
+    EXPECT_STREQ(mnw_last_alert_line(0), "File-scanning error!");
+
+    // The untouched file still reads.
+    lines[35] = "15";
+    text.clear();
+    for (const std::string& l : lines) text += l + "\n";
+    orv_test::write_file(path(), text);
+    EXPECT_EQ(read_back(), 1);
 }

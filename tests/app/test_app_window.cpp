@@ -210,43 +210,55 @@ TEST_F(App_Window, RegisteredCommandsAndClicks)
     EXPECT_EQ(mnw.mouse_lifted, 1);
 }
 
-TEST(App_Script, MalformedLinesNameTheirLine)
+// The alert's text line and OK button, and the save window's keys.
+class App_Dialogs : public ::testing::Test {
+protected:
+    app_test::env e;
+    void SetUp() override { e = app_test::fresh("window_review"); }
+};
+
+TEST_F(App_Dialogs, AlertTextLineHoldsAtMostThirtyOneCharacters)
 {
-    struct { const char* line; const char* part; } bad[] = {
-        {"key a", "expected 'at"},
-        {"at soon key a", "time"},
-        {"at -1 key a", "time"},
-        {"at 1", "time"},
-        {"at 1 key", "one character"},
-        {"at 1 key ab", "one character"},
-        {"at 1 click 10", "two whole numbers"},
-        {"at 1 click 10 2.5", "two whole numbers"},
-        {"at 1 click 900 10", "outside"},
-        {"at 1 menu file", "item code"},
-        {"at 1 fly 3", "unknown command 'fly'"},
-    };
-    char err[200];
-    for (auto& b : bad) {
-        plat_script_clear();
-        EXPECT_EQ(script_parse_line(b.line, 7, err, sizeof err), 0) << b.line;
-        EXPECT_EQ(std::strncmp(err, "line 7: ", 8), 0) << err;
-        EXPECT_NE(std::strstr(err, b.part), nullptr) << b.line << " -> " << err;
-        EXPECT_EQ(plat_script_pending(), 0) << b.line;
-    }
+    MACIBM_alert("A first line much longer than thirty-one characters", "", "", "", ALERT_NOTE);
+    MACIBM_startwind(996);
+    MACIBM_handlekey('x');
+    EXPECT_EQ(std::strlen(mnw_last_alert_line(0)), 31u);
+    EXPECT_EQ(mnw_last_alert_line(0)[30], 'x');
+    MACIBM_handlekey('y');                        // the 31st character is replaced again
+    EXPECT_STREQ(mnw_last_alert_line(0), "A first line much longer than y");
+    return_hit = 0;
+    MACIBM_handlekey(13);                         // Enter closes the alert
+    EXPECT_EQ(mnw.topwin, 0);
+    EXPECT_EQ(return_hit, 0);
 }
 
-TEST(App_Script, ABadFileQueuesNothing)
+TEST_F(App_Dialogs, ClickOnOkClosesTheAlertAndForgetsEnter)
 {
-    std::string dir = orv_test::temp_dir("script");
-    std::string path = orv_test::write_file(dir + "/s.txt", "# start\nat 1 key a\nat 2 menu 105\nat 3 jump\n");
-    char err[200];
-    plat_script_clear();
-    EXPECT_EQ(script_load(path.c_str(), err, sizeof err), 0);
-    EXPECT_STREQ(err, "line 4: unknown command 'jump'");
-    EXPECT_EQ(plat_script_pending(), 0);
-    orv_test::write_file(path, "at 1 key a\r\nat 2 key space\n");
-    EXPECT_EQ(script_load(path.c_str(), err, sizeof err), 1) << err;
-    EXPECT_EQ(plat_script_pending(), 2);
-    plat_script_clear();
-    EXPECT_EQ(script_load((dir + "/none.txt").c_str(), err, sizeof err), 0);
+    MACIBM_startwind(996);
+    return_hit = 1;
+    mnw.mx = 10;                                  // left of the button: nothing
+    mnw.my = 20;
+    MACIBM_handleclick();
+    EXPECT_EQ(mnw.topwin, 996);
+    mnw.mx = 200;
+    MACIBM_handleclick();
+    EXPECT_EQ(mnw.topwin, 0);
+    EXPECT_EQ(return_hit, 0);
+    EXPECT_EQ(mnw.x, 0);
+    EXPECT_EQ(mnw.dx, 800);
+}
+
+TEST_F(App_Dialogs, SaveWindowKeysEditTheNameItSavesUnder)
+{
+    MACIBM_alert("Last alert text", "", "", "", ALERT_NOTE);
+    MACIBM_startwind(999);
+    std::snprintf(g_cs1, NAME_LEN, "%s", "Untitled.sit");
+    for (int i = 0; i < 4; i++) MACIBM_handlekey(8);
+    MACIBM_handlekey('2');
+    EXPECT_STREQ(g_cs1, "Untitled2");
+    EXPECT_STREQ(mnw_last_alert_line(0), "Last alert text");   // the alert's line is not the name
+    return_hit = 0;
+    MACIBM_handlekey(13);
+    EXPECT_EQ(return_hit, 1);
+    return_hit = 0;
 }

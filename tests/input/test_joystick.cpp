@@ -10,6 +10,7 @@
 #include "2-QZutils/qz_joy.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "flight/events.h"
 #include "input/fake_joy.h"
 
 namespace orv {
@@ -247,6 +248,42 @@ TEST_F(Joystick, SpringCentreFollowsTrimAndTheRestingStickReadsCentred)
     f.dev.axis(0, 1, (int)std::lround(1.2 * 32767));
     get();
     EXPECT_NEAR(p, 0.0f, 1e-4f);
+}
+
+TEST_F(Joystick, StallWarningShakesTheStickAndStopsIt)
+{
+    f.dev.haptic = 1;
+    f.dev.plug(0);
+    JOY_init();
+    set_constants();
+    events_reset();
+    rel.esystem = 1;
+    pln.ff_stickshaker = 1;
+    pln.semilen[4] = 5;
+    pln.alpha_max[4] = 15;
+    msc.est_Vs = 25;
+    msc.prd = 0.05f;
+    flt.vind = 60;
+    flt.alpha[4][0] = 10;             // well below the stall: no shaking
+    mod_evt();
+    for (const auto& c : f.dev.calls) EXPECT_NE(c.effect.kind, PLAT_FX_VIBRATION);
+    f.dev.calls.clear();
+    flt.alpha[4][0] = 13;             // within 3 degrees of the stall
+    mod_evt();
+    int shaking = 0;
+    for (const auto& c : f.dev.calls)
+        if (c.op == orv_test::FAKE_PLAY && c.effect.kind == PLAT_FX_VIBRATION && c.effect.magnitude == 100 &&
+            c.effect.frequency_hz == 10)
+            shaking |= c.slot == FX_VIBRATION_X ? 1 : c.slot == FX_VIBRATION_Y ? 2 : 0;
+    EXPECT_EQ(shaking, 3);
+    f.dev.calls.clear();
+    mod_evt();                        // still warning: nothing new
+    for (const auto& c : f.dev.calls) EXPECT_NE(c.slot, FX_VIBRATION_Y);
+    flt.alpha[4][0] = 5;
+    mod_evt();
+    int stopped = 0;
+    for (const auto& c : f.dev.calls) stopped |= c.op == orv_test::FAKE_STOP && c.slot == FX_VIBRATION_Y;
+    EXPECT_TRUE(stopped);
 }
 
 }  // namespace
