@@ -358,7 +358,9 @@ struct miscstruct {
     // ---- outside views (scene update)
     float runwayview_X, runwayview_Y, runwayview_Z;
     float spotview_X, spotview_Y, spotview_Z;
-    float freeviewXZ, freeviewY;   // free-view azimuth and elevation, degrees
+    float freeviewXZ, freeviewY;   // free-view azimuth 0..2 pi and elevation -pi/2..pi/2, rad
+    // ---- keyboard
+    char  key_pressed;             // the last character handled
 };
 
 // ---- reliability: 1 working, 0 failed

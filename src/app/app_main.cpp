@@ -11,6 +11,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "app/app_flight.h"
+#include "app/app_input.h"
 #include "app/app_goto.h"
 #include "app/app_log.h"
 #include "app/app_script.h"
@@ -63,6 +64,10 @@ const char* help_text()
            "                       \"WORLD.RWX\" (time, wind, clouds, visibility, pressure)\n"
            "  --screenshot FILE    draw without a display (offscreen) and write the last\n"
            "                       frame as a PNG picture; --frames defaults to 1\n"
+           "  --joystick-test      print the joysticks and what their axes, hat and buttons\n"
+           "                       report, live as they move (with --frames N: N polls)\n"
+           "  --joystick-setup     walk through moving each control at the terminal and keep\n"
+           "                       the axes, senses and dead zones beside the preferences\n"
            "  --airport ICAO       start on a runway of this airport (its identifier in the\n"
            "                       navigation data); an unknown one stops the start\n"
            "  --runway-end N       with --airport: 0 the first end of its first runway, 1 the\n"
@@ -105,6 +110,8 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
         else if (!std::strcmp(a, "--fixed-step")) o->fixed_step = 1;
         else if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) o->show_help = 1;
         else if (!std::strcmp(a, "--version")) o->show_version = 1;
+        else if (!std::strcmp(a, "--joystick-test")) o->joystick_test = 1;
+        else if (!std::strcmp(a, "--joystick-setup")) o->joystick_setup = 1;
         else if (!std::strcmp(a, "--frames")) {
             if (!need()) return 0;
             char* end;
@@ -230,6 +237,7 @@ int app_main(int argc, char** argv)
     }
     if (app_opt.show_help) { std::fputs(help_text(), stdout); return 0; }
     if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION_TEXT); return 0; }
+    if (app_opt.joystick_test || app_opt.joystick_setup) return joystick_tool(app_opt);
     if (app_opt.runway_end >= 0 && !app_opt.airport[0]) {
         std::fprintf(stderr, "vantorel: --runway-end needs --airport\n");
         return 2;

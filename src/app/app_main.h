@@ -23,6 +23,8 @@ struct app_options {
     int      have_dump_cycle;  // --dump-cycle-at S
     double   dump_cycle_at;
     char     screenshot[400];  // --screenshot FILE.png: draw offscreen, write the last frame
+    int      joystick_test;    // --joystick-test: print the joysticks live, no flight
+    int      joystick_setup;   // --joystick-setup: the axis walk-through at the terminal
 };
 
 extern app_options app_opt;

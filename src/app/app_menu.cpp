@@ -7,6 +7,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "app/app_prefs.h"
+#include "input/views_keys.h"
 
 namespace orv {
 
@@ -55,6 +56,10 @@ void APPLICATION_handlemenu(int code)
     case MENU_QUIT: quit(); return;
     case MENU_RESET_PREFS: reset_prefs_and_exit(); return;
     default: break;
+    }
+    if (code >= VIEW_FORWARD && code <= VIEW_SHOW_PATH) {
+        view_menu(code);
+        return;
     }
     // The other commands arrive with the menu module; until then a choice is only logged.
     char line[80];

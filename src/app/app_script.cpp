@@ -130,6 +130,25 @@ static int queue_word_command(const script_command& c, int code, char** tok, int
         ev[0].args[a] = (float)v;
     }
     return queue_events(ev, 1, err, errlen, lineno);
+
+// Keys that type no character, by name: arrows, keypad digits, function keys.
+static int special_key(const char* k)
+{
+    static const struct { const char* name; int code; } arrows[] = {
+        {"left", PLAT_KEY_LEFT}, {"right", PLAT_KEY_RIGHT}, {"up", PLAT_KEY_UP}, {"down", PLAT_KEY_DOWN}};
+    for (const auto& a : arrows)
+        if (!std::strcmp(k, a.name)) return a.code;
+    char* end;
+    if (!std::strncmp(k, "kp", 2) && k[2] >= '0' && k[2] <= '9' && !k[3]) return PLAT_KEY_KP0 + (k[2] - '0');
+    int base = PLAT_KEY_F1;
+    if (!std::strncmp(k, "shift-", 6)) {
+        base = PLAT_KEY_SHIFT_F1;
+        k += 6;
+    }
+    if (k[0] != 'f' || !k[1]) return 0;
+    const long n = std::strtol(k + 1, &end, 10);
+    if (*end || n < 1 || n > 12) return 0;
+    return base + (int)n - 1;
 }
 
 int script_parse_line(const char* line, int lineno, char* err, int errlen)
@@ -166,8 +185,10 @@ int script_parse_line(const char* line, int lineno, char* err, int errlen)
         else if (!std::strcmp(k, "enter")) c = 13;
         else if (!std::strcmp(k, "backspace")) c = 8;
         else if (!std::strcmp(k, "hash")) c = '#';      // '#' itself starts a comment
+        else if (int special = special_key(k)) c = special;
         else if (std::strlen(k) == 1) c = (unsigned char)k[0];
-        else return fail(err, errlen, lineno, "'key' takes one character (or space, enter, backspace, hash)");
+        else return fail(err, errlen, lineno, "'key' takes one character (or space, enter, backspace, hash, "
+                                              "left, right, up, down, kp0..kp9, f1..f12, shift-f1..shift-f12)");
         ev[0].type = PLAT_EV_KEY;
         ev[0].key = c;
         return queue_events(ev, 1, err, errlen, lineno);

@@ -1,9 +1,10 @@
 // app_script.h -- timed input for runs without a user: one command a line,
 //   at <seconds> <command> <args...>      # comment
 // Times are simulated seconds since the start of the run. Built-in commands: `key <char>`
-// (a single character, or the words space, enter, backspace, hash), `click <x> <y>` (screen pixels,
-// origin at the bottom left, y up), `menu <code>` and `screenshot <file.png>` (the next frame,
-// in a run with a picture). Other modules add their own commands.
+// (a single character, or the words space, enter, backspace, hash, left, right, up,
+// down, kp0..kp9, f1..f12, shift-f1..shift-f12), `click <x> <y>` (screen pixels, origin at
+// the bottom left, y up), `menu <code>` and `screenshot <file.png>` (the next frame, in a run
+// with a picture). Other modules add their own commands.
 #pragma once
 
 namespace orv {

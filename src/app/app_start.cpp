@@ -10,6 +10,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "app/app_flight.h"
+#include "app/app_input.h"
 #include "app/app_goto.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
@@ -194,6 +195,7 @@ void register_app_callbacks()
     set_plane_loaded_hook(panel_after_load);
     register_panel();
     region_set_menu_hook(APPLICATION_setupmenus);
+    wire_pilot_input();
 }
 
 // The periodic events join the frame schedule; their calls upward go to the application.
@@ -248,7 +250,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     frame_region_on_airport();
     set_fltvars(8);
     // speakstring(" "): wake the speech engine.
-    // JOY_init(): the joystick.
+    start_joystick();                     // JOY_init, with the axis settings beside the preferences
     frame_timing_reset();
     app_run_reset();
     done_initing = 1;

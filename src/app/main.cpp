@@ -2,10 +2,14 @@
 // offscreen back ends are linked here only, so the library and its tests need no display.
 #include "app/app_main.h"
 #include "platform/offscreen/egl_backend.h"
+#include "platform/plat_joy.h"
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/sdl_joystick.h"
 
 int main(int argc, char** argv)
 {
+    // Only the program reaches real devices; the library and its tests see the tables' defaults.
     orv::app_set_backends(orv::plat_sdl_backend(), orv::plat_offscreen_backend());
+    orv::plat_joy_install(orv::plat_sdl_joy());
     return orv::app_main(argc, argv);
 }

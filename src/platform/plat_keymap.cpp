@@ -25,7 +25,7 @@ int plat_us_key(int usage, int shift)
     if (usage >= USAGE_A && usage <= USAGE_Z) return (shift ? 'A' : 'a') + (usage - USAGE_A);
     if (usage >= USAGE_1 && usage <= USAGE_0) return (shift ? shifted_digits : digits)[usage - USAGE_1];
     if (usage >= USAGE_MINUS && usage <= USAGE_SLASH) return (shift ? shifted_punct : punct)[usage - USAGE_MINUS];
-    if (usage >= USAGE_F1 && usage <= USAGE_F12) return PLAT_KEY_F1 + (usage - USAGE_F1);
+    if (usage >= USAGE_F1 && usage <= USAGE_F12) return (shift ? PLAT_KEY_SHIFT_F1 : PLAT_KEY_F1) + (usage - USAGE_F1);
     if (usage >= USAGE_KP_1 && usage <= USAGE_KP_9) return PLAT_KEY_KP0 + 1 + (usage - USAGE_KP_1);
     switch (usage) {
     case USAGE_ENTER: return 13;

@@ -126,7 +126,7 @@ void outside_target(int view, float t[3])
         break;
     }
     default: {   // free view
-        const float az = msc.freeviewXZ * DEG, el = msc.freeviewY * DEG;
+        const float az = msc.freeviewXZ, el = msc.freeviewY;   // radians, as the view keys turn them
         t[0] = (float)flt.X + scn.dist * std::cos(el) * std::sin(az);
         t[1] = (float)flt.Y + scn.dist * std::sin(el);
         t[2] = (float)flt.Z - scn.dist * std::cos(el) * std::cos(az);
