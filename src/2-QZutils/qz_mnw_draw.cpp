@@ -75,7 +75,7 @@ static void menu_bar()
     mnw_layout_menu_bar();
     OGL_fillrect(C_FACE, 0, MENU_BAR_BOTTOM, SCREEN_W, SCREEN_H - MENU_BAR_BOTTOM);
     OGL_line(C_FRAME, 0, MENU_BAR_BOTTOM, SCREEN_W, MENU_BAR_BOTTOM);
-    for (int m = 0; m < 330; m++) {
+    for (int m = 0; m < MENU_COUNT; m++) {
         if (mnw.menu_prnt[m] != -1 || !mnw.menu_name[m][0]) continue;
         OGL_string(C_TEXT_MARKED, mnw.menux1[m], MENU_BAR_BOTTOM + 5, mnw.menu_name[m], WRAP_OFF_WIDTH, CHAR_W);
     }
@@ -83,7 +83,7 @@ static void menu_bar()
 
 void mnw_build_window_image(int w)
 {
-    if (w == 996 || w == 997) return;              // alerts are drawn over the picture each frame
+    if (w == WIN_ALERT || w == WIN_ALERT_SMALL) return;              // alerts are drawn over the picture each frame
     const int keep = to_array;
     to_array = 1;
     if (w == 0) {
@@ -123,7 +123,7 @@ static void check_mark(float x, float y)
 void mnw_draw_open_menu()
 {
     const int m = mnw.menu_up;
-    if (m < 0 || m >= 330) return;
+    if (m < 0 || m >= MENU_COUNT) return;
     const float mx = mnw.mx + mnw.x, my = mnw.my + mnw.y;
     int x1 = 9999, y1 = 9999, x2 = -9999, y2 = -9999;
     for (int k = 0; k < 100; k++) {

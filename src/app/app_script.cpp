@@ -130,6 +130,7 @@ static int queue_word_command(const script_command& c, int code, char** tok, int
         ev[0].args[a] = (float)v;
     }
     return queue_events(ev, 1, err, errlen, lineno);
+}
 
 // Keys that type no character, by name: arrows, keypad digits, function keys.
 static int special_key(const char* k)

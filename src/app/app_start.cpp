@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/qz_mnw_draw.h"
 #include "2-QZutils/records.h"
 #include "app/app_flight.h"
 #include "app/app_input.h"
@@ -154,13 +155,20 @@ static void panel_click() { manage_das(mnw.mx, mnw.my); }
 
 static bool have_picture() { return !plat_backend_get()->headless; }
 
-// A new aircraft: its panel layout, and the background composed once for the textures.
+// The cockpit's window image is the panel background with the menu bar over it; the window
+// layer rebuilds it whenever window 0 comes back (after every alert), so the panel draws
+// through the layer's builder rather than straight into the image.
+static void cockpit_window_statics(int w)
+{
+    if (w == WIN_COCKPIT) draw_panel_background();
+}
+
+// A new aircraft: its panel layout, and the cockpit image composed again for the textures.
 static void panel_after_load()
 {
     init_panel_layout();
     if (!have_picture()) return;
-    draw_panel_background();
-    OGL_upload_background();
+    mnw_build_window_image(WIN_COCKPIT);
 }
 
 static void panel_frame()
@@ -192,6 +200,7 @@ void register_app_callbacks()
     cb.sim_time = app_sim_time;
     cb.quit = quit_from_window;
     mnw_register_app(cb);
+    mnw_set_window_builder(cockpit_window_statics);
     set_plane_loaded_hook(panel_after_load);
     register_panel();
     region_set_menu_hook(APPLICATION_setupmenus);

@@ -15,17 +15,10 @@
 
 namespace orv {
 
-int carr_on_poly[TER_I][TER_J], frig_on_poly[TER_I][TER_J], oilr_on_poly[TER_I][TER_J];
-float traf_xyz[TRAFFIC][3];
-float traf_v[TRAFFIC];
-int   traf_h[TRAFFIC];
-
 namespace {
 
 constexpr float DEG = (float)M_PI / 180.0f;
 constexpr int TEX_DECK = 45, TEX_HULL = 49, TEX_TOWER = 48, TEX_METAL_SHIP = -91;
-constexpr float TRAFFIC_RANGE_NM = 30.0f, TRAFFIC_CEILING_FT = 20000.0f, TRAFFIC_SPEED_RATIO = 1.7f;
-constexpr float TRAFFIC_SPREAD = 45.0f;
 
 // Carrier island: starboard, amidships; frigate superstructure: forward of amidships.
 constexpr float ISLAND_X0 = 20.0f, ISLAND_X1 = 28.0f, ISLAND_Z0 = -40.0f, ISLAND_Z1 = 10.0f, ISLAND_H = 22.0f;
@@ -173,18 +166,6 @@ void draw_a_oilr(float xcg, float ycg, float zcg)
     for (int k = 0; k < 4; k++)
         OGL_3dline(oilr_pxyz[k][0][0], oilr_pxyz[k][0][1], oilr_pxyz[k][0][2], oilr_pxyz[k][1][0], oilr_pxyz[k][1][1], oilr_pxyz[k][1][2]);
     qgl3d.LineWidth(1.0f);
-}
-
-void make_a_plane(int t, int initial)
-{
-    if (t < 0 || t >= TRAFFIC) return;
-    const int b = intrand(0, 359);
-    const float d = (initial ? fltrand(0.0f, TRAFFIC_RANGE_NM) : TRAFFIC_RANGE_NM) * con.nmtomtrs;
-    traf_xyz[t][0] = fltlim((float)flt.X + d * isin(b), env.lox, env.hix);
-    traf_xyz[t][2] = fltlim((float)flt.Z - d * icos(b), env.loz, env.hiz);
-    traf_xyz[t][1] = fltrand(0.0f, TRAFFIC_CEILING_FT) * con.fttomtrs;
-    traf_v[t] = msc.est_Vs * TRAFFIC_SPEED_RATIO;
-    traf_h[t] = intwrap(b + 180 + round(fltrand(-TRAFFIC_SPREAD, TRAFFIC_SPREAD)), 0, 359);
 }
 
 void place_all_traffic()

@@ -2,16 +2,11 @@
 // system published as navaids, and the ten traffic aircraft.
 #pragma once
 
-#include "world/terrain_grid.h"
+#include "world/scene_tables.h"
 
 namespace orv {
 
-extern int carr_on_poly[TER_I][TER_J], frig_on_poly[TER_I][TER_J], oilr_on_poly[TER_I][TER_J];
-
-constexpr int TRAFFIC = 10;
-extern float traf_xyz[TRAFFIC][3];
-extern float traf_v[TRAFFIC];
-extern int   traf_h[TRAFFIC];
+constexpr int TRAFFIC = TRAFFIC_CAP;
 
 constexpr int CARR_LOC_FREQ = 10800, CARR_LOC_COURSE = 352;
 constexpr int SURF_CARRIER_DECK = 73;
@@ -23,7 +18,6 @@ void draw_a_oilr(float xcg, float ycg, float zcg);
 // The carrier's localizer and glide slope at (lat, lon), deck height h (m).
 void publish_carrier_ils(float lat, float lon, float h);
 
-void make_a_plane(int t, int initial);
 void place_all_traffic();          // every traffic aircraft, as at start-up
 // Traffic t drawn this frame (clouds between it and the eye hide it).
 int  traffic_visible(float traffic_y, float eye_y);

@@ -16,8 +16,8 @@ extern float traf_xyz[TRAFFIC_CAP][3];     // traffic positions, region frame (m
 extern int   traf_h[TRAFFIC_CAP];          // traffic headings, whole degrees
 extern float traf_v[TRAFFIC_CAP];          // traffic speeds, m/s
 
-// Places traffic aircraft i anew (near the user when `at_start` is set). The airport and
-// traffic generator fills it in; until then the traffic table stays as it is.
+// Places traffic aircraft i anew: anywhere within range of the user when `at_start` is set,
+// else at the edge of the range.
 void make_a_plane(int i, int at_start);
 
 }  // namespace orv
