@@ -39,14 +39,17 @@ float  wash_clock1, wash_clock2;
 const float temp_ft[6] = {0, 36152, 82346, 155348, 175344, 265000};
 const float temp_k[6] = {288.15f, 216.65f, 216.65f, 270.65f, 270.65f, 180.65f};
 
+void sin_cos(float deg, float* s, float* c)
+{
+    *s = std::sin(deg * kDeg);
+    *c = std::cos(deg * kDeg);
+}
+
 void set_trig()
 {
-    flt.sinthe = std::sin(flt.the * kDeg);
-    flt.costhe = std::cos(flt.the * kDeg);
-    flt.sinpsi = std::sin(flt.psi * kDeg);
-    flt.cospsi = std::cos(flt.psi * kDeg);
-    flt.sinphi = std::sin(flt.phi * kDeg);
-    flt.cosphi = std::cos(flt.phi * kDeg);
+    sin_cos(flt.the, &flt.sinthe, &flt.costhe);
+    sin_cos(flt.psi, &flt.sinpsi, &flt.cospsi);
+    sin_cos(flt.phi, &flt.sinphi, &flt.cosphi);
 }
 
 void ground_effect()
@@ -266,18 +269,12 @@ void integ_vx()
     flt.Alpha = std::atan2(-b.z, b.y) / kDeg;
     flt.Beta = std::atan2(-b.x, b.y) / kDeg;
 
-    flt.sinalph = std::sin(flt.Alpha * kDeg);
-    flt.cosalph = std::cos(flt.Alpha * kDeg);
-    flt.sinbeta = std::sin(flt.Beta * kDeg);
-    flt.cosbeta = std::cos(flt.Beta * kDeg);
-    flt.sinhpath = std::sin(flt.hpath * kDeg);
-    flt.coshpath = std::cos(flt.hpath * kDeg);
-    flt.sinvpath = std::sin(flt.vpath * kDeg);
-    flt.cosvpath = std::cos(flt.vpath * kDeg);
-    flt.sinahpath = std::sin(flt.ahpath * kDeg);
-    flt.cosahpath = std::cos(flt.ahpath * kDeg);
-    flt.sinavpath = std::sin(flt.avpath * kDeg);
-    flt.cosavpath = std::cos(flt.avpath * kDeg);
+    sin_cos(flt.Alpha, &flt.sinalph, &flt.cosalph);
+    sin_cos(flt.Beta, &flt.sinbeta, &flt.cosbeta);
+    sin_cos(flt.hpath, &flt.sinhpath, &flt.coshpath);
+    sin_cos(flt.vpath, &flt.sinvpath, &flt.cosvpath);
+    sin_cos(flt.ahpath, &flt.sinahpath, &flt.cosahpath);
+    sin_cos(flt.avpath, &flt.sinavpath, &flt.cosavpath);
 }
 
 int crash_check()

@@ -156,6 +156,9 @@ static float offset_for(float c)
 
 void pilot_hold_pitch(float pitch_deg, float prd)
 {
+    // never pull the wing past 12 degrees of angle of attack: a pilot's stall margin
+    constexpr float ALPHA_LIMIT = 12.0f;
+    if (flt.Alpha > ALPHA_LIMIT) pitch_deg = fminf(pitch_deg, flt.the - (flt.Alpha - ALPHA_LIMIT));
     const float p = step(pitch_pid, pitch_deg - flt.the, flt.Q, 0.15f, 0.08f, 0.08f, prd, 1.0f);
     set.MK_ptch = offset_for(p);
     const float r = step(roll_pid, -flt.phi, flt.P, 0.06f, 0.01f, 0.03f, prd, 1.0f);
