@@ -132,10 +132,10 @@ struct atmospherestruct {
     float lightXYZ[4][20][3];      // lightning bolt: four branches of 20 points, m
     float strike_stop_time;        // elapsed time at which the flash ends, s
     int   therm_on_poly[178][159]; // thermal over terrain cell
-    // ---- scene
-    float vis_eff;                 // visibility the scene draws with, m
     // ---- read by the instrument panel
     float T, a, crtsig;            // temperature (K), speed of sound (m/s), density ratio
+    // ---- scene
+    float vis_eff;                 // visibility the scene draws with, m
 };
 
 // ---- environment: region origin, local terrain and table sizes
