@@ -19,6 +19,7 @@
 #include "render/terrain_draw.h"
 #include "world/nav_db.h"
 #include "world/region.h"
+#include "world/region_shift.h"
 #include "world/weather_gen.h"
 
 namespace orv {
@@ -41,7 +42,7 @@ constexpr float PANEL_LIGHT_STEP = 0.1f;
 constexpr int   TEX_HAND = 57, TEX_DG = 58;
 constexpr float DEFAULT_CHASE_DIST = 30.0f;    // m behind the aircraft
 
-void (*quadrant_drop)(int type) = nullptr;
+void (*region_shift)(int type) = shift_region;
 
 // The lagged outside-view eye and the state that decides when the bounds are rebuilt.
 float lag_eye[3];
@@ -133,24 +134,6 @@ void outside_target(int view, float t[3])
         break;
     }
     }
-}
-
-void whole_region_reload(int type)
-{
-    const float lat = flt.lat, lon = flt.lon;
-    const double old_x = flt.X, old_z = flt.Z;
-    load_region();
-    flt.X = region_x_latlon(lat, lon);
-    flt.Z = region_z(lat);
-    // The lagged eye and the outside-view points move with the frame.
-    const float dx = (float)(flt.X - old_x), dz = (float)(flt.Z - old_z);
-    lag_eye[0] += dx;
-    lag_eye[2] += dz;
-    msc.runwayview_X += dx;
-    msc.runwayview_Z += dz;
-    msc.spotview_X += dx;
-    msc.spotview_Z += dz;
-    (void)type;
 }
 
 int in_box(float x, float z, float margin)
@@ -314,7 +297,7 @@ void panel_lighting_followup()
 
 }  // namespace
 
-void scene_set_quadrant_drop(void (*fn)(int type)) { quadrant_drop = fn; }
+void scene_set_region_shift(void (*fn)(int type)) { region_shift = fn ? fn : shift_region; }
 
 int incone(float x, float z, float dxz)
 {
@@ -322,45 +305,14 @@ int incone(float x, float z, float dxz)
            inside_cw_reg(x2, z2, x0, z0, x, z, dxz);
 }
 
-void shift_region(int type)
-{
-    const int lat0 = env.lat_sou, lon0 = env.lon_wes;
-    if (type == SHIFT_WEST) env.lon_wes--;
-    if (type == SHIFT_EAST) env.lon_wes++;
-    if (type == SHIFT_NORTH) env.lat_sou++;
-    if (type == SHIFT_SOUTH) env.lat_sou--;
-    if (!quadrant_drop) {
-        whole_region_reload(type);
-        return;
-    }
-    // The drop moves the mesh, weather and clouds and learns the old corner from us.
-    const int new_lat = env.lat_sou, new_lon = env.lon_wes;
-    env.lat_sou = lat0;
-    env.lon_wes = lon0;
-    quadrant_drop(type);
-    env.lat_sou = new_lat;
-    env.lon_wes = new_lon;
-    static const int slots[6][3] = {{0}, {0}, {0, 3, -1}, {2, 5, -1}, {3, 4, 5}, {0, 1, 2}};
-    for (int k = 0; k < 3; k++) {
-        const int q = slots[type][k];
-        if (q < 0) break;
-        read_quadrant(env.lat_sou + q / 3, env.lon_wes + q % 3, q);
-    }
-    finish_nav_readin();
-    for (int s = 0; s < CLOUD_SECTORS_I; s++) {
-        if (type == SHIFT_NORTH) fill_a_sector_with_ocast(s, 3);
-        if (type == SHIFT_SOUTH) fill_a_sector_with_ocast(s, 0);
-    }
-    for (int s = 0; s < CLOUD_SECTORS_J; s++) {
-        if (type == SHIFT_WEST) fill_a_sector_with_ocast(0, s);
-        if (type == SHIFT_EAST) fill_a_sector_with_ocast(4, s);
-    }
-}
-
 int region_follow()
 {
     const int type = region_shift_type(flt.lat, flt.lon, env.lat_sou, env.lon_wes);
-    if (type != SHIFT_NONE) shift_region(type);
+    if (type != SHIFT_NONE) {
+        region_shift(type);
+        box_ok = 0;
+        lag_eye_set = 0;   // the frame may have moved under the lagged eye
+    }
     return type;
 }
 

@@ -22,12 +22,10 @@ void scn2(int typeshift);
 int  incone(float x, float z, float dxz);
 
 // The region moves with the aircraft: at most one shift a frame; answers the shift done.
+// The shift itself (corner, quadrants, completion, clouds) is the scenery module's.
 int  region_follow();
-void shift_region(int type);
-// The scenery module's quadrant drop (mesh, weather, clouds and objects moved by one degree).
-// Until one is set a shift reloads the whole region round the new corner and carries the
-// aircraft and the lagged eye across into the new frame.
-void scene_set_quadrant_drop(void (*fn)(int type));
+// The region shift the scene calls (the scenery module's by default); tests put their own.
+void scene_set_region_shift(void (*fn)(int type));
 
 // Eye placement alone (the first half of the frame), and the frame's derived values, for
 // callers that want them without drawing.

@@ -4,6 +4,8 @@
 // None of them draws or reads the records, so each law is checked without a context.
 #pragma once
 
+#include "world/region_shift.h"
+
 namespace orv {
 
 struct rgb3 { float r, g, b; };
@@ -11,7 +13,7 @@ struct rgb3 { float r, g, b; };
 // ---- region following
 // Shift type for the aircraft at (lat, lon) in the region whose south-west corner is
 // (lat_sou, lon_wes): 0 none, 2 west, 3 east, 4 north, 5 south (in that order of precedence).
-enum { SHIFT_NONE = 0, SHIFT_WEST = 2, SHIFT_EAST = 3, SHIFT_NORTH = 4, SHIFT_SOUTH = 5 };
+constexpr int SHIFT_NONE = 0;
 int region_shift_type(float lat, float lon, int lat_sou, int lon_wes);
 
 // ---- views

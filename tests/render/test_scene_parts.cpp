@@ -121,21 +121,99 @@ TEST(ViewCone, WidenedTriangleAheadOfTheEye)
     EXPECT_FALSE(incone(-900, -500, 0));
 }
 
-int shifted_with;
-void record_drop(int type) { shifted_with = type; }
+int shifted_with, shifts;
+void record_shift(int type)
+{
+    shifted_with = type;
+    shifts++;
+}
 
-TEST(RegionFollowing, ShiftCallsTheDropAndMovesTheCorner)
+TEST(RegionFollowing, OneShiftAFramePastTheWesternBand)
 {
     env.lat_sou = 34;
     env.lon_wes = -118;
     flt.lat = 34.9f;
     flt.lon = -118.0f + 0.96f;
-    scene_set_quadrant_drop(record_drop);
-    shifted_with = 0;
+    scene_set_region_shift(record_shift);
+    shifts = 0;
     EXPECT_EQ(region_follow(), SHIFT_NONE);
-    EXPECT_EQ(shifted_with, 0);
-    EXPECT_EQ(env.lon_wes, -118);
-    scene_set_quadrant_drop(nullptr);
+    EXPECT_EQ(shifts, 0);
+    flt.lon = -118.0f + 0.94f;
+    flt.lat = 34.0f + 1.6f;   // north too: west goes first, one shift only
+    EXPECT_EQ(region_follow(), SHIFT_WEST);
+    EXPECT_EQ(shifts, 1);
+    EXPECT_EQ(shifted_with, SHIFT_WEST);
+    scene_set_region_shift(nullptr);
+}
+
+}  // namespace
+}  // namespace orv
+
+namespace orv {
+namespace {
+
+class FrameSetup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        set_constants();
+        init_trig_tables();
+        std::memset(&atm, 0, sizeof atm);
+        std::memset(&scn, 0, sizeof scn);
+        std::memset(&flt, 0, sizeof flt);
+        std::memset(&pln, 0, sizeof pln);
+        atm.vis_rep = 10 * 1852.0f;
+        atm.vis_mult = 1.0f;
+        flt.X = 100;
+        flt.Y = 300;
+        flt.Z = -100;
+        flt.the = 5;
+        flt.psi = 60;
+        flt.phi = 10;
+        msc.prd = 0.05f;
+        set.view_type = VIEW_BACK;
+        set.view_is_fullscreen = 1;
+        scene_init();
+    }
+};
+
+TEST_F(FrameSetup, NoonAndNightAtTheSameSpot)
+{
+    msc.locl_time = 12 * 3600.0f;
+    place_eye();
+    scene_frame_setup();
+    EXPECT_FLOAT_EQ(scn.psi, 240.0f);
+    EXPECT_FLOAT_EQ(scn.the, -5.0f);
+    EXPECT_FLOAT_EQ(ogl_brat_ter, 1.0f);
+    EXPECT_FALSE(scn.city_lites_on);
+    EXPECT_NEAR(atm.vis_eff, 10 * 1852.0f * (1.0f + 300.0f / 10000.0f), 1.0f);
+    EXPECT_FLOAT_EQ(con.HUD_top, 541.0f);
+    const rgb3 noon = scene_last_frame().base;
+    EXPECT_GT(noon.b, noon.r);     // a blue sky, and the fog takes the same colour
+
+    msc.locl_time = 22 * 3600.0f;
+    scene_frame_setup();
+    EXPECT_TRUE(scn.city_lites_on);
+    EXPECT_TRUE(scn.rway_lites_on);
+    EXPECT_LT(ogl_brat_ter, 0.05f);
+    EXPECT_GT(lite_b, lite_r);      // moonlight
+    EXPECT_LT(scene_last_frame().base.b, noon.b);
+}
+
+TEST_F(FrameSetup, ChaseEyeLagsBehindAndLooksAtTheAircraft)
+{
+    msc.locl_time = 12 * 3600.0f;
+    set.view_type = VIEW_CHASE;
+    flt.vZ = -50;   // flying north
+    place_eye();
+    scene_frame_setup();
+    EXPECT_NEAR(con.VIEW_xyz[2], (float)flt.Z + scn.dist, 3.0f);   // behind, to the south
+    EXPECT_NEAR(scn.psi, 0.0f, 0.5f);
+    EXPECT_FLOAT_EQ(scn.phi, 0.0f);
+    // The aircraft jumps 100 m east: the eye goes only a frame's share of the way.
+    flt.X += 100;
+    place_eye();
+    EXPECT_NEAR(con.VIEW_xyz[0], 100.0f + 100.0f * msc.prd, 0.5f);
 }
 
 }  // namespace
