@@ -134,6 +134,8 @@ struct atmospherestruct {
     int   therm_on_poly[178][159]; // thermal over terrain cell
     // ---- read by the instrument panel
     float T, a, crtsig;            // temperature (K), speed of sound (m/s), density ratio
+    // ---- scene
+    float vis_eff;                 // visibility the scene draws with, m
 };
 
 // ---- environment: region origin, local terrain and table sizes
@@ -160,6 +162,10 @@ struct environmentstruct {
     // ---- local environment read by the periodic events
     int   mvar;                    // magnetic variation, whole degrees (westerly positive)
     float localh_cg;               // ground height under the centre of gravity, m
+    // ---- surface under the aircraft and ship motion (scene drawing)
+    int   surf_type;               // 78 open ground; 73 carrier deck; runway surface codes
+    float carr_the, carr_phi, frig_the, frig_phi;              // ship pitch and roll, degrees
+    float carr_the_dot, carr_phi_dot, frig_the_dot, frig_phi_dot;
 };
 
 // ---- scene and eye
@@ -174,9 +180,13 @@ struct scenerystruct {
     int   fire_on[10];             // forest fires of the region
     float firexyz[10][3];
     int   abovetops;               // eye above the cloud tops
-    // ---- the eye (the scene places it; the keyboard pans the outside views from it)
-    float the, psi, phi;           // eye pitch, heading, roll, degrees
-    float dist;                    // chase and follow camera distance, m
+    // ---- eye and drawing bounds (scene update)
+    float the, psi, phi;           // eye attitude, degrees
+    float dist;                    // chase and free-view distance, m
+    int   i1_plot_bound_ter, j1_plot_bound_ter, i2_plot_bound_ter, j2_plot_bound_ter;
+    int   i1_plot_bound_cld, j1_plot_bound_cld, i2_plot_bound_cld, j2_plot_bound_cld;
+    int   rway_lites_on, city_lites_on;
+    int   belowbases;              // eye at or below the cloud base
 };
 
 // ---- radios and navigation
@@ -315,10 +325,11 @@ struct miscstruct {
     int   mouse_is_joy;            // the mouse flies the aircraft
     float frame_ice;               // airframe ice
     float carb_ice[4];             // carburettor ice per engine, 0..1
-    // ---- keyboard
-    char  key_pressed;             // the last character handled
-    float freeviewXZ, freeviewY;   // follow-view azimuth 0..2 pi and elevation -pi/2..pi/2, rad
-    float spotview_X, spotview_Y, spotview_Z;   // spot-view camera, region frame (m)
+    // ---- outside views (scene update)
+    float runwayview_X, runwayview_Y, runwayview_Z;
+    float spotview_X, spotview_Y, spotview_Z;
+    float freeviewXZ, freeviewY;   // free-view azimuth 0..2 pi and elevation -pi/2..pi/2, rad
+    char  key_pressed;             // the last character the keyboard handled
 };
 
 // ---- reliability: 1 working, 0 failed
@@ -370,6 +381,8 @@ struct menuwindowstruct {
     int  menu_prnt[330];
     int  menux1[330], menux2[330], menuy1[330], menuy2[330];               // title boxes
     int  itemx1[330][100], itemx2[330][100], itemy1[330][100], itemy2[330][100];  // item boxes
+    // ---- drawing options
+    int  draw_wire;                // aircraft drawn as wire frame
 };
 
 extern planestruct       pln;

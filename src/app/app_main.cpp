@@ -14,10 +14,12 @@
 #include "app/app_goto.h"
 #include "app/app_log.h"
 #include "app/app_script.h"
+#include "app/app_script_flight.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
 #include "platform/plat_backend.h"
 #include "platform/plat_paths.h"
+#include "world/wxr_file.h"
 #include "world/region.h"
 
 #ifndef ORV_VERSION
@@ -45,6 +47,10 @@ const char* help_text()
            "  --seed N             seed the random generator with N (0..4294967295)\n"
            "  --script FILE        timed input, one per line: at <seconds> <command> <args...>\n"
            "                       commands: key <char> | click <x> <y> | menu <code>;\n"
+           "                       ap <hdg|nav1|nav2|gps|alt|vs|gs|spd|off> |\n"
+           "                       ap-set <alt ft|vs fpm|spd kt|hdg deg> | nav <1|2> <MHz> |\n"
+           "                       obs <1|2> <deg> | adf <kHz> | fail <0..31> |\n"
+           "                       weather <field> <value> | time <hours>;\n"
            "                       '#' starts a comment; a bad line stops the start\n"
            "  --log FILE           CSV flight log, one row every 0.1 s of simulated time\n"
            "  --data-dir DIR       installation data tree (default: the program's folder)\n"
@@ -56,6 +62,8 @@ const char* help_text()
            "                       report, live as they move (with --frames N: N polls)\n"
            "  --joystick-setup     walk through moving each control at the terminal and keep\n"
            "                       the axes, senses and dead zones beside the preferences\n"
+           "  --real-weather FILE  read weather reports from FILE as the program folder's\n"
+           "                       \"WORLD.RWX\" (time, wind, clouds, visibility, pressure)\n"
            "  --airport ICAO       start on a runway of this airport (its identifier in the\n"
            "                       navigation data); an unknown one stops the start\n"
            "  --runway-end N       with --airport: 0 the first end of its first runway, 1 the\n"
@@ -140,6 +148,8 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
             if (!need() || !copy_arg(o->config_dir, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--aircraft")) {
             if (!need() || !copy_arg(o->aircraft, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--real-weather")) {
+            if (!need() || !copy_arg(o->real_weather, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--airport")) {
             if (!need()) return 0;
             const size_t n = std::strlen(v);
@@ -195,6 +205,12 @@ int app_main(int argc, char** argv)
     char real[PATH_MAX];
     if (app_opt.aircraft[0] && realpath(app_opt.aircraft, real) && std::strlen(real) < sizeof app_opt.aircraft)
         std::snprintf(app_opt.aircraft, sizeof app_opt.aircraft, "%s", real);   // kept in the preferences
+    if (app_opt.real_weather[0] && (stat(app_opt.real_weather, &st) != 0 || !S_ISREG(st.st_mode))) {
+        std::fprintf(stderr, "vantorel: --real-weather: no such file: %s\n", app_opt.real_weather);
+        return 2;
+    }
+    if (app_opt.real_weather[0]) wxr_set_path(app_opt.real_weather);
+    register_flight_script_commands();
     if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
         std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
         return 2;

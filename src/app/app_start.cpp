@@ -6,6 +6,7 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_graph.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "app/app_input.h"
@@ -17,12 +18,19 @@
 #include "aircraft/initpln.h"
 #include "flight/events.h"
 #include "flight/flight_hooks.h"
+#include "panel/manage_das.h"
+#include "panel/p_draw.h"
 #include "panel/p_init.h"
+#include "panel/p_update.h"
+#include "platform/plat_backend.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
 #include "world/nav_db.h"
 #include "world/region.h"
+#include "2-QZutils/drplane.h"
+#include "render/scene.h"
+#include "render/ships.h"
 
 namespace orv {
 
@@ -139,6 +147,37 @@ static void take_command_line_aircraft(const char* aircraft)
 
 static void mnw_command(int code, const float* args, int nargs) { script_run_command(code, args, nargs); }
 
+static void panel_click() { manage_das(mnw.mx, mnw.my); }
+
+static bool have_picture() { return !plat_backend_get()->headless; }
+
+// A new aircraft: its panel layout, and the background composed once for the textures.
+static void panel_after_load()
+{
+    init_panel_layout();
+    if (!have_picture()) return;
+    draw_panel_background();
+    OGL_upload_background();
+}
+
+static void panel_frame()
+{
+    update_panel();
+    if (!have_picture()) return;
+    OGL_plot_background();
+    draw_panel_live();
+}
+
+// The cockpit: clicks, the frame's instruments, and the controls' clicks on the levers.
+static void register_panel()
+{
+    app_set_panel_click(panel_click);
+    app_set_panel_update(panel_frame);
+    flight_hooks h = flight_hook_table();
+    h.engine_panel_click = panel_engine_click;
+    flight_set_hooks(h);
+}
+
 void register_app_callbacks()
 {
     mnw_app_callbacks cb = {};
@@ -149,7 +188,8 @@ void register_app_callbacks()
     cb.command = mnw_command;
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
-    set_plane_loaded_hook(init_panel_layout);
+    set_plane_loaded_hook(panel_after_load);
+    register_panel();
     region_set_menu_hook(APPLICATION_setupmenus);
     wire_pilot_input();
 }
@@ -198,6 +238,10 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     MACIBM_showinit(3);
     load_region();                        // the scenery round the start position
     load_plane();
+    load_plane_geo(1, 0);                 // the drawn aircraft and its paint
+    place_all_traffic();
+    scene_init();
+    app_set_scenery_update(update_scenery);   // the 3-D world each frame
     // set_fltvars(8): place the aircraft for the start.
     // speakstring(" "): wake the speech engine.
     start_joystick();                     // JOY_init, with the axis settings beside the preferences

@@ -5,6 +5,8 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "flight/events.h"
+#include "flight/flight_hooks.h"
 #include "flight/funct.h"
 #include "panel/p_init.h"
 
@@ -13,7 +15,6 @@ namespace orv {
 namespace {
 
 panel_shown shown;
-void (*play_slot_fn)(int);
 
 constexpr int STALL_WINGS[3] = {4, 6, 8};
 constexpr float STALL_MARGIN_DEG = 3.0f;
@@ -33,6 +34,9 @@ void gyros()
     in.dgy_ok = rel.ss_dgy;
     in.starting = flt.onground && piston(pln.entype) && msc.init_time < GYRO_STARTUP_S;
     in.init_time = msc.init_time;
+    // A failed vacuum spins down from the elapsed time of its failure; a starting engine's
+    // gyros spin up from the flight's set-up.
+    in.fail_clock = rel.vacuum ? msc.init_time : msc.elap_time;
     in.vac_death_time = rel.vacuum ? 0.0f : rel.vac_death_time;
     in.the_fail_err = rel.vacuum ? 0.0f : rel.the_fail_err;
     in.phi_fail_err = rel.vacuum ? 0.0f : rel.phi_fail_err;
@@ -81,7 +85,8 @@ void status_bar()
 
 void lamps_and_radios()
 {
-    for (int m = 0; m < 3; ++m) shown.marker[m] = marker_lit(m, msc.cntr10);
+    // a lamp flashes in its rhythm only while the aircraft is over that marker
+    for (int m = 0; m < 3; ++m) shown.marker[m] = marker_flag(m) && marker_lit(m, msc.cntr10);
     shown.fuel_needle = pln.m_fuel > 0.0f ? fuel_needle(flt.m_fuel, pln.m_fuel) : -1;
     shown.brakes_lamp = set.parkbrake > 0.01f;
     for (int leg = 0; leg < 3; ++leg) {
@@ -156,7 +161,7 @@ void update_radalt()
 {
     shown.radalt_ft = radalt_height_ft(pln.mgearY, flt.Y, env.localh_cg, con.mtrstoft);
     shown.radalt_angle = radalt_angle(shown.radalt_ft);
-    if (radalt_tone(&shown.radalt_armed, shown.radalt_ft, ins.radalt_ft)) panel_play_sound(RADALT_TONE_SLOT);
+    if (radalt_tone(&shown.radalt_armed, shown.radalt_ft, ins.radalt_ft)) fh_play(RADALT_TONE_SLOT, 0);
 }
 
 void update_vari()
@@ -257,12 +262,6 @@ void engine_gauges()
 }  // namespace
 
 const panel_shown& panel_shown_values() { return shown; }
-
-void panel_set_sound_hook(void (*fn)(int)) { play_slot_fn = fn; }
-void panel_play_sound(int slot)
-{
-    if (play_slot_fn) play_slot_fn(slot);
-}
 
 void panel_reset()
 {

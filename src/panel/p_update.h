@@ -67,9 +67,6 @@ void panel_reset();
 // One frame of the panel (reads the records, writes ins's gyro values and the shown state).
 void update_panel();
 
-// Sound slot 15 (the radar altimeter's minimums tone); null until the sound module lands.
-constexpr int RADALT_TONE_SLOT = 15;
-void panel_set_sound_hook(void (*play_slot)(int slot));
-void panel_play_sound(int slot);
+constexpr int RADALT_TONE_SLOT = 15;       // sound slot of the radar altimeter's minimums tone
 
 }  // namespace orv

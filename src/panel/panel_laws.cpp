@@ -59,7 +59,7 @@ void gyro_step(float* the180, float* phi180, float* psimag, const gyro_inputs& i
         if (in.dgy_ok) *psimag = in.magpsi;
         return;
     }
-    const float t = in.init_time - in.vac_death_time;
+    const float t = in.fail_clock - in.vac_death_time;
     if (t < GYRO_SPIN_DOWN_S) {
         const float f = fltlim(t / GYRO_SPIN_DOWN_S, 0.0f, 1.0f);
         const float spin = (1.0f - f) * (1.0f - f);

@@ -29,7 +29,10 @@ struct gyro_inputs {
     float the, phi, magpsi;        // aircraft attitude and magnetic heading
     int   vacuum, ahz_ok, dgy_ok;  // vacuum system, attitude gyro, directional gyro working
     int   starting;                // piston aircraft on the ground in its first seconds
-    float init_time, vac_death_time, the_fail_err, phi_fail_err;
+    float init_time;               // since the flight was set up (the start-up wobble)
+    // the spin-down runs for fail_clock - vac_death_time seconds, both on the clock the
+    // failure was recorded on
+    float fail_clock, vac_death_time, the_fail_err, phi_fail_err;
 };
 // Moves the shown pitch, roll and heading one frame.
 void gyro_step(float* the180, float* phi180, float* psimag, const gyro_inputs& in);

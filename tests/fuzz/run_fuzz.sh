@@ -45,6 +45,22 @@ sed 's/^1234$/4321/' "$first" > "$work/seed_afl/badcheck.afl"
 tr '\n' '\r' < "$first" > "$work/seed_afl/cr.afl"
 printf 'I\n363 version\n1234\n' > "$work/seed_afl/head_only.afl"
 
+# Scenery seeds: a binary and a text environment file (with objects) and an object file.
+mkdir -p "$work/seed_env" "$work/seed_obj"
+python3 - "$work/seed_env" <<'PY'
+import struct, sys
+d = sys.argv[1]
+pts = b"".join(struct.pack("<fffi", 33 + j / 79, -118 + i / 59, 10.0 * i, 1 if i < 5 else 0)
+               for j in range(80) for i in range(60))
+objs = struct.pack("<ifffii", 2, 33.5, -117.5, 200.0, 0, 0)
+objs += struct.pack("<ifff", 8, 33.6, -117.6, 45.0) + b"tower".ljust(40, b"\0")
+open(d + "/bin.env", "wb").write(b"i" + struct.pack("<i", 4) + pts + objs + struct.pack("<i", 99))
+lines = ["%.6f %.6f %.1f 0 %d 0 0 0" % (33 + j / 79, -118 + i / 59, 5.0, i % 2) for j in range(80) for i in range(60)]
+text = "I\n4 version\na\nb\nc\n" + "\n".join(lines) + "\n1\n2 33.5 -117.5 300 0 0\n8 33.6 -117.6 90 tower\n99\n"
+open(d + "/text.env", "w").write(text)
+PY
+printf 'I\n4 roof\n0 0 0\n10 0 0\n10 5 0\n0 5 0\n2 255 0 0\n0 0 0\n0 9 0\n99\n' > "$work/seed_obj/hangar.OBJ"
+
 status=0
 for t in "${targets[@]}"; do
   seeds="$work/seed_afl"
@@ -52,6 +68,8 @@ for t in "${targets[@]}"; do
     "$build/tests/fuzz/fuzz_seed" "$work/seed_acf"
     seeds="$work/seed_acf"
   fi
+  [ "$t" = fuzz_env ] && seeds="$work/seed_env"
+  [ "$t" = fuzz_obj ] && seeds="$work/seed_obj"
   corpus="$work/corpus_$t"
   mkdir -p "$corpus"
   echo "run_fuzz: $t for ${secs}s"

@@ -8,6 +8,7 @@
 #include "2-QZutils/records.h"
 #include "flight/funct.h"
 #include "panel/p_init.h"
+#include "panel_test_util.h"
 
 using namespace orv;
 
@@ -17,22 +18,12 @@ class PanelLayout : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        set_constants();
-        std::memset(&pln, 0, sizeof pln);
-        std::memset(&ins, 0, sizeof ins);
-        pln.paneltype = 1;
-        pln.radiotype = 1;
-        pln.AStype = 1;
-        pln.VVItype = 1;
-        pln.numen = 1;
-        pln.entype = 1;
+        panel_test::conventional_aircraft(1, INS_ADF, INS_SUPP);
         pln.Vso = 44;
         pln.Vne = 158;
         pln.mpmax = 30;
         pln.omegamax = 2700 / con.rsctorpm;
         pln.gearrat = 1;
-        const int six[9] = {0, INS_ASI, INS_AHZ, INS_ALT, INS_ADF, INS_TSI, INS_HSI, INS_VVI, INS_SUPP};
-        std::memcpy(pln.ins_of_loc, six, sizeof six);
     }
 };
 

@@ -152,23 +152,23 @@ TEST_F(PanelLaws, VacuumFailureFreezesTheGyrosAfterThreeMinutes)
     in.the_fail_err = 20;
     float the = 0, phi = 0, psi = 90;
     // shortly after the failure the gyros still follow almost fully
-    in.init_time = T + 1;
+    in.fail_clock = T + 1;
     in.phi = 30;
     gyro_step(&the, &phi, &psi, in);
     EXPECT_NEAR(phi, 30 * std::pow(1 - 1 / 180.0f, 2), 0.01f);
     // near the end they barely move, and past T + 180 not at all
-    in.init_time = T + 179;
+    in.fail_clock = T + 179;
     const float before = phi;
     in.phi = 90;
     gyro_step(&the, &phi, &psi, in);
     EXPECT_LT(std::fabs(phi - before), 0.01f);
-    in.init_time = T + 180;
+    in.fail_clock = T + 180;
     in.phi = -60;
     in.the = 45;
     in.magpsi = 270;
     const float the_at = the, phi_at = phi, psi_at = psi;
     for (int i = 0; i < 100; ++i) {
-        in.init_time += 0.05f;
+        in.fail_clock += 0.05f;
         gyro_step(&the, &phi, &psi, in);
     }
     EXPECT_EQ(the, the_at);
