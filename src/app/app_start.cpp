@@ -27,6 +27,7 @@
 #include "render/sky_stars.h"
 #include "world/nav_db.h"
 #include "world/region.h"
+#include "world/region_shift.h"
 #include "2-QZutils/drplane.h"
 #include "render/scene.h"
 #include "render/ships.h"
@@ -190,6 +191,7 @@ void register_app_callbacks()
     set_plane_loaded_hook(panel_after_load);
     register_panel();
     region_set_menu_hook(APPLICATION_setupmenus);
+    scene_set_quadrant_drop(drop_old_quadrants);   // shifts keep the quadrants that stay
 }
 
 // The periodic events join the frame schedule; their calls upward go to the application.
