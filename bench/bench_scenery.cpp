@@ -11,6 +11,7 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "render/scene.h"
 #include "world/nav_db.h"
 #include "world/region.h"
 #include "world/region_shift.h"
@@ -38,6 +39,7 @@ bool ready(benchmark::State& state)
         std::filesystem::create_directories(cache_dir);
         scenery_cache_set_dir(cache_dir.c_str());
         region_set_generation(1);
+        scene_set_quadrant_drop(drop_old_quadrants);
         init_country_data();
         ok = std::filesystem::exists(source_path) && env.aptmax > 0;
     }
@@ -102,7 +104,7 @@ void BM_ShiftNorth(benchmark::State& state)
         if (generate)
             for (int q = 0; q < 3; q++) drop_cached(35, -119 + q);
         state.ResumeTiming();
-        shift_region(SHIFT_NORTH);
+        shift_region(SHIFT_NORTH);   // the scene's shift
     }
 }
 BENCHMARK(BM_ShiftNorth)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);

@@ -31,6 +31,7 @@
 #include "render/sky_stars.h"
 #include "world/nav_db.h"
 #include "world/region.h"
+#include "world/region_shift.h"
 #include "2-QZutils/drplane.h"
 #include "render/scene.h"
 #include "render/ships.h"
@@ -205,6 +206,7 @@ void register_app_callbacks()
     register_panel();
     region_set_menu_hook(APPLICATION_setupmenus);
     wire_pilot_input();
+    scene_set_quadrant_drop(drop_old_quadrants);   // shifts keep the quadrants that stay
 }
 
 // The periodic events join the frame schedule; their calls upward go to the application.

@@ -4,7 +4,6 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
-#include "world/nav_db.h"
 #include "world/obstacles.h"
 #include "world/region.h"
 #include "world/weather_gen.h"
@@ -39,8 +38,9 @@ void shift_grid(T (&a)[I][J], int di, int dj)
     shift_table(a, I, J, sizeof(T), di, dj);
 }
 
-// Objects whose first point now lies outside the region are cleared.
-void clear_objects_off_region()
+// Objects whose first point lies outside the region whose corner is (lat_sou, lon_wes) (the
+// frame has already moved with it) are cleared.
+void clear_objects_off_region(int lat_sou, int lon_wes)
 {
     const double mpd = region_metres_per_degree();
     const double z_south = region_corner_z(), z_north = z_south - 2.0 * mpd;
@@ -49,10 +49,9 @@ void clear_objects_off_region()
         const double x = obj_xyz[o][0][0][0], z = obj_xyz[o][0][0][2];
         int off = z > z_south || z < z_north;
         if (!off) {
-            const float lat = (float)((z_south - z) / mpd + env.lat_sou);
-            const int row = intlim((int)(lat - (float)env.lat_sou), 0, 1);
-            off = x < region_x(lat, (float)env.lon_wes, 0, row) ||
-                  x > region_x(lat, (float)(env.lon_wes + 3), 2, row);
+            const float lat = (float)((z_south - z) / mpd + lat_sou);
+            const int row = intlim((int)(lat - (float)lat_sou), 0, 1);
+            off = x < region_x(lat, (float)lon_wes, 0, row) || x > region_x(lat, (float)(lon_wes + 3), 2, row);
         }
         if (off) obs_clear(o, o);
     }
@@ -92,10 +91,10 @@ void drop_old_quadrants(int type)
 {
     int di = 0, dj = 0;
     switch (type) {
-    case SHIFT_WEST: di = 1; break;
-    case SHIFT_EAST: di = -1; break;
-    case SHIFT_NORTH: dj = -1; break;
-    case SHIFT_SOUTH: dj = 1; break;
+    case REGION_WEST: di = 1; break;
+    case REGION_EAST: di = -1; break;
+    case REGION_NORTH: dj = -1; break;
+    case REGION_SOUTH: dj = 1; break;
     default: return;
     }
     shift_geo(di * QUAD_DI, dj * QUAD_DJ);
@@ -114,29 +113,7 @@ void drop_old_quadrants(int type)
     }
     // North: the old northern row becomes the southern one, a degree further north (z falls).
     if (dj != 0) region_move_corner_z(dj * region_metres_per_degree());
-    clear_objects_off_region();
-}
-
-void shift_region(int type)
-{
-    static const int slots[6][3] = {{-1, -1, -1}, {-1, -1, -1}, {0, 3, -1}, {2, 5, -1}, {3, 4, 5}, {0, 1, 2}};
-    switch (type) {
-    case SHIFT_WEST: env.lon_wes--; break;
-    case SHIFT_EAST: env.lon_wes++; break;
-    case SHIFT_NORTH: env.lat_sou++; break;
-    case SHIFT_SOUTH: env.lat_sou--; break;
-    default: return;
-    }
-    drop_old_quadrants(type);
-    for (int s : slots[type])
-        if (s >= 0) read_quadrant(env.lat_sou + s / 3, env.lon_wes + s % 3, s);
-    finish_nav_readin();
-    for (int k = 0; k < CLOUD_SECTORS_I; k++) {
-        if (type == SHIFT_WEST && k < CLOUD_SECTORS_J) fill_a_sector_with_ocast(0, k);
-        if (type == SHIFT_EAST && k < CLOUD_SECTORS_J) fill_a_sector_with_ocast(CLOUD_SECTORS_I - 1, k);
-        if (type == SHIFT_NORTH) fill_a_sector_with_ocast(k, CLOUD_SECTORS_J - 1);
-        if (type == SHIFT_SOUTH) fill_a_sector_with_ocast(k, 0);
-    }
+    clear_objects_off_region(env.lat_sou - dj, env.lon_wes - di);
 }
 
 }  // namespace orv

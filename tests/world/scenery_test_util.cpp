@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "2-QZutils/records.h"
+#include "world/nav_db.h"
+#include "world/region.h"
+#include "world/region_shift.h"
 #include "world/scenery_gen.h"
 
 namespace scenery_test {
@@ -23,6 +27,18 @@ std::string built_source()
 {
     const std::string p = std::string(ORV_BINARY_DIR) + "/scenery/earth.dat";
     return std::filesystem::exists(p) ? p : "";
+}
+
+void shift(int type)
+{
+    using namespace orv;
+    static const int slots[6][3] = {{-1, -1, -1}, {-1, -1, -1}, {0, 3, -1}, {2, 5, -1}, {3, 4, 5}, {0, 1, 2}};
+    drop_old_quadrants(type);
+    env.lon_wes += (type == REGION_EAST) - (type == REGION_WEST);
+    env.lat_sou += (type == REGION_NORTH) - (type == REGION_SOUTH);
+    for (int s : slots[type])
+        if (s >= 0) read_quadrant(env.lat_sou + s / 3, env.lon_wes + s % 3, s);
+    finish_nav_readin();
 }
 
 }  // namespace scenery_test

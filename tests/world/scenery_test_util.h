@@ -13,4 +13,7 @@ std::string load_island(const std::string& dir, float lon_w, float lon_e, float 
 // The source compiled by the build from the real data, or "" when the build had no data.
 std::string built_source();
 
+// One region shift as the scene makes it: drop, new corner, the new quadrants, completion.
+void shift(int type);
+
 }  // namespace scenery_test

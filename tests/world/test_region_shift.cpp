@@ -62,7 +62,7 @@ TEST_F(ShiftFixture, WestThenEastRebuildsTheSameMeshAndColumnZeroMovesToFiftyNin
     std::memcpy(water_before, on_water, sizeof water_before);
     const float wx_kept = atm.wxr[100][100];
 
-    shift_region(SHIFT_WEST);
+    scenery_test::shift(REGION_WEST);
     EXPECT_EQ(env.lon_wes, -120);
     for (int j = 0; j < TER_J; j++)
         for (int k = 0; k < 3; k++) ASSERT_EQ(planexyz[QUAD_DI][j][k], before[0][j][k]) << j;
@@ -70,7 +70,7 @@ TEST_F(ShiftFixture, WestThenEastRebuildsTheSameMeshAndColumnZeroMovesToFiftyNin
     // The new western quadrants meet the old mesh without a seam.
     EXPECT_LT(planexyz[0][40][0], planexyz[QUAD_DI][40][0]);
 
-    shift_region(SHIFT_EAST);
+    scenery_test::shift(REGION_EAST);
     EXPECT_EQ(std::memcmp(before, planexyz, sizeof before), 0);
     EXPECT_EQ(std::memcmp(water_before, on_water, sizeof water_before), 0);
 }
@@ -79,8 +79,8 @@ TEST_F(ShiftFixture, NorthShiftMovesTheCornerADegreeAndStoredPositionsMatchAFres
 {
     // A spot in the north-east quadrant, in the frame of the first load.
     const float lat = 34.62f, lon = -116.37f;
-    shift_region(SHIFT_EAST);
-    shift_region(SHIFT_NORTH);
+    scenery_test::shift(REGION_EAST);
+    scenery_test::shift(REGION_NORTH);
     EXPECT_EQ(env.lat_sou, 34);
     EXPECT_DOUBLE_EQ(region_corner_z(), -region_metres_per_degree());
     EXPECT_FLOAT_EQ(env.hiz, (float)-region_metres_per_degree());
@@ -104,8 +104,7 @@ TEST_F(ShiftFixture, ObjectsThatFallOffTheRegionAreCleared)
                 OBJ_ENV_FIRST + 10, &oi, &oj);
     make_an_obs((float)region_x_latlon(33.5f, -117.5f), (float)region_z(33.5f), 50.0f, "", OBJ_BLOCK,
                 OBJ_ENV_FIRST + 11, &oi, &oj);
-    env.lon_wes++;
-    drop_old_quadrants(SHIFT_EAST);
+    drop_old_quadrants(REGION_EAST);
     EXPECT_EQ(obj_type[OBJ_ENV_FIRST + 10], OBJ_NONE);
     EXPECT_EQ(obj_type[OBJ_ENV_FIRST + 11], OBJ_BLOCK);
 }
