@@ -104,7 +104,7 @@ void BM_ShiftNorth(benchmark::State& state)
         if (generate)
             for (int q = 0; q < 3; q++) drop_cached(35, -119 + q);
         state.ResumeTiming();
-        shift_region(SHIFT_NORTH);   // the scene's shift
+        shift_region(REGION_NORTH);   // the scene's shift
     }
 }
 BENCHMARK(BM_ShiftNorth)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);

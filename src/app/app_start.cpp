@@ -206,7 +206,6 @@ void register_app_callbacks()
     register_panel();
     region_set_menu_hook(APPLICATION_setupmenus);
     wire_pilot_input();
-    scene_set_quadrant_drop(drop_old_quadrants);   // shifts keep the quadrants that stay
 }
 
 // The periodic events join the frame schedule; their calls upward go to the application.

@@ -63,10 +63,10 @@ rgb3 tint(float h, rgb3 peak, rgb3 night)
 
 int region_shift_type(float lat, float lon, int lat_sou, int lon_wes)
 {
-    if (lon < (float)lon_wes + SHIFT_WEST_BELOW) return SHIFT_WEST;
-    if (lon > (float)lon_wes + SHIFT_EAST_ABOVE) return SHIFT_EAST;
-    if (lat < (float)lat_sou + SHIFT_SOUTH_BELOW) return SHIFT_SOUTH;
-    if (lat > (float)lat_sou + SHIFT_NORTH_ABOVE) return SHIFT_NORTH;
+    if (lon < (float)lon_wes + SHIFT_WEST_BELOW) return REGION_WEST;
+    if (lon > (float)lon_wes + SHIFT_EAST_ABOVE) return REGION_EAST;
+    if (lat < (float)lat_sou + SHIFT_SOUTH_BELOW) return REGION_SOUTH;
+    if (lat > (float)lat_sou + SHIFT_NORTH_ABOVE) return REGION_NORTH;
     return SHIFT_NONE;
 }
 

@@ -4,6 +4,7 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "world/nav_db.h"
 #include "world/obstacles.h"
 #include "world/region.h"
 #include "world/weather_gen.h"
@@ -114,6 +115,30 @@ void drop_old_quadrants(int type)
     // North: the old northern row becomes the southern one, a degree further north (z falls).
     if (dj != 0) region_move_corner_z(dj * region_metres_per_degree());
     clear_objects_off_region(env.lat_sou - dj, env.lon_wes - di);
+}
+
+void shift_region(int type)
+{
+    // The quadrant slots that come new with each shift: west 0 and 3, east 2 and 5, north the
+    // northern row, south the southern row.
+    static const int slots[6][3] = {{-1, -1, -1}, {-1, -1, -1}, {0, 3, -1}, {2, 5, -1}, {3, 4, 5}, {0, 1, 2}};
+    if (type < REGION_WEST || type > REGION_SOUTH) return;
+    drop_old_quadrants(type);              // while the corner is still the old one
+    switch (type) {
+    case REGION_WEST: env.lon_wes--; break;
+    case REGION_EAST: env.lon_wes++; break;
+    case REGION_NORTH: env.lat_sou++; break;
+    default: env.lat_sou--; break;
+    }
+    for (int s : slots[type])
+        if (s >= 0) read_quadrant(env.lat_sou + s / 3, env.lon_wes + s % 3, s);
+    finish_nav_readin();
+    for (int k = 0; k < CLOUD_SECTORS_I; k++) {
+        if (type == REGION_WEST && k < CLOUD_SECTORS_J) fill_a_sector_with_ocast(0, k);
+        if (type == REGION_EAST && k < CLOUD_SECTORS_J) fill_a_sector_with_ocast(CLOUD_SECTORS_I - 1, k);
+        if (type == REGION_NORTH) fill_a_sector_with_ocast(k, CLOUD_SECTORS_J - 1);
+        if (type == REGION_SOUTH) fill_a_sector_with_ocast(k, 0);
+    }
 }
 
 }  // namespace orv

@@ -7,11 +7,14 @@ namespace orv {
 // Shift types, as the scene's region following names them.
 enum { REGION_WEST = 2, REGION_EAST = 3, REGION_NORTH = 4, REGION_SOUTH = 5 };
 
-// Moves the region one degree (type REGION_*), called while the corner (env.lat_sou,
-// env.lon_wes) is still the old one; the caller then moves the corner, reads the new
-// quadrants (west: slots 0 and 3, east 2 and 5, north 3, 4, 5, south 0, 1, 2), completes the
-// region (finish_nav_readin) and fills the new cloud sectors. The scene does all of it.
+// Moves the region's data one degree (type REGION_*), called while the corner (env.lat_sou,
+// env.lon_wes) is still the old one: the quadrants that stay move in the arrays.
 void drop_old_quadrants(int type);
+
+// The whole shift the scene's region following asks for: the drop, the new corner, the new
+// quadrants (west: slots 0 and 3, east 2 and 5, north 3, 4, 5, south 0, 1, 2), the region's
+// completion (finish_nav_readin) and the new cloud sectors.
+void shift_region(int type);
 
 // Move the mesh (every per-point and per-cell table), the weather grid, the cloud grid or
 // the quadrant reference arrays by (di, dj) points: what was at (i, j) goes to (i+di, j+dj).

@@ -11,13 +11,13 @@ namespace {
 
 TEST(RegionFollowing, ShiftsOnlyPastTheBandsAndWestWinsOverNorth)
 {
-    EXPECT_EQ(region_shift_type(34.5f, -117.0f + 0.94f, 34, -117), SHIFT_WEST);
+    EXPECT_EQ(region_shift_type(34.5f, -117.0f + 0.94f, 34, -117), REGION_WEST);
     EXPECT_EQ(region_shift_type(34.5f, -117.0f + 0.96f, 34, -117), SHIFT_NONE);
-    EXPECT_EQ(region_shift_type(34.5f, -117.0f + 2.06f, 34, -117), SHIFT_EAST);
-    EXPECT_EQ(region_shift_type(34.0f + 0.44f, -116.0f, 34, -117), SHIFT_SOUTH);
-    EXPECT_EQ(region_shift_type(34.0f + 1.56f, -116.0f, 34, -117), SHIFT_NORTH);
+    EXPECT_EQ(region_shift_type(34.5f, -117.0f + 2.06f, 34, -117), REGION_EAST);
+    EXPECT_EQ(region_shift_type(34.0f + 0.44f, -116.0f, 34, -117), REGION_SOUTH);
+    EXPECT_EQ(region_shift_type(34.0f + 1.56f, -116.0f, 34, -117), REGION_NORTH);
     // Past two bands at once: one shift per frame, west first.
-    EXPECT_EQ(region_shift_type(34.0f + 1.9f, -117.0f + 0.5f, 34, -117), SHIFT_WEST);
+    EXPECT_EQ(region_shift_type(34.0f + 1.9f, -117.0f + 0.5f, 34, -117), REGION_WEST);
 }
 
 TEST(Views, BackAndSideViewsTurnTheAttitude)

@@ -140,9 +140,9 @@ TEST(RegionFollowing, OneShiftAFramePastTheWesternBand)
     EXPECT_EQ(shifts, 0);
     flt.lon = -118.0f + 0.94f;
     flt.lat = 34.0f + 1.6f;   // north too: west goes first, one shift only
-    EXPECT_EQ(region_follow(), SHIFT_WEST);
+    EXPECT_EQ(region_follow(), REGION_WEST);
     EXPECT_EQ(shifts, 1);
-    EXPECT_EQ(shifted_with, SHIFT_WEST);
+    EXPECT_EQ(shifted_with, REGION_WEST);
     scene_set_region_shift(nullptr);
 }
 
