@@ -9,6 +9,7 @@ PACKAGES=(
   clang libclang-rt-dev
   libsdl2-dev libgl-dev libegl-dev libegl-mesa0 libgl1-mesa-dri libpng-dev
   xvfb xauth python3
+  nlohmann-json3-dev
 )
 
 missing=()

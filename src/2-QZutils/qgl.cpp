@@ -1,6 +1,8 @@
 // The do-nothing OpenGL table and its loader.
 #include "2-QZutils/qgl.h"
 
+#include "2-QZutils/qgl3d.h"
+
 #include <cstring>
 
 namespace orv {
@@ -69,12 +71,14 @@ int qgl_load(void* (*get)(const char* name))
         found++;
     }
     loaded = (found == ENTRY_COUNT);
+    qgl3d_load(get);   // the scene's entries come from the same context
     return found;
 }
 
 void qgl_reset()
 {
     qgl = quiet;
+    qgl3d_reset();
     loaded = 0;
 }
 

@@ -92,6 +92,16 @@ struct flightstruct {
     float ff_[4];                  // fuel flow, kg/s
     float m_fuel;                  // fuel aboard, kg
     int   over_vfe;                // 1 after flaps were lowered above Vfe
+    // ---- read by the instrument panel
+    float aX, aZ;                  // inertial acceleration east and south, m/s^2
+    float av;                      // speed relative to the air, m/s
+    float magpsi;                  // magnetic heading, degrees
+    float m_jettison;              // kg
+    float prop[4], mixt[4];        // propeller and mixture lever requests
+    float mixt_temp_rat[4], egt[4];   // exhaust temperature ratio and its shown value
+    float mpr[4], trq[4];          // manifold pressure (inHg) and torque (N m)
+    int   after_burning[4];
+    int   cat_stage;               // catapult: 3 hooked, 4 launching, 5 none
 };
 
 // ---- atmosphere and weather
@@ -122,6 +132,10 @@ struct atmospherestruct {
     float lightXYZ[4][20][3];      // lightning bolt: four branches of 20 points, m
     float strike_stop_time;        // elapsed time at which the flash ends, s
     int   therm_on_poly[178][159]; // thermal over terrain cell
+    // ---- read by the instrument panel
+    float T, a, crtsig;            // temperature (K), speed of sound (m/s), density ratio
+    // ---- scene
+    float vis_eff;                 // visibility the scene draws with, m
 };
 
 // ---- environment: region origin, local terrain and table sizes
@@ -148,6 +162,10 @@ struct environmentstruct {
     // ---- local environment read by the periodic events
     int   mvar;                    // magnetic variation, whole degrees (westerly positive)
     float localh_cg;               // ground height under the centre of gravity, m
+    // ---- surface under the aircraft and ship motion (scene drawing)
+    int   surf_type;               // 78 open ground; 73 carrier deck; runway surface codes
+    float carr_the, carr_phi, frig_the, frig_phi;              // ship pitch and roll, degrees
+    float carr_the_dot, carr_phi_dot, frig_the_dot, frig_phi_dot;
 };
 
 // ---- scene and eye
@@ -162,6 +180,13 @@ struct scenerystruct {
     int   fire_on[10];             // forest fires of the region
     float firexyz[10][3];
     int   abovetops;               // eye above the cloud tops
+    // ---- eye and drawing bounds (scene update)
+    float the, psi, phi;           // eye attitude, degrees
+    float dist;                    // chase and free-view distance, m
+    int   i1_plot_bound_ter, j1_plot_bound_ter, i2_plot_bound_ter, j2_plot_bound_ter;
+    int   i1_plot_bound_cld, j1_plot_bound_cld, i2_plot_bound_cld, j2_plot_bound_cld;
+    int   rway_lites_on, city_lites_on;
+    int   belowbases;              // eye at or below the cloud base
 };
 
 // ---- radios and navigation
@@ -189,6 +214,7 @@ struct navstruct {
     float hdsel;                   // heading bug, degrees true
     float hdef[2], vdef[2];        // course and glide-slope deflections, dots
     int   ntf[2];                  // to/from flag: 0 none, 1 to, 2 from
+    int   gps_scroll_mode;         // GPS edit mark: 0 name, 1..4 identifier character
 };
 
 // ---- instruments
@@ -205,6 +231,22 @@ struct inststruct {
     int   antiice_on;
     float reply_time1, reply_time2;  // transponder reply light, s
     int   ecam_mode;               // engine-display page (7: failures)
+    // ---- panel layout of the loaded aircraft
+    int   v_tape_col[5][90];       // vertical digit drum
+    int   h_tape_col0[200][12];    // two-digit horizontal tape
+    int   h_tape_col1[360][12], h_tape_col2[360][12];  // heading tapes, increasing and decreasing
+    int   nav_pic[4][10][10];      // navaid icons: 1 VOR, 2 NDB, 3 airport
+    float indtoASI, msctoVVI, tactoINS, n1_toINS, mprtoINS, trqtoINS, ff_toINS;
+    int   avail[11];
+    int   x_loc[11], y_loc[11];    // instrument centres, window pixels
+    // ---- panel state
+    int   flap, sbrk, swee, vect, collect;   // lever positions, panel pixels
+    int   thro[4], prop[4], mixt[4];
+    int   chute_on, jato_on, hook_down;
+    int   EFIS_wxr, EFIS_tcas;
+    float radalt_ft;               // radar-altimeter decision height, ft
+    int   adf_card;
+    float the180, phi180, psimag;  // what the gyro instruments show, degrees
 };
 
 // ---- recorded flight path for replay
@@ -255,6 +297,9 @@ struct settingstruct {
     int   gear_handle;             // 1 down
     float gear_time[3];            // elapsed time at which each leg arrives, s
     int   dskout;                  // data to disk
+    // ---- panel controls
+    int   ah_bar_adjust;           // attitude-indicator bar, pixels
+    int   grfout;                  // graph output on
 };
 
 // ---- miscellany: frame period, counters, clocks, start options
@@ -280,6 +325,10 @@ struct miscstruct {
     int   mouse_is_joy;            // the mouse flies the aircraft
     float frame_ice;               // airframe ice
     float carb_ice[4];             // carburettor ice per engine, 0..1
+    // ---- outside views (scene update)
+    float runwayview_X, runwayview_Y, runwayview_Z;
+    float spotview_X, spotview_Y, spotview_Z;
+    float freeviewXZ, freeviewY;   // free-view azimuth and elevation, degrees
 };
 
 // ---- reliability: 1 working, 0 failed
@@ -344,6 +393,8 @@ struct menuwindowstruct {
     int  menux1[MENU_COUNT], menux2[MENU_COUNT], menuy1[MENU_COUNT], menuy2[MENU_COUNT];   // title boxes
     int  itemx1[MENU_COUNT][MENU_ITEMS], itemx2[MENU_COUNT][MENU_ITEMS],                   // item boxes
          itemy1[MENU_COUNT][MENU_ITEMS], itemy2[MENU_COUNT][MENU_ITEMS];
+    // ---- drawing options
+    int  draw_wire;                // aircraft drawn as wire frame
 };
 
 extern planestruct       pln;

@@ -905,6 +905,9 @@ int take_record(const planestruct& rec, const char* path);
 
 }  // namespace
 
+static void (*plane_loaded_hook)();
+void set_plane_loaded_hook(void (*fn)()) { plane_loaded_hook = fn; }
+
 int load_plane_file(const char* path_in)
 {
     char path[PATH_LEN];
@@ -963,6 +966,7 @@ int take_record(const planestruct& rec, const char* path)
         if (p <= PART_PROP4 && is_prop_engine()) propeller_disc(p);
     }
     finishplane(3);
+    if (plane_loaded_hook) plane_loaded_hook();
     return 1;
 }
 

@@ -10,12 +10,16 @@
 
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_goto.h"
 #include "app/app_log.h"
 #include "app/app_script.h"
+#include "app/app_script_flight.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
 #include "platform/plat_backend.h"
 #include "platform/plat_paths.h"
+#include "world/wxr_file.h"
+#include "world/region.h"
 #include "orv_version.h"
 
 
@@ -40,6 +44,10 @@ const char* help_text()
            "  --seed N             seed the random generator with N (0..4294967295)\n"
            "  --script FILE        timed input, one per line: at <seconds> <command> <args...>\n"
            "                       commands: key <char> | click <x> <y> | menu <code>;\n"
+           "                       ap <hdg|nav1|nav2|gps|alt|vs|gs|spd|off> |\n"
+           "                       ap-set <alt ft|vs fpm|spd kt|hdg deg> | nav <1|2> <MHz> |\n"
+           "                       obs <1|2> <deg> | adf <kHz> | fail <0..31> |\n"
+           "                       weather <field> <value> | time <hours>;\n"
            "                       '#' starts a comment; a bad line stops the start\n"
            "  --log FILE           CSV flight log, one row every 0.1 s of simulated time\n"
            "  --data-dir DIR       installation data tree (default: the program's folder)\n"
@@ -47,6 +55,16 @@ const char* help_text()
            "                       else ~/.config/vantorel); created when missing\n"
            "  --aircraft PATH      aircraft file to fly; answers the first-start aircraft\n"
            "                       dialog and replaces the aircraft in the preferences\n"
+           "  --real-weather FILE  read weather reports from FILE as the program folder's\n"
+           "                       \"WORLD.RWX\" (time, wind, clouds, visibility, pressure)\n"
+           "  --airport ICAO       start on a runway of this airport (its identifier in the\n"
+           "                       navigation data); an unknown one stops the start\n"
+           "  --runway-end N       with --airport: 0 the first end of its first runway, 1 the\n"
+           "                       opposite end, 2 and 3 the second runway, 4 and 5 the third\n"
+           "                       (default 0)\n"
+           "  --no-scenery-generation\n"
+           "                       do not generate missing scenery: quadrants without a scenery\n"
+           "                       file are water\n"
            "  --help               show this help and exit\n"
            "  --version            show the version and exit\n";
 }
@@ -68,6 +86,7 @@ static int copy_arg(char* dst, const char* src, const char* flag, char* err, int
 int parse_command_line(int argc, char** argv, app_options* o, char* err, int errlen)
 {
     std::memset(o, 0, sizeof *o);
+    o->runway_end = -1;
     for (int i = 1; i < argc; i++) {
         const char* a = argv[i];
         const char* v = (i + 1 < argc) ? argv[i + 1] : nullptr;
@@ -120,6 +139,28 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
             if (!need() || !copy_arg(o->config_dir, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--aircraft")) {
             if (!need() || !copy_arg(o->aircraft, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--real-weather")) {
+            if (!need() || !copy_arg(o->real_weather, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--airport")) {
+            if (!need()) return 0;
+            const size_t n = std::strlen(v);
+            if (n < 1 || n > 4 || std::strchr(v, ' ')) {
+                std::snprintf(err, errlen, "--airport needs an identifier of 1 to 4 characters, not '%s'", v);
+                return 0;
+            }
+            std::snprintf(o->airport, sizeof o->airport, "%s", v);
+        } else if (!std::strcmp(a, "--runway-end")) {
+            if (!need()) return 0;
+            char* end;
+            errno = 0;
+            long n = std::strtol(v, &end, 10);
+            if (end == v || *end || errno || n < 0 || n > 5) {
+                std::snprintf(err, errlen, "--runway-end needs a whole number 0..5, not '%s'", v);
+                return 0;
+            }
+            o->runway_end = (int)n;
+        } else if (!std::strcmp(a, "--no-scenery-generation")) {
+            o->no_scenery_gen = 1;
         } else {
             std::snprintf(err, errlen, "unknown option '%s' (try --help)", a);
             return 0;
@@ -137,6 +178,10 @@ int app_main(int argc, char** argv)
     }
     if (app_opt.show_help) { std::fputs(help_text(), stdout); return 0; }
     if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION_TEXT); return 0; }
+    if (app_opt.runway_end >= 0 && !app_opt.airport[0]) {
+        std::fprintf(stderr, "vantorel: --runway-end needs --airport\n");
+        return 2;
+    }
 
     if (app_opt.data_dir[0] && !plat_is_dir(app_opt.data_dir)) {
         std::fprintf(stderr, "vantorel: --data-dir: no such folder: %s\n", app_opt.data_dir);
@@ -150,6 +195,12 @@ int app_main(int argc, char** argv)
     char real[PATH_MAX];
     if (app_opt.aircraft[0] && realpath(app_opt.aircraft, real) && std::strlen(real) < sizeof app_opt.aircraft)
         std::snprintf(app_opt.aircraft, sizeof app_opt.aircraft, "%s", real);   // kept in the preferences
+    if (app_opt.real_weather[0] && (stat(app_opt.real_weather, &st) != 0 || !S_ISREG(st.st_mode))) {
+        std::fprintf(stderr, "vantorel: --real-weather: no such file: %s\n", app_opt.real_weather);
+        return 2;
+    }
+    if (app_opt.real_weather[0]) wxr_set_path(app_opt.real_weather);
+    register_flight_script_commands();
     if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
         std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
         return 2;
@@ -171,7 +222,13 @@ int app_main(int argc, char** argv)
     app_set_fixed_step(app_opt.fixed_step);
     app_set_run_limits(app_opt.frames, app_opt.seconds);
 
-    if (!start_simulator(nullptr, app_opt.have_seed, app_opt.seed, app_opt.aircraft)) return 0;
+    region_set_generation(!app_opt.no_scenery_gen);
+    app_set_start_airport(app_opt.airport, app_opt.runway_end);
+    if (!start_simulator(nullptr, app_opt.have_seed, app_opt.seed, app_opt.aircraft)) {
+        if (!app_start_airport_refused()) return 0;
+        MACIBM_finishup();
+        return 2;
+    }
     if (app_opt.log[0] && flight_log_open(app_opt.log)) mnw_at_finishup(flight_log_close);
     run_main_loop();
     MACIBM_finishup();

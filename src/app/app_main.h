@@ -15,6 +15,10 @@ struct app_options {
     char     data_dir[400];    // --data-dir DIR
     char     config_dir[400];  // --config-dir DIR
     char     aircraft[400];    // --aircraft PATH
+    char     real_weather[400];  // --real-weather FILE: the report file read as "WORLD.RWX"
+    char     airport[8];       // --airport ICAO
+    int      runway_end;       // --runway-end N (-1: not given)
+    int      no_scenery_gen;   // --no-scenery-generation
     int      show_help, show_version;
 };
 

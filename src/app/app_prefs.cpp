@@ -13,6 +13,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "world/nav_db.h"
+#include "world/region.h"
 
 namespace orv {
 
@@ -273,9 +274,14 @@ int grab_prefs()
 
 void dump_situation_lines()
 {
-    ouf << std::defaultfloat << std::setprecision(6);
-    ouf << flt.X - env.lox << " situation data\n";
-    ouf << flt.Z - env.hiz << " situation data\n";
+    // The position is written in the frame a fresh load of the corner builds, to the last bit of
+    // the float it is read back into, so loading the situation puts the aircraft on the spot.
+    double sx, sz;
+    region_stored_position(flt.X, flt.Z, &sx, &sz);
+    ouf << std::defaultfloat << std::setprecision(9);
+    ouf << (float)sx << " situation data\n";
+    ouf << (float)sz << " situation data\n";
+    ouf << std::setprecision(6);
     ouf << flt.psi << " situation data\n";
     ouf << flt.Y << " situation data\n";
     ouf << flt.v << " situation data\n";

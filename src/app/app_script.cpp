@@ -10,7 +10,13 @@
 
 namespace orv {
 
-struct script_command { char name[24]; int nargs; script_fn fn; };
+struct script_command {
+    char name[24];
+    int  nargs;
+    script_fn fn;
+    const char* const* words;   // a leading word from this list, passed as its index
+    int  nwords;
+};
 static script_command commands[32];
 static int            command_count;
 
@@ -25,6 +31,17 @@ int register_script_command(const char* name, int nargs, script_fn fn)
     commands[command_count].nargs = nargs;
     commands[command_count].fn = fn;
     return command_count++;
+}
+
+int register_script_word_command(const char* name, const char* const* words, int nwords, int nargs,
+                                 script_fn fn)
+{
+    if (!words || nwords < 1 || nargs + 1 > PLAT_EV_MAX_ARGS) return -1;
+    int code = register_script_command(name, nargs, fn);
+    if (code < 0) return -1;
+    commands[code].words = words;
+    commands[code].nwords = nwords;
+    return code;
 }
 
 void script_run_command(int code, const float* args, int nargs)
@@ -66,6 +83,37 @@ static int queue_events(const plat_event* ev, int n, char* err, int errlen, int 
     if (plat_script_pending() + n > PLAT_SCRIPT_MAX) return fail(err, errlen, lineno, "too many scripted events");
     for (int i = 0; i < n; i++) plat_script_push(ev[i]);
     return 1;
+}
+
+// "<name> <word> <numbers...>": the word's index goes first among the arguments.
+static int queue_word_command(const script_command& c, int code, char** tok, int nargs, plat_event* ev,
+                              char* err, int errlen, int lineno)
+{
+    char what[300];
+    int  w = -1;
+    if (nargs >= 1)
+        for (int k = 0; k < c.nwords; k++)
+            if (!std::strcmp(tok[0], c.words[k])) w = k;
+    if (w < 0 || nargs != c.nargs + 1) {
+        int n = std::snprintf(what, sizeof what, "'%s' takes one of", c.name);
+        for (int k = 0; k < c.nwords && n < (int)sizeof what - 40; k++)
+            n += std::snprintf(what + n, sizeof what - n, "%s%s", k ? "|" : " ", c.words[k]);
+        std::snprintf(what + n, sizeof what - n, c.nargs ? " and %d number(s)" : "", c.nargs);
+        return fail(err, errlen, lineno, what);
+    }
+    ev[0].type = PLAT_EV_COMMAND;
+    ev[0].code = code;
+    ev[0].nargs = nargs;
+    ev[0].args[0] = (float)w;
+    for (int a = 1; a < nargs; a++) {
+        double v;
+        if (!parse_number(tok[a], &v)) {
+            std::snprintf(what, sizeof what, "'%.23s': '%.40s' is not a number", c.name, tok[a]);
+            return fail(err, errlen, lineno, what);
+        }
+        ev[0].args[a] = (float)v;
+    }
+    return queue_events(ev, 1, err, errlen, lineno);
 }
 
 int script_parse_line(const char* line, int lineno, char* err, int errlen)
@@ -131,6 +179,7 @@ int script_parse_line(const char* line, int lineno, char* err, int errlen)
     }
     for (int i = 0; i < command_count; i++) {
         if (std::strcmp(cmd, commands[i].name) != 0) continue;
+        if (commands[i].words) return queue_word_command(commands[i], i, tok + 3, nargs, ev, err, errlen, lineno);
         if (nargs != commands[i].nargs) {
             std::snprintf(what, sizeof what, "'%s' takes %d number(s)", cmd, commands[i].nargs);
             return fail(err, errlen, lineno, what);

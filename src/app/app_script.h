@@ -13,6 +13,11 @@ using script_fn = void (*)(const float* args, int nargs);
 // taken, too long or the table (32 commands) is full.
 int  register_script_command(const char* name, int nargs, script_fn fn);
 
+// Adds a command whose first argument is a word from `words` (kept, not copied), then
+// `nargs` numbers; the function receives the word's index as args[0].
+int  register_script_word_command(const char* name, const char* const* words, int nwords, int nargs,
+                                  script_fn fn);
+
 // Parses one line and queues its events. Answers 1 (also for blank and comment lines), or 0
 // with the reason in `err` (which names the line number).
 int  script_parse_line(const char* line, int lineno, char* err, int errlen);

@@ -6,18 +6,30 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_graph.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_goto.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_script.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
+#include "flight/events.h"
+#include "flight/flight_hooks.h"
+#include "panel/manage_das.h"
+#include "panel/p_draw.h"
+#include "panel/p_init.h"
+#include "panel/p_update.h"
+#include "platform/plat_backend.h"
 #include "platform/plat_clock.h"
 #include "render/ship_models.h"
 #include "render/sky_stars.h"
 #include "world/nav_db.h"
 #include "world/region.h"
+#include "2-QZutils/drplane.h"
+#include "render/scene.h"
+#include "render/ships.h"
 
 namespace orv {
 
@@ -67,7 +79,7 @@ void initgen()
     seed_rand(seed_fixed ? seed_value : (unsigned)(plat_clock_ms() % 32000));
     // Sound and speech start here once their modules exist (msc.sound_avail, speech_avail).
     fill_atmosphere_table();
-    // Instrument tapes and navigation pictures are built here by the panel module.
+    init_panel_assets();      // digit drums, heading tapes and navaid icons
     build_star_field();
     load_ship_models();
     // The data-output choices and the graph are set up here by the data-output module.
@@ -134,6 +146,37 @@ static void take_command_line_aircraft(const char* aircraft)
 
 static void mnw_command(int code, const float* args, int nargs) { script_run_command(code, args, nargs); }
 
+static void panel_click() { manage_das(mnw.mx, mnw.my); }
+
+static bool have_picture() { return !plat_backend_get()->headless; }
+
+// A new aircraft: its panel layout, and the background composed once for the textures.
+static void panel_after_load()
+{
+    init_panel_layout();
+    if (!have_picture()) return;
+    draw_panel_background();
+    OGL_upload_background();
+}
+
+static void panel_frame()
+{
+    update_panel();
+    if (!have_picture()) return;
+    OGL_plot_background();
+    draw_panel_live();
+}
+
+// The cockpit: clicks, the frame's instruments, and the controls' clicks on the levers.
+static void register_panel()
+{
+    app_set_panel_click(panel_click);
+    app_set_panel_update(panel_frame);
+    flight_hooks h = flight_hook_table();
+    h.engine_panel_click = panel_engine_click;
+    flight_set_hooks(h);
+}
+
 void register_app_callbacks()
 {
     mnw_app_callbacks cb = {};
@@ -144,7 +187,19 @@ void register_app_callbacks()
     cb.command = mnw_command;
     cb.sim_time = app_sim_time;
     mnw_register_app(cb);
+    set_plane_loaded_hook(panel_after_load);
+    register_panel();
     region_set_menu_hook(APPLICATION_setupmenus);
+}
+
+// The periodic events join the frame schedule; their calls upward go to the application.
+static void start_flight_events()
+{
+    events_reset();
+    flight_hooks h = flight_hook_table();
+    h.handle_key = APPLICATION_handlekey;
+    flight_set_hooks(h);
+    app_set_event_hooks(mod_evt, mod_sec);
 }
 
 // The start-up sequence. Steps whose module has not joined the program yet are marked where
@@ -158,11 +213,13 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
 
     clear_records();
     register_app_callbacks();
+    start_flight_events();
     MACIBM_init();
     MACIBM_showinit(1);
     initgen();
     MACIBM_showinit(2);
     init_country_data();
+    if (!app_check_start_airport()) return 0;   // the command line's airport is not known
     if (aircraft && aircraft[0]) {
         char path[PATH_LEN];
         std::snprintf(path, sizeof path, "%s", aircraft);
@@ -175,9 +232,14 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     initprefs();
     picker_clear_answers();
     take_command_line_aircraft(aircraft);
+    app_select_start_airport();
     MACIBM_showinit(3);
     load_region();                        // the scenery round the start position
     load_plane();
+    load_plane_geo(1, 0);                 // the drawn aircraft and its paint
+    place_all_traffic();
+    scene_init();
+    app_set_scenery_update(update_scenery);   // the 3-D world each frame
     // set_fltvars(8): place the aircraft for the start.
     // speakstring(" "): wake the speech engine.
     // JOY_init(): the joystick.

@@ -17,6 +17,8 @@ void app_set_event_hooks(app_hook e, app_hook s) { mod_evt_fn = e; mod_sec_fn = 
 void app_set_flight_step(app_hook fn) { flight_step_fn = fn; }
 void app_set_scenery_update(app_hook fn) { scenery_fn = fn; }
 void app_set_panel_click(app_hook fn) { panel_click_fn = fn; }
+static app_hook panel_update_fn;
+void app_set_panel_update(app_hook fn) { panel_update_fn = fn; }
 void app_set_key_handler(void (*fn)(int)) { key_fn = fn; }
 void app_set_window_manager(int w, app_hook fn)
 {
@@ -161,6 +163,7 @@ void APPLICATION_update()
         if (!set.replay_mode && !msc.paused) flight_frame();
         if (set.replay_mode) replay_advance();
         if (scenery_fn) scenery_fn();
+        if (panel_update_fn) panel_update_fn();
     } else if (mnw.topwin >= WIN_SETTINGS_FIRST && mnw.topwin <= WIN_SETTINGS_LAST) {
         // The flight stands still while a settings window owns the screen.
         if (window_managers[mnw.topwin]) window_managers[mnw.topwin]();

@@ -27,6 +27,7 @@ void app_set_event_hooks(app_hook mod_evt, app_hook mod_sec);   // periodic-even
 void app_set_flight_step(app_hook fn);      // forces and integration of the flight model
 void app_set_scenery_update(app_hook fn);   // world, panel and overlays
 void app_set_panel_click(app_hook fn);      // data-acquisition panel (mouse in the cockpit)
+void app_set_panel_update(app_hook fn);     // the live instrument panel, after the scenery
 void app_set_key_handler(void (*fn)(int c));
 void app_set_window_manager(int w, app_hook fn);   // w 1..25
 

@@ -78,20 +78,30 @@ double region_z(float lat)
 void region_stored_position(double x, double z, double* sx, double* sz)
 {
     const double mpd = region_metres_per_degree();
-    const double lat = (corner_z - z) / mpd + env.lat_sou;
+    const double lat = (env.hiz - z) / mpd + env.lat_sou;
     const int row = intlim((int)std::floor(lat) - env.lat_sou, 0, 1);
     double across = mpd * std::cos(lat * DEG_TO_RAD);
     if (std::fabs(across) < 1e-3) across = 1e-3;
-    // The column whose own frame puts the point inside it; a fresh frame of the corner refers
-    // every column to lon_wes with no offset.
+    // The column whose own frame puts the point inside it.
     int col = 0;
     for (int c = 0; c < 3; c++) {
         const double lon = (x - env.planex_ref[c][row]) / across + env.lonwes_ref[c][row];
         if (lon >= env.lon_wes + c - 1e-9 || c == 0) col = c;
         if (lon < env.lon_wes + c + 1) break;
     }
-    *sx = x - env.planex_ref[col][row] + (env.lonwes_ref[col][row] - env.lon_wes) * across;
-    *sz = z - corner_z;
+    // A fresh load puts the region's western meridian at x = 0 at every latitude; a moved
+    // region has it at `west`, curving with the latitude. The stored x is measured from the
+    // first mesh column (env.lox, the meridian's westernmost x) and set straight by the
+    // meridian's curve at this latitude.
+    auto west_at = [&](double at_lat, int c, int r) {
+        return (env.lon_wes - env.lonwes_ref[c][r]) * mpd * std::cos(at_lat * DEG_TO_RAD) +
+               env.planex_ref[c][r];
+    };
+    const double west = (env.lon_wes - env.lonwes_ref[col][row]) * across + env.planex_ref[col][row];
+    double west_min = west_at(env.lat_sou, 0, 0);
+    for (int k = 1; k <= 3; k++) west_min = std::fmin(west_min, west_at(env.lat_sou + (k + 1) / 2, 0, k / 2));
+    *sx = x - env.lox - (west - west_min);
+    *sz = z - env.hiz;
 }
 
 void region_set_generation(int on) { generation_on = on ? 1 : 0; }

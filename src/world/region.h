@@ -51,9 +51,10 @@ void   region_move_corner_z(double dz);      // a north or south shift moves the
 double region_x(float lat, float lon, int col, int row);   // in quadrant column/row's frame
 double region_x_latlon(float lat, float lon);               // in the frame of the point's cell
 double region_z(float lat);
-// The stored form of a position (situation files): x and z from the first mesh point of a
-// region freshly loaded at the present corner, so that loading that corner and placing the
-// aircraft at the two numbers puts it back on the same spot.
+// The stored form of a position (situation files): x from the region's western meridian at
+// the position's latitude and z from its southern edge (env.hiz): the position a fresh load
+// of the present corner gives it, so that loading that corner and placing the aircraft at the
+// two numbers puts it back on the same spot.
 void   region_stored_position(double x, double z, double* sx, double* sz);
 
 // ---- loading

@@ -13,13 +13,25 @@
 namespace orv {
 
 static std::FILE* wxr_inf;
+static char wxr_override[PATH_LEN];   // native path given instead of the program folder's file
+
+void wxr_set_path(const char* native)
+{
+    std::snprintf(wxr_override, sizeof wxr_override, "%s", native ? native : "");
+}
+
+const char* wxr_path()
+{
+    static char path[PATH_LEN + 16];
+    if (wxr_override[0]) return wxr_override;
+    std::snprintf(path, sizeof path, "%sWORLD.RWX", app_path);
+    return native_path(path);
+}
 
 int wxr_open()
 {
     wxr_close();
-    char path[PATH_LEN + 16];
-    std::snprintf(path, sizeof path, "%sWORLD.RWX", app_path);
-    wxr_inf = std::fopen(native_path(path), "rb");
+    wxr_inf = std::fopen(wxr_path(), "rb");
     return wxr_inf != nullptr;
 }
 
@@ -30,9 +42,10 @@ void wxr_close()
 }
 
 // One line without its end (LF, CR or CR-LF); a longer line is cut, its rest skipped.
+// Answers 0 at the end of the file, 2 for a cut line, else 1.
 static int read_line(std::FILE* f, char* buf, int cap)
 {
-    int n = 0, c = 0, any = 0;
+    int n = 0, c = 0, any = 0, cut = 0;
     while ((c = std::fgetc(f)) != EOF) {
         any = 1;
         if (c == '\n') break;
@@ -42,9 +55,10 @@ static int read_line(std::FILE* f, char* buf, int cap)
             break;
         }
         if (n < cap - 1) buf[n++] = (char)c;
+        else cut = 1;
     }
     buf[n] = 0;
-    return any;
+    return any ? (cut ? 2 : 1) : 0;
 }
 
 int get_wxr_str(char* wxr_str, float* z_report, float lat, float lon)
@@ -53,8 +67,10 @@ int get_wxr_str(char* wxr_str, float* z_report, float lat, float lon)
     char line[512];
     float best = 9999.0f;
     int found = 0;
-    while (read_line(wxr_inf, line, sizeof line)) {
-        if (std::strlen(line) < 4) continue;
+    int got;
+    while ((got = read_line(wxr_inf, line, sizeof line)) != 0) {
+        // A report is at most 399 characters; a longer line is damage, not a report.
+        if (got == 2 || std::strlen(line) < 4 || std::strlen(line) > 399) continue;
         for (int a = 0; a <= env.aptmax && a < APT_CAP; a++) {
             if (!apt_inreg[a] || std::strncmp(apt_id[a], line, 4) != 0) continue;
             float d = std::hypot(lat - apt_lat[a][0], lon - apt_lon[a][0]);

@@ -58,6 +58,23 @@ seeder="$build/tests/fuzz/fuzz_seed"
 "$seeder" prefs "$work/seed/prefs"
 "$seeder" wxr "$work/seed/wxr"
 
+# Scenery seeds: a binary and a text environment file (with objects) and an object file.
+mkdir -p "$work/seed/env" "$work/seed/obj"
+python3 - "$work/seed/env" <<'PY'
+import struct, sys
+d = sys.argv[1]
+pts = b"".join(struct.pack("<fffi", 33 + j / 79, -118 + i / 59, 10.0 * i, 1 if i < 5 else 0)
+               for j in range(80) for i in range(60))
+objs = struct.pack("<ifffii", 2, 33.5, -117.5, 200.0, 0, 0)
+objs += struct.pack("<ifff", 8, 33.6, -117.6, 45.0) + b"tower".ljust(40, b"\0")
+open(d + "/bin.env", "wb").write(b"i" + struct.pack("<i", 4) + pts + objs + struct.pack("<i", 99))
+lines = ["%.6f %.6f %.1f 0 %d 0 0 0" % (33 + j / 79, -118 + i / 59, 5.0, i % 2) for j in range(80) for i in range(60)]
+text = "I\n4 version\na\nb\nc\n" + "\n".join(lines) + "\n1\n2 33.5 -117.5 300 0 0\n8 33.6 -117.6 90 tower\n99\n"
+open(d + "/text.env", "w").write(text)
+PY
+printf 'I\n4 roof\n0 0 0\n10 0 0\n10 5 0\n0 5 0\n2 255 0 0\n0 0 0\n0 9 0\n99\n' > "$work/seed/obj/hangar.OBJ"
+
+
 seeds_of() {
   case "$1" in
     fuzz_acf) echo "$work/seed/acf" ;;
@@ -68,6 +85,8 @@ seeds_of() {
     fuzz_fix_dat) echo "$work/seed/fix" ;;
     fuzz_prefs) echo "$work/seed/prefs" ;;
     fuzz_wxr) echo "$work/seed/wxr" ;;
+    fuzz_env) echo "$work/seed/env" ;;
+    fuzz_obj) echo "$work/seed/obj" ;;
     *) echo "$work/seed/afl" ;;
   esac
 }

@@ -1,0 +1,127 @@
+// Scenery speed: one generated quadrant, a full region load from the cache, one region shift
+// with and without its new quadrants cached, and the cold start of a new user (no scenery
+// source loaded, empty cache). Needs the build's scenery source and navigation data.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/records.h"
+#include "world/nav_db.h"
+#include "world/region.h"
+#include "world/region_shift.h"
+#include "world/scenery_cache.h"
+#include "world/scenery_gen.h"
+
+using namespace orv;
+
+namespace {
+
+const std::string source_path = std::string(ORV_BINARY_DIR) + "/scenery/earth.dat";
+std::string cache_dir;
+
+// The program's data tree, the navigation data, a scratch cache; the corner round KSBD.
+bool ready(benchmark::State& state)
+{
+    static int done = 0, ok = 0;
+    if (!done) {
+        done = 1;
+        set_constants();
+        init_trig_tables();
+        set_app_path(ORV_BINARY_DIR);
+        cache_dir = (std::filesystem::temp_directory_path() / "orv_bench_scenery").string();
+        std::filesystem::remove_all(cache_dir);
+        std::filesystem::create_directories(cache_dir);
+        scenery_cache_set_dir(cache_dir.c_str());
+        region_set_generation(1);
+        init_country_data();
+        ok = std::filesystem::exists(source_path) && env.aptmax > 0;
+    }
+    if (!ok) state.SkipWithError("needs the build's scenery source and navigation data");
+    return ok;
+}
+
+void ksbd_corner()
+{
+    env.lat_sou = 33;
+    env.lon_wes = -119;
+    flt.Y = 0;
+}
+
+void drop_cached(int lat, int lon)
+{
+    char name[64];
+    return_latlon_str_ENV(lat, lon, name, 1);
+    std::string n = name;
+    n[n.find('\\')] = '/';
+    std::filesystem::remove(cache_dir + "/" + n);
+}
+
+void BM_GenerateTile(benchmark::State& state)
+{
+    if (!ready(state)) return;
+    if (!scenery_source_ready()) scenery_source_load(source_path.c_str());
+    static float elev[QUAD_PTS_LAT * QUAD_PTS_LON];
+    static int flags[QUAD_PTS_LAT * QUAD_PTS_LON];
+    // Coast, mountains, a fjord coast and a dense airport field.
+    static const int tiles[4][2] = {{33, -119}, {39, -106}, {60, 5}, {35, 139}};
+    int k = 0;
+    for (auto _ : state) {
+        generate_tile(tiles[k][0], tiles[k][1], elev, flags);
+        benchmark::DoNotOptimize(elev[0]);
+        k = (k + 1) % 4;
+    }
+}
+BENCHMARK(BM_GenerateTile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadRegionCached(benchmark::State& state)
+{
+    if (!ready(state)) return;
+    ksbd_corner();
+    load_region();   // fills the cache
+    for (auto _ : state) {
+        ksbd_corner();
+        load_region();
+    }
+}
+BENCHMARK(BM_LoadRegionCached)->Unit(benchmark::kMillisecond);
+
+// One shift north: three new quadrants, generated (arg 1) or already cached (arg 0).
+void BM_ShiftNorth(benchmark::State& state)
+{
+    if (!ready(state)) return;
+    const bool generate = state.range(0) != 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ksbd_corner();
+        load_region();
+        if (generate)
+            for (int q = 0; q < 3; q++) drop_cached(35, -119 + q);
+        state.ResumeTiming();
+        shift_region(SHIFT_NORTH);
+    }
+}
+BENCHMARK(BM_ShiftNorth)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// A new user: the source not yet loaded and nothing in the cache, six quadrants to make.
+void BM_ColdStartRegion(benchmark::State& state)
+{
+    if (!ready(state)) return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        scenery_source_unload();
+        std::filesystem::remove_all(cache_dir);
+        std::filesystem::create_directories(cache_dir);
+        scenery_cache_set_dir(cache_dir.c_str());
+        ksbd_corner();
+        state.ResumeTiming();
+        load_region();
+    }
+}
+BENCHMARK(BM_ColdStartRegion)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace

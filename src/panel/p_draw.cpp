@@ -1,0 +1,327 @@
+#include "panel/p_draw.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "2-QZutils/qz_font.h"
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_graph.h"
+#include "2-QZutils/records.h"
+#include "panel/p_init.h"
+#include "panel/p_update.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int PANEL_TOP = 333;           // the panel covers the window up to here
+constexpr int STATUS_BAR_Y = 561;
+constexpr int WHITE_ARC = 5, GREEN_ARC = 13, YELLOW_ARC = 9, RED_ARC = 8;
+
+float sin_deg(float a) { return std::sin(a * 3.14159265f / 180.0f); }
+float cos_deg(float a) { return std::cos(a * 3.14159265f / 180.0f); }
+
+int asi_angle_of(float v) { return asi_needle_angle(v, pln.ASpwr, pln.Vmin, ins.indtoASI); }
+
+void asi_arc(int colour, float x, float y, float r1, float r2, float v1, float v2)
+{
+    if (v2 <= v1) return;
+    for (int a = asi_angle_of(v1); a <= asi_angle_of(v2); ++a) init_tickmark(x, y, r1, r2, a, colour);
+}
+
+void airspeed_scale(float x, float y)
+{
+    const bool jet = pln.entype == 4 || pln.entype == 5;
+    if (!jet) {
+        asi_arc(WHITE_ARC, x, y, 36, 38, pln.Vso, pln.Vfe);
+        if (!pln.is_heli) {
+            asi_arc(GREEN_ARC, x, y, 38, 40, pln.Vs, pln.Vno);
+            asi_arc(YELLOW_ARC, x, y, 38, 40, pln.Vno, pln.Vne);
+        }
+        const int red = asi_angle_of(pln.Vne);
+        for (int a = red - 3; a <= red + 3; ++a) init_tickmark(x, y, 38, 44, a, RED_ARC);
+    }
+    int tick = 5, label = 10;
+    if (pln.AStype != 2) {
+        const float range = pln.Vmax - pln.Vmin;
+        if (range >= 600) { tick = 25; label = 75; }
+        else if (range >= 500) { tick = 15; label = 60; }
+        else if (range >= 300) { tick = 10; label = 40; }
+        else if (range >= 150) { tick = 5; label = 20; }
+    }
+    for (int v = (int)pln.Vmin; v <= (int)pln.Vmax; ++v) {
+        if (pln.AStype == 2) {
+            tick = v <= 200 ? 5 : 10;
+            label = v <= 200 ? 20 : 50;
+        }
+        const int a = asi_angle_of((float)v);
+        if (v % tick == 0) init_tickmark(x, y, 38, 42, a, MARK_COLOUR);
+        if (v > pln.Vmin && v % label == 0) {
+            const float shift = v < 100 ? 3 : 0;
+            OGL_number(MARK_COLOUR, x + 50 * sin_deg(a) - 9 + shift, y + 50 * cos_deg(a) - 3, (float)v,
+                       v < 100 ? 2 : 3, 0, 6, 0);
+        }
+    }
+}
+
+int vvi_angle(float c, float max) { return intwrap(round(interp(-max, -160, max, 160, c)) - 90, 0, 359) % 360; }
+
+void vvi_scale(float x, float y)
+{
+    const float max = pln.VVItype == 1 ? 20.0f : 50.0f;
+    const int small = pln.VVItype == 1 ? 1 : 2, big = pln.VVItype == 1 ? 5 : 10;
+    const int small_to = pln.VVItype == 1 ? 10 : 50;
+    for (int c = -(int)max; c <= (int)max; ++c) {
+        const int a = vvi_angle((float)c, max);
+        if (c % big == 0) {
+            init_tickmark(x, y, 38, 43, a, MARK_COLOUR);
+            OGL_number(MARK_COLOUR, x + 50 * sin_deg(a) - 6, y + 50 * cos_deg(a) - 3, (float)std::abs(c), 2, 0, 6, 0);
+        } else if (c % small == 0 && std::abs(c) <= small_to) {
+            init_tickmark(x, y, 38, 40, a, MARK_COLOUR);
+        }
+    }
+}
+
+void slot(float x, float y, float h)
+{
+    OGL_line(22, x, y, x, y + h);
+    OGL_line(18, x + 1, y, x + 1, y + h);
+    OGL_line(18, x, y + h, x + 1, y + h);
+    OGL_line(22, x, y, x + 1, y);
+}
+
+void face(int n)
+{
+    if (!ins.avail[n] || n == INS_EFIS) return;
+    const float r = instrument_half_width(n) - 4;
+    OGL_fillcircle(FACE_COLOUR, ins.x_loc[n], ins.y_loc[n], r);
+}
+
+void gauge_dial(float x, float y)
+{
+    if (pln.tape) {
+        OGL_line(MARK_COLOUR, x - 4, y, x - 4, y + 100);
+        return;
+    }
+    OGL_framecircle(MARK_COLOUR, x, y, 23);
+}
+
+void engine_needle(float x, float y, int v)
+{
+    if (pln.tape) {
+        OGL_fillrect(pln.paneltype == 1 ? 0 : 38, x - 3, y + intlim(v, 0, 100), 6, 2);
+        return;
+    }
+    plot_needle(x, y, v + 180, 0, 19, pln.paneltype == 1 ? 0 : 38, 10);
+}
+
+constexpr int SKY_COLOUR = 10, GROUND_COLOUR = 21;
+
+// Sky and ground row by row inside the attitude window of the layout: a point is sky when it
+// lies above the horizon through the pitch offset, tilted by the roll.
+void plot_ahregion(float pitch_px, float roll)
+{
+    const float xc = ins.x_loc[INS_AHZ];
+    const float yc = ins.y_loc[INS_AHZ];
+    const float s = sin_deg(roll), c = cos_deg(roll);
+    const float centre_row = (pln.ah_bot_prim + pln.ah_top_prim) / 2.0f;
+    for (int j = pln.ah_bot_prim; j <= pln.ah_top_prim && j < 118; ++j) {
+        const float y = yc + j - centre_row;
+        const float x1 = pln.ahx1_prim[j], x2 = pln.ahx2_prim[j];
+        if (x2 < x1) continue;
+        // signed height above the horizon, which turns against the roll: d(x) = (y - yc + pitch) c - (x - xc) s
+        const float d0 = (y - yc + pitch_px) * c;
+        auto sky_at = [&](float x) { return d0 - (x - xc) * s > 0; };
+        if (std::fabs(s) < 1e-4f || sky_at(x1) == sky_at(x2)) {
+            OGL_line(sky_at(x1) ? SKY_COLOUR : GROUND_COLOUR, x1, y, x2, y);
+            continue;
+        }
+        const float xb = xc + d0 / s;
+        OGL_line(sky_at(x1) ? SKY_COLOUR : GROUND_COLOUR, x1, y, xb, y);
+        OGL_line(sky_at(x2) ? SKY_COLOUR : GROUND_COLOUR, xb, y, x2, y);
+    }
+}
+
+void plot_handle(float x, int pos) { OGL_fillrect(0, x - 3, pos - 2, 8, 5); }
+
+}  // namespace
+
+void init_tickmark(float x, float y, float r1, float r2, int angle, int colour)
+{
+    OGL_line(colour, round(x + r1 * isin(angle)), round(y + r1 * icos(angle)), round(x + r2 * isin(angle)),
+             round(y + r2 * icos(angle)));
+}
+
+void plot_needle(float x, float y, int angle, float r1, float r2, int colour, int width)
+{
+    const float s = sin_deg(angle), c = cos_deg(angle);
+    OGL_line(colour, x + r1 * s, y + r1 * c, x + r2 * s, y + r2 * c);
+    if (width >= 10) OGL_line(colour, x + r1 * s + c, y + r1 * c - s, x + r2 * s + c, y + r2 * c - s);
+}
+
+void draw_panel_background()
+{
+    const int was = to_array;
+    to_array = 1;
+    std::memset(rgb_array, 0, sizeof rgb_array);
+    OGL_fillrect(PANEL_COLOUR, 0, 0, SCREEN_W, PANEL_TOP);
+    OGL_fillrect(26, 0, STATUS_BAR_Y, SCREEN_W, SCREEN_H - STATUS_BAR_Y);
+    OGL_string(47, 172, 319, pln.tailnum, 800, 6);
+    for (int n = 1; n < INS_COUNT; ++n) face(n);
+    if (pln.paneltype == 1) {
+        if (ins.avail[INS_ASI]) airspeed_scale(ins.x_loc[INS_ASI], ins.y_loc[INS_ASI]);
+        if (ins.avail[INS_VVI]) vvi_scale(ins.x_loc[INS_VVI], ins.y_loc[INS_VVI]);
+    } else {
+        OGL_framerect(38, ins.x_loc[INS_EFIS] + 230, 2, 250, 150);
+        static const char* const caps[6] = {"z-", "z+", "enr", "arr", "wxr", "TCAS"};
+        for (int k = 0; k < 6; ++k) OGL_string(38, ins.x_loc[INS_EFIS] + 234 + 28 * k, 6, caps[k], 800, 6);
+    }
+    if (pln.ecam) {
+        static const char* const pages[5] = {"ENGN", "FUEL", "FCON", "HYDR", "FAIL"};
+        for (int k = 0; k < 5; ++k) OGL_string(38, oseng + 650 + 30 * k, 142, pages[k], 800, 6);
+    }
+    const int engines = (pln.tape || pln.is_heli) ? intlim(pln.numen, 0, 1) : intlim(pln.numen, 0, 2);
+    for (int e = 0; e < engines; ++e)
+        for (int row = 1; row < 3; ++row) gauge_dial(en_x[row][e] + oseng, en_y[row]);
+    slot(oseng + 664, 72, 63);
+    slot(oseng + 791, 3, 62);
+    for (int e = 0; e < intlim(pln.numen, 0, 4); ++e) {
+        slot(thro_x[e] + oseng + 5, 3, 63);
+        slot(prop_x[e] + oseng + 3, 3, 63);
+        slot(mixt_x[e] + oseng + 3, 3, 63);
+    }
+    to_array = was;
+}
+
+void draw_panel_live()
+{
+    const panel_shown& s = panel_shown_values();
+    const int* X = ins.x_loc;
+    const int* Y = ins.y_loc;
+    // status bar
+    OGL_string(47, 10, 569, s.feel ? s.feel : "", 800, 6);
+    OGL_string(47, 130, 569, s.mode ? s.mode : "", 800, 6);
+    OGL_string(s.status_warning ? 41 : 47, 430, 569, s.status ? s.status : "", 800, 6);
+    if (s.paused_caption) OGL_string(41, 742, 318, "PAUSED", 800, 6);
+    OGL_fillrect(47, 748 + s.oat / 2, 565, 2, 4);
+    if (s.stall_lamp) OGL_fillrect(2, 7, 316, 10, 10);
+    OGL_number(47, 270, 318, (float)s.ap_alt_ft, 5, 0, 6, 0);
+    OGL_number(47, 360, 318, (float)s.ap_vvi_fpm, 4, 0, 6, 1);
+    OGL_number(47, 444, 318, (float)s.ap_spd_kt, 4, 0, 6, 0);
+    // compass card: ten-degree marks, 5 px per degree, through the box at (343, 566)
+    for (int d = 0; d < 360; d += 10) {
+        const float off = fltwrap(d - s.compass, -180, 180) * 5.0f;
+        if (std::fabs(off) <= 30) OGL_line(0, 373 + off, 566, 373 + off, 566 + (d % 30 ? 4 : 8));
+    }
+    // instruments
+    if (ins.avail[INS_ASI]) {
+        plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_angle, 0, 35, NEEDLE_COLOUR, 10);
+        if (s.asi_max_angle >= 0) plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_max_angle, 15, 35, 8, 10);
+    }
+    if (ins.avail[INS_AHZ]) {
+        const float pitch = round(1.5f * ins.the180);
+        plot_ahregion(pitch, ins.phi180);
+        // pitch ladder every 5 degrees, along the horizon (c, s) and stepped along its normal
+        const float c = cos_deg(ins.phi180), sn = sin_deg(ins.phi180);
+        for (int rung = -4; rung <= 4; ++rung) {
+            if (!rung) continue;
+            const float half = rung % 2 ? 7.0f : 14.0f;
+            const float off = rung * 7.5f - pitch;
+            const float px = X[INS_AHZ] - off * sn, py = Y[INS_AHZ] + off * c;
+            OGL_line(0, px - half * c, py - half * sn, px + half * c, py + half * sn);
+        }
+        OGL_line(0, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 50, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 46);
+        OGL_line(9, X[INS_AHZ] - 20, Y[INS_AHZ] + set.ah_bar_adjust, X[INS_AHZ] + 20, Y[INS_AHZ] + set.ah_bar_adjust);
+    }
+    if (ins.avail[INS_ALT]) {
+        plot_needle(X[INS_ALT], Y[INS_ALT], s.alt_angle, 0, 35, NEEDLE_COLOUR, 10);
+        const int thousands = round(std::fmod(std::fabs(s.alt_ft), 10000.0f) * 0.036f) % 360;
+        plot_needle(X[INS_ALT], Y[INS_ALT], thousands, 0, 20, 9, 10);
+        OGL_number(47, X[INS_ALT] + 10, Y[INS_ALT] - 20, (float)s.baro_window, 4, 0, 6, 0);
+    }
+    if (ins.avail[INS_TSI]) {
+        const int ts = round(s.turn);
+        plot_needle(X[INS_TSI], Y[INS_TSI] + 1, ts + 270, 0, 31, 0, 10);
+        plot_needle(X[INS_TSI], Y[INS_TSI] - 1, ts, 0, 15, 0, 10);
+        plot_needle(X[INS_TSI], Y[INS_TSI], ts + 90, 0, 31, 0, 10);
+        OGL_fillrect(0, X[INS_TSI] - round(s.slip) - 1, Y[INS_TSI] - 46, 3, 6);
+    }
+    if (ins.avail[INS_HSI]) {
+        const float x = X[INS_HSI], y = Y[INS_HSI];
+        const int k = pln.paneltype == 1 ? 9 : 41;
+        for (int d = 0; d < 360; d += 30) init_tickmark(x, y, 45, 52, d - s.hsi_card, 0);
+        const pt tip = hsi_arrow_tip(x, y, s.hsi_course);
+        OGL_line(k, x + 40 * isin(s.hsi_course), y - 40 * icos(s.hsi_course), tip.x, tip.y);
+        pt a, b;
+        hsi_deviation_bar(x, y, s.hsi_course, s.hsi_dev_px, &a, &b);
+        OGL_line(k, a.x, a.y, b.x, b.y);
+        plot_needle(x - 50 * isin(s.hsi_bug), y + 50 * icos(s.hsi_bug), 210 - s.hsi_bug, 0, 10, 32, 10);
+        plot_needle(x - 50 * isin(s.hsi_bug), y + 50 * icos(s.hsi_bug), 150 - s.hsi_bug, 0, 10, 32, 10);
+        OGL_fillrect(9, pln.gsx1, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
+        OGL_fillrect(9, pln.gsx2, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
+    }
+    if (ins.avail[INS_VVI]) {
+        const bool glass = pln.paneltype == 2;
+        plot_needle(X[INS_VVI], Y[INS_VVI], s.vvi_angle, 0, glass ? 23 : 36, glass ? 38 : 0, 10);
+    }
+    if (ins.avail[INS_ADF]) {
+        plot_needle(X[INS_ADF], Y[INS_ADF], round(s.adf_needle) - ins.adf_card, 0, 30, 9, 10);
+        OGL_number(47, X[INS_ADF] - 9, Y[INS_ADF] - 60, (float)nav.adff, 3, 0, 6, 0);
+    }
+    if (ins.avail[INS_SUPP]) {
+        const float x = X[INS_SUPP], y = Y[INS_SUPP];
+        switch (pln.supptype) {
+        case SUPP_RADALT:
+            plot_needle(x, y, round(s.radalt_angle), 0, 35, 0, 10);
+            plot_needle(x, y, round(radalt_angle(ins.radalt_ft)), 30, 38, 8, 10);
+            break;
+        case SUPP_VARIOMETER: plot_needle(x, y, s.vari_angle, 0, 25, 0, 10); break;
+        case SUPP_RMI: plot_needle(x, y, s.rmi_bearing - s.rmi_card, 0, 35, 9, 10); break;
+        case SUPP_VOR2: {
+            pt a, b;
+            hsi_deviation_bar(x, y, 0, s.vor2_dev_px, &a, &b);
+            OGL_line(0, a.x, a.y, b.x, b.y);
+            OGL_line(0, x - 30, y + s.vor2_gs_px, x + 30, y + s.vor2_gs_px);
+            break;
+        }
+        default: break;
+        }
+    }
+    // radio stack read-outs
+    if (s.gps_shown) {
+        for (int d = -1; d <= 1; ++d) OGL_line(47, s.gps.bar_x + d, 253, s.gps.bar_x + d, 260);
+        OGL_number(47, osrad + 530, 253, (float)s.gps.course, 3, 0, 6, 0);
+        OGL_number(47, osrad + 498, 238, (float)s.gps.dist_nm, 4, 0, 6, 0);
+        OGL_number(47, osrad + 538, 238, (float)s.gps.speed_kt, 4, 0, 6, 0);
+        OGL_number(47, osrad + 577, 238, (float)s.gps.minutes, 3, 0, 6, 0);
+    } else if (s.dme_good) {
+        OGL_number(47, osrad + 499, 270, (float)round(s.dme.dist_nm), 3, 0, 6, 0);
+        OGL_number(47, osrad + 532, 270, (float)round(s.dme.speed_kt), 3, 0, 6, 0);
+        OGL_number(47, osrad + 565, 270, (float)minutes_to_go(s.dme.dist_nm, s.dme.speed_kt), 3, 0, 6, 0);
+    } else {
+        for (int k = 0; k < 3; ++k) OGL_string(47, osrad + 499 + 33 * k, 270, "---", 800, 6);
+    }
+    static const int marker_colour[3] = {9, 11, 0};
+    for (int m = 0; m < 3; ++m)
+        OGL_fillrect(s.marker[m] ? marker_colour[m] : 26, osrad + 494 + 16 * m, 292, 10, 6);
+    for (int k = 0; k < 4; ++k) OGL_number(47, osrad + 540 + 10 * k, 127, (float)s.xpdr[k], 1, 0, 6, 0);
+    // engines and levers
+    if (s.brakes_lamp) OGL_string(41, oseng + 500, 22, "brakes", 800, 6);
+    for (int leg = 0; leg < 3; ++leg) {
+        static const int light_colour[4] = {26, 1, 2, 26};
+        OGL_fillrect(light_colour[s.gear_light[leg]], oseng + 612 + 9 * leg, 50, 6, 6);
+    }
+    if (s.fuel_needle >= 0) OGL_line(0, oseng + 700, 160 + s.fuel_needle, oseng + 710, 160 + s.fuel_needle);
+    const int engines = intlim(pln.numen, 0, 4);
+    for (int e = 0; e < engines; ++e) {
+        for (int row = 1; row < 3; ++row) engine_needle(en_x[row][e] + oseng, en_y[row], s.gauge[row][e]);
+        if (s.afterburner[e]) OGL_string(41, oseng + 40 * e + 651, 283, "BURN", 800, 6);
+        plot_handle(thro_x[e] + oseng + 5, ins.thro[e]);
+        plot_handle(prop_x[e] + oseng + 3, ins.prop[e]);
+        plot_handle(mixt_x[e] + oseng + 3, ins.mixt[e]);
+    }
+    plot_handle(oseng + 664, ins.flap);
+    plot_handle(oseng + 791, pln.collectEQ ? ins.collect : ins.heat);
+}
+
+}  // namespace orv

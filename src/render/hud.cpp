@@ -1,0 +1,146 @@
+#include "render/hud.h"
+
+#include <cmath>
+
+#include "2-QZutils/qgl.h"
+#include "2-QZutils/qz_font.h"
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_graph.h"
+#include "2-QZutils/records.h"
+#include "render/scene_laws.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int CHAR_PITCH = 6;
+constexpr float FPM_HALF = 2.0f, FPM_INSET = 2.0f;
+constexpr float GUIDE_HALF = 50.0f, GUIDE_PIX_PER_DOT = 10.0f;
+constexpr float HEADING_PIX_PER_DEG = 4.0f;
+
+int hud_color() { return ins.hud_brt == 0.0f ? HUD_COLOR_DIM : HUD_COLOR; }
+
+// A vertical tape of `input` between x1 and x2 (x2 left of x1 puts the ticks on the left),
+// centred at yctr, `dely` pixels either way: a tick every `modline` units, a number every
+// `modnum`, `pixrat` pixels to a unit, and the value boxed beside it.
+void hud_tape(int color, float x1, float x2, float yctr, float dely, float input, int modline,
+              int modnum, float pixrat)
+{
+    const float span = dely / pixrat;
+    const int lo = (int)std::floor((input - span) / (float)modline) * modline;
+    const int hi = (int)std::ceil((input + span) / (float)modline) * modline;
+    const float dir = x2 > x1 ? 1.0f : -1.0f;
+    for (int v = lo; v <= hi; v += modline) {
+        const float y = yctr + ((float)v - input) * pixrat;
+        if (y < yctr - dely || y > yctr + dely) continue;
+        const int major = modnum > 0 && v % modnum == 0;
+        OGL_line(color, x1, y, major ? x2 : x1 + (x2 - x1) * 0.5f, y);
+        if (major) OGL_number(color, x2 + dir * 4.0f - (dir < 0 ? 24.0f : 0.0f), y - 3.0f, (float)v, 4, 0, CHAR_PITCH, 1);
+    }
+    OGL_line(color, x1, yctr - dely, x1, yctr + dely);
+    // The read-out box beside the index.
+    const float bx = x2 + dir * 2.0f - (dir < 0 ? 30.0f : 0.0f);
+    OGL_framerect(color, bx, yctr - 6.0f, 30.0f, 12.0f);
+    OGL_number(color, bx + 3.0f, yctr - 3.0f, input, 4, 0, CHAR_PITCH, 1);
+}
+
+void heading_tape(int color, float mag)
+{
+    const float y = con.HUD_top - 12.0f, half = (con.HUD_rgt - con.HUD_lft) * 0.25f;
+    const float span = half / HEADING_PIX_PER_DEG;
+    for (int h = (int)std::floor((mag - span) / 5.0f) * 5; h <= mag + span; h += 5) {
+        const float x = con.cntrx + ((float)h - mag) * HEADING_PIX_PER_DEG;
+        const int major = h % 10 == 0;
+        OGL_line(color, x, y, x, y + (major ? 6.0f : 3.0f));
+        if (h % 30 == 0) OGL_number(color, x - 6.0f, y + 8.0f, (float)intwrap(h, 0, 359) / 10.0f, 2, 0, CHAR_PITCH, 0);
+    }
+    OGL_line(color, con.cntrx - half, y, con.cntrx + half, y);
+    OGL_line(color, con.cntrx, y - 5.0f, con.cntrx, y);
+    OGL_number(color, con.cntrx - 9.0f, y - 14.0f, mag, 3, 0, CHAR_PITCH, 0);
+}
+
+float magnetic_heading() { return fltwrap(flt.psi + (float)env.mvar, 0.0f, 360.0f); }
+
+}  // namespace
+
+void hud_fpm(float beta, float alpha, float offset, float* x, float* y)
+{
+    *x = fltlim((float)(int)(con.cntrx - beta * HUD_PIX_PER_DEG), con.HUD_lft + FPM_INSET, con.HUD_rgt - FPM_INSET);
+    *y = fltlim((float)(int)(con.cntry - (alpha + offset) * HUD_PIX_PER_DEG), con.HUD_bot + FPM_INSET, con.HUD_top - FPM_INSET);
+}
+
+void plot_nrml_hud()
+{
+    const int c = hud_color();
+    const float dely = (float)(int)((con.HUD_top - con.HUD_bot) / 2.0f - 1.0f);
+    hud_tape(c, con.HUD_lft + 3.0f, con.HUD_lft + 24.0f, con.cntry, dely, flt.vind, 5, 10, 2.0f);
+    hud_tape(c, con.HUD_rgt - 20.0f, con.HUD_rgt - 27.0f, con.cntry, dely, flt.hind * con.mtrstoft * 0.01f, 1, 5, 10.0f);
+    heading_tape(c, magnetic_heading());
+
+    const float o = view_pitch_offset(set.view_type);
+    const float py = con.cntry - o * HUD_PIX_PER_DEG;
+    OGL_line(c, con.cntrx - 10.0f, py, con.cntrx + 10.0f, py);
+    OGL_line(c, con.cntrx, py - 10.0f, con.cntrx, py + 10.0f);
+
+    float fx, fy;
+    hud_fpm(flt.Beta, flt.Alpha, o, &fx, &fy);
+    OGL_framerect(c, fx - FPM_HALF, fy - FPM_HALF, 2.0f * FPM_HALF, 2.0f * FPM_HALF);
+
+    if (nav.goodnav[1] && pln.HUDtype != 3) {
+        const float gx = con.cntrx + (float)round(GUIDE_PIX_PER_DOT * nav.hdef[1]);
+        const float gy = con.cntry - (float)round(GUIDE_PIX_PER_DOT * nav.vdef[1]);
+        OGL_line(c, gx, con.cntry - GUIDE_HALF, gx, con.cntry + GUIDE_HALF);
+        OGL_line(c, con.cntrx - GUIDE_HALF, gy, con.cntrx + GUIDE_HALF, gy);
+    }
+}
+
+// The type-3 display: a pitch ladder that rolls with the aircraft, a bank scale with its
+// pointer, the flight-path marker with wings, and speed and altitude boxes at the sides.
+void plot_cool_hud()
+{
+    const int c = hud_color();
+    const float roll = flt.phi * (float)M_PI / 180.0f;
+    const float cs = std::cos(roll), sn = std::sin(roll);
+    auto rot = [&](float dx, float dy, float* x, float* y) {
+        *x = con.cntrx + dx * cs + dy * sn;
+        *y = con.cntry - dx * sn + dy * cs;
+    };
+    const float o = view_pitch_offset(set.view_type);
+    for (int p = -90; p <= 90; p += 5) {
+        const float dy = ((float)p - flt.the - o) * HUD_PIX_PER_DEG;
+        if (std::fabs(dy) > (con.HUD_top - con.HUD_bot) * 0.45f) continue;
+        const float w = p == 0 ? 120.0f : (p % 10 == 0 ? 50.0f : 25.0f), gap = 20.0f;
+        float ax, ay, bx, by;
+        rot(-w, dy, &ax, &ay);
+        rot(-gap, dy, &bx, &by);
+        OGL_line(c, ax, ay, bx, by);
+        rot(gap, dy, &ax, &ay);
+        rot(w, dy, &bx, &by);
+        OGL_line(c, ax, ay, bx, by);
+        if (p != 0 && p % 10 == 0) {
+            rot(w + 4.0f, dy, &ax, &ay);
+            OGL_number(c, ax, ay - 3.0f, (float)p, 2, 0, CHAR_PITCH, 1);
+        }
+    }
+    const float r = (con.HUD_top - con.HUD_bot) * 0.4f;
+    for (int b = -60; b <= 60; b += (b >= -30 && b < 30) ? 10 : 30) {
+        const float a = (float)b * (float)M_PI / 180.0f;
+        const float x = con.cntrx + r * std::sin(a), y = con.cntry - r * std::cos(a);
+        OGL_line(c, x, y, con.cntrx + (r + 6.0f) * std::sin(a), con.cntry - (r + 6.0f) * std::cos(a));
+    }
+    OGL_line(c, con.cntrx + (r - 8.0f) * std::sin(-roll), con.cntry - (r - 8.0f) * std::cos(-roll), con.cntrx + r * std::sin(-roll),
+             con.cntry - r * std::cos(-roll));
+    float fx, fy;
+    hud_fpm(flt.Beta, flt.Alpha, o, &fx, &fy);
+    OGL_framecircle(c, fx, fy, 4.0f);
+    OGL_line(c, fx - 12.0f, fy, fx - 4.0f, fy);
+    OGL_line(c, fx + 4.0f, fy, fx + 12.0f, fy);
+    OGL_line(c, fx, fy + 4.0f, fx, fy + 9.0f);
+    OGL_framerect(c, con.HUD_lft + 10.0f, con.cntry - 6.0f, 34.0f, 12.0f);
+    OGL_number(c, con.HUD_lft + 14.0f, con.cntry - 3.0f, flt.vind, 4, 0, CHAR_PITCH, 1);
+    OGL_framerect(c, con.HUD_rgt - 50.0f, con.cntry - 6.0f, 40.0f, 12.0f);
+    OGL_number(c, con.HUD_rgt - 46.0f, con.cntry - 3.0f, flt.hind * con.mtrstoft, 5, 0, CHAR_PITCH, 1);
+    heading_tape(c, magnetic_heading());
+}
+
+}  // namespace orv

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# --airport starts at a known field (its scenery generated into the cache); an unknown one,
+# or a runway end it lacks, stops the start with status 2 and a message; with
+# --no-scenery-generation nothing is generated.
+set -u
+vantorel="$1"
+build="$2"
+work="$(mktemp -d)"; trap 'rm -rf "$work"' EXIT
+cd "$work" && mkdir cfg
+plane="$build/Aircraft/Trainer 172/Trainer 172.acf"
+[ -f "$plane" ] || { echo "SKIP: no stock aircraft in $build"; exit 77; }
+[ -f "$build/additional nav data/apt_dat" ] || { echo "SKIP: no navigation data"; exit 77; }
+fail() { echo "FAIL: $*"; exit 1; }
+run() { XDG_CACHE_HOME="$work/cache" "$vantorel" --headless --frames 2 --config-dir cfg --data-dir "$build" --aircraft "$plane" "$@"; }
+
+run --airport ZZZZ 2> err.txt; rc=$?
+[ $rc -eq 2 ] || fail "unknown airport exited $rc"
+grep -q "no airport 'ZZZZ'" err.txt || fail "no message for the unknown airport: $(cat err.txt)"
+[ -d "$work/cache/vantorel/scenery" ] && fail "scenery made for a refused start"
+
+run --airport KSBD --runway-end 5 2> err.txt; rc=$?
+[ $rc -eq 2 ] || fail "missing runway end exited $rc"
+grep -q -- "--runway-end" err.txt || fail "no message for the runway end: $(cat err.txt)"
+
+run --airport KSBD --no-scenery-generation 2> err.txt || fail "start without generation failed: $(cat err.txt)"
+[ -d "$work/cache/vantorel/scenery" ] && fail "--no-scenery-generation still generated"
+
+if [ -f "$build/scenery/earth.dat" ]; then
+  run --airport ksbd --runway-end 1 2> err.txt || fail "start at KSBD failed: $(cat err.txt)"
+  [ -f "$work/cache/vantorel/scenery/+30-120/+33-118.env" ] || fail "KSBD's quadrant not generated"
+  n=$(find "$work/cache/vantorel/scenery" -name '*.env' | wc -l)
+  [ "$n" -eq 6 ] || fail "expected the region's 6 quadrants in the cache, found $n"
+fi
+exit 0

@@ -1,0 +1,49 @@
+#include "panel_test_util.h"
+
+#include <cstring>
+
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/records.h"
+#include "panel/p_init.h"
+
+namespace panel_test {
+
+using namespace orv;
+
+void conventional_aircraft(int entype, int top4, int bottom4)
+{
+    init_trig_tables();
+    set_constants();
+    std::memset(&pln, 0, sizeof pln);
+    std::memset(&flt, 0, sizeof flt);
+    std::memset(&rel, 0, sizeof rel);
+    std::memset(&msc, 0, sizeof msc);
+    std::memset(&nav, 0, sizeof nav);
+    std::memset(&set, 0, sizeof set);
+    std::memset(&atm, 0, sizeof atm);
+    std::memset(&ins, 0, sizeof ins);
+    pln.paneltype = 1;
+    pln.radiotype = 1;
+    pln.AStype = 1;
+    pln.VVItype = 1;
+    pln.numen = 1;
+    pln.entype = entype;
+    pln.Vso = 45;
+    pln.Vs = 50;
+    pln.Vfe = 85;
+    pln.Vno = 125;
+    pln.Vne = 160;
+    const int six[9] = {0, INS_ASI, INS_AHZ, INS_ALT, top4, INS_TSI, INS_HSI, INS_VVI, bottom4};
+    std::memcpy(pln.ins_of_loc, six, sizeof six);
+    init_panel_layout();
+    msc.prd = 0.05f;
+}
+
+void all_working()
+{
+    rel.vacuum = rel.ss_asi = rel.ss_ahz = rel.ss_alt = rel.ss_tsi = rel.ss_dgy = rel.ss_vvi = 1;
+    rel.radios = rel.esystem = rel.efis_1 = rel.efis_2 = 1;
+    for (int e = 0; e < 4; ++e) rel.oilpmp[e] = 1;
+}
+
+}  // namespace panel_test

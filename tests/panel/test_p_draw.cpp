@@ -1,0 +1,111 @@
+// The drawn panel: needle angles read back from the pixels of the screen image.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_graph.h"
+#include "2-QZutils/records.h"
+#include "panel/p_draw.h"
+#include "panel/p_init.h"
+#include "panel/p_update.h"
+#include "panel_test_util.h"
+
+using namespace orv;
+
+namespace {
+
+class PanelPixels : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        panel_test::conventional_aircraft(1, INS_ADF, INS_SUPP);
+        panel_test::all_working();
+        mnw.x = mnw.y = 0;
+        ins.r_rat = ins.g_rat = ins.b_rat = 1;
+        OGL_default_palette();
+        panel_reset();
+    }
+    void TearDown() override { to_array = 0; }
+
+    // Angle (clockwise from up) of the white pixels in the ring r1..r2 round an instrument.
+    static float needle_angle(int n, float r1, float r2)
+    {
+        const int cx = ins.x_loc[n], cy = ins.y_loc[n];
+        double sx = 0, sy = 0;
+        int count = 0;
+        for (int y = cy - (int)r2; y <= cy + (int)r2; ++y)
+            for (int x = cx - (int)r2; x <= cx + (int)r2; ++x) {
+                const float r = std::hypot((float)(x - cx), (float)(y - cy));
+                if (r < r1 || r > r2) continue;
+                const unsigned char* p = rgb_array + (y * SCREEN_W + x) * 3;
+                if (p[0] != 255 || p[1] != 255 || p[2] != 255) continue;
+                sx += x - cx;
+                sy += y - cy;
+                ++count;
+            }
+        if (count == 0) return -1;
+        return fltwrap((float)(std::atan2(sx, sy) * 180 / 3.14159265), 0, 360);
+    }
+
+    void draw(float vind, float hind_ft)
+    {
+        flt.vind = vind;
+        flt.hind = hind_ft * con.fttomtrs;
+        update_panel();
+        draw_panel_background();
+        to_array = 1;
+        draw_panel_live();
+        to_array = 0;
+    }
+};
+
+float angle_gap(float a, float b) { return std::fabs(fltwrap(a - b, -180, 180)); }
+
+TEST_F(PanelPixels, AirspeedAndAltimeterNeedlesSitWhereTheLawsPutThem)
+{
+    const struct { float kt, ft; } states[] = {{100, 1250}, {140, 3770}};
+    for (const auto& st : states) {
+        draw(st.kt, st.ft);
+        const float asi_law = asi_needle_angle(st.kt, pln.ASpwr, pln.Vmin, ins.indtoASI);
+        const float alt_law = altimeter_needle_angle(st.ft);
+        EXPECT_LT(angle_gap(needle_angle(INS_ASI, 8, 33), asi_law), 3) << st.kt << " kt";
+        // beyond the thousands hand only the hundreds hand is white
+        EXPECT_LT(angle_gap(needle_angle(INS_ALT, 22, 33), alt_law), 3) << st.ft << " ft";
+    }
+    // the two states put the needles in clearly different places
+    EXPECT_GT(angle_gap(altimeter_needle_angle(1250), altimeter_needle_angle(3770)), 90);
+}
+
+TEST_F(PanelPixels, AttitudeIndicatorSplitsSkyAndGroundAtTheHorizon)
+{
+    auto sky = [](int dx, int dy) {
+        const unsigned char* p = rgb_array + ((ins.y_loc[INS_AHZ] + dy) * SCREEN_W + ins.x_loc[INS_AHZ] + dx) * 3;
+        return p[2] == 255 && p[0] == 0;     // colour 10, pure blue
+    };
+    flt.the = 10;                            // nose up: the horizon drops 15 px
+    draw(100, 1000);
+    EXPECT_TRUE(sky(3, -12));
+    EXPECT_FALSE(sky(3, -18));
+    flt.the = 0;
+    flt.phi = 30;                            // right bank: the horizon's right end rises
+    draw(100, 1000);
+    EXPECT_FALSE(sky(30, 5));
+    EXPECT_TRUE(sky(-30, 5));
+    EXPECT_FALSE(sky(-50, 5));               // outside the round window: no sky drawn
+}
+
+TEST_F(PanelPixels, BackgroundCarriesTheAirspeedScale)
+{
+    draw_panel_background();
+    // the red never-exceed mark spans 3 degrees either side of Vne (whose tick is white)
+    const int a = asi_needle_angle(pln.Vne, pln.ASpwr, pln.Vmin, ins.indtoASI) + 2;
+    const int x = round(ins.x_loc[INS_ASI] + 41 * isin(a)), y = round(ins.y_loc[INS_ASI] + 41 * icos(a));
+    const unsigned char* p = rgb_array + (y * SCREEN_W + x) * 3;
+    EXPECT_EQ(p[0], 255);
+    EXPECT_EQ(p[1], 0);
+    EXPECT_EQ(p[2], 0);
+}
+
+}  // namespace

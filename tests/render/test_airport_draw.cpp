@@ -1,0 +1,115 @@
+// Runway markings, windsocks, light colours and the surface the pavement reports.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "2-QZutils/records.h"
+#include "render/airport_draw.h"
+#include "render/lights_draw.h"
+#include "world/nav_db.h"
+
+namespace orv {
+namespace {
+
+TEST(RunwayMarkings, ClassesAndSegmentsByLengthAndSurface)
+{
+    const float ft = 0.3048f;
+    EXPECT_EQ(runway_segments(3000 * ft, 100 * ft), 30);
+    EXPECT_EQ(runway_marking_class(3000.0f, 0), 1);
+    EXPECT_EQ(runway_marking_class(4001.0f, 0), 2);
+    EXPECT_EQ(runway_marking_class(9000.0f, 0), 3);
+    EXPECT_EQ(runway_marking_class(9000.0f, SURF_GRASS), 0);
+    // Class 1: numbers at the two ends only.
+    int numbers = 0;
+    for (int s = 0; s < 30; s++) numbers += runway_segment_texture(1, s, 30, 0) == TEX_NUMBER;
+    EXPECT_EQ(numbers, 2);
+    EXPECT_EQ(runway_segment_texture(1, 0, 30, 0), TEX_NUMBER);
+    EXPECT_EQ(runway_segment_texture(1, 29, 30, 0), TEX_NUMBER);
+    EXPECT_EQ(runway_segment_texture(1, 15, 30, 0), TEX_RWY_LINE);
+}
+
+TEST(RunwayMarkings, LongRunwayRunsPastItsThresholdsMirrored)
+{
+    const int n = 60;
+    EXPECT_EQ(runway_segment_texture(3, -2, n, 0), TEX_RWY_DISP);
+    EXPECT_EQ(runway_segment_texture(3, n + 1, n, 0), TEX_RWY_DISP);
+    EXPECT_EQ(runway_segment_texture(3, -1, n, 0), TEX_RWY_DISP);
+    EXPECT_EQ(runway_segment_texture(3, 0, n, 0), TEX_RWY_THLD);
+    EXPECT_EQ(runway_segment_texture(3, n - 1, n, 0), TEX_RWY_THLD);
+    EXPECT_EQ(runway_segment_texture(3, 1, n, 0), TEX_NUMBER);
+    EXPECT_EQ(runway_segment_texture(3, 3, n, 0), TEX_RWY_TDZM);
+    EXPECT_EQ(runway_segment_texture(3, n - 6, n, 0), TEX_RWY_FDMK);
+    EXPECT_EQ(runway_segment_texture(3, n - 10, n, 0), TEX_RWY_TDZM);
+    EXPECT_EQ(runway_segment_texture(3, 2, n, 0), TEX_RWY_LINE);
+    EXPECT_EQ(runway_segment_texture(2, 1, n, 0), TEX_NUMBER);
+    EXPECT_EQ(runway_segment_texture(2, 3, n, 0), TEX_RWY_LINE);
+    for (int s = 0; s < n; s++) EXPECT_EQ(runway_segment_texture(0, s, n, SURF_GRASS), SURF_GRASS);
+    EXPECT_EQ(runway_far_number(6), 24);
+    EXPECT_EQ(runway_far_number(18), 36);
+    EXPECT_EQ(runway_far_number(27), 9);
+}
+
+TEST(Windsock, HangsInCalmAndFliesFromTenMetresASecond)
+{
+    EXPECT_FLOAT_EQ(windsock_droop(0.0f, 0.0f), 90.0f);
+    EXPECT_FLOAT_EQ(windsock_droop(5.0f, 0.0f), 45.0f);
+    EXPECT_FLOAT_EQ(windsock_droop(10.0f, 0.0f), 0.0f);
+    EXPECT_FLOAT_EQ(windsock_droop(20.0f, 0.0f), 0.0f);
+    EXPECT_FLOAT_EQ(windsock_droop(20.0f, 3.0f), 3.0f);    // the flutter alone
+    EXPECT_FLOAT_EQ(windsock_droop(0.0f, 20.0f), 100.0f);
+}
+
+TEST(RunwayLights, GlideSlopeBarsAndApproachEnd)
+{
+    // Two-bar: on a 3 degree path the near bar is red, the far bar white.
+    EXPECT_FALSE(glide_light_white(2, 0, 3.0f));
+    EXPECT_TRUE(glide_light_white(2, 1, 3.0f));
+    EXPECT_TRUE(glide_light_white(2, 0, 3.5f));
+    // Four lights at 3.0 degrees: two white, two red.
+    int white = 0;
+    for (int k = 0; k < 4; k++) white += glide_light_white(3, k, 3.0f);
+    EXPECT_EQ(white, 2);
+    EXPECT_EQ(approach_end(60.0f, 70.0f), 0);
+    EXPECT_EQ(approach_end(60.0f, 240.0f), 1);
+    EXPECT_EQ(approach_end(350.0f, 10.0f), 0);
+}
+
+class PavementSurface : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::memset(&scn, 0, sizeof scn);
+        std::memset(&env, 0, sizeof env);
+        const float c[4][3] = {{0, 5, 0}, {30, 5, 0}, {30, 5, -900}, {0, 5, -900}};
+        std::memcpy(scn.rwayxyz[0][0], c, sizeof c);
+        std::memcpy(scn.markxyz[0][0][1], c, sizeof c);
+        env.rwy_typ[0][0] = SURF_DIRT;
+        apt_len[0][0] = 900;
+        apt_width[0][0] = 30;
+        apt_num[0][0] = 36;
+        apt_h[0] = 5.0f;
+    }
+};
+
+TEST_F(PavementSurface, AircraftOnTheRunwayTakesItsSurface)
+{
+    flt.X = 15;
+    flt.Z = -450;
+    plot_runway(0, 0, 0, runway_segments(900, 30));
+    EXPECT_EQ(env.over_obs, 1);
+    EXPECT_EQ(env.surf_type, SURF_DIRT);
+    EXPECT_FLOAT_EQ(env.obj_height, 5.0f);
+    env.over_obs = 0;
+    env.surf_type = SURF_OPEN;
+    flt.X = 45;   // beside it
+    plot_runway(0, 0, 0, 30);
+    plot_pavement(0, 0, 1, 1.0f, TEX_RWY_PAVE);
+    EXPECT_EQ(env.over_obs, 0);
+    EXPECT_EQ(env.surf_type, SURF_OPEN);
+    flt.X = 10;
+    plot_pavement(0, 0, 1, 1.0f, TEX_RWY_PAVE);
+    EXPECT_EQ(env.over_obs, 1);
+}
+
+}  // namespace
+}  // namespace orv

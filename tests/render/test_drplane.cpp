@@ -1,0 +1,92 @@
+// The aircraft mesh built from the record, the propeller strobe and the distance culling.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "2-QZutils/acf_parts.h"
+#include "2-QZutils/drplane.h"
+#include "2-QZutils/qz_funct.h"
+#include "2-QZutils/records.h"
+
+namespace orv {
+namespace {
+
+class PlaneMesh : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        init_trig_tables();
+        std::memset(&pln, 0, sizeof pln);
+        std::memset(&afl, 0, sizeof afl);
+        std::memset(&flt, 0, sizeof flt);
+        for (int p : {4, 5}) {
+            pln.semilen[p] = 5.0f;
+            pln.Croot[p] = 2.0f;
+            pln.Ctip[p] = 1.0f;
+            pln.dihed[p] = 5.0f;
+            pln.Xarm[p] = p == 4 ? -0.5f : 0.5f;
+            afl.trat[p][0][0] = 0.15f;
+            afl.trat[p][1][0] = 0.12f;
+        }
+        pln.numen = 1;
+        pln.entype = 1;
+        pln.numblades[0] = 4;
+        pln.semilen[0] = 1.0f;
+        pln.Croot[0] = 0.2f;
+        pln.Ctip[0] = 0.1f;
+        load_plane_geo(0, 0);
+    }
+};
+
+TEST_F(PlaneMesh, LeftAndRightWingsAreMirrorImagesWithOneWinding)
+{
+    ASSERT_EQ(plane_sections(4), 2);
+    ASSERT_EQ(plane_points(5), 12);
+    // The left wing stores the root first, the right the tip first: mirrored points match
+    // when the sections are swapped.
+    for (int k = 0; k < 12; k++) {
+        EXPECT_NEAR(a_xyz[4][0][k][0], -a_xyz[5][1][k][0], 1e-4f) << k;
+        EXPECT_NEAR(a_xyz[4][0][k][1], a_xyz[5][1][k][1], 1e-4f) << k;
+        EXPECT_NEAR(a_xyz[4][0][k][2], a_xyz[5][1][k][2], 1e-4f) << k;
+    }
+    // Same winding: the outward normals of the upper surface point up on both sides.
+    EXPECT_GT(n_xyz[4][0][3][1] * n_xyz[5][0][3][1], 0.0f);
+    // The tip is thinner than the root and leads it in chord.
+    auto gap = [](const float* a, const float* b) { return pythag3(a[0] - b[0], a[1] - b[1], a[2] - b[2]); };
+    const float root_th = gap(a_xyz[4][0][4], a_xyz[4][0][8]);
+    const float tip_th = gap(a_xyz[4][1][4], a_xyz[4][1][8]);
+    EXPECT_NEAR(root_th, 2.0f * 0.15f, 1e-3f);
+    EXPECT_NEAR(tip_th, 1.0f * 0.12f, 1e-3f);
+    // Texture s spans the surface from the foremost leading to the rearmost trailing edge.
+    EXPECT_NEAR(s_[4][0][0], 0.0f, 1e-4f);
+    EXPECT_NEAR(s_[4][0][6], 1.0f, 1e-4f);
+}
+
+TEST_F(PlaneMesh, PropellerBladesAndStrobe)
+{
+    ASSERT_EQ(plane_sections(0), 8);   // two sections for each of four blades
+    const float tip = pythag(a_xyz[0][1][0][0], a_xyz[0][1][0][1]);
+    EXPECT_NEAR(tip, pythag(1.0f, 0.05f), 1e-3f);
+    EXPECT_FLOAT_EQ(prop_step(4), 27.0f);
+    EXPECT_FLOAT_EQ(prop_step(2), 54.0f);
+    EXPECT_FLOAT_EQ(prop_step(1), 54.0f);
+    EXPECT_FLOAT_EQ(prop_step(12), 12.0f);
+}
+
+TEST_F(PlaneMesh, FarAircraftShowOnlyTheirLightsAndWing1TipsCarryThem)
+{
+    EXPECT_FALSE(plane_mesh_shown(1.5f * 1852.0f, 1.0f));
+    EXPECT_TRUE(plane_mesh_shown(1.5f * 1852.0f, 2.0f));   // zoomed in it is near again
+    EXPECT_FLOAT_EQ(plane_light_size(3000.0f, 1.0f), 1.0f);
+    EXPECT_FLOAT_EQ(plane_light_size(0.0f, 1.0f), 2.0f);
+    EXPECT_FLOAT_EQ(plane_light_size(926.0f, 1.0f), 1.5f);
+    float l[3], r[3], b[3];
+    plane_light_points(l, r, b);
+    EXPECT_NEAR(l[0], get_wing_Xarm(4, 5.0f), 1e-4f);
+    EXPECT_LT(l[0], -4.0f);
+    EXPECT_GT(r[0], 4.0f);
+}
+
+}  // namespace
+}  // namespace orv
