@@ -1,8 +1,11 @@
 #include "app/app_prefs.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <iomanip>
+
+#include <sys/stat.h>
 
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_pick.h"
@@ -293,9 +296,42 @@ void grab_situation_lines()
     set.cus_v = fltscan("sit file");
 }
 
+// A preferences file that is there but cannot be taken (not a preferences file, a version
+// nobody wrote, or a record cut short or spoilt) is kept beside the new one for the user,
+// who is told where. The file "Reset Preferences and Exit" leaves (version -1) is no damage.
+static void keep_damaged_prefs()
+{
+    if (inf_open(prefs_path, FILE_ANY, PREFS_DISABLED_VERSION, 0)) {
+        inf_close();
+        return;
+    }
+    inf_close();
+    const char* native = native_path(prefs_path);
+    struct stat st;
+    if (::stat(native, &st) != 0 || !S_ISREG(st.st_mode)) return;   // no file: a first start
+    char kept[PATH_LEN + 16];
+    std::snprintf(kept, sizeof kept, "%s%s", native, PREFS_DAMAGED_SUFFIX);
+    char shown[PATH_LEN + 64];
+    if (std::rename(native, kept) == 0) {
+        std::snprintf(shown, sizeof shown, "It has been kept as \"%s\".", kept);
+        MACIBM_alert("The preferences file was damaged, so your settings could not be read!", shown,
+                     "Vantorel starts with its defaults and writes a new preferences file when you quit.",
+                     "", ALERT_NOTE);
+    } else {
+        std::snprintf(shown, sizeof shown, "It could not be kept as \"%s\" either.", kept);
+        MACIBM_alert("The preferences file was damaged, so your settings could not be read!", shown,
+                     "Vantorel starts with its defaults; the damaged file stays where it is until you quit.",
+                     "", ALERT_NOTE);
+    }
+}
+
 void initprefs()
 {
-    if (!inf_open(prefs_path, FILE_ANY, PREFS_VERSION, 0) || !grab_prefs()) hardprefs();
+    if (!inf_open(prefs_path, FILE_ANY, PREFS_VERSION, 0) || !grab_prefs()) {
+        inf_close();
+        keep_damaged_prefs();
+        hardprefs();
+    }
     inf_close();
     float lat, lon;
     if (start_airport_position(msc.loc_apt_wrl, &lat, &lon)) {
@@ -314,7 +350,7 @@ int write_prefs_file()
 
 int disable_prefs_file()
 {
-    if (!ouf_open(prefs_path, FILE_ANY, -1)) return 0;
+    if (!ouf_open(prefs_path, FILE_ANY, PREFS_DISABLED_VERSION)) return 0;
     ouf << "z\n\n";
     return ouf_close();
 }

@@ -5,6 +5,8 @@
 namespace orv {
 
 constexpr int PREFS_VERSION = 462;
+constexpr int PREFS_DISABLED_VERSION = -1;                  // written by "Reset Preferences and Exit"
+constexpr const char* PREFS_DAMAGED_SUFFIX = ".damaged";   // a damaged file is kept under its name + this
 
 void hardprefs();        // first start: welcome alert, aircraft picker, every default
 int  grab_prefs();       // reads the record from the open input file; answers 1

@@ -3,6 +3,7 @@
 #include "world/nav_db.h"
 #include "world/region.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -49,6 +50,16 @@ static int wrap_hdng(int h)
 // field so a damaged record is not read on into garbage.
 static int scan_ok() { return inf_good(); }
 
+// A position off the globe, or an elevation no ground has, is a damaged record: refused with
+// the scanning alert before anything computes with it. Answers 1 when the values may be kept.
+static int keep_position(float lat, float lon, float h_ft, const char* msg)
+{
+    if (!scan_ok()) return 0;
+    if (std::fabs(lat) <= 90.0f && std::fabs(lon) <= 180.0f && std::fabs(h_ft) <= NAV_ELEV_FT_MAX) return 1;
+    scan_refuse(msg);
+    return 0;
+}
+
 // The rest of the line after the last number: the separator (or, for navaids and fixes,
 // any blanks), a fixed-width identifier, a separator and the name. A line that ends early
 // gives a blank-padded identifier and an empty name; the next line is left to the next
@@ -88,11 +99,15 @@ void scan_apt_line(float* lat, float* lon, int* num, char* lr, int* hdng, int* l
         len[r] = intscanNOSN("scan apt apt_len");
         width[r] = intscanNOSN("scan apt apt_width");
         lite[r] = intscanNOSN("scan apt apt_lite");
-        if (!scan_ok()) return;
+        if (!keep_position(lat[r], lon[r], 0.0f, "scan apt apt_lat")) return;
+        if (len[r] < 0 || width[r] < 0) {
+            scan_refuse("scan apt apt_len");
+            return;
+        }
     }
     *h = fltscanNOSN("scan apt apt_h");
     *twr = intscanNOSN("scan apt apt_twr") == 1;
-    if (!scan_ok()) return;
+    if (!keep_position(0.0f, 0.0f, *h, "scan apt apt_h")) return;
     scan_id_and_name(0, 4, id, name, 40, "scan apt name");
 }
 
@@ -102,8 +117,17 @@ void scan_nav_line(int type, float* lat, float* lon, float* h, int* f12, int* hd
     *lat = fltscanNOSN("scan nav line");
     *lon = fltscanNOSN("scan nav line");
     *h = fltscanNOSN("scan nav line");
+    if (!keep_position(*lat, *lon, *h, "scan nav line")) return;
     int f1 = intscanNOSN("scan nav line");
     int f2 = intscanNOSN("scan nav line");
+    // Whole MHz (or kHz for an NDB) and hundredths: anything beyond them is a damaged record,
+    // refused before it is combined into the frequency.
+    const bool in_range = f1 >= 0 && f1 <= NAV_FREQ_WHOLE_MAX && (type == NAV_NDB || (f2 >= 0 && f2 <= 99));
+    if (!in_range) {
+        scan_refuse("scan nav line");
+        *f12 = 0;
+        return;
+    }
     *f12 = (type == NAV_NDB) ? f1 : f1 * 100 + f2;
     *hdng = wrap_hdng(intscanNOSN("scan nav line"));
     if (!scan_ok()) return;
@@ -287,7 +311,7 @@ static void read_fixes()
             }
             float lon = fltscanNOSN("fix_dat");
             char name[6];
-            if (inf_good()) scan_id_and_name(1, 5, name, nullptr, 0, "fix_dat");
+            if (keep_position(lat, lon, 0.0f, "fix_dat")) scan_id_and_name(1, 5, name, nullptr, 0, "fix_dat");
             if (!inf_good()) break;
             fix_lat[n] = lat;
             fix_lon[n] = lon;

@@ -8,6 +8,8 @@ namespace orv {
 constexpr int APT_CAP  = 15000;   // airports
 constexpr int APT_RWYS = 3;       // runway slots per airport
 constexpr int NAV_CAP  = 20000;   // navaid entries (records, terminator and a spare)
+constexpr int NAV_FREQ_WHOLE_MAX = 99999;
+constexpr float NAV_ELEV_FT_MAX = 100000.0f;   // no airport or navaid stands higher or lower   // f1 of a navaid record: whole MHz, or kHz for an NDB
 constexpr int FIX_CAP  = 34000;   // fixes
 constexpr int REG_LIST_CAP = 90;  // entries of each region index list
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -553,4 +555,26 @@ TEST_F(App_Prefs, ADamagedFileIsRefusedSoItsZerosAreNeverWrittenBack)
     for (const std::string& l : lines) text += l + "\n";
     orv_test::write_file(path(), text);
     EXPECT_EQ(read_back(), 1);
+}
+
+TEST_F(App_Prefs, ADamagedFileIsKeptBesideTheNewOneAndTheAlertSaysWhere)
+{
+    std::vector<std::string> lines = expected_lines();
+    lines[35] = "garbage";
+    std::string text;
+    for (const std::string& l : lines) text += l + "\n";
+    orv_test::write_file(path(), text);
+    clear_records();
+    initprefs();                      // then the first start's picker, cancelled without a window
+    EXPECT_EQ(orv_test::read_file(path() + ".damaged"), text);
+    const std::string log = orv_test::read_file(e.work + "/Error.out");
+    const std::size_t told = log.find("The preferences file was damaged");
+    ASSERT_NE(told, std::string::npos);
+    EXPECT_NE(log.find("Vantorel 4.prf.damaged\"", told), std::string::npos);
+
+    // The file "Reset Preferences and Exit" leaves is no damage: nothing is kept.
+    std::remove((path() + ".damaged").c_str());
+    ASSERT_EQ(disable_prefs_file(), 1);
+    initprefs();
+    EXPECT_FALSE(std::filesystem::exists(path() + ".damaged"));
 }

@@ -3,7 +3,8 @@
 #  - a file includes headers of its own area or of areas before it, never after;
 #  - the window and offscreen back ends (platform/sdl, platform/offscreen) are included only
 #    by themselves and by the programs' entry points;
-#  - SDL, EGL and OpenGL headers appear only in the back ends (qgl.h takes GL's types);
+#  - SDL, EGL and OpenGL headers appear only in the back ends (the qgl*.h tables take GL's
+#    types);
 #  - world, flight and aircraft reach no drawing, GPU or sound header of the shared library.
 #
 #   cmake -DSRC_DIR=<src folder> -P check_include_arrows.cmake
@@ -31,7 +32,7 @@ if(NOT _map_areas STREQUAL _areas)
 endif()
 
 set(_device_free world flight aircraft)
-set(_device_headers qgl.h qz_graph.h qz_font.h qz_bitmap.h qz_sound.h)
+set(_device_headers qgl.h qgl3d.h qz_graph.h qz_font.h qz_bitmap.h qz_sound.h)
 set(_bad 0)
 file(GLOB_RECURSE _files RELATIVE "${SRC_DIR}" "${SRC_DIR}/*.cpp" "${SRC_DIR}/*.h")
 foreach(_f IN LISTS _files)
@@ -71,7 +72,7 @@ foreach(_f IN LISTS _files)
         endif()
       endif()
     elseif(_i MATCHES "include[ \t]*<(SDL|EGL/|GL/)")
-      if(NOT _is_backend AND NOT _f STREQUAL "2-QZutils/qgl.h")
+      if(NOT _is_backend AND NOT _f MATCHES "^2-QZutils/qgl[^/]*\\.h$")
         message(SEND_ERROR "${_f}: includes a window or GPU header (${_i}); only the back ends may")
         set(_bad 1)
       endif()

@@ -260,6 +260,27 @@ TEST(NavDb_Failures, TruncatedAndDamagedRecordsKeepWhatWasRead)
     EXPECT_EQ(env.aptmax, 0);
 }
 
+TEST(NavDb_Failures, OutOfRangeNumbersAreRefusedBeforeTheyAreComputedWith)
+{
+    NavFolder f;
+    // A frequency no int can hold once it is combined (f1 * 100 + f2), then a navaid off the
+    // globe: each is a damaged record, refused with the scanning alert; the one before stays.
+    const char* sfo = " 3  37.619000 -122.374000     13.0      115       80    0  SFO San Francisco\n";
+    for (const char* damaged : {" 3  37.6 -122.3 13 2147483647 99 0 BAD Overflow\n",
+                                " 3  37.6 -122.3 13 115 250 0 BAD Hundredths\n",
+                                " 3  91.5 -122.3 13 115 80 0 BAD Off the globe\n"}) {
+        f.put_all(std::string(HEAD) + "99\n", std::string(HEAD) + sfo + damaged + sfo + "99\n",
+                  std::string(HEAD) + " 37.5 -1e30 ARCHI\n99\n");
+        const int before = mnw_alert_count();
+        init_country_data();
+        EXPECT_EQ(alerts_since(before), 2) << damaged;   // nav_dat and fix_dat, once each
+        EXPECT_EQ(env.navmax, 2) << damaged;             // only the first navaid is kept
+        EXPECT_EQ(nav_f12[0], 11580);
+        EXPECT_EQ(nav_type[1], NAV_END);
+        EXPECT_EQ(env.fixmax, -1);
+    }
+}
+
 TEST(NavDb_Failures, TablesStopAtCapacityAfterTheAlert)
 {
     NavFolder f;
