@@ -11,7 +11,6 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
-#include "render/scene.h"
 #include "world/nav_db.h"
 #include "world/region.h"
 #include "world/region_shift.h"
@@ -39,7 +38,6 @@ bool ready(benchmark::State& state)
         std::filesystem::create_directories(cache_dir);
         scenery_cache_set_dir(cache_dir.c_str());
         region_set_generation(1);
-        scene_set_quadrant_drop(drop_old_quadrants);
         init_country_data();
         ok = std::filesystem::exists(source_path) && env.aptmax > 0;
     }

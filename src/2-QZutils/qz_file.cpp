@@ -566,7 +566,7 @@ static void save_alert(const char* path)
 {
     MACIBM_alert("I could not save the file! Could the directory that the file sits in be missing?",
                  path ? path : "",
-                 "Could the file be flagged as read-only? This happens in Windows if you copy it from a CD!",
+                 "Could the file be flagged as read-only? This happens in Linux if you copy it from a CD!",
                  "Try putting this app in the background and then flag the file as NOT read-only, or "
                  "creating the folder listed in the path above.",
                  ALERT_NOTE);

@@ -39,7 +39,7 @@ int read_opened(const char* path, long size, planestruct& out)
     if (size < ACF_FILE_BYTES) {
         inf_close();
         MACIBM_alert("The aircraft file is damaged: it ends before the aircraft is complete.", path,
-                     "It was not loaded. Pick another aircraft, or save this one again in Hullwright.",
+                     "It was not loaded. Pick another aircraft, or save this one again in Flexgauge.",
                      "", ALERT_NOTE);
         return ACF_READ_SHORT;
     }

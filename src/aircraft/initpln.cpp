@@ -115,7 +115,7 @@ void sanitize_record()
         char count[96];
         std::snprintf(count, sizeof count, "%d values were not numbers or far out of range; they are now zero.", bad);
         MACIBM_alert("The aircraft file holds values that cannot be right!", first, count,
-                     "Check the aircraft in Hullwright.", ALERT_NOTE);
+                     "Check the aircraft in Flexgauge.", ALERT_NOTE);
     }
 }
 
@@ -126,7 +126,7 @@ void clamp_count(int* v, int lo, int hi, const char* what, const char* part, boo
         char l2[200];
         std::snprintf(l2, sizeof l2, "%s of the %s is %d; it must be %d to %d.", what, part, *v, lo, hi);
         MACIBM_alert("The aircraft file holds an impossible count!", l2, "It has been limited to that range.",
-                     "Check the aircraft in Hullwright.", ALERT_NOTE);
+                     "Check the aircraft in Flexgauge.", ALERT_NOTE);
     }
     *v = *v < lo ? lo : hi;
 }
@@ -152,7 +152,7 @@ void clamp_counts()
             std::snprintf(l2, sizeof l2, "Propeller %d has %g blades; it must have 1 to %d.", e + 1,
                           static_cast<double>(pln.numblades[e]), BODY_STATIONS);
             MACIBM_alert("The aircraft file holds an impossible count!", l2, "It has been limited to that range.",
-                         "Check the aircraft in Hullwright.", ALERT_NOTE);
+                         "Check the aircraft in Flexgauge.", ALERT_NOTE);
         }
         pln.numblades[e] = fltlim(pln.numblades[e], used ? 1.0f : 0.0f, static_cast<float>(BODY_STATIONS));
     }
@@ -162,7 +162,7 @@ void clamp_counts()
         if (pln.Croot[p] < 0.0f || pln.Ctip[p] < 0.0f || (pln.Croot[p] == 0.0f && pln.Ctip[p] == 0.0f)) {
             char l1[160];
             std::snprintf(l1, sizeof l1, "The %s has a chord of zero or less!", part_name(p));
-            MACIBM_alert(l1, "It has no area, so it can make no lift.", "You need to change this in Hullwright.", "",
+            MACIBM_alert(l1, "It has no area, so it can make no lift.", "You need to change this in Flexgauge.", "",
                          ALERT_NOTE);
             pln.Croot[p] = std::fmax(pln.Croot[p], 0.0f);
             pln.Ctip[p] = std::fmax(pln.Ctip[p], 0.0f);
@@ -219,7 +219,7 @@ void convert_units()
     if (!(gear > 0.0f)) {
         if (is_prop_engine() && pln.numen > 0)
             MACIBM_alert("The propeller gear ratio of this aircraft is zero or negative!",
-                         "A direct drive (ratio 1) is assumed.", "You need to change this in Hullwright.", "",
+                         "A direct drive (ratio 1) is assumed.", "You need to change this in Flexgauge.", "",
                          ALERT_NOTE);
         gear = pln.gearrat = 1.0f;
     }
@@ -276,7 +276,7 @@ void check_panel_slots()
             MACIBM_alert(PANEL_ROW_ALERT,
                          "There can only be THREE WIDE INSTRUMENTS ON EACH ROW of the panel (the fourth must be narrow to fit!)",
                          "The WIDE instruments are the 'standard six', namely the airspeed, horizon, altimeter, turn-slip, HSI, and vertical speed.",
-                         "Go into Hullwright and select only 3 WIDE instruments for each row of instruments.",
+                         "Go into Flexgauge and select only 3 WIDE instruments for each row of instruments.",
                          ALERT_NOTE);
         }
     }
@@ -810,7 +810,7 @@ void design_alert(const char* l1, const char* l2, const char* l3 = "", const cha
 
 void design_checks()
 {
-    const char* fix = "You need to change this in Hullwright.";
+    const char* fix = "You need to change this in Flexgauge.";
     if (!pln.is_heli) {
         if (pln.Vno == 0.0f) design_alert("You entered a Vno of zero!", fix);
         if (pln.Vne == 0.0f) design_alert("You entered a Vne of zero!", fix);

@@ -112,7 +112,7 @@ static void set_defaults()
 
 void hardprefs()
 {
-    MACIBM_alert("Welcome to Vantorel for Macintosh/Windows.",
+    MACIBM_alert("Welcome to Vantorel for Linux.",
                  "Since you have never flown with us before, you will now select an aircraft to start your flying in Vantorel.",
                  "", "", ALERT_NOTE);
     std::strcpy(pln.C_file, "Untitled.acf");

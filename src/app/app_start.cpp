@@ -161,7 +161,7 @@ static bool have_picture() { return !plat_backend_get()->headless; }
 // through the layer's builder rather than straight into the image.
 static void cockpit_window_statics(int w)
 {
-    if (w == WIN_COCKPIT) draw_panel_background();
+    if (w == WIN_COCKPIT) draw_panel_statics();   // over the panel bitmap the layer drew
 }
 
 // A new aircraft: its panel layout, and the cockpit image composed again for the textures.

@@ -166,6 +166,14 @@ void draw_panel_background()
     std::memset(rgb_array, 0, sizeof rgb_array);
     OGL_fillrect(PANEL_COLOUR, 0, 0, SCREEN_W, PANEL_TOP);
     OGL_fillrect(26, 0, STATUS_BAR_Y, SCREEN_W, SCREEN_H - STATUS_BAR_Y);
+    draw_panel_statics();
+    to_array = was;
+}
+
+void draw_panel_statics()
+{
+    const int was = to_array;
+    to_array = 1;
     OGL_string(47, 172, 319, pln.tailnum, 800, 6);
     for (int n = 1; n < INS_COUNT; ++n) face(n);
     if (pln.paneltype == 1) {

@@ -13,6 +13,9 @@ void init_tickmark(float x, float y, float r1, float r2, int angle, int colour);
 // The background of the loaded aircraft's panel into the screen image (rgb_array), leaving
 // the drawing layer in its normal mode; OGL_upload_background makes textures of it.
 void draw_panel_background();
+// The same over what the screen image already holds (the window layer's panel bitmap): faces,
+// dial markings, engine displays and lever slots, without the plain panel fill.
+void draw_panel_statics();
 
 // The live parts over the background, in the frame order of update_panel.
 void draw_panel_live();

@@ -109,7 +109,7 @@ TEST(QzFile_Write, OpenFailuresShowTheSaveAlert)
                  "I could not save the file! Could the directory that the file sits in be missing?");
     EXPECT_STREQ(mnw_last_alert_line(1), missing.c_str());
     EXPECT_STREQ(mnw_last_alert_line(2),
-                 "Could the file be flagged as read-only? This happens in Windows if you copy it from a CD!");
+                 "Could the file be flagged as read-only? This happens in Linux if you copy it from a CD!");
     EXPECT_STREQ(mnw_last_alert_line(3),
                  "Try putting this app in the background and then flag the file as NOT read-only, or "
                  "creating the folder listed in the path above.");

@@ -73,7 +73,7 @@ TEST_F(App_Menu, ResetDisablesTheFileAndTheNextStartTakesDefaults)
     picker_queue_answer(acf.c_str());
     initprefs();
     EXPECT_EQ(app_test::exit_calls, 0);
-    EXPECT_STREQ(mnw_last_alert_line(0), "Welcome to Vantorel for Macintosh/Windows.");
+    EXPECT_STREQ(mnw_last_alert_line(0), "Welcome to Vantorel for Linux.");
     EXPECT_FLOAT_EQ(msc.prd, 0.05f);
 }
 

@@ -281,7 +281,7 @@ TEST_F(App_Prefs, FirstStartTakesDefaultsAfterTheAircraftIsChosen)
     initprefs();
     EXPECT_EQ(app_test::exit_calls, 0);
     EXPECT_EQ(mnw_alert_count(), before + 1);
-    EXPECT_STREQ(mnw_last_alert_line(0), "Welcome to Vantorel for Macintosh/Windows.");
+    EXPECT_STREQ(mnw_last_alert_line(0), "Welcome to Vantorel for Linux.");
     EXPECT_STREQ(pln.C_file, "Trainer.acf");
     EXPECT_FLOAT_EQ(msc.prd, 0.05f);
     EXPECT_FLOAT_EQ(msc.locl_time, 57600);

@@ -29,6 +29,7 @@ cd "$work" && mkdir cfg
 cat > run.txt <<'SCRIPT'
 at 0 key enter            # the software-renderer notice (Xvfb draws with llvmpipe)
 at 0 key enter            # the first-start welcome
+at 0 key enter            # no joystick: the mouse flies
 at 0.2 resize 1600 1200
 at 0.5 menu 0             # About: an alert in the picture
 at 0.5 screenshot about.png
