@@ -120,6 +120,12 @@ int custom_texture(const char* name, const char* path)
 constexpr long OBJ_FILE_MAX = 1 << 20;
 char obj_text[OBJ_FILE_MAX + 1];
 
+constexpr double OBJ_NUMBER_MAX = 1e9;   // far beyond any coordinate, count or colour of an object
+constexpr int OBJ_NUMBER_OUT_OF_RANGE = 2;  // the reader's failure for a number beyond that
+
+// Colour channels of an untextured element, 0..255.
+int colour_channel(float v) { return (int)fltlim(v, 0.0f, 255.0f); }
+
 struct obj_reader {
     const char* p;
     const char* end;
@@ -143,8 +149,9 @@ struct obj_reader {
         }
         tmp[n] = 0;
         const double v = std::strtod(tmp, &stop);
-        if (stop == tmp || *stop || !std::isfinite(v)) {
-            fail = 1;
+        // A number no object could use (and that no float or int could hold) reads as damage.
+        if (stop == tmp || *stop || !std::isfinite(v) || std::fabs(v) > OBJ_NUMBER_MAX) {
+            fail = (stop != tmp && !*stop) ? OBJ_NUMBER_OUT_OF_RANGE : 1;
             return 0.0f;
         }
         p += n;
@@ -198,6 +205,10 @@ int read_object_file(int o, float x0, float z0, float ground, float hdng, const 
     int polys = 0;
     for (;;) {
         const float count = in.number();
+        if (in.fail == OBJ_NUMBER_OUT_OF_RANGE) {
+            object_alert("Must have 1, 2, 3, or 4 vertices in each element of the object!", path);
+            return 0;
+        }
         if (in.fail) {
             object_alert("The custom object file ends before its closing 99:", path);
             return 0;
@@ -224,7 +235,7 @@ int read_object_file(int o, float x0, float z0, float ground, float hdng, const 
             }
             obj_texrgb[o][p] = numb;
         } else {
-            const int r = (int)in.number(), g = (int)in.number(), b = (int)in.number();
+            const int r = colour_channel(in.number()), g = colour_channel(in.number()), b = colour_channel(in.number());
             obj_texrgb[o][p] = r * 10000 + g * 100 + b;
         }
         in.rest_of_line();

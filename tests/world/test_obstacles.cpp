@@ -68,6 +68,7 @@ TEST(Obstacles, DamagedObjectFilesAreReportedAndLeaveTheirSlotEmpty)
     ObjFolder f;
     f.put("bad_mark.OBJ", "X\n4 roof\n");
     f.put("five.OBJ", "I\n5 roof\n0 0 0\n");
+    f.put("huge.OBJ", "I\n4" + std::string(40, '9') + " 0\n10 0 0\n");   // a count no int holds
     f.put("short.OBJ", "I\n4 roof\n0 0 0\n1 0");
     std::string many = "I\n";
     for (int p = 0; p < 51; p++) many += "1 1 2 3\n0 0 0\n";
@@ -75,11 +76,12 @@ TEST(Obstacles, DamagedObjectFilesAreReportedAndLeaveTheirSlotEmpty)
     const char* expect[] = {
         "Object files must start with an A or an I (Apple or IBM creator) and then a carriage return!",
         "Must have 1, 2, 3, or 4 vertices in each element of the object!",
+        "Must have 1, 2, 3, or 4 vertices in each element of the object!",
         "A vertex of the custom object could not be read:",
         "Too many polys in the custom object!",
         "I could not open the custom object file:"};
-    const char* names[] = {"bad_mark", "five", "short", "many", "absent"};
-    for (int k = 0; k < 5; k++) {
+    const char* names[] = {"bad_mark", "five", "huge", "short", "many", "absent"};
+    for (int k = 0; k < 6; k++) {
         const int before = mnw_alert_count();
         int oi, oj;
         make_an_obs(0.0f, 0.0f, 0.0f, names[k], OBJ_CUSTOM, 600 + k, &oi, &oj);
