@@ -32,6 +32,11 @@ constexpr float DENSITY_TEMP_REF = 518.69f;    // Rankine of the standard sea le
 constexpr float STANDARD_SL_F = 59.02f;
 
 double flight_clock;                 // simulated seconds the flight model has run
+// Sink rate at the moment a half-step put a gear on the ground. The gear springs can reverse
+// a hard arrival within the very half-step that touched, so the speed left at the end of the
+// frame would hide a crash.
+float  contact_sink;
+int    contact_touched;
 double dump_at = -1.0;
 float  wash_clock1, wash_clock2;
 
@@ -279,9 +284,13 @@ void integ_vx()
 
 int crash_check()
 {
-    if (!flt.onground) return 0;
+    const int touched = flt.onground || contact_touched;
+    const float sink = fminf(flt.vY, contact_touched ? contact_sink : 0.0f);
+    contact_touched = 0;
+    contact_sink = 0;
+    if (!touched) return 0;
     const float lim = pln.is_heli ? CRASH_ATTITUDE_HELI : CRASH_ATTITUDE_PLANE;
-    if (!(flt.vY < CRASH_SINK || std::fabs(flt.phi) > lim || std::fabs(flt.the) > lim)) return 0;
+    if (!(sink < CRASH_SINK || std::fabs(flt.phi) > lim || std::fabs(flt.the) > lim)) return 0;
     if (flt_hooks.stop_sounds) flt_hooks.stop_sounds();
     if (flt_hooks.play_sound) flt_hooks.play_sound(10);
     if (flt_hooks.joy_effect) {
@@ -355,8 +364,14 @@ void update_flight()
         env.frig_phi_dot = phi_dot_now(&env.frig_phi, 17);
         env.carr_the_dot = the_dot_now(&env.carr_the, 15);
         env.carr_phi_dot = phi_dot_now(&env.carr_phi, 15);
+        const float vy_before = flt.vY;
+        const int was_on_ground = flt.onground;
         set_a();
         integ_vx();
+        if (flt.onground && !was_on_ground) {
+            contact_touched = 1;
+            contact_sink = fminf(contact_sink, vy_before);
+        }
         if (half == 0) {
             if (set.cycout && trk) trk.flush();
             set.cycout = 0;

@@ -6,29 +6,31 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
-#include "aircraft/initpln.h"
+#include "app/app_goto.h"
 #include "app/app_start.h"
+#include "app/app_update.h"
 #include "flight/flt_init.h"
-#include "flight/integ.h"
-#include "world/nav_db.h"
+#include "platform/plat_backend.h"
+#include "support/test_support.h"
+#include "world/region.h"
 
 using namespace orv;
 
 namespace orv_test {
 
-const Airport KSFO_28R = {"KSFO", 37.6132f, -122.3572f, 13.0f, 298, 3618.0f};
-
 namespace {
 
 struct Pid {
-    float i = 0, last = 0;
-    bool started = false;
+    float i = 0;
 };
 Pid pitch_pid, roll_pid, outer_pid;
+double clock_s;
+float alpha_limit = 12.0f;
 
 std::string folder_of(const std::string& id)
 {
@@ -39,6 +41,33 @@ std::string folder_of(const std::string& id)
     for (auto& m : map)
         if (id == m[0]) return m[1];
     return "";
+}
+
+// A proportional-integral-derivative step: error, its rate, gains, and the output's limit.
+float pid(Pid& p, float err, float rate, float kp, float ki, float kd, float lim)
+{
+    const float prd = msc.prd;
+    const float out = kp * err + ki * p.i - kd * rate;
+    // the integral stops growing while the output is held at its limit the same way
+    if (std::fabs(out) < lim || out * err < 0) p.i += err * prd;
+    return fltlim(out, -lim, lim);
+}
+
+// Control position c (-1..1) as the keyboard offset that the control laws' response curve
+// (|x|^1.5) turns back into c.
+float offset_for(float c)
+{
+    c = fltlim(c, -1.0f, 1.0f);
+    return fltsgn(c) * std::pow(std::fabs(c), 2.0f / 3.0f);
+}
+
+// Control power grows with dynamic pressure: gains are scaled to a reference of 1.6 times the
+// stall speed, the speed a pilot flies these manoeuvres near.
+float gain_scale()
+{
+    const float v = fmaxf(flt.vind * con.ktstomsc, 10.0f);
+    const float vref = msc.est_Vs > 1 ? 1.6f * msc.est_Vs : 40.0f;
+    return fltlim(sqr(vref / v), 0.05f, 4.0f);
 }
 
 }  // namespace
@@ -71,62 +100,78 @@ std::string stock_aircraft(const std::string& id)
     return (!name.empty() && stat(path.c_str(), &st) == 0) ? path : "";
 }
 
-int sim_load(const std::string& id)
+void sim_calm_isa()
 {
-    const std::string path = stock_aircraft(id);
-    if (path.empty()) return 0;
-    clear_records();
-    set_app_path(ORV_BINARY_DIR);
-    initgen();
     atm.temp_SL = 59.0f;
     atm.baro = ins.baro = 29.92f;
-    atm.g = con.g;
-    set.damp = 0.0f;
-    set.joy_rat_ptch = set.joy_rat_hdng = set.joy_rat_roll = 1.0f;
-    set.NZptch = set.NZroll = 0.0f;
-    pilot_reset();
-    return load_plane_file(path.c_str());
+    for (int i = 0; i < 9; i++) atm.wndspd[i] = atm.shrspd[i] = atm.tbl[i] = 0.0f;
+    atm.wind_X = atm.wind_Y = atm.wind_Z = 0.0f;
+    atm.rain_tstm = atm.wind_tbl = atm.burst_prob = 0.0f;
+    atm.change_clouds = atm.change_vis = atm.change_precip = atm.change_turb = atm.change_micro = 0;
+    atm.thermal_part = atm.thermal_vvi = 0.0f;
+    atm.rate_change = 0.0f;
+    atm.wave_amp = 0.0f;
 }
 
-void sim_runway_start(const Airport& a)
+int sim_start(const std::string& id, const char* icao, int runway_end, unsigned seed)
 {
-    apt_lat[0][0] = a.lat;
-    apt_lon[0][0] = a.lon;
-    apt_hdng[0][0] = a.hdg;
-    apt_len[0][0] = (int)a.len_m;
-    apt_h[0] = a.elev_ft * con.fttomtrs;
-    env.aptmax = 0;
-    msc.loc_apt_wrl = 0;
-    msc.rway_sel = 0;
-    env.lat_sou = round(a.lat - 1.0f);
-    env.lon_wes = round(a.lon - 1.5f);
-    set_flat_region_frame(apt_h[0]);
-    msc.typestart = 7;
-    set_fltvars(8);
+    const std::string acf = stock_aircraft(id);
+    if (acf.empty()) return 0;
+    static std::string work;
+    if (work.empty()) work = temp_dir("flight_sim");
+    if (chdir(work.c_str()) != 0) return 0;
+    plat_backend_install(nullptr);
+    plat_headless_set_frame_rate(0);
+    clear_records();
+    register_app_callbacks();
+    mnw_set_dirs(ORV_BINARY_DIR, (work + "/config").c_str());
+    app_set_fixed_step(1);
+    app_set_run_limits(0, 0);
+    frame_timing_reset();
+    app_run_reset();
+    region_set_generation(1);
+    app_set_start_airport(icao, runway_end);
+    if (!start_simulator(nullptr, 1, seed, acf.c_str())) return 0;
+    sim_calm_isa();
+    set.NZptch = set.NZroll = 0.0f;
+    set.joy_rat_ptch = set.joy_rat_hdng = set.joy_rat_roll = 1.0f;
+    msc.mouse_is_joy = 0;
+    set.eq_ped = 1;   // the pilot has pedals: the yoke does not steer the nose wheel
+    msc.paused = 0;
+    clock_s = 0;
+    pilot_reset();
+    return pln.C_file[0] != 0;
 }
 
 void sim_air_start(float height_ft, float ktas, float hdg)
 {
-    if (env.dz <= 0.0f) {
-        env.lat_sou = 36;
-        env.lon_wes = -124;
-        set_flat_region_frame(0.0f);
-    }
-    set.cus_X = 0.5f * (env.lox + env.hix);
-    set.cus_Z = 0.5f * (env.loz + env.hiz);
+    set.cus_X = (float)flt.X;
+    set.cus_Z = (float)flt.Z;
     set.cus_Y = height_ft * con.fttomtrs;
     set.cus_psi = hdg;
     set.cus_v = ktas * con.ktstomsc;
+    msc.typestart = 10;
     set_fltvars(10);
-    // the start leaves the attitude level: give the wing its cruise angle straight away
-    flt.the = 2.0f;
+    pilot_reset();
 }
 
-void sim_frame(float prd)
+void sim_frame()
 {
-    msc.prd = prd;
-    update_flight();
+    mnw.topwin = 0;   // an alert of the start-up has been answered
+    clock_s += msc.prd;
+    APPLICATION_update();
 }
+
+void sim_fly(float seconds, void (*pilot)())
+{
+    const double end = clock_s + seconds - 1e-6;
+    while (clock_s < end) {
+        if (pilot) pilot();
+        sim_frame();
+    }
+}
+
+double sim_time() { return clock_s; }
 
 void sim_set_weight_lb(float lb)
 {
@@ -138,45 +183,60 @@ void sim_set_weight_lb(float lb)
     flt.m_total = pln.m_empty + flt.m_fixed + flt.m_fuel + flt.m_jettison;
 }
 
-void pilot_reset() { pitch_pid = roll_pid = outer_pid = Pid{}; }
-
-static float step(Pid& p, float err, float rate, float kp, float ki, float kd, float prd, float lim)
+void sim_power(float throttle)
 {
-    p.i = fltlim(p.i + err * prd, -lim / (ki > 0 ? ki : 1), lim / (ki > 0 ? ki : 1));
-    return fltlim(kp * err + ki * p.i - kd * rate, -lim, lim);
+    for (int e = 0; e < NUM_ENGINES; e++) {
+        flt.throrequest[e] = throttle;
+        flt.mixt[e] = 1.0f;
+        flt.prop[e] = pln.omegamax;
+    }
 }
 
-// Control position c (-1..1) as the keyboard offset that the control laws' response curve
-// (|x|^1.5) turns back into c.
-static float offset_for(float c)
+void pilot_set_alpha_limit(float deg) { alpha_limit = deg; }
+
+void pilot_reset()
 {
-    c = fltlim(c, -1.0f, 1.0f);
-    return fltsgn(c) * std::pow(std::fabs(c), 2.0f / 3.0f);
+    alpha_limit = 12.0f;
+    pitch_pid = roll_pid = outer_pid = Pid{};
+    set.MK_ptch = set.MK_roll = set.MK_hdng = 0.0f;
 }
 
-void pilot_hold_pitch(float pitch_deg, float prd)
+void pilot_hold_pitch(float pitch_deg, float bank_deg)
 {
-    // never pull the wing past 12 degrees of angle of attack: a pilot's stall margin
-    constexpr float ALPHA_LIMIT = 12.0f;
-    if (flt.Alpha > ALPHA_LIMIT) pitch_deg = fminf(pitch_deg, flt.the - (flt.Alpha - ALPHA_LIMIT));
-    const float p = step(pitch_pid, pitch_deg - flt.the, flt.Q, 0.15f, 0.08f, 0.08f, prd, 1.0f);
+    // never pull the wing past the pilot's stall margin
+    if (flt.Alpha > alpha_limit) pitch_deg = fminf(pitch_deg, flt.the - (flt.Alpha - alpha_limit));
+    const float k = gain_scale();
+    const float p = pid(pitch_pid, pitch_deg - flt.the, flt.Q, 0.08f * k, 0.04f * k, 0.04f * k, 1.0f);
     set.MK_ptch = offset_for(p);
-    const float r = step(roll_pid, -flt.phi, flt.P, 0.06f, 0.01f, 0.03f, prd, 1.0f);
+    const float r = pid(roll_pid, bank_deg - flt.phi, flt.P, 0.04f * k, 0.005f * k, 0.02f * k, 1.0f);
     set.MK_roll = offset_for(r);
-    set.MK_hdng = offset_for(0.05f * flt.R);
+    set.MK_hdng = offset_for(fltlim(-k * 0.05f * flt.Beta, -1, 1));
 }
 
-void pilot_hold_vs(float fpm, float prd)
+void pilot_hold_vs(float fpm, float bank_deg)
 {
     const float vs = flt.vY * con.msctofpm;
-    const float target = step(outer_pid, (fpm - vs) / 100.0f, 0.0f, 0.4f, 0.1f, 0.0f, prd, 15.0f);
-    pilot_hold_pitch(target, prd);
+    const float target = pid(outer_pid, (fpm - vs) / 100.0f, 0.0f, 0.5f, 0.15f, 0.0f, 20.0f);
+    pilot_hold_pitch(target, bank_deg);
 }
 
-void pilot_hold_speed(float kias, float prd)
+void pilot_hold_speed(float kias, float bank_deg)
 {
-    const float target = step(outer_pid, flt.vind - kias, 0.0f, 0.4f, 0.08f, 0.0f, prd, 20.0f);
-    pilot_hold_pitch(target, prd);
+    static float last_vind;
+    const float accel = msc.prd > 0 ? (flt.vind - last_vind) / msc.prd : 0.0f;   // kt/s
+    last_vind = flt.vind;
+    const float target = pid(outer_pid, flt.vind - kias, -accel, 0.5f, 0.1f, 1.0f, 25.0f);
+    pilot_hold_pitch(target, bank_deg);
+}
+
+void pilot_hold_height(float ft, float bank_deg)
+{
+    pilot_hold_vs(fltlim((ft - (float)flt.Y * con.mtrstoft) * 3.0f, -500.0f, 500.0f), bank_deg);
+}
+
+float bank_for_heading(float hdg, float max_bank)
+{
+    return fltlim(1.5f * fltwrap(hdg - flt.psi, -180.0f, 180.0f), -max_bank, max_bank);
 }
 
 double report(const std::string& aircraft, const std::string& figure, double measured, double published,
