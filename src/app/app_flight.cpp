@@ -117,7 +117,9 @@ float calibrated_airspeed_kt()
 {
     const float p = atm.rho * R_AIR * atm.T;
     if (p <= 0.0f) return 0.0f;
-    const float M = flt.machno * flt.cosalph;
+    // Free of installation error: the impact pressure of the whole air speed, whatever the
+    // angle of attack (a body-fixed pitot would read low by the cosine near the stall).
+    const float M = flt.machno;
     const float qc = p * (std::pow(1.0f + 0.2f * M * M, 3.5f) - 1.0f);
     return A0 * std::sqrt(5.0f * (std::pow(qc / P0 + 1.0f, 2.0f / 7.0f) - 1.0f)) * con.msctokts;
 }

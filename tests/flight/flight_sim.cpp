@@ -186,6 +186,8 @@ void sim_set_weight_lb(float lb)
 void sim_power(float throttle)
 {
     for (int e = 0; e < NUM_ENGINES; e++) {
+        // full power of an afterburning engine is with the burners lit
+        flt.after_burning[e] = throttle >= 1.0f && pln.burnerinc > 0.0f;
         flt.throrequest[e] = throttle;
         flt.mixt[e] = 1.0f;
         flt.prop[e] = pln.omegamax;
