@@ -8,11 +8,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "2-QZutils/acf_parts.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "app/app_flight.h"
 #include "flight/flight_sim.h"
 #include "flight/flt_init.h"
+#include "world/terrain_grid.h"
 
 using namespace orv;
 using namespace orv_test;
@@ -235,4 +237,62 @@ TEST(FlightRuns, CrashRestartsAtTheSelectedRunway)
     }
     EXPECT_TRUE(restarted);
     EXPECT_EQ(set.parkbrake, 1.0f);
+}
+
+// The floatplane set down on the bay beside the field floats with its floats partly under
+// water, then takes off from the water at full power.
+TEST(FlightRuns, FloatplaneFloatsAndTakesOffFromWater)
+{
+    if (sim_start("floatplane") != 1) GTEST_SKIP() << "stock aircraft not installed";
+    // the nearest water cell to the runway start that has water all round it
+    int bi = -1, bj = -1;
+    double best = 1e30;
+    for (int i = 1; i < TER_I - 1; i++)
+        for (int j = 1; j < TER_J - 1; j++) {
+            bool open = true;
+            for (int di = -1; di <= 1; di++)
+                for (int dj = -1; dj <= 1; dj++) open = open && on_water[i + di][j + dj];
+            const double d = std::hypot(planexyz[i][j][0] - flt.X, planexyz[i][j][2] - flt.Z);
+            if (open && d < best) { best = d; bi = i; bj = j; }
+        }
+    ASSERT_GE(bi, 0) << "no open water in the region";
+    set.cus_X = planexyz[bi][bj][0];
+    set.cus_Z = planexyz[bi][bj][2];
+    set.cus_Y = planexyz[bi][bj][1] + 3.0f;
+    set.cus_psi = flt.psi;
+    set.cus_v = 0.0f;
+    set_fltvars(9);
+    sim_power(0.0f);
+    sim_fly(30.0f, nullptr);
+    // the floats' lowest and highest points against the water surface
+    const float water = planexyz[bi][bj][1];
+    float lo = 1e9f, hi = -1e9f;
+    for (int p : {23, 24})
+        for (int s = 0; s < f_body_s_dim(p); s++)
+            for (int k = 0; k < f_body_r_dim(p); k++) {
+                float xos, yos, zos;
+                get_body_os(p, &xos, &yos, &zos);
+                const float x = xos + pln.body_X[p][s][k], y = yos + pln.body_Y[p][s][k];
+                const float z = zos + pln.body_Z[p][s][k];
+                const float h = (float)flt.Y + y * flt.costhe * flt.cosphi - z * flt.sinthe - x * flt.sinphi;
+                lo = std::fmin(lo, h);
+                hi = std::fmax(hi, h);
+            }
+    std::printf("floatplane at rest: float bottom %+.2f m, float top %+.2f m against the water, sink %.2f m/s\n",
+                lo - water, hi - water, flt.vY);
+    EXPECT_LT(lo, water) << "floats above the water";
+    EXPECT_GT(hi, water) << "floats sunk";
+    EXPECT_LT(std::fabs(flt.vY), 0.2f);
+
+    const double x0 = flt.X, z0 = flt.Z;
+    sim_power(1.0f);
+    float run_ft = 0;
+    for (int i = 0; i < 2400 && run_ft == 0; i++) {
+        pilot_hold_pitch(flt.vind > 60.0f ? 8.0f : 4.0f);
+        sim_frame();
+        if (flt.vind > 45.0f && (float)flt.Y > water + 5.0f)
+            run_ft = (float)std::hypot(flt.X - x0, flt.Z - z0) * con.mtrstoft;
+    }
+    report("floatplane", "water_run", run_ft, reference_figure("floatplane", "takeoff_roll"), "ft");
+    EXPECT_GT(run_ft, 0.0f) << "never left the water";
 }
