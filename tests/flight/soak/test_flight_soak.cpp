@@ -37,6 +37,8 @@ TEST(FlightSoak, DayOfCruiseStaysFiniteAndBounded)
         // stays over the same scenery and the region shifts stay few
         const float hdg = (i / 12000) % 2 ? 270.0f : 90.0f;
         pilot_hold_height(6000.0f, bank_for_heading(hdg));
+        // refuelled in flight every ten minutes: the tanks hold a few hours, the soak a day
+        if (i % 12000 == 0) flt.m_fuel = pln.m_fuel;
         sim_frame();
         if (i % 1000 == 0) ASSERT_TRUE(finite_state()) << "at " << sim_time() << " s";
         if (i > frames / 10) {
