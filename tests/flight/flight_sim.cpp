@@ -252,3 +252,32 @@ double report(const std::string& aircraft, const std::string& figure, double mea
 }
 
 }  // namespace orv_test
+
+namespace orv_test {
+
+namespace {
+float hover_collective;
+}
+
+void pilot_hover_reset(float collective) { hover_collective = collective; }
+
+float pilot_hover(double x, double z, float agl_m, float hdg)
+{
+    const float agl = (float)flt.Y - env.localh_cg;
+    hover_collective = fltlim(hover_collective + (0.1f * (agl_m - agl) - 0.25f * flt.vY) * msc.prd, 0.0f, 1.0f);
+    flt.proppitch[0] = interp(0, pln.minpitch[0], 1, pln.maxpitch[0], hover_collective);
+    // position error and speed, ahead and to the right
+    const float s = std::sin(flt.psi * (float)M_PI / 180.0f), c = std::cos(flt.psi * (float)M_PI / 180.0f);
+    const float dx = (float)(x - flt.X), dz = (float)(z - flt.Z);
+    const float ahead = dx * s - dz * c, right = dx * c + dz * s;
+    const float v_ahead = flt.vX * s - flt.vZ * c, v_right = flt.vX * c + flt.vZ * s;
+    // attitude wanted (deg), then the cyclic: the rotor answers fast, so the rate term leads
+    const float want_pitch = fltlim(-(3.0f * ahead - 5.0f * v_ahead), -10.0f, 10.0f);
+    const float want_roll = fltlim(3.0f * right - 5.0f * v_right, -10.0f, 10.0f);
+    set.MK_ptch = offset_for(0.01f * (want_pitch - flt.the) - 0.02f * flt.Q);
+    set.MK_roll = offset_for(0.01f * (want_roll - flt.phi) - 0.02f * flt.P);
+    set.MK_hdng = offset_for(0.05f * fltwrap(hdg - flt.psi, -180.0f, 180.0f) - 0.025f * flt.R);
+    return hover_collective;
+}
+
+}  // namespace orv_test

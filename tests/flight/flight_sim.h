@@ -54,3 +54,13 @@ double report(const std::string& aircraft, const std::string& figure, double mea
               const char* unit);
 
 }  // namespace orv_test
+
+namespace orv_test {
+
+// A helicopter pilot's hover over a spot (x, z, m in the region frame) at a height of the
+// centre of gravity above the ground (m), on a heading (deg): collective on the height, cyclic
+// on the position through the attitude, pedals on the heading. Answers the collective (0..1).
+void pilot_hover_reset(float collective);
+float pilot_hover(double x, double z, float agl_m, float hdg);
+
+}  // namespace orv_test

@@ -73,17 +73,23 @@ static void hover() {
   const float want_pitch = fltlim(-(kp * ef - kd * vf), -10, 10);
   const float want_roll = fltlim(kp * er - kd * vr, -10, 10);
   const float ka = getenv("KA") ? atof(getenv("KA")) : 0.05f, kq = getenv("KQ") ? atof(getenv("KQ")) : 0.02f;
-  set.MK_ptch = fltlim(ka * (want_pitch - flt.the) - kq * flt.Q, -1, 1);
-  set.MK_roll = fltlim(ka * (want_roll - flt.phi) - kq * flt.P, -1, 1);
-  set.MK_hdng = fltlim(0.05f * fltwrap(hpsi - flt.psi, -180, 180) - 0.02f * flt.R, -1, 1);
+  auto lin = [](float c) { c = fltlim(c, -1, 1); return fltsgn(c) * std::pow(std::fabs(c), 2.0f / 3.0f); };
+  set.MK_ptch = lin(ka * (want_pitch - flt.the) - kq * flt.Q);
+  set.MK_roll = lin(ka * (want_roll - flt.phi) - kq * flt.P);
+  const float kh = getenv("KH") ? atof(getenv("KH")) : 0.05f;
+  set.MK_hdng = lin(kh * fltwrap(hpsi - flt.psi, -180, 180) - 0.5f * kh * flt.R);
 }
 TEST(Dev, Hover){
   ASSERT_EQ(sim_start("helicopter"), 1);
   sim_set_weight_lb(getenv("W") ? atof(getenv("W")) : 1370);
   hx = flt.X; hz = flt.Z; hh = getenv("HH") ? atof(getenv("HH")) : 1.5f; hpsi = flt.psi; coll = 0.3f;
   std::printf("minp %.1f maxp %.1f omega %.0f\n", pln.minpitch[0], pln.maxpitch[0], flt.tac[0]*con.rsctorpm);
+  if (getenv("AIR")) {
+    set.cus_X = flt.X; set.cus_Z = flt.Z; set.cus_Y = env.localh_cg + hh + 0.8f; set.cus_psi = flt.psi; set.cus_v = 0; set_fltvars(9);
+    flt.tac[0] = pln.omegamax; flt.tac[1] = flt.tac[0] * pln.trotor_rat; flt.throrequest[0] = flt.thro[0] = 0.7f; coll = 0.6f; hx = flt.X; hz = flt.Z;
+  } else
   for (int i = 0; i < 2000 && flt.tac[0] < 0.97f * pln.omegamax; i++) { flt.proppitch[0] = pln.minpitch[0]; sim_frame(); }
-  std::printf("spun up at %.1f s rpm %.0f\n", sim_time(), flt.tac[0]*con.rsctorpm); coll = 0.3f;
+  std::printf("spun up at %.1f s rpm %.0f\n", sim_time(), flt.tac[0]*con.rsctorpm); if (!getenv("AIR")) coll = 0.3f;
   for (int i = 0; i < 1200; i++) { hover(); sim_frame(); if (i % (getenv("EVERY") ? atoi(getenv("EVERY")) : 40) == 0) std::printf("h t %5.1f the %6.1f phi %6.1f psi %6.1f P %6.1f Q %6.1f R %6.1f MKp %5.2f MKr %5.2f MKh %5.2f coll %.2f agl %.2f dist %.2f vf %.2f rrpm %.0f pow %.0f gnd %d\n", sim_time(), flt.the, flt.phi, flt.psi, flt.P, flt.Q, flt.R, set.MK_ptch, set.MK_roll, set.MK_hdng, coll, flt.Y - env.localh_cg, std::hypot(flt.X-hx, flt.Z-hz), flt.vX, flt.tac[0]*con.rsctorpm, flt.power[0]/con.hptowat, flt.onground); }
 }
 TEST(Dev, Takeoff){

@@ -296,3 +296,42 @@ TEST(FlightRuns, FloatplaneFloatsAndTakesOffFromWater)
     report("floatplane", "water_run", run_ft, reference_figure("floatplane", "takeoff_roll"), "ft");
     EXPECT_GT(run_ft, 0.0f) << "never left the water";
 }
+
+// The helicopter at its maximum weight lifts off its skids and hovers a metre up, in ground
+// effect, over its spot for 30 s with the collective below full and small cyclic corrections.
+TEST(FlightRuns, HelicopterHoversInGroundEffect)
+{
+    if (sim_start("helicopter") != 1) GTEST_SKIP() << "stock aircraft not installed";
+    sim_set_weight_lb(weight_lb("helicopter"));
+    // rotor up to speed with the collective down
+    for (int i = 0; i < 2000 && flt.tac[0] < 0.97f * pln.omegamax; i++) {
+        flt.proppitch[0] = pln.minpitch[0];
+        sim_frame();
+    }
+    ASSERT_GE(flt.tac[0], 0.97f * pln.omegamax) << "the rotor never came up to speed";
+    const double x0 = flt.X, z0 = flt.Z;
+    const float hdg = flt.psi, skids_agl = (float)flt.Y - env.localh_cg;
+    const float hover_agl = skids_agl + 1.0f;
+    pilot_hover_reset(0.3f);
+    for (int i = 0; i < 600; i++) {   // lift off and settle
+        pilot_hover(x0, z0, hover_agl, hdg);
+        sim_frame();
+    }
+    float worst = 0, most_collective = 0, most_cyclic = 0, least_agl = 1e9f;
+    for (int i = 0; i < 600; i++) {   // 30 s
+        const float collective = pilot_hover(x0, z0, hover_agl, hdg);
+        sim_frame();
+        worst = std::fmax(worst, (float)std::hypot(flt.X - x0, flt.Z - z0));
+        most_collective = std::fmax(most_collective, collective);
+        most_cyclic = std::fmax(most_cyclic, std::fmax(std::fabs(set.FC_ptch), std::fabs(set.FC_roll)));
+        least_agl = std::fmin(least_agl, (float)flt.Y - env.localh_cg - skids_agl);
+    }
+    std::printf("helicopter hover at %.0f lb: within %.2f m of the spot, collective at most %.2f, cyclic at "
+                "most %.2f, skids at least %.2f m up, engine %.0f hp of %.0f\n",
+                flt.m_total * con.kgstolbs, worst, most_collective, most_cyclic, least_agl,
+                flt.power[0] / con.hptowat, pln.pmax / con.hptowat);
+    EXPECT_LT(worst, 3.0f);
+    EXPECT_LT(most_collective, 0.95f);
+    EXPECT_LT(most_cyclic, 0.3f);
+    EXPECT_GT(least_agl, 0.3f) << "touched down";
+}
