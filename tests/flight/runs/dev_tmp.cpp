@@ -53,7 +53,8 @@ TEST(Dev, Water){
   float water = planexyz[bi][bj][1];
   sim_power(1.0f);
   float pt = getenv("PT") ? atof(getenv("PT")) : 4.0f;
-  for (int i = 0; i < 1800; i++) { pilot_hold_pitch(flt.vind > 60.0f ? 8.0f : pt); sim_frame(); if (i%40==0) { tr(); std::printf("   h %.2f ax %.0f nrml %.0f gear ax %.0f\n", flt.Y - water, flt.faxilprop, flt.fnrmlgear, flt.faxilgear);} }
+  if (getenv("FLAP")) flt.flap = flt.flaprequest = atoi(getenv("FLAP"));
+  for (int i = 0; i < 1800; i++) { pilot_hold_pitch(flt.vind > 60.0f ? 8.0f : pt); sim_frame(); if (i == 1200) { set.cycoutwaiting = 1; sim_frame(); std::system("cp Vantorel.out /tmp/dev/dump.txt"); } if (i%40==0) { tr(); std::printf("   h %.2f ax %.0f nrml %.0f gear ax %.0f\n", flt.Y - water, flt.faxilprop, flt.fnrmlgear, flt.faxilgear);} }
 }
 static double hx, hz; static float hh, hpsi, coll = 0.5f, ci = 0;
 static void hover() {

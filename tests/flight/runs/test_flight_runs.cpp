@@ -285,10 +285,12 @@ TEST(FlightRuns, FloatplaneFloatsAndTakesOffFromWater)
     EXPECT_LT(std::fabs(flt.vY), 0.2f);
 
     const double x0 = flt.X, z0 = flt.Z;
+    flt.flaprequest = 25;   // take-off flaps, half travel
     sim_power(1.0f);
     float run_ft = 0;
     for (int i = 0; i < 2400 && run_ft == 0; i++) {
-        pilot_hold_pitch(flt.vind > 60.0f ? 8.0f : 4.0f);
+        // nose held up on the step until flying speed
+        pilot_hold_pitch(flt.vind > 60.0f ? 8.0f : 7.0f);
         sim_frame();
         if (flt.vind > 45.0f && (float)flt.Y > water + 5.0f)
             run_ft = (float)std::hypot(flt.X - x0, flt.Z - z0) * con.mtrstoft;
