@@ -103,5 +103,7 @@ TEST(Dev, Takeoff){
   const float vr = getenv("VR") ? atof(getenv("VR")) : 55;
   for (int s=0;s<1200;s++){ pilot_hold_pitch(flt.vind > vr ? 8.0f : flt.the); if (flt.vind <= vr) set.MK_ptch = 0;
    set.MK_hdng += 0.05f * fltwrap(hdg - flt.psi, -180, 180); sim_frame();
+   if (getenv("MAXP")) set.MK_ptch = fminf(set.MK_ptch, atof(getenv("MAXP")));
+   if (getenv("DUMPV") && flt.vind > atof(getenv("DUMPV")) && !getenv("DONE")) { setenv("DONE","1",1); set.cycoutwaiting = 1; sim_frame(); std::system("cp Vantorel.out /tmp/dev/dump.txt"); }
    if (s%20==0) std::printf("to t %5.1f ias %5.1f the %5.1f a %5.1f MKp %5.2f FCp %5.2f gnd %d dist %.0f ft T %.0f\n", sim_time(), flt.vind, flt.the, flt.Alpha, set.MK_ptch, set.FC_ptch, flt.onground, std::hypot(flt.X-x0, flt.Z-z0)*3.28, (flt.thrust[0]+flt.thrust[1])/4.448); }
 }
