@@ -323,3 +323,38 @@ TEST_F(FlightModel, StillAirLeavesOnlyThrustAndContact)
 
 }  // namespace
 }  // namespace orv
+
+namespace orv {
+namespace {
+
+// Gear dampers that take a hard arrival below the crash limit within the frame that touched:
+// the crash is judged by the sink rate at contact, not by what is left of it after the step.
+TEST_F(FlightModel, HardArrivalIsACrashEvenWhenTheGearSlowsItWithinTheFrame)
+{
+    set_flat_region_frame(0.0f);
+    pln.m_empty = 1000.0f;
+    pln.m_max = 1000.0f;
+    pln.Jxx_unitmass = pln.Jyy_unitmass = pln.Jzz_unitmass = 1.0f;
+    pln.gear_type = 3;
+    pln.gear_stat[0] = pln.gear_stat[1] = pln.gear_stat[2] = 1;
+    pln.ngearZ = -1.0f;                           // the legs balance about the centre of gravity
+    pln.mgearZ = 0.5f;
+    pln.mgearX = 1.2f;
+    pln.ngearY = pln.mgearY = -1.0f;
+    pln.ngearcon = pln.mgearcon = 2.0e5f;         // N/m and N s/m: a light aircraft's legs
+    pln.ngeardmp = pln.mgeardmp = 3.0e4f;
+    flt.m_total = 1000.0f;
+    flt.costhe = flt.cosphi = flt.cospsi = flt.cosalph = flt.cosbeta = 1.0f;
+    flt.cosahpath = flt.cosavpath = flt.cosphi_path = 1.0f;
+    atm.rho = 1.225f;
+    atm.a = 340.0f;
+    msc.prd = 0.05f;
+    flt.Y = 1.0 + 0.02;                             // wheels just above the ground
+    flt.vY = -27.0f;
+    msc.typestart = 0;
+    update_flight();
+    EXPECT_EQ(msc.typestart, 7) << "a 27 m/s arrival was not judged a crash";
+}
+
+}  // namespace
+}  // namespace orv
