@@ -9,6 +9,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "flight/funct.h"
 #include "flight/real_weather.h"
 #include "flight/weather_evol.h"
 #include "support/test_support.h"
@@ -168,6 +169,23 @@ TEST_F(RealWeather, LightRainEndsWhenBothFallBelowOneAndAHalf)
     msc.elap_time = 1;
     real_weather_second();
     EXPECT_FLOAT_EQ(atm.rain_tstm, 1.0f);
+}
+
+TEST_F(RealWeather, AStationAboveTheLowestLayerGetsItsWindWhereItStands)
+{
+    // 1159 ft: the field lies in the second wind layer (1000 to 2000 ft)
+    apt_h[0] = 1159 * con.fttomtrs;
+    atm.wnddir[1] = 90;
+    atm.wndspd[1] = atm.wndspd[2] = 3;
+    use("KSBD 1200 CLR 15 60/40/2315/995\n");
+    real_weather_second();
+    ASSERT_TRUE(real_weather_state().in_use);
+    const int l = wind_index(apt_h[0]);
+    ASSERT_EQ(l, 1);
+    EXPECT_FLOAT_EQ(atm.wnddir[l], 230);
+    EXPECT_NEAR(atm.wndspd[l], 15 * con.ktstomsc, 1e-4f);
+    EXPECT_NEAR(atm.wndspd[0], 15 * con.ktstomsc, 1e-4f);
+    EXPECT_FLOAT_EQ(atm.wndspd[2], 3);   // the winds aloft are not the report's
 }
 
 }  // namespace
