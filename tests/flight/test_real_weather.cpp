@@ -144,9 +144,9 @@ TEST_F(RealWeather, OverlongLineIsToldAndTheReportsAfterItStillCount)
     expect_in_window_ranges();
 }
 
-TEST_F(RealWeather, AbsurdWindAndTemperatureAreLimitedToTheWindowsRanges)
+TEST_F(RealWeather, AbsurdWindTemperatureVisibilityAndCloudsAreLimitedToTheWindowsRanges)
 {
-    use("KSBD 1200 CLR 15 999/40/27900/995\n");
+    use("KSBD 1200 999 OVC 900 999/40/27900/995\n");
     float dir_deg = 0;
     EXPECT_EQ(report_wind_kt("KSBD 1200 CLR 15 999/40/27900/995", &dir_deg), 900);
     EXPECT_FLOAT_EQ(dir_deg, 270);
@@ -156,6 +156,11 @@ TEST_F(RealWeather, AbsurdWindAndTemperatureAreLimitedToTheWindowsRanges)
     EXPECT_STREQ(mnw_last_alert_line(2), "I have limited them to those ranges.");
     EXPECT_NEAR(atm.wndspd[0], 99 * con.ktstomsc, 1e-3f);
     EXPECT_FLOAT_EQ(atm.temp_SL, WX_TEMP_MAX_F);
+    // 900 nm of visibility and an overcast at 99900 ft above the field: the window's tops
+    const real_weather_targets& rw = real_weather_state();
+    EXPECT_FLOAT_EQ(rw.vis, 37040);
+    EXPECT_NEAR(rw.base, 98999 * con.fttomtrs, 0.01f);
+    EXPECT_NEAR(rw.tops, 99999 * con.fttomtrs, 0.01f);
     expect_in_window_ranges();
 }
 

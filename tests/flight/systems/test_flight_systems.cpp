@@ -83,36 +83,36 @@ TEST(FlightSystems, HeadingSelectTurnsOntoTheBug)
 
     ap_set(SET_HDG, 270.0f);
     const double t0 = sim_time();
-    float max_bank = 0, overshoot = 0, standard = 0;
+    float max_bank = 0, max_cmd = 0, overshoot = 0, standard = 0, steady_gap = 0;
     double settled_at = -1;
     bool passed = false;
     while (sim_time() - t0 < 180.0) {
         sim_frame();
-        if (getenv("TRACE") && ((int)std::lround((sim_time() - t0) * 20)) % 40 == 0)
-            std::printf("t %6.1f psi %6.1f phi %6.1f desphi %6.1f YKr %7.4f FCr %7.4f P %6.2f beta %5.2f vind %5.1f c %5.3f h %6.0f\n", sim_time() - t0, flt.psi, flt.phi,
-                        ap_commanded_bank(), set.YK_roll, set.FC_roll, flt.P, flt.Beta, flt.vind, control_gain_ratio(), flt.Y * con.mtrstoft);
-        max_bank = std::fmax(max_bank, std::fabs(flt.phi));
+        const float cmd = ap_commanded_bank(), e = hdg_error(270.0f);
         standard = std::atan(flt.v * 3.14159265f / (con.g * 60.0f)) * con.radtodgr;
-        const float e = hdg_error(270.0f);
+        max_bank = std::fmax(max_bank, std::fabs(flt.phi));
+        max_cmd = std::fmax(max_cmd, std::fabs(cmd));
+        // the steady part of the turn: bank held at the limit
+        if (sim_time() - t0 > 20.0 && std::fabs(e) > 30.0f) steady_gap = std::fmax(steady_gap, std::fabs(flt.phi - cmd));
         if (!passed && flt.psi > 180.0f && e > -0.5f) passed = true;
         if (passed) overshoot = std::fmax(overshoot, e);
-        if (std::fabs(e) < 3.0f) {
-            if (settled_at < 0) settled_at = sim_time() - t0;
-        } else {
-            settled_at = -1;
-        }
+        if (std::fabs(e) >= 3.0f) settled_at = -1;
+        else if (settled_at < 0) settled_at = sim_time() - t0;
     }
     const float final_err = std::fabs(hdg_error(270.0f));
-    line("heading 090-270", "greatest bank (deg)", max_bank, "<=", fmin(standard, 30.0f) + 1.0f, "deg");
+    line("heading 090-270", "commanded bank, greatest (deg)", max_cmd, "<=", fmin(standard, 30.0f) + 0.1f, "deg");
+    line("heading 090-270", "bank flown, greatest (deg)", max_bank, "~", max_cmd, "deg");
+    line("heading 090-270", "bank flown - commanded, steady", steady_gap, "<=", 3.0, "deg");
     line("heading 090-270", "overshoot past 270 (deg)", overshoot, "<=", 5.0, "deg");
-    line("heading 090-270", "error after 180 s (deg)", final_err, "<", 3.0, "deg");
-    line("heading 090-270", "time to stay within 3 deg (s)", settled_at, ">=", 0.0, "s");
-    EXPECT_GT(max_bank, 0.7f * standard) << "the turn is not bank-limited";
-    EXPECT_LE(max_bank, fmin(standard, 30.0f) + 1.0f);
+    line("heading 090-270", "from the bug after 180 s (deg)", final_err, "<", 3.0, "deg");
+    line("heading 090-270", "within 3 deg for good after (s)", settled_at, ">=", 0.0, "s");
+    EXPECT_TRUE(passed) << "turned the wrong way or never arrived";
+    EXPECT_GT(max_cmd, standard - 0.5f) << "the turn is not flown at the bank limit";
+    EXPECT_LE(max_cmd, fmin(standard, 30.0f) + 0.1f);
+    EXPECT_LE(steady_gap, 3.0f);
     EXPECT_LE(overshoot, 5.0f);
     EXPECT_LT(final_err, 3.0f);
     EXPECT_GE(settled_at, 0.0);
-    EXPECT_TRUE(passed) << "turned the wrong way or never arrived";
 }
 
 // A 1000 ft climb at a set vertical speed, then altitude hold: two minutes within 50 ft.
@@ -130,19 +130,16 @@ TEST(FlightSystems, VerticalSpeedClimbThenAltitudeHold)
     sim_power(1.0f);
     ap_set(SET_VS, 500.0f);
     ap_set(SET_ALT, 5000.0f);
-    const double t0 = sim_time(), y0 = flt.Y;
+    // the climb settles, then its rate is measured up to the capture band of the hold
+    // (the band where the hold's own rate falls below the set one: 500 ft/min / 0.05 per s)
     sim_fly(30.0f, nullptr);
-    const double fpm = (flt.Y - y0) * con.mtrstoft * 2.0 - 0;   // after the first 30 s
-    (void)fpm;
-    double y1 = flt.Y, t1 = sim_time();
-    while (flt.hind * con.mtrstoft < 4800.0f && sim_time() - t0 < 300.0) sim_frame();
+    const double y1 = flt.Y, t1 = sim_time();
+    while (flt.hind * con.mtrstoft < 4800.0f && sim_time() - t1 < 300.0) sim_frame();
     const double climb_fpm = (flt.Y - y1) * con.mtrstoft / ((sim_time() - t1) / 60.0);
     ap(AP_CMD_ALT);
+    sim_fly(60.0f, nullptr);
+    sim_power(0.65f);
     double worst = 0;
-    const double t2 = sim_time();
-    sim_fly(60.0f, [] { if (flt.vind > 110) sim_power(0.65f); });
-    const double capture = sim_time() - t2;
-    (void)capture;
     const double t3 = sim_time();
     while (sim_time() - t3 < 120.0) {
         sim_frame();
@@ -183,8 +180,13 @@ void track_offsets(double x, double z, float crs, double* cross, double* along)
 float target_kias;
 void hold_power_for_speed()
 {
-    // a pilot's hand on the throttle for the autopilot's speed
-    const float t = fltlim(flt.throrequest[0] + 0.02f * msc.prd * (target_kias - flt.vind), 0.0f, 1.0f);
+    // a pilot's hand on the throttle for the autopilot's speed: some for the error, more
+    // for the speed's trend
+    static float last;
+    const float trend = msc.prd > 0 ? (flt.vind - last) / msc.prd : 0.0f;
+    last = flt.vind;
+    const float step = msc.prd * (0.01f * (target_kias - flt.vind) - 0.05f * trend);
+    const float t = fltlim(flt.throrequest[0] + step, 0.0f, 1.0f);
     for (int e = 0; e < pln.numen; e++) flt.throrequest[e] = t;
 }
 
@@ -229,9 +231,6 @@ TEST(FlightSystems, IlsApproachOnNav2)
         worst_h = std::fmax(worst_h, std::fabs(nav.hdef[1]));
         worst_v = std::fmax(worst_v, std::fabs(nav.vdef[1]));
         track_offsets(thr_x, thr_z, crs, &cross, &along);
-        if (getenv("TRACE") && i % 200 == 0)
-            std::printf("t %5.0f along %7.0f cross %6.1f h %6.0f agl %6.0f hdef %5.2f vdef %5.2f psi %5.1f vind %5.1f thr %4.2f\n",
-                        i * 0.05, along, cross, height_ft(), height_ft() - field_ft, nav.hdef[1], nav.vdef[1], flt.psi, flt.vind, flt.throrequest[0]);
         if (height_ft() - field_ft < 200.0f) {
             cross_200 = cross;
             break;
@@ -240,7 +239,9 @@ TEST(FlightSystems, IlsApproachOnNav2)
     line("ILS KSBD 06", "localizer needle, worst (dots)", worst_h, "<=", 1.0, "dots");
     line("ILS KSBD 06", "glide-slope needle, worst (dots)", worst_v, "<=", 1.0, "dots");
     line("ILS KSBD 06", "centre line at 200 ft (m)", std::fabs(cross_200), "<=", 60.0, "m");
-    line("ILS KSBD 06", "distance to threshold at 200 ft", -along, "~", 200 / std::tan(3 * con.dgrtorad) * con.fttomtrs, "m");
+    // on the glide path 200 ft lies this far before the antenna, 1000 ft past the threshold
+    line("ILS KSBD 06", "before the threshold at 200 ft (m)", -along, "~",
+         (200 / std::tan(3 * con.dgrtorad) - 1000) * con.fttomtrs, "m");
     ASSERT_FALSE(std::isnan(cross_200)) << "never came down to 200 ft above the field";
     EXPECT_LE(worst_h, 1.0f);
     EXPECT_LE(worst_v, 1.0f);
@@ -416,7 +417,7 @@ TEST(FlightSystems, RealWeatherReportOfTheStartAirport)
         GTEST_SKIP() << "stock aircraft not installed";
     }
     set.parkbrake = 1;
-    const float vis0 = atm.vis_rep, base0 = atm.baseMSL;
+    const float vis0 = atm.vis_rep;
     // the first second's events read the file
     int frames = 0;
     while (!real_weather_state().in_use && frames++ < 200) sim_frame();
@@ -446,7 +447,6 @@ TEST(FlightSystems, RealWeatherReportOfTheStartAirport)
     EXPECT_NEAR(atm.wndspd[l], 15 * con.ktstomsc, 1e-3f);
     // the first approach step has been taken with the reading
     EXPECT_NEAR(vis1 - vis0, 0.01f * (rw.vis - vis0), 0.5f);
-    (void)base0;
 
     // a minute on: each second has closed 1 % of what was left
     sim_fly(60.0f, nullptr);
@@ -458,6 +458,8 @@ TEST(FlightSystems, RealWeatherReportOfTheStartAirport)
     EXPECT_NEAR(atm.baseMSL, want_base, 0.01 * std::fabs(base1 - rw.base) + 1.0);
     // and the aircraft feels the reported wind
     const float wx = atm.wind_X, wz = atm.wind_Z;
+    // on the ground the gusts' height factor halves it
     line("real weather", "wind felt on the ground (kt)", std::hypot(wx, wz) * con.msctokts, "~", 15 * 0.5, "kt");
+    EXPECT_NEAR(std::hypot(wx, wz) * con.msctokts, 7.5, 1.0);
     wxr_set_path("");
 }
