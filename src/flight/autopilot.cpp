@@ -21,6 +21,7 @@ constexpr float kThrottleRate = 0.1f;     // full sweep in 10 s
 float tune, initial_trim;
 int   old_alt;
 float o_throt, o_speed;
+int   speed_engaged;
 
 int* lateral_flag(int mode)
 {
@@ -185,15 +186,21 @@ void ap_vertical_law(float c_rat)
     flt.elv_trim = fltlim(flt.elv_trim, -1, 1);
 }
 
-void ap_speed_law()
+int ap_speed_law()
 {
-    if (!rel.otto || !ott.ASHOLD) return;
+    if (!rel.otto || !ott.ASHOLD) {
+        speed_engaged = 0;
+        return 0;
+    }
     const float prd = msc.prd > 0 ? msc.prd : 0.05f;
+    if (!speed_engaged && !set.thro_pot) set.FC_thro = fltlim(flt.throrequest[0], 0, 1);
+    speed_engaged = 1;
     o_throt = set.FC_thro;
     float want = 0.05f * (ott.as_hold - flt.vind) + 0.5f - 0.25f * (flt.vind - o_speed) / prd;
     o_speed = flt.vind;
     const float defmax = kThrottleRate * prd;
     set.YK_thro = fltlim(want, o_throt - defmax, o_throt + defmax);
+    return 1;
 }
 
 void ap_reset()
@@ -201,6 +208,7 @@ void ap_reset()
     tune = initial_trim = 0;
     old_alt = 0;
     o_throt = o_speed = 0;
+    speed_engaged = 0;
 }
 
 }  // namespace orv

@@ -172,6 +172,26 @@ TEST_F(Controls, ThrottleLeverFollowsOnlyAHardwareAxis)
     EXPECT_EQ(clicks_y[0], 42 + THRO_LEVER_DY);   // 4 + 48 x 0.8, rounded
 }
 
+TEST_F(Controls, AutoThrottleTakesOverFromTheLeverAndLeavesItThereWithoutAHardwareAxis)
+{
+    flt.throrequest[0] = 0.6f;              // the panel lever, moved with the mouse
+    flt.vind = 100;
+    ott.as_hold = 100;
+    ott.ASHOLD = 1;
+    update_controls();
+    // one frame's step from the lever, not from the absent axis's idle
+    EXPECT_NEAR(set.FC_thro, 0.6f - 0.1f * msc.prd, 1e-4f);
+    ASSERT_EQ(clicks_y.size(), 1u);
+    EXPECT_EQ(clicks_y[0], 33 + THRO_LEVER_DY);   // 4 + 48 x 0.595, rounded
+    run(2);
+    EXPECT_EQ(set.thro_pot, 0) << "the auto-throttle was taken for a hardware throttle";
+    const size_t clicks = clicks_y.size();
+    ott.ASHOLD = 0;
+    run(1);
+    EXPECT_EQ(set.thro_pot, 0);
+    EXPECT_EQ(clicks_y.size(), clicks) << "the lever was dragged after the auto-throttle let go";
+}
+
 TEST_F(Controls, HelicopterYawDamperOpposesYawInTheHoverAndSlipAtSpeed)
 {
     pln.is_heli = 1;

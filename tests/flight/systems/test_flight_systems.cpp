@@ -31,7 +31,7 @@ using namespace orv_test;
 namespace {
 
 // Word indices of the script commands `ap` and `ap-set`.
-enum { AP_CMD_HDG = 0, AP_CMD_NAV2 = 2, AP_CMD_ALT = 4, AP_CMD_VS = 5, AP_CMD_GS = 6, AP_CMD_OFF = 8 };
+enum { AP_CMD_HDG = 0, AP_CMD_NAV2 = 2, AP_CMD_ALT = 4, AP_CMD_VS = 5, AP_CMD_GS = 6, AP_CMD_SPD = 7, AP_CMD_OFF = 8 };
 enum { SET_ALT = 0, SET_VS = 1, SET_SPD = 2, SET_HDG = 3 };
 
 void ap(int mode)
@@ -177,19 +177,6 @@ void track_offsets(double x, double z, float crs, double* cross, double* along)
     *cross = dx * -uz + dz * ux;
 }
 
-float target_kias;
-void hold_power_for_speed()
-{
-    // a pilot's hand on the throttle for the autopilot's speed: some for the error, more
-    // for the speed's trend
-    static float last;
-    const float trend = msc.prd > 0 ? (flt.vind - last) / msc.prd : 0.0f;
-    last = flt.vind;
-    const float step = msc.prd * (0.01f * (target_kias - flt.vind) - 0.05f * trend);
-    const float t = fltlim(flt.throrequest[0] + step, 0.0f, 1.0f);
-    for (int e = 0; e < pln.numen; e++) flt.throrequest[e] = t;
-}
-
 }  // namespace
 
 // The derived landing system of San Bernardino runway 06 on NAV 2, localizer and glide slope
@@ -213,7 +200,6 @@ TEST(FlightSystems, IlsApproachOnNav2)
     flt.Z = thr_z + out * std::cos(c);
     sim_air_start(field_ft + 0.9f * std::tan(3.0f * con.dgrtorad) * (float)out * con.mtrstoft, 90.0f, crs);
     sim_power(0.55f);
-    target_kias = 90.0f;
 
     const float nav2[2] = {2.0f, nav_f12[loc] / 100.0f};
     script_nav(nav2, 2);
@@ -221,13 +207,17 @@ TEST(FlightSystems, IlsApproachOnNav2)
     ASSERT_EQ(nav.ilsgs[1], 3.0f) << "no glide slope on NAV 2";
     ap(AP_CMD_NAV2);
     ap(AP_CMD_GS);
-    sim_fly(5.0f, hold_power_for_speed);   // the needles come alive at the next events
+    ap_set(SET_SPD, 90.0f);
+    ap(AP_CMD_SPD);
+    sim_fly(5.0f, nullptr);   // the needles come alive at the next events
 
     float worst_h = 0, worst_v = 0;
     double cross = 0, along = 0, cross_200 = NAN;
+    float slowest = 1e9f, fastest = 0;
     for (int i = 0; i < 20 * 600; i++) {
-        hold_power_for_speed();
         sim_frame();
+        slowest = std::fmin(slowest, flt.vind);
+        fastest = std::fmax(fastest, flt.vind);
         worst_h = std::fmax(worst_h, std::fabs(nav.hdef[1]));
         worst_v = std::fmax(worst_v, std::fabs(nav.vdef[1]));
         track_offsets(thr_x, thr_z, crs, &cross, &along);
@@ -238,14 +228,24 @@ TEST(FlightSystems, IlsApproachOnNav2)
     }
     line("ILS KSBD 06", "localizer needle, worst (dots)", worst_h, "<=", 1.0, "dots");
     line("ILS KSBD 06", "glide-slope needle, worst (dots)", worst_v, "<=", 1.0, "dots");
+    line("ILS KSBD 06", "speed hold 90 kt: slowest (KIAS)", slowest, ">=", 80.0, "kt");
+    line("ILS KSBD 06", "speed hold 90 kt: fastest (KIAS)", fastest, "<=", 100.0, "kt");
     line("ILS KSBD 06", "centre line at 200 ft (m)", std::fabs(cross_200), "<=", 60.0, "m");
     // on the glide path 200 ft lies this far before the antenna, 1000 ft past the threshold
     line("ILS KSBD 06", "before the threshold at 200 ft (m)", -along, "~",
          (200 / std::tan(3 * con.dgrtorad) - 1000) * con.fttomtrs, "m");
+    // decision height: the pilot disconnects and the throttle stays where the autopilot left it
+    const float lever = flt.throrequest[0];
+    ap(AP_CMD_OFF);
+    sim_fly(2.0f, nullptr);
+    line("ILS KSBD 06", "throttle 2 s after disconnecting", flt.throrequest[0], "~", lever, "");
+    EXPECT_NEAR(flt.throrequest[0], lever, 0.05f);
     ASSERT_FALSE(std::isnan(cross_200)) << "never came down to 200 ft above the field";
     EXPECT_LE(worst_h, 1.0f);
     EXPECT_LE(worst_v, 1.0f);
     EXPECT_LE(std::fabs(cross_200), 60.0);
+    EXPECT_GE(slowest, 80.0f);
+    EXPECT_LE(fastest, 100.0f);
 }
 
 // Fuel flow of the trainer at 75 % power at 8500 ft against the handbook's cruise figure.
