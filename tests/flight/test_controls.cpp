@@ -89,6 +89,24 @@ TEST_F(Controls, HeadingBugBehindBanksRightAtStandardRateOrThirtyDegrees)
     EXPECT_FLOAT_EQ(ap_commanded_bank(), -30.0f);
 }
 
+TEST_F(Controls, TurnOntoTheReciprocalKeepsItsSideThroughHeadingNoise)
+{
+    ott.HDSLCT = 1;
+    nav.hdsel = 270;
+    flt.v = 200;
+    flt.vind = 250;
+    for (int i = 0; i < 20; i++) {
+        // the heading dithers a thousandth of a degree either side of exactly behind
+        flt.psi = i % 2 ? 90.001f : 89.999f;
+        update_controls();
+        EXPECT_LT(set.YK_roll, 0.0f) << "frame " << i;   // the first frame chose left
+        EXPECT_FLOAT_EQ(ap_commanded_bank(), -30.0f);
+    }
+    flt.psi = 120;                          // outside the band the side is free again
+    update_controls();
+    EXPECT_FLOAT_EQ(ap_commanded_bank(), 30.0f);
+}
+
 TEST_F(Controls, NavModeCutsTowardsTheCourseAndTheVorCourseIsMagnetic)
 {
     ott.NAV[1] = 1;

@@ -470,3 +470,25 @@ TEST(FlightSystems, RealWeatherReportOfTheStartAirport)
     EXPECT_NEAR(std::hypot(wx, wz) * con.msctokts, 7.5, 1.0);
     wxr_set_path("");
 }
+
+// The bug exactly behind at speed, where the heading barely moves in level flight: the turn
+// must start and go one way (the bizjet at 30000 ft).
+TEST(FlightSystems, HeadingBugExactlyBehindStartsTheTurn)
+{
+    if (!start("bizjet")) GTEST_SKIP() << "stock aircraft not installed";
+    sim_air_start(30000.0f, 400.0f, 90.0f);
+    sim_power(0.8f);
+    ap_set(SET_VS, 500.0f);
+    ap_set(SET_ALT, 30000.0f);
+    ap_set(SET_HDG, 90.0f);
+    ap(AP_CMD_ALT);
+    ap(AP_CMD_HDG);
+    sim_fly(60.0f, nullptr);
+    ap_set(SET_HDG, 270.0f);
+    sim_fly(30.0f, nullptr);
+    const float turned = std::fabs(hdg_error(90.0f)), bank = std::fabs(flt.phi);
+    line("bug behind", "heading change after 30 s (deg)", turned, ">=", 15.0, "deg");
+    line("bug behind", "bank after 30 s (deg)", bank, ">=", 20.0, "deg");
+    EXPECT_GE(turned, 15.0f);
+    EXPECT_GE(bank, 20.0f);
+}
