@@ -16,11 +16,14 @@ constexpr float kMaxBank = 30;            // degrees
 constexpr float kMaxCut = 30;             // degrees of intercept
 constexpr float kCutPerDot = 800;         // degrees x knots per dot
 constexpr float kThrottleRate = 0.1f;     // full sweep in 10 s
+constexpr float kReciprocalBand = 175;    // degrees: a heading error beyond it is "behind"
 
 // Persistent state of one vertical engagement and of the auto-throttle.
 float tune, initial_trim;
 int   old_alt;
 float o_throt, o_speed;
+int   speed_engaged;
+int   turn_side;                          // +1 right, -1 left: a turn through the reciprocal
 
 int* lateral_flag(int mode)
 {
@@ -132,6 +135,9 @@ float ap_desired_heading()
 float ap_commanded_bank()
 {
     float desphi = fltwrap(ap_desired_heading() - flt.psi, -180, 180);
+    // A turn onto the reciprocal keeps the side it started on: heading noise either side of
+    // exactly behind would flip the bank every frame and the turn would never start.
+    if (std::fabs(desphi) > kReciprocalBand && turn_side * desphi < 0) desphi += 360.0f * turn_side;
     const float g = con.g > 0 ? con.g : 9.8f;
     const float standard = std::atan(flt.v * kPi / (g * 60.0f)) * con.radtodgr;
     desphi = fltlim(desphi, -standard, standard);
@@ -140,8 +146,14 @@ float ap_commanded_bank()
 
 void ap_lateral_law(float c_rat)
 {
-    if (!rel.otto || !(ott.HDSLCT || ott.NAV[0] || ott.NAV[1])) return;
+    if (!rel.otto || !(ott.HDSLCT || ott.NAV[0] || ott.NAV[1])) {
+        turn_side = 0;
+        return;
+    }
     const float desphi = ap_commanded_bank();
+    const float err = fltwrap(ap_desired_heading() - flt.psi, -180, 180);
+    if (std::fabs(err) <= kReciprocalBand) turn_side = 0;
+    else if (!turn_side) turn_side = desphi < 0 ? -1 : 1;
     set.YK_roll = (-0.0001f * flt.Pdot + 0.01f * (desphi - flt.phi) - 0.001f * flt.P) * c_rat;
     if (pln.is_heli) set.YK_hdng = (-0.05f * flt.Beta - 0.05f * flt.R) * c_rat;
 }
@@ -185,15 +197,21 @@ void ap_vertical_law(float c_rat)
     flt.elv_trim = fltlim(flt.elv_trim, -1, 1);
 }
 
-void ap_speed_law()
+int ap_speed_law()
 {
-    if (!rel.otto || !ott.ASHOLD) return;
+    if (!rel.otto || !ott.ASHOLD) {
+        speed_engaged = 0;
+        return 0;
+    }
     const float prd = msc.prd > 0 ? msc.prd : 0.05f;
+    if (!speed_engaged && !set.thro_pot) set.FC_thro = fltlim(flt.throrequest[0], 0, 1);
+    speed_engaged = 1;
     o_throt = set.FC_thro;
     float want = 0.05f * (ott.as_hold - flt.vind) + 0.5f - 0.25f * (flt.vind - o_speed) / prd;
     o_speed = flt.vind;
     const float defmax = kThrottleRate * prd;
     set.YK_thro = fltlim(want, o_throt - defmax, o_throt + defmax);
+    return 1;
 }
 
 void ap_reset()
@@ -201,6 +219,8 @@ void ap_reset()
     tune = initial_trim = 0;
     old_alt = 0;
     o_throt = o_speed = 0;
+    speed_engaged = 0;
+    turn_side = 0;
 }
 
 }  // namespace orv

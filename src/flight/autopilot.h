@@ -40,11 +40,14 @@ void ap_set_spd_kt(float kt);
 
 // The laws, for update_controls. c_rat is the control-gain ratio of the frame.
 float ap_desired_heading();      // degrees true, 0..360, with the intercept cut in NAV modes
-float ap_commanded_bank();       // degrees, the bank the lateral law flies
+float ap_commanded_bank();       // degrees, the bank the lateral law flies; a turn onto the
+                                 // reciprocal keeps the side it started on
 float ap_desired_vvi();          // m/s, of the active vertical mode
 void  ap_lateral_law(float c_rat);
 void  ap_vertical_law(float c_rat);
-void  ap_speed_law();
+// Drives the throttle (answers 1) while airspeed hold flies. Without a hardware throttle it
+// takes over from where the panel lever stands rather than from the absent axis's idle.
+int   ap_speed_law();
 void  ap_reset();                // a fresh run: no engagement history
 
 }  // namespace orv

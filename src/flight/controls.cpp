@@ -20,6 +20,7 @@ constexpr int   kArmedSpeedbrake = -1;
 
 float fc_old;
 int   old_onground;
+int   auto_was;   // the auto-throttle drove last frame
 
 float stall_speed() { return msc.est_Vs; }   // m/s
 
@@ -73,11 +74,13 @@ void control_run_failures()
     set.FC_thro = fltlim(set.FC_thro, 0, 1);
 }
 
-void throttle_lever_sync()
+// The auto-throttle's own movement is no hardware axis: it moves the lever while it flies
+// without claiming a throttle that the lever would then follow to idle once it lets go.
+void throttle_lever_sync(int auto_throttle)
 {
-    if (std::fabs(set.FC_thro - fc_old) > kThrottleJump) set.thro_pot = 1;
-    if (!set.thro_pot) return;
-    fc_old = set.FC_thro;
+    if (!auto_throttle && std::fabs(set.FC_thro - fc_old) > kThrottleJump) set.thro_pot = 1;
+    if (!set.thro_pot && !auto_throttle) return;
+    if (set.thro_pot) fc_old = set.FC_thro;
     const int was_dragging = mnw.now_dragging;
     mnw.now_dragging = 0;
     fh_engine_panel_click(THRO_LEVER_DX, round(throttle_lever_y(set.FC_thro)) + THRO_LEVER_DY);
@@ -185,6 +188,7 @@ void controls_reset()
 {
     fc_old = 0;
     old_onground = 0;
+    auto_was = 0;
     set.thro_pot = 0;
     ap_reset();
 }
@@ -207,7 +211,10 @@ void update_controls()
     helicopter_yaw_damper(c_rat);
     ap_lateral_law(c_rat);
     ap_vertical_law(c_rat);
-    ap_speed_law();
+    const int auto_throttle = ap_speed_law();
+    // Airspeed hold let go: the throttle is the pilot's axis again, as it stands.
+    if (auto_was && !auto_throttle) set.YK_thro = fltlim(thro, 0, 1);
+    auto_was = auto_throttle;
 
     set.YK_ptch = fltlim(set.YK_ptch, -1, 1);
     set.YK_roll = fltlim(set.YK_roll, -1, 1);
@@ -216,7 +223,7 @@ void update_controls()
 
     artificial_stability(c_rat);
     control_run_failures();
-    throttle_lever_sync();
+    throttle_lever_sync(auto_throttle);
     trims();
     surface_deflections();
     tail_rotor_and_cant();

@@ -7,6 +7,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "flight/funct.h"
 #include "flight/weather_evol.h"
 #include "world/wxr_file.h"
 
@@ -116,9 +117,14 @@ void apply_report(const char* report, float z_report)
     atm.cld_type = cld;
     atm.temp_SL = temp;
     atm.baro = baro;
-    atm.wnddir[0] = dir;
-    atm.wndspd[0] = spd;
-    atm.shrspd[0] = gust;
+    // A report gives the surface wind: every layer up to the station's own height takes it,
+    // or a station above the lowest layer would report a wind nobody there feels.
+    const int top = intlim(wind_index(z_report), 0, 8);
+    for (int l = 0; l <= top; l++) {
+        atm.wnddir[l] = dir;
+        atm.wndspd[l] = spd;
+        atm.shrspd[l] = gust;
+    }
     rw.dewp = dewp;
     rw.vis = vis;
     rw.base = base;

@@ -89,6 +89,24 @@ TEST_F(Controls, HeadingBugBehindBanksRightAtStandardRateOrThirtyDegrees)
     EXPECT_FLOAT_EQ(ap_commanded_bank(), -30.0f);
 }
 
+TEST_F(Controls, TurnOntoTheReciprocalKeepsItsSideThroughHeadingNoise)
+{
+    ott.HDSLCT = 1;
+    nav.hdsel = 270;
+    flt.v = 200;
+    flt.vind = 250;
+    for (int i = 0; i < 20; i++) {
+        // the heading dithers a thousandth of a degree either side of exactly behind
+        flt.psi = i % 2 ? 90.001f : 89.999f;
+        update_controls();
+        EXPECT_LT(set.YK_roll, 0.0f) << "frame " << i;   // the first frame chose left
+        EXPECT_FLOAT_EQ(ap_commanded_bank(), -30.0f);
+    }
+    flt.psi = 120;                          // outside the band the side is free again
+    update_controls();
+    EXPECT_FLOAT_EQ(ap_commanded_bank(), 30.0f);
+}
+
 TEST_F(Controls, NavModeCutsTowardsTheCourseAndTheVorCourseIsMagnetic)
 {
     ott.NAV[1] = 1;
@@ -170,6 +188,26 @@ TEST_F(Controls, ThrottleLeverFollowsOnlyAHardwareAxis)
     // The lever spans 4 (idle) to 52 pixels; the yoke's rate limit let 0.8 through.
     EXPECT_NEAR(set.FC_thro, 0.8f, 1e-5f);
     EXPECT_EQ(clicks_y[0], 42 + THRO_LEVER_DY);   // 4 + 48 x 0.8, rounded
+}
+
+TEST_F(Controls, AutoThrottleTakesOverFromTheLeverAndLeavesItThereWithoutAHardwareAxis)
+{
+    flt.throrequest[0] = 0.6f;              // the panel lever, moved with the mouse
+    flt.vind = 100;
+    ott.as_hold = 100;
+    ott.ASHOLD = 1;
+    update_controls();
+    // one frame's step from the lever, not from the absent axis's idle
+    EXPECT_NEAR(set.FC_thro, 0.6f - 0.1f * msc.prd, 1e-4f);
+    ASSERT_EQ(clicks_y.size(), 1u);
+    EXPECT_EQ(clicks_y[0], 33 + THRO_LEVER_DY);   // 4 + 48 x 0.595, rounded
+    run(2);
+    EXPECT_EQ(set.thro_pot, 0) << "the auto-throttle was taken for a hardware throttle";
+    const size_t clicks = clicks_y.size();
+    ott.ASHOLD = 0;
+    run(1);
+    EXPECT_EQ(set.thro_pot, 0);
+    EXPECT_EQ(clicks_y.size(), clicks) << "the lever was dragged after the auto-throttle let go";
 }
 
 TEST_F(Controls, HelicopterYawDamperOpposesYawInTheHoverAndSlipAtSpeed)

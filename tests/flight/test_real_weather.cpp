@@ -9,6 +9,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "flight/funct.h"
 #include "flight/real_weather.h"
 #include "flight/weather_evol.h"
 #include "support/test_support.h"
@@ -143,9 +144,9 @@ TEST_F(RealWeather, OverlongLineIsToldAndTheReportsAfterItStillCount)
     expect_in_window_ranges();
 }
 
-TEST_F(RealWeather, AbsurdWindAndTemperatureAreLimitedToTheWindowsRanges)
+TEST_F(RealWeather, AbsurdWindTemperatureVisibilityAndCloudsAreLimitedToTheWindowsRanges)
 {
-    use("KSBD 1200 CLR 15 999/40/27900/995\n");
+    use("KSBD 1200 999 OVC 900 999/40/27900/995\n");
     float dir_deg = 0;
     EXPECT_EQ(report_wind_kt("KSBD 1200 CLR 15 999/40/27900/995", &dir_deg), 900);
     EXPECT_FLOAT_EQ(dir_deg, 270);
@@ -155,6 +156,11 @@ TEST_F(RealWeather, AbsurdWindAndTemperatureAreLimitedToTheWindowsRanges)
     EXPECT_STREQ(mnw_last_alert_line(2), "I have limited them to those ranges.");
     EXPECT_NEAR(atm.wndspd[0], 99 * con.ktstomsc, 1e-3f);
     EXPECT_FLOAT_EQ(atm.temp_SL, WX_TEMP_MAX_F);
+    // 900 nm of visibility and an overcast at 99900 ft above the field: the window's tops
+    const real_weather_targets& rw = real_weather_state();
+    EXPECT_FLOAT_EQ(rw.vis, 37040);
+    EXPECT_NEAR(rw.base, 98999 * con.fttomtrs, 0.01f);
+    EXPECT_NEAR(rw.tops, 99999 * con.fttomtrs, 0.01f);
     expect_in_window_ranges();
 }
 
@@ -168,6 +174,23 @@ TEST_F(RealWeather, LightRainEndsWhenBothFallBelowOneAndAHalf)
     msc.elap_time = 1;
     real_weather_second();
     EXPECT_FLOAT_EQ(atm.rain_tstm, 1.0f);
+}
+
+TEST_F(RealWeather, AStationAboveTheLowestLayerGetsItsWindWhereItStands)
+{
+    // 1159 ft: the field lies in the second wind layer (1000 to 2000 ft)
+    apt_h[0] = 1159 * con.fttomtrs;
+    atm.wnddir[1] = 90;
+    atm.wndspd[1] = atm.wndspd[2] = 3;
+    use("KSBD 1200 CLR 15 60/40/2315/995\n");
+    real_weather_second();
+    ASSERT_TRUE(real_weather_state().in_use);
+    const int l = wind_index(apt_h[0]);
+    ASSERT_EQ(l, 1);
+    EXPECT_FLOAT_EQ(atm.wnddir[l], 230);
+    EXPECT_NEAR(atm.wndspd[l], 15 * con.ktstomsc, 1e-4f);
+    EXPECT_NEAR(atm.wndspd[0], 15 * con.ktstomsc, 1e-4f);
+    EXPECT_FLOAT_EQ(atm.wndspd[2], 3);   // the winds aloft are not the report's
 }
 
 }  // namespace
