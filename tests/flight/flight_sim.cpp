@@ -281,3 +281,25 @@ float pilot_hover(double x, double z, float agl_m, float hdg)
 }
 
 }  // namespace orv_test
+
+namespace orv_test {
+
+std::string reference_conditions(const std::string& id, const std::string& figure)
+{
+    std::ifstream f(std::string(ORV_SOURCE_DIR) + "/tests/data/aircraft_reference.csv");
+    std::string line;
+    while (std::getline(f, line)) {
+        std::stringstream ss(line);
+        std::string a, type, fig, val, unit, cond;
+        std::getline(ss, a, ',');
+        std::getline(ss, type, ',');
+        std::getline(ss, fig, ',');
+        std::getline(ss, val, ',');
+        std::getline(ss, unit, ',');
+        std::getline(ss, cond, ',');
+        if (a == id && fig == figure) return cond;
+    }
+    return "";
+}
+
+}  // namespace orv_test

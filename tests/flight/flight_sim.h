@@ -64,3 +64,8 @@ void pilot_hover_reset(float collective);
 float pilot_hover(double x, double z, float agl_m, float hdg);
 
 }  // namespace orv_test
+
+namespace orv_test {
+// The conditions column of tests/data/aircraft_reference.csv for (id, figure), "" if absent.
+std::string reference_conditions(const std::string& id, const std::string& figure);
+}  // namespace orv_test
