@@ -6,6 +6,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "flight/failures.h"
 #include "flight/flt_hooks.h"
 #include "flight/fltcalc.h"
 #include "flight/funct.h"
@@ -202,15 +203,7 @@ void common_reset()
     for (int e = 0; e < NUM_ENGINES; e++) ins.prop[e] = ins.mixt[e] = 39;
 
     flt.elv_trim = flt.ail_trim = flt.rud_trim = 0;
-    rel.vacuum = rel.ss_asi = rel.ss_ahz = rel.ss_alt = rel.ss_tsi = rel.ss_dgy = rel.ss_vvi = 1;
-    rel.efis_1 = rel.efis_2 = rel.radios = 1;
-    rel.fc_ail = rel.fc_elv = rel.fc_rud = rel.fc_flp = rel.fc_slt = rel.fc_thr = 1;
-    rel.esystem = rel.hydsys = rel.stbaug = rel.symflp = rel.sttrim = rel.antice = 1;
-    rel.clights = rel.otto = rel.trotor = 1;
-    for (int i = 0; i < 3; i++) rel.lagear[i] = 1;
-    for (int e = 0; e < NUM_ENGINES; e++) rel.engine[e] = rel.thrgov[e] = rel.oilpmp[e] = rel.revlok[e] = 1;
-    rel.hyd_rat = 1;
-    rel.oil_rat = 1;
+    rel_repair_all();   // every system working, the ram-air turbine stowed, the gyros true
 
     scn.dist = pln.is_heli ? 4.0f * (pln.body_Z[18][10][0] - pln.body_Z[18][0][0])
                            : 4.0f * fltmax2(pln.semilen[4], pln.semilen[6]);
