@@ -153,7 +153,7 @@ void glass_controls(int x, int y)
     // The map's buttons along its lower edge: z-, z+, enr, arr, wxr, TCAS.
     const int bx = ins.x_loc[INS_EFIS] + 232, by = ins.y_loc[INS_EFIS] + 4;
     for (int k = 0; k < 6; ++k) {
-        if (!intbox(x, y, bx + 28 * k, by, bx + 28 * k + 24, by + 10)) continue;
+        if (!intbox(x, y, bx + EFIS_BUTTON_PITCH * k, by, bx + EFIS_BUTTON_PITCH * k + 24, by + 10)) continue;
         switch (k) {
         case 0: ins.map_range = range_step(ins.map_range, -1); break;
         case 1: ins.map_range = range_step(ins.map_range, 1); break;

@@ -18,6 +18,7 @@ void panel_engine_click(int dx, int y);
 
 // Where the controls sit that the layout leaves open (window pixels, before osrad/oseng).
 constexpr int GEAR_SOUND_SLOT = 6;
+constexpr int EFIS_BUTTON_PITCH = 26;                      // the glass map's buttons along its lower edge
 constexpr int FLAP_UP_Y = 127, FLAP_DOWN_Y = 73;          // flap lever travel
 constexpr int SBRK_ARMED_Y = 123, SBRK_STOWED_Y = 113, SBRK_FULL_Y = 93;
 constexpr int ENGINE_LEVER_LOW = 4, ENGINE_LEVER_HIGH = 52;   // throttle, prop, mixture travel

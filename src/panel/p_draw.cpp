@@ -3,12 +3,15 @@
 #include <cmath>
 #include <cstring>
 
+#include "2-QZutils/qz_bitmap.h"
+#include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_font.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
+#include "platform/plat_fs.h"
 
 namespace orv {
 
@@ -16,6 +19,11 @@ namespace {
 
 constexpr int PANEL_TOP = 333;           // the panel covers the window up to here
 constexpr int STATUS_BAR_Y = 561;
+// The glass panel's screen and tapes.
+constexpr int GLASS_BOTTOM = 2, GLASS_TOP = 302, GLASS_RIGHT = 488, GLASS_MAP_W = 158;
+constexpr int GLASS_ASI_X = 20, GLASS_ALT_X = 172, GLASS_TAPE_Y = 218;   // beside the fixed glass places
+constexpr float GLASS_ASI_PX_PER_KT = 2.0f, GLASS_ALT_PX_PER_FT = 0.2f;
+constexpr int SUPP_FACE_DIAL_Y = 106, ADF_FACE_DIAL_Y = 74;   // dial centres above the faces' lower edges
 constexpr int WHITE_ARC = 5, GREEN_ARC = 13, YELLOW_ARC = 9, RED_ARC = 8;
 
 float sin_deg(float a) { return std::sin(a * 3.14159265f / 180.0f); }
@@ -90,11 +98,54 @@ void slot(float x, float y, float h)
     OGL_line(22, x, y, x + 1, y);
 }
 
+// A bitmap of the installation into the screen image with its lower-left corner at (x, y);
+// false when the installation has none (the plain face stands in, and nothing is alerted:
+// the panel is drawn again after every alert).
+bool panel_bitmap(const char* name, int x, int y)
+{
+    char path[PATH_LEN];
+    if (!texbmp_path(BMP_SCREEN, 0, name, path) || !plat_is_readable_file(native_path(path))) return false;
+    OGL_texbmp(BMP_SCREEN, x, y, name);
+    return true;
+}
+
+// The face of an instrument. The airspeed and vertical-speed faces stay plain, as their
+// scales are drawn for the aircraft; the HSI's card turns, so it has no printed rose. The
+// other faces are the installation's artwork, over which the live parts are drawn.
+const char* face_bitmap(int n)
+{
+    switch (n) {
+    case INS_AHZ: return "pict_ahz";
+    case INS_ALT: return "pict_alt";
+    case INS_TSI: return "pict_tsi";
+    case INS_ADF: return "pict_adf";
+    case INS_SUPP: return "pict_tim";
+    default: return nullptr;
+    }
+}
+
+const char* supp_bitmap()
+{
+    static const char* const over[8] = {nullptr, "pict_vor", "pict_str", "pict_arg", "pict_rlt", "pict_var", "pict_rad", "pict_str"};
+    return pln.supptype >= 1 && pln.supptype <= 7 ? over[pln.supptype] : nullptr;
+}
+
 void face(int n)
 {
     if (!ins.avail[n] || n == INS_EFIS) return;
+    const int x = ins.x_loc[n], y = ins.y_loc[n];
+    if (pln.paneltype == 1 && !pln.cp) {
+        const char* name = face_bitmap(n);
+        const int fx = x - instrument_half_width(n);
+        // the installation's narrow faces carry their dial high, over a caption plate
+        const int fy = n == INS_SUPP ? y - SUPP_FACE_DIAL_Y : n == INS_ADF ? y - ADF_FACE_DIAL_Y : y - 64;
+        if (name && panel_bitmap(name, fx, fy)) {
+            if (n == INS_SUPP && supp_bitmap()) panel_bitmap(supp_bitmap(), fx, fy);
+            return;
+        }
+    }
     const float r = instrument_half_width(n) - 4;
-    OGL_fillcircle(FACE_COLOUR, ins.x_loc[n], ins.y_loc[n], r);
+    OGL_fillcircle(FACE_COLOUR, x, y, r);
 }
 
 void gauge_dial(float x, float y)
@@ -144,6 +195,31 @@ void plot_ahregion(float pitch_px, float roll)
 
 void plot_handle(float x, int pos) { OGL_fillrect(0, x - 3, pos - 2, 8, 5); }
 
+// A glass tape: marks every `step` about the shown value, `px` pixels per unit, inside the
+// window of 55 pixels either side of the centre row, labels every `label`, and the value in a
+// box at the centre.
+void glass_tape(float x, float shown, float px, int step, int label, int digits)
+{
+    const float half = 55.0f / px;
+    const int first = (int)std::ceil((shown - half) / step) * step;
+    for (int v = first; v <= shown + half; v += step) {
+        if (v < 0) continue;
+        const float y = GLASS_TAPE_Y + (v - shown) * px;
+        OGL_line(38, x + 6, y, x + 10, y);
+        if (v % label == 0 && std::fabs(y - GLASS_TAPE_Y) > 6)
+            OGL_number(38, x + 5 - 6 * digits, y - 3, (float)v, digits, 0, 6, 0);
+    }
+    OGL_fillrect(FACE_COLOUR, x + 4 - 6 * digits, GLASS_TAPE_Y - 5, 6 * digits + 2, 11);
+    OGL_framerect(47, x + 4 - 6 * digits, GLASS_TAPE_Y - 5, 6 * digits + 2, 11);
+    OGL_number(47, x + 5 - 6 * digits, GLASS_TAPE_Y - 3, std::round(shown), digits, 0, 6, 0);
+}
+
+void glass_speed_bug(float shown, float v, int colour)
+{
+    const float y = GLASS_TAPE_Y + (v - shown) * GLASS_ASI_PX_PER_KT;
+    if (std::fabs(y - GLASS_TAPE_Y) <= 55) OGL_fillrect(colour, GLASS_ASI_X + 11, y - 1, 3, 3);
+}
+
 }  // namespace
 
 void init_tickmark(float x, float y, float r1, float r2, int angle, int colour)
@@ -180,9 +256,15 @@ void draw_panel_statics()
         if (ins.avail[INS_ASI]) airspeed_scale(ins.x_loc[INS_ASI], ins.y_loc[INS_ASI]);
         if (ins.avail[INS_VVI]) vvi_scale(ins.x_loc[INS_VVI], ins.y_loc[INS_VVI]);
     } else {
-        OGL_framerect(38, ins.x_loc[INS_EFIS] + 230, 2, 250, 150);
+        // one dark screen under the flight displays, the map between them and the radios
+        OGL_fillrect(FACE_COLOUR, 0, GLASS_BOTTOM, GLASS_RIGHT, GLASS_TOP - GLASS_BOTTOM);
+        const float mx = ins.x_loc[INS_EFIS] + 228;
+        OGL_framerect(38, mx, GLASS_BOTTOM + 1, GLASS_MAP_W, GLASS_TOP - GLASS_BOTTOM - 152);
         static const char* const caps[6] = {"z-", "z+", "enr", "arr", "wxr", "TCAS"};
-        for (int k = 0; k < 6; ++k) OGL_string(38, ins.x_loc[INS_EFIS] + 234 + 28 * k, 6, caps[k], 800, 6);
+        for (int k = 0; k < 6; ++k) OGL_string(38, mx + 6 + 26 * k, 6, caps[k], 800, 6);
+        OGL_framerect(38, GLASS_ASI_X - 19, GLASS_TAPE_Y - 56, 34, 112);
+        OGL_framerect(38, GLASS_ALT_X - 26, GLASS_TAPE_Y - 56, 38, 112);
+        OGL_string(38, ins.x_loc[INS_SUPP] - 15, ins.y_loc[INS_SUPP] + 52, "NAV 2", 800, 6);
     }
     if (pln.ecam) {
         static const char* const pages[5] = {"ENGN", "FUEL", "FCON", "HYDR", "FAIL"};
@@ -222,7 +304,15 @@ void draw_panel_live()
         if (std::fabs(off) <= 30) OGL_line(0, 373 + off, 566, 373 + off, 566 + (d % 30 ? 4 : 8));
     }
     // instruments
-    if (ins.avail[INS_ASI]) {
+    const bool glass = pln.paneltype == 2;
+    if (glass && ins.avail[INS_ASI]) {
+        const float kt = s.asi_kt;
+        glass_tape(GLASS_ASI_X, kt, GLASS_ASI_PX_PER_KT, 5, 10, 3);
+        glass_speed_bug(kt, pln.Vso, WHITE_ARC);
+        glass_speed_bug(kt, pln.Vs, GREEN_ARC);
+        glass_speed_bug(kt, pln.Vno, YELLOW_ARC);
+        glass_speed_bug(kt, pln.Vne, RED_ARC);
+    } else if (ins.avail[INS_ASI]) {
         plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_angle, 0, 35, NEEDLE_COLOUR, 10);
         if (s.asi_max_angle >= 0) plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_max_angle, 15, 35, 8, 10);
     }
@@ -241,11 +331,14 @@ void draw_panel_live()
         OGL_line(0, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 50, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 46);
         OGL_line(9, X[INS_AHZ] - 20, Y[INS_AHZ] + set.ah_bar_adjust, X[INS_AHZ] + 20, Y[INS_AHZ] + set.ah_bar_adjust);
     }
-    if (ins.avail[INS_ALT]) {
+    if (glass && ins.avail[INS_ALT]) {
+        glass_tape(GLASS_ALT_X, s.alt_ft, GLASS_ALT_PX_PER_FT, 50, 100, 5);
+        OGL_number(47, GLASS_ALT_X - 12, GLASS_TAPE_Y - 66, (float)s.baro_window, 4, 0, 6, 0);
+    } else if (ins.avail[INS_ALT]) {
         plot_needle(X[INS_ALT], Y[INS_ALT], s.alt_angle, 0, 35, NEEDLE_COLOUR, 10);
         const int thousands = round(std::fmod(std::fabs(s.alt_ft), 10000.0f) * 0.036f) % 360;
         plot_needle(X[INS_ALT], Y[INS_ALT], thousands, 0, 20, 9, 10);
-        OGL_number(47, X[INS_ALT] + 10, Y[INS_ALT] - 20, (float)s.baro_window, 4, 0, 6, 0);
+        OGL_number(47, X[INS_ALT] + 21, Y[INS_ALT] - 3, (float)s.baro_window, 4, 0, 6, 0);   // the face's window
     }
     if (ins.avail[INS_TSI]) {
         const int ts = round(s.turn);
@@ -269,12 +362,11 @@ void draw_panel_live()
         OGL_fillrect(9, pln.gsx2, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
     }
     if (ins.avail[INS_VVI]) {
-        const bool glass = pln.paneltype == 2;
         plot_needle(X[INS_VVI], Y[INS_VVI], s.vvi_angle, 0, glass ? 23 : 36, glass ? 38 : 0, 10);
     }
     if (ins.avail[INS_ADF]) {
         plot_needle(X[INS_ADF], Y[INS_ADF], round(s.adf_needle) - ins.adf_card, 0, 30, 9, 10);
-        OGL_number(47, X[INS_ADF] - 9, Y[INS_ADF] - 60, (float)nav.adff, 3, 0, 6, 0);
+        OGL_number(47, X[INS_ADF] + 18, Y[INS_ADF] - 66, (float)nav.adff, 4, 0, 6, 0);   // on the caption plate
     }
     if (ins.avail[INS_SUPP]) {
         const float x = X[INS_SUPP], y = Y[INS_SUPP];
@@ -313,6 +405,20 @@ void draw_panel_live()
     for (int m = 0; m < 3; ++m)
         OGL_fillrect(s.marker[m] ? marker_colour[m] : 26, osrad + 494 + 16 * m, 292, 10, 6);
     for (int k = 0; k < 4; ++k) OGL_number(47, osrad + 540 + 10 * k, 127, (float)s.xpdr[k], 1, 0, 6, 0);
+    // the frequencies beside their knobs: NAV and COM rows (radio 1, radio 2), the ADF's
+    // digits over the columns that tune them
+    OGL_string(38, osrad + 493, 217, "NAV", 800, 6);
+    OGL_string(38, osrad + 493, 168, "COM", 800, 6);
+    OGL_string(38, osrad + 493, 192, "ADF", 800, 6);
+    OGL_string(38, osrad + 493, 127, "XPDR", 800, 6);
+    for (int r = 0; r < 2; ++r) {
+        OGL_number(47, osrad + 515 + 45 * r, 217, nav.nf[r] / 100.0f, 5, 2, 6, 0);
+        OGL_number(47, osrad + 515 + 45 * r, 168, nav.cf[r] / 100.0f, 5, 2, 6, 0);
+    }
+    for (int k = 0; k < 3; ++k) {
+        static const int place[3] = {100, 10, 1};
+        OGL_number(47, osrad + 542 + 10 * k, 192, (float)((nav.adff / place[k]) % 10), 1, 0, 6, 0);
+    }
     // engines and levers
     if (s.brakes_lamp) OGL_string(41, oseng + 500, 22, "brakes", 800, 6);
     for (int leg = 0; leg < 3; ++leg) {

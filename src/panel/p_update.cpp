@@ -110,6 +110,7 @@ void update_airspeed()
     if (!rel.ss_asi) return;
     const float v = asi_dial_speed(flt.vind, pln.asi_units, con.nm_to_sm);
     shown.asi_angle = asi_needle_angle(v, pln.ASpwr, pln.Vmin, ins.indtoASI);
+    shown.asi_kt = v;
     shown.asi_max_angle = -1;
     if (jet(pln.entype)) {
         const float mmo_kt = pln.Mmo * atm.a * atm.crtsig * con.msctokts;

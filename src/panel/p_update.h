@@ -39,6 +39,7 @@ struct panel_shown {
     int   ecam_lamp;               // page lamp lit, 0 for none
     int   xpdr[4];
     int   asi_angle, asi_max_angle;    // max_angle -1 when not shown
+    float asi_kt;                      // the speed the indicator shows (the glass tape's)
     int   alt_angle;
     float alt_ft;
     int   baro_window;
