@@ -19,6 +19,7 @@ namespace {
 
 constexpr int PANEL_TOP = 333;           // the panel covers the window up to here
 constexpr int STATUS_BAR_Y = 561;
+constexpr int EQUIPMENT_STRIP_Y = 314;
 // The glass panel's screen and tapes.
 constexpr int GLASS_BOTTOM = 2, GLASS_TOP = 302, GLASS_RIGHT = 488, GLASS_MAP_W = 158;
 constexpr int GLASS_ASI_X = 20, GLASS_ALT_X = 172, GLASS_TAPE_Y = 218;   // beside the fixed glass places
@@ -251,6 +252,15 @@ void draw_panel_statics()
     const int was = to_array;
     to_array = 1;
     OGL_string(47, 172, 319, pln.tailnum, 800, 6);
+    if (!pln.cp) {
+        // the equipment buttons of the strip that this aircraft lacks
+        const struct { int x, w, lacking; } off[] = {
+            {27, 38, pln.HUDtype == 1}, {73, 38, pln.HUDtype != 3}, {119, 14, pln.HUDtype == 1},
+            {499, 38, !pln.chuteEQ}, {545, 38, !pln.arrestingEQ}, {591, 38, !pln.antiiceEQ},
+            {637, 38, !pln.jettisonEQ}, {683, 38, !pln.jatoEQ}};
+        for (const auto& b : off)
+            if (b.lacking) OGL_fillrect(26, b.x, EQUIPMENT_STRIP_Y, b.w, 15);
+    }
     for (int n = 1; n < INS_COUNT; ++n) face(n);
     if (pln.paneltype == 1) {
         if (ins.avail[INS_ASI]) airspeed_scale(ins.x_loc[INS_ASI], ins.y_loc[INS_ASI]);
