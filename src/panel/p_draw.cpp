@@ -9,6 +9,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
+#include "panel/p_glass.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
 #include "platform/plat_fs.h"
@@ -196,6 +197,22 @@ void plot_ahregion(float pitch_px, float roll)
 
 void plot_handle(float x, int pos) { OGL_fillrect(0, x - 3, pos - 2, 8, 5); }
 
+// The engine display's figures beside each dial of its engine page.
+void engine_readouts(int e)
+{
+    const float x1 = en_x[1][e] + oseng, y1 = en_y[1], x2 = en_x[2][e] + oseng, y2 = en_y[2];
+    if (pln.entype == 4 || pln.entype == 5) {
+        OGL_number(47, x1 - 7, y1 - 9, flt.n1_[e], 3, 0, 6, 0);
+        return;
+    }
+    OGL_number(47, x1 - 7, y1 - 9, flt.tac[e] * con.rsctorpm, 4, 0, 6, 0);
+    const float torque_full = pln.omegamax > 0.0f ? pln.pmax / pln.omegamax : 0.0f;
+    if (pln.entype == 3 && torque_full > 0.0f)
+        OGL_number(47, x2 - 10, y2 - 9, flt.trq[e] / torque_full * 100.0f, 5, 0, 6, 1);
+    else if (pln.varpitchEQ)
+        OGL_number(47, x2 - 7, y2 - 9, flt.mpr[e], 4, 1, 6, 1);
+}
+
 // A glass tape: marks every `step` about the shown value, `px` pixels per unit, inside the
 // window of 55 pixels either side of the centre row, labels every `label`, and the value in a
 // box at the centre.
@@ -276,6 +293,8 @@ void draw_panel_statics()
         OGL_framerect(38, GLASS_ALT_X - 26, GLASS_TAPE_Y - 56, 38, 112);
         OGL_string(38, ins.x_loc[INS_SUPP] - 15, ins.y_loc[INS_SUPP] + 52, "NAV 2", 800, 6);
     }
+    if (!pln.cp && pln.gear_retract) panel_bitmap("b_gear", oseng + 608, 4);
+    if (!pln.cp && pln.ecam) panel_bitmap("ecam", oseng + 644, 140);
     if (pln.ecam) {
         static const char* const pages[5] = {"ENGN", "FUEL", "FCON", "HYDR", "FAIL"};
         for (int k = 0; k < 5; ++k) OGL_string(38, oseng + 650 + 30 * k, 142, pages[k], 800, 6);
@@ -397,6 +416,9 @@ void draw_panel_live()
         default: break;
         }
     }
+    if (s.efis_map_shown) update_glass(GLASS_EFIS_MAP);
+    if (s.moving_map_shown) update_glass(GLASS_MOVING_MAP);
+    if (s.wx_radar_shown) update_glass(GLASS_WX_RADAR);
     // radio stack read-outs
     if (s.gps_shown) {
         for (int d = -1; d <= 1; ++d) OGL_line(47, s.gps.bar_x + d, 253, s.gps.bar_x + d, 260);
@@ -437,8 +459,12 @@ void draw_panel_live()
     }
     if (s.fuel_needle >= 0) OGL_line(0, oseng + 700, 160 + s.fuel_needle, oseng + 710, 160 + s.fuel_needle);
     const int engines = intlim(pln.numen, 0, 4);
+    const bool ecam_page = pln.ecam && ins.ecam_mode >= 4 && ins.ecam_mode <= 7;
+    if (ecam_page) update_ecam();
     for (int e = 0; e < engines; ++e) {
-        for (int row = 1; row < 3; ++row) engine_needle(en_x[row][e] + oseng, en_y[row], s.gauge[row][e]);
+        if (!ecam_page)
+            for (int row = 1; row < 3; ++row) engine_needle(en_x[row][e] + oseng, en_y[row], s.gauge[row][e]);
+        if (!ecam_page && pln.ecam && !pln.tape) engine_readouts(e);
         if (s.afterburner[e]) OGL_string(41, oseng + 40 * e + 651, 283, "BURN", 800, 6);
         plot_handle(thro_x[e] + oseng + 5, ins.thro[e]);
         plot_handle(prop_x[e] + oseng + 3, ins.prop[e]);
