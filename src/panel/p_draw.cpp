@@ -1,6 +1,7 @@
 #include "panel/p_draw.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "2-QZutils/qz_bitmap.h"
@@ -197,6 +198,17 @@ void plot_ahregion(float pitch_px, float roll)
 
 void plot_handle(float x, int pos) { OGL_fillrect(0, x - 3, pos - 2, 8, 5); }
 
+// A compass card's label at radius r: the cardinal letters, else the heading in tens.
+void card_label(float x, float y, float r, int heading, int angle, int colour)
+{
+    static const char* const cardinal[4] = {"N", "E", "S", "W"};
+    char text[4];
+    if (heading % 90 == 0) std::snprintf(text, sizeof text, "%s", cardinal[heading / 90]);
+    else std::snprintf(text, sizeof text, "%d", heading / 10);
+    const float w = 6.0f * (float)std::strlen(text);
+    OGL_string(colour, x + r * isin(angle) - w / 2 + 1, y + r * icos(angle) - 3, text, 800, 6);
+}
+
 // The engine display's figures beside each dial of its engine page.
 void engine_readouts(int e)
 {
@@ -379,7 +391,10 @@ void draw_panel_live()
     if (ins.avail[INS_HSI]) {
         const float x = X[INS_HSI], y = Y[INS_HSI];
         const int k = pln.paneltype == 1 ? 9 : 41;
-        for (int d = 0; d < 360; d += 30) init_tickmark(x, y, 45, 52, d - s.hsi_card, 0);
+        for (int d = 0; d < 360; d += 30) {
+            init_tickmark(x, y, 45, 52, d - s.hsi_card, 0);
+            card_label(x, y, 37, d, d - s.hsi_card, pln.paneltype == 1 ? 0 : 38);
+        }
         const pt tip = hsi_arrow_tip(x, y, s.hsi_course);
         OGL_line(k, x + 40 * isin(s.hsi_course), y - 40 * icos(s.hsi_course), tip.x, tip.y);
         pt a, b;
@@ -405,6 +420,18 @@ void draw_panel_live()
             plot_needle(x, y, round(radalt_angle(ins.radalt_ft)), 30, 38, 8, 10);
             break;
         case SUPP_VARIOMETER: plot_needle(x, y, s.vari_angle, 0, 25, 0, 10); break;
+        case SUPP_CLOCK: {
+            // local time on the hands, the timer as minutes and seconds under them
+            const float t = fltwrap(msc.locl_time, 0, 86400);
+            const float hours = std::fmod(t / 3600.0f, 12.0f), minutes = std::fmod(t / 60.0f, 60.0f);
+            plot_needle(x, y, round(hours * 30.0f), 0, 22, 0, 10);
+            plot_needle(x, y, round(minutes * 6.0f), 0, 34, 0, 10);
+            const int timer = (int)msc.timr_time;
+            OGL_number(msc.timer_running ? 47 : 38, x - 15, y - 28, (float)(timer / 60), 2, 0, 6, 0);
+            OGL_string(msc.timer_running ? 47 : 38, x - 3, y - 28, ":", 800, 6);
+            OGL_number(msc.timer_running ? 47 : 38, x + 3, y - 28, (float)(timer % 60), 2, 0, 6, 0);
+            break;
+        }
         case SUPP_RMI: plot_needle(x, y, s.rmi_bearing - s.rmi_card, 0, 35, 9, 10); break;
         case SUPP_VOR2: {
             pt a, b;

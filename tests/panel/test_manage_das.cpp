@@ -14,6 +14,7 @@
 #include "app/app_script.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
+#include "flight/events.h"
 #include "flight/flight_hooks.h"
 #include "input/keys.h"
 #include "panel/manage_das.h"
@@ -126,6 +127,17 @@ TEST_F(PanelControls, GearHandleGivesEachWorkingLegATravelTime)
         EXPECT_LE(set.gear_time[leg], 105.0f);
     }
     EXPECT_GT(set.gear_time[2], 1e6f);                   // a failed leg never arrives
+    // the legs travel in the periodic events: none is up before 3 s, the working ones by 5 s
+    for (int leg = 0; leg < 3; ++leg) pln.gear_stat[leg] = 1;
+    events_reset();
+    msc.elap_time = 102.9f;
+    mod_evt();
+    EXPECT_EQ(pln.gear_stat[0] + pln.gear_stat[1] + pln.gear_stat[2], 3);
+    msc.elap_time = 105.1f;
+    mod_evt();
+    EXPECT_EQ(pln.gear_stat[0], 0);
+    EXPECT_EQ(pln.gear_stat[1], 0);
+    EXPECT_EQ(pln.gear_stat[2], 1);
     pln.gear_retract = 0;                                 // fixed gear has no handle
     press(oseng + 620, 30);
     EXPECT_EQ(set.gear_handle, 0);
