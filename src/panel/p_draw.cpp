@@ -142,7 +142,9 @@ void face(int n)
         const int fx = x - instrument_half_width(n);
         // the installation's narrow faces carry their dial high, over a caption plate
         const int fy = n == INS_SUPP ? y - SUPP_FACE_DIAL_Y : n == INS_ADF ? y - ADF_FACE_DIAL_Y : y - 64;
-        if (name && panel_bitmap(name, fx, fy)) {
+        // the VOR and RMI cards turn, so their faces are plain like the HSI's
+        const bool turning_card = n == INS_SUPP && (pln.supptype == SUPP_VOR2 || pln.supptype == SUPP_RMI);
+        if (name && !turning_card && panel_bitmap(name, fx, fy)) {
             if (n == INS_SUPP && supp_bitmap()) panel_bitmap(supp_bitmap(), fx, fy);
             return;
         }
@@ -335,6 +337,8 @@ void draw_panel_live()
     OGL_string(s.status_warning ? 41 : 47, 430, 569, s.status ? s.status : "", 800, 6);
     if (s.paused_caption) OGL_string(41, 742, 318, "PAUSED", 800, 6);
     OGL_fillrect(47, 748 + s.oat / 2, 565, 2, 4);
+    const char unit[2] = {s.oat_unit ? s.oat_unit : 'F', 0};
+    OGL_string(47, 713, 565, unit, 800, 6);
     if (s.stall_lamp) OGL_fillrect(2, 7, 316, 10, 10);
     OGL_number(47, 270, 318, (float)s.ap_alt_ft, 5, 0, 6, 0);
     OGL_number(47, 360, 318, (float)s.ap_vvi_fpm, 4, 0, 6, 1);
@@ -395,11 +399,40 @@ void draw_panel_live()
             init_tickmark(x, y, 45, 52, d - s.hsi_card, 0);
             card_label(x, y, 37, d, d - s.hsi_card, pln.paneltype == 1 ? 0 : 38);
         }
-        const pt tip = hsi_arrow_tip(x, y, s.hsi_course);
-        OGL_line(k, x + 40 * isin(s.hsi_course), y - 40 * icos(s.hsi_course), tip.x, tip.y);
+        const int c = s.hsi_course;
+        // course arrow: a head at the tip, a short tail opposite
+        const pt tip = hsi_arrow_tip(x, y, c);
+        OGL_line(k, x - 32 * isin(c - 8), y + 32 * icos(c - 8), tip.x, tip.y);
+        OGL_line(k, tip.x, tip.y, x - 32 * isin(c + 8), y + 32 * icos(c + 8));
+        OGL_line(k, x + 40 * isin(c), y - 40 * icos(c), x + 32 * isin(c), y - 32 * icos(c));
+        // deviation scale across the course: the centre square and two dots each 5 px apart
+        OGL_framerect(k, (int)x - 3, (int)y - 3, 6, 6);
+        for (int g = 1; g <= 4; ++g)
+            for (int side = -1; side <= 1; side += 2)
+                OGL_framerect(k, (int)(x + side * 5 * g * icos(c)) - 1, (int)(y + side * 5 * g * isin(c)) - 1, 2, 2);
         pt a, b;
-        hsi_deviation_bar(x, y, s.hsi_course, s.hsi_dev_px, &a, &b);
+        hsi_deviation_bar(x, y, c, s.hsi_dev_px, &a, &b);
         OGL_line(k, a.x, a.y, b.x, b.y);
+        if (nav.ntf[1] == 1 || nav.ntf[1] == 2) {
+            // to/from: a triangle on the course line, pointing along it for "to"
+            const float dir = nav.ntf[1] == 1 ? 1.0f : -1.0f;
+            const float ax = -isin(c) * dir, ay = icos(c) * dir, sx = icos(c), sy = isin(c);
+            const float tx = x + 22 * ax, ty = y + 22 * ay, bx = x + 15 * ax, by = y + 15 * ay;
+            OGL_line(k, tx, ty, bx + 4 * sx, by + 4 * sy);
+            OGL_line(k, bx + 4 * sx, by + 4 * sy, bx - 4 * sx, by - 4 * sy);
+            OGL_line(k, bx - 4 * sx, by - 4 * sy, tx, ty);
+        }
+        if (glass) {
+            for (int r = 52; r <= 54; ++r) OGL_line(43, x - 3, y + r, x + 4, y + r);
+            OGL_line(38, x, y + 55, x, y + 52);
+            OGL_number(38, x - 32, y + 54, (float)intwrap(s.hsi_card, 0, 359), 3, 0, 6, 0);
+            OGL_number(41, x + 17, y + 54, (float)intwrap((int)nav.obs[1], 0, 359), 3, 0, 6, 0);
+            OGL_string(46, x - 82, y - 50, "DME", 800, 6);
+            if (s.hsi_dme_good) OGL_number(47, x - 60, y - 50, s.hsi_dme_nm, 3, 1, 6, 0);
+            else OGL_string(47, x - 60, y - 50, "-", 800, 6);
+        } else {
+            for (int d = -1; d <= 1; ++d) OGL_line(k, x + d, y + 43, x + d, y + 51);   // lubber line
+        }
         plot_needle(x - 50 * isin(s.hsi_bug), y + 50 * icos(s.hsi_bug), 210 - s.hsi_bug, 0, 10, 32, 10);
         plot_needle(x - 50 * isin(s.hsi_bug), y + 50 * icos(s.hsi_bug), 150 - s.hsi_bug, 0, 10, 32, 10);
         OGL_fillrect(9, pln.gsx1, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
@@ -432,8 +465,27 @@ void draw_panel_live()
             OGL_number(msc.timer_running ? 47 : 38, x + 3, y - 28, (float)(timer % 60), 2, 0, 6, 0);
             break;
         }
-        case SUPP_RMI: plot_needle(x, y, s.rmi_bearing - s.rmi_card, 0, 35, 9, 10); break;
+        case SUPP_RMI:
+            for (int d = 0; d < 360; d += 30) {
+                init_tickmark(x, y, 40, 45, d - s.rmi_card, 0);
+                card_label(x, y, 33, d, d - s.rmi_card, 0);
+            }
+            plot_needle(x, y, s.rmi_bearing - s.rmi_card, 0, 35, 9, 10);
+            break;
         case SUPP_VOR2: {
+            // the course card turns so that the selected course stands under the index
+            for (int d = 0; d < 360; d += 30) {
+                init_tickmark(x, y, 40, 45, d - s.vor2_course, 0);
+                card_label(x, y, 33, d, d - s.vor2_course, 0);
+            }
+            OGL_line(9, x - 3, y + 46, x, y + 40);
+            OGL_line(9, x, y + 40, x + 3, y + 46);
+            if (nav.ntf[0] == 1 || nav.ntf[0] == 2) {
+                const float dir = nav.ntf[0] == 1 ? 1.0f : -1.0f;   // "to" points up, "from" down
+                OGL_line(9, x + 18, y + 8 * dir, x + 14, y + 2 * dir);
+                OGL_line(9, x + 14, y + 2 * dir, x + 22, y + 2 * dir);
+                OGL_line(9, x + 22, y + 2 * dir, x + 18, y + 8 * dir);
+            }
             pt a, b;
             hsi_deviation_bar(x, y, 0, s.vor2_dev_px, &a, &b);
             OGL_line(0, a.x, a.y, b.x, b.y);

@@ -142,6 +142,12 @@ void update_HSI(float a, float b)
     shown.hsi_bug = hsi_bug_angle(ins.psimag, env.mvar, nav.hdsel);
     shown.hsi_dev_px = a;
     shown.hsi_gs_px = b;
+    const bool vor_only = nav.ilsgs[1] == 9.0f;
+    const float sx = vor_only ? nav.vorX[1] : nav.gsX[1];
+    const float sy = vor_only ? nav.vorY[1] : nav.gsY[1];
+    const float sz = vor_only ? nav.vorZ[1] : nav.gsZ[1];
+    shown.hsi_dme_nm = pythag3((float)(sx - flt.X), (float)(sy - flt.Y), (float)(sz - flt.Z)) * con.mtrstonm;
+    shown.hsi_dme_good = nav.goodnav[1] && shown.hsi_dme_nm <= 99.0f;
 }
 
 void update_vvi()
