@@ -157,5 +157,41 @@ TEST_F(ForcesInFlight, SpringsShakerAndCrashJoltComeAtTheirMoments)
     EXPECT_EQ(flt.vY, 0.0f) << "the crash frame starts the flight again";
 }
 
+TEST_F(ForcesInFlight, TouchdownJoltFollowsTheGearForce)
+{
+    // Low and slow over the runway, power off: the first wheel to touch gives a jolt of
+    // 200 x its force / the mass (limited to 100) for 300 ms, in the frame it touches.
+    orv_test::sim_air_start(orv_test::KSFO_28R.elev_ft + 6, 55, 0);
+    env.localh_cg = 0;
+    flt.throrequest[0] = 0;
+    f.dev.calls.clear();
+    int touched = -1;
+    for (int i = 0; i < 20 * kFramesPerSecond && touched < 0; ++i) {
+        orv_test::pilot_hold_pitch(4, kPrd);
+        int was[3];
+        for (int w = 0; w < 3; ++w) was[w] = flt.gear_touch[w];
+        const size_t before = f.dev.calls.size();
+        fly();
+        for (int w = 0; w < 3 && touched < 0; ++w) {
+            if (was[w] || !flt.gear_touch[w]) continue;
+            touched = frame;
+            const int want = intlim(intlim((int)(flt.gearf[w] / flt.m_total * 200.0f), 0, 300), 0, 100);
+            bool jolted = false;
+            for (size_t k = before; k < f.dev.calls.size(); ++k) {
+                const fake_effect_call& c = f.dev.calls[k];
+                if (c.op != FAKE_PLAY || c.effect.kind != PLAT_FX_JOLT || c.effect.duration_ms != 300) continue;
+                EXPECT_EQ(c.effect.magnitude, want);
+                jolted = true;
+            }
+            EXPECT_TRUE(jolted) << "no touchdown jolt in the frame wheel " << w << " touched";
+        }
+        if (touched < 0) {
+            for (size_t k = before; k < f.dev.calls.size(); ++k)
+                EXPECT_NE(f.dev.calls[k].effect.kind, PLAT_FX_JOLT) << "a jolt before any wheel touched";
+        }
+    }
+    EXPECT_GT(touched, 0) << "the trainer never touched down";
+}
+
 }  // namespace
 }  // namespace orv
