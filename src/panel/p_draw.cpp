@@ -22,6 +22,9 @@ namespace {
 constexpr int PANEL_TOP = 333;           // the panel covers the window up to here
 constexpr int STATUS_BAR_Y = 561;
 constexpr int EQUIPMENT_STRIP_Y = 314;
+// The fuel gauge (a needle up a 31-pixel scale) between the radios and the engine dials, and
+// the gear lamps beside the gear handle's slot.
+constexpr int FUEL_GAUGE_X = 648, FUEL_GAUGE_Y = 160, GEAR_LIGHT_X = 610, GEAR_LIGHT_Y = 26;
 // The glass panel's screen and tapes.
 constexpr int GLASS_BOTTOM = 2, GLASS_TOP = 302, GLASS_RIGHT = 488, GLASS_MAP_W = 158;
 constexpr int GLASS_ASI_X = 20, GLASS_ALT_X = 172, GLASS_TAPE_Y = 218;   // beside the fixed glass places
@@ -153,13 +156,46 @@ void face(int n)
     OGL_fillcircle(FACE_COLOUR, x, y, r);
 }
 
-void gauge_dial(float x, float y)
+bool jet_engine() { return pln.entype == 4 || pln.entype == 5; }
+bool piston_engine() { return pln.entype == 1 || pln.entype == 2; }
+
+// Which gauges the engine type carries: row 0 the exhaust temperature (pistons), row 1 the
+// tachometer or N1, row 2 manifold pressure (variable-pitch pistons), torque or fuel flow.
+bool has_gauge(int row)
 {
+    if (row == 0) return piston_engine();
+    if (row == 1) return pln.entype >= 1;
+    return jet_engine() || pln.entype == 3 || (piston_engine() && pln.varpitchEQ);
+}
+
+const char* gauge_caption(int row)
+{
+    if (row == 1) return jet_engine() ? "N1" : "RPM";
+    return jet_engine() ? "FF" : pln.entype == 3 ? "TRQ" : "MP";
+}
+
+void gauge_dial(float x, float y, int row)
+{
+    if (!has_gauge(row)) return;
+    const int colour = pln.paneltype == 1 ? MARK_COLOUR : 38;
     if (pln.tape) {
-        OGL_line(MARK_COLOUR, x - 4, y, x - 4, y + 100);
+        OGL_line(colour, x - 4, y, x - 4, y + 100);
+        for (int k = 0; k <= 10; ++k) OGL_line(colour, x - (k % 5 ? 7 : 11), y + 10 * k, x - 4, y + 10 * k);
+        OGL_string(colour, x - 8, y - 10, gauge_caption(row), 800, 6);
         return;
     }
-    OGL_framecircle(MARK_COLOUR, x, y, 23);
+    if (row == 0) {
+        // the exhaust temperature is a strip the live bar moves along
+        OGL_framerect(colour, x - 9, y + 6, 32, 8);
+        OGL_string(colour, x - 30, y + 7, "EGT", 800, 6);
+        return;
+    }
+    if (!pln.ecam && !pln.cp) panel_bitmap("eng_in", (int)x - 30, (int)y - 30);
+    OGL_framecircle(colour, x, y, 23);
+    // a tenth of full scale per tick over the 270 degrees from straight down
+    for (int k = 0; k <= 10; ++k) init_tickmark(x, y, k % 5 ? 20 : 18, 23, 180 + 27 * k, colour);
+    const char* cap = gauge_caption(row);
+    OGL_string(colour, x - 3.0f * (float)std::strlen(cap), y - 34, cap, 800, 6);
 }
 
 void engine_needle(float x, float y, int v)
@@ -315,7 +351,11 @@ void draw_panel_statics()
     }
     const int engines = (pln.tape || pln.is_heli) ? intlim(pln.numen, 0, 1) : intlim(pln.numen, 0, 2);
     for (int e = 0; e < engines; ++e)
-        for (int row = 1; row < 3; ++row) gauge_dial(en_x[row][e] + oseng, en_y[row]);
+        for (int row = pln.ecam ? 1 : 0; row < 3; ++row) gauge_dial(en_x[row][e] + oseng, en_y[row], row);
+    if (pln.m_fuel > 0) {
+        OGL_framerect(MARK_COLOUR, oseng + FUEL_GAUGE_X - 2, FUEL_GAUGE_Y - 2, 12, 35);
+        OGL_string(MARK_COLOUR, oseng + FUEL_GAUGE_X - 8, FUEL_GAUGE_Y - 10, "FUEL", 800, 6);
+    }
     slot(oseng + 664, 72, 63);
     slot(oseng + 791, 3, 62);
     for (int e = 0; e < intlim(pln.numen, 0, 4); ++e) {
@@ -534,15 +574,23 @@ void draw_panel_live()
     if (s.brakes_lamp) OGL_string(41, oseng + 500, 22, "brakes", 800, 6);
     for (int leg = 0; leg < 3; ++leg) {
         static const int light_colour[4] = {26, 1, 2, 26};
-        OGL_fillrect(light_colour[s.gear_light[leg]], oseng + 612 + 9 * leg, 50, 6, 6);
+        OGL_fillrect(light_colour[s.gear_light[leg]], oseng + GEAR_LIGHT_X, GEAR_LIGHT_Y + 9 * leg, 6, 6);
     }
-    if (s.fuel_needle >= 0) OGL_line(0, oseng + 700, 160 + s.fuel_needle, oseng + 710, 160 + s.fuel_needle);
+    if (s.fuel_needle >= 0)
+        OGL_line(0, oseng + FUEL_GAUGE_X, FUEL_GAUGE_Y + s.fuel_needle, oseng + FUEL_GAUGE_X + 8, FUEL_GAUGE_Y + s.fuel_needle);
     const int engines = intlim(pln.numen, 0, 4);
     const bool ecam_page = pln.ecam && ins.ecam_mode >= 4 && ins.ecam_mode <= 7;
     if (ecam_page) update_ecam();
+    if (s.ecam_lamp) OGL_fillrect(47, oseng + 650 + 30 * (s.ecam_lamp - 3), 150, 24, 2);   // the page shown
     for (int e = 0; e < engines; ++e) {
         if (!ecam_page)
-            for (int row = 1; row < 3; ++row) engine_needle(en_x[row][e] + oseng, en_y[row], s.gauge[row][e]);
+            for (int row = 1; row < 3; ++row)
+                if (has_gauge(row)) engine_needle(en_x[row][e] + oseng, en_y[row], s.gauge[row][e]);
+        if (!pln.ecam && has_gauge(0) && (e < 2 || pln.tape)) {
+            const float x = en_x[0][e] + oseng, y = en_y[0];
+            const float b = (float)(int)interp(0, x - 8, 1, x + 22, fltlim(s.egt_bar[e], 0, 1));
+            OGL_line(3, b, y + 8, b, y + 12);
+        }
         if (!ecam_page && pln.ecam && !pln.tape) engine_readouts(e);
         if (s.afterburner[e]) OGL_string(41, oseng + 40 * e + 651, 283, "BURN", 800, 6);
         plot_handle(thro_x[e] + oseng + 5, ins.thro[e]);
