@@ -108,4 +108,28 @@ TEST_F(PanelPixels, BackgroundCarriesTheAirspeedScale)
     EXPECT_EQ(p[2], 0);
 }
 
+TEST_F(PanelPixels, EnginesShowOnlyTheGaugesTheirTypeCarries)
+{
+    // the manifold-pressure needle (row 2) of a piston engine only with a variable-pitch propeller
+    auto white_near_centre = [](int row) {
+        const int cx = en_x[row][0] + oseng, cy = en_y[row];
+        int n = 0;
+        for (int y = cy - 18; y <= cy + 18; ++y)
+            for (int x = cx - 18; x <= cx + 18; ++x) {
+                const unsigned char* p = rgb_array + (y * SCREEN_W + x) * 3;
+                n += p[0] == 255 && p[1] == 255 && p[2] == 255;
+            }
+        return n;
+    };
+    flt.mpr[0] = 25;
+    flt.tac[0] = 200;
+    pln.varpitchEQ = 0;
+    draw(100, 1000);
+    EXPECT_GT(white_near_centre(1), 10);     // the tachometer's needle
+    EXPECT_EQ(white_near_centre(2), 0);
+    pln.varpitchEQ = 1;
+    draw(100, 1000);
+    EXPECT_GT(white_near_centre(2), 10);
+}
+
 }  // namespace
