@@ -14,6 +14,7 @@
 #include "panel/p_init.h"
 #include "panel/p_update.h"
 #include "platform/plat_fs.h"
+#include "world/nav_db.h"
 
 namespace orv {
 
@@ -247,6 +248,27 @@ void card_label(float x, float y, float r, int heading, int angle, int colour)
     OGL_string(colour, x + r * isin(angle) - w / 2 + 1, y + r * icos(angle) - 3, text, 800, 6);
 }
 
+// The GPS waypoint's name and identifier, with the edit mark lit under the part being set.
+void gps_waypoint()
+{
+    const int i = nav.gps_index;
+    const char* name = "";
+    if (nav.gps_index_mode == 1 && i >= 0 && i < APT_CAP) name = apt_name[i];
+    else if (nav.gps_index_mode != 1 && i >= 0 && i < NAV_CAP) name = nav_name[i];
+    char shown[14];
+    std::snprintf(shown, sizeof shown, "%.13s", name);
+    OGL_string(47, osrad + 499, 268, shown, 800, 6);
+    for (int k = 0; k < 4; ++k) {
+        const char id[2] = {code_to_char(nav.gps_id[k]), 0};
+        OGL_string(47, osrad + 499 + 6 * k, 253, id, 800, 6);
+    }
+    OGL_line(nav.gps_scroll_mode == 0 ? 47 : 49, osrad + 499, 267, osrad + 503, 267);
+    for (int k = 0; k < 4; ++k) {
+        const float x = osrad + 499 + 6 * k;
+        OGL_line(nav.gps_scroll_mode == k + 1 ? 47 : 49, x, 251, x + 4, 251);
+    }
+}
+
 // The engine display's figures beside each dial of its engine page.
 void engine_readouts(int e)
 {
@@ -400,6 +422,10 @@ void draw_panel_live()
     } else if (ins.avail[INS_ASI]) {
         plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_angle, 0, 35, NEEDLE_COLOUR, 10);
         if (s.asi_max_angle >= 0) plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_max_angle, 15, 35, 8, 10);
+        if (pln.AStype == 3) {   // the digital drum under the hub
+            OGL_fillrect(FACE_COLOUR, X[INS_ASI] - 10, Y[INS_ASI] - 21, 21, 10);
+            OGL_number(47, X[INS_ASI] - 9, Y[INS_ASI] - 19, std::round(s.asi_kt), 3, 0, 6, 0);
+        }
     }
     if (ins.avail[INS_AHZ]) {
         const float pitch = round(1.5f * ins.the180);
@@ -415,6 +441,7 @@ void draw_panel_live()
         }
         OGL_line(0, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 50, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 46);
         OGL_line(9, X[INS_AHZ] - 20, Y[INS_AHZ] + set.ah_bar_adjust, X[INS_AHZ] + 20, Y[INS_AHZ] + set.ah_bar_adjust);
+        if (atm.inshear) OGL_string(41, X[INS_AHZ] - 33, Y[INS_AHZ] + 30, "WIND SHEAR!", 800, 6);
     }
     if (glass && ins.avail[INS_ALT]) {
         glass_tape(GLASS_ALT_X, s.alt_ft, GLASS_ALT_PX_PER_FT, 50, 100, 5);
@@ -545,6 +572,7 @@ void draw_panel_live()
         OGL_number(47, osrad + 498, 238, (float)s.gps.dist_nm, 4, 0, 6, 0);
         OGL_number(47, osrad + 538, 238, (float)s.gps.speed_kt, 4, 0, 6, 0);
         OGL_number(47, osrad + 577, 238, (float)s.gps.minutes, 3, 0, 6, 0);
+        gps_waypoint();
     } else if (s.dme_good) {
         OGL_number(47, osrad + 499, 270, (float)round(s.dme.dist_nm), 3, 0, 6, 0);
         OGL_number(47, osrad + 532, 270, (float)round(s.dme.speed_kt), 3, 0, 6, 0);
