@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <cstring>
 
 #include "2-QZutils/qz_bitmap.h"
@@ -116,6 +117,26 @@ bool panel_bitmap(const char* name, int x, int y)
     return true;
 }
 
+// The aircraft's own cockpit picture, beside its file as "<name> panl.BMP", over the standard
+// one the window layer drew; answers whether there is one.
+bool own_panel()
+{
+    for (const char* suffix : {" panl", " PANL"}) {
+        char base[PATH_LEN];
+        std::snprintf(base, sizeof base, "%s", pln.C_path);
+        const size_t n = std::strlen(base);
+        if (n < 5 || base[n - 4] != '.') return false;
+        base[n - 4] = 0;   // the aircraft file's extension
+        if (std::strlen(base) + std::strlen(suffix) + 1 > sizeof base) return false;
+        std::strcat(base, suffix);
+        char path[PATH_LEN];
+        if (!texbmp_path(BMP_COCKPIT_PATH, 0, base, path) || !plat_is_readable_file(native_path(path))) continue;
+        OGL_texbmp(BMP_COCKPIT_PATH, 0, 0, base);
+        return true;
+    }
+    return false;
+}
+
 // The face of an instrument. The airspeed and vertical-speed faces stay plain, as their
 // scales are drawn for the aircraft; the HSI's card turns, so it has no printed rose. The
 // other faces are the installation's artwork, over which the live parts are drawn.
@@ -139,9 +160,9 @@ const char* supp_bitmap()
 
 void face(int n)
 {
-    if (!ins.avail[n] || n == INS_EFIS) return;
+    if (!ins.avail[n] || n == INS_EFIS || pln.cp) return;   // an own cockpit picture has its faces
     const int x = ins.x_loc[n], y = ins.y_loc[n];
-    if (pln.paneltype == 1 && !pln.cp) {
+    if (pln.paneltype == 1) {
         const char* name = face_bitmap(n);
         const int fx = x - instrument_half_width(n);
         // the installation's narrow faces carry their dial high, over a caption plate
@@ -340,6 +361,7 @@ void draw_panel_statics()
 {
     const int was = to_array;
     to_array = 1;
+    pln.cp = own_panel();
     OGL_string(47, 172, 319, pln.tailnum, 800, 6);
     if (!pln.cp) {
         // the equipment buttons of the strip that this aircraft lacks
