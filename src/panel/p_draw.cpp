@@ -434,14 +434,17 @@ void draw_panel_live()
     }
     // instruments
     const bool glass = pln.paneltype == 2;
-    if (glass && ins.avail[INS_ASI]) {
+    // the glass panel's flight instruments are one screen: blank when it has failed
+    const bool screen = !glass || rel.efis_1;
+    auto shows = [screen](int n) { return screen && ins.avail[n]; };
+    if (glass && shows(INS_ASI)) {
         const float kt = s.asi_kt;
         glass_tape(GLASS_ASI_X, kt, GLASS_ASI_PX_PER_KT, 5, 10, 3);
         glass_speed_bug(kt, pln.Vso, WHITE_ARC);
         glass_speed_bug(kt, pln.Vs, GREEN_ARC);
         glass_speed_bug(kt, pln.Vno, YELLOW_ARC);
         glass_speed_bug(kt, pln.Vne, RED_ARC);
-    } else if (ins.avail[INS_ASI]) {
+    } else if (shows(INS_ASI)) {
         plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_angle, 0, 35, NEEDLE_COLOUR, 10);
         if (s.asi_max_angle >= 0) plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_max_angle, 15, 35, 8, 10);
         if (pln.AStype == 3) {   // the digital drum under the hub
@@ -449,7 +452,7 @@ void draw_panel_live()
             OGL_number(47, X[INS_ASI] - 9, Y[INS_ASI] - 19, std::round(s.asi_kt), 3, 0, 6, 0);
         }
     }
-    if (ins.avail[INS_AHZ]) {
+    if (shows(INS_AHZ)) {
         const float pitch = round(1.5f * ins.the180);
         plot_ahregion(pitch, ins.phi180);
         // pitch ladder every 5 degrees, along the horizon (c, s) and stepped along its normal
@@ -465,10 +468,10 @@ void draw_panel_live()
         OGL_line(9, X[INS_AHZ] - 20, Y[INS_AHZ] + set.ah_bar_adjust, X[INS_AHZ] + 20, Y[INS_AHZ] + set.ah_bar_adjust);
         if (atm.inshear) OGL_string(41, X[INS_AHZ] - 33, Y[INS_AHZ] + 30, "WIND SHEAR!", 800, 6);
     }
-    if (glass && ins.avail[INS_ALT]) {
+    if (glass && shows(INS_ALT)) {
         glass_tape(GLASS_ALT_X, s.alt_ft, GLASS_ALT_PX_PER_FT, 50, 100, 5);
         OGL_number(47, GLASS_ALT_X - 12, GLASS_TAPE_Y - 66, (float)s.baro_window, 4, 0, 6, 0);
-    } else if (ins.avail[INS_ALT]) {
+    } else if (shows(INS_ALT)) {
         plot_needle(X[INS_ALT], Y[INS_ALT], s.alt_angle, 0, 35, NEEDLE_COLOUR, 10);
         const int thousands = round(std::fmod(std::fabs(s.alt_ft), 10000.0f) * 0.036f) % 360;
         plot_needle(X[INS_ALT], Y[INS_ALT], thousands, 0, 20, 9, 10);
@@ -481,7 +484,7 @@ void draw_panel_live()
         plot_needle(X[INS_TSI], Y[INS_TSI], ts + 90, 0, 31, 0, 10);
         OGL_fillrect(0, X[INS_TSI] - round(s.slip) - 1, Y[INS_TSI] - 46, 3, 6);
     }
-    if (ins.avail[INS_HSI]) {
+    if (shows(INS_HSI)) {
         const float x = X[INS_HSI], y = Y[INS_HSI];
         const int k = pln.paneltype == 1 ? 9 : 41;
         for (int d = 0; d < 360; d += 30) {
@@ -527,7 +530,7 @@ void draw_panel_live()
         OGL_fillrect(9, pln.gsx1, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
         OGL_fillrect(9, pln.gsx2, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
     }
-    if (ins.avail[INS_VVI]) {
+    if (shows(INS_VVI)) {
         plot_needle(X[INS_VVI], Y[INS_VVI], s.vvi_angle, 0, glass ? 23 : 36, glass ? 38 : 0, 10);
     }
     if (ins.avail[INS_ADF]) {

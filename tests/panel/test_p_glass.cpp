@@ -11,8 +11,10 @@
 #include "flight/events.h"
 #include "flight/flt_init.h"
 #include "flight/funct.h"
+#include "panel/p_draw.h"
 #include "panel/p_glass.h"
 #include "panel/p_init.h"
+#include "panel/p_update.h"
 #include "panel_test_util.h"
 #include "world/nav_db.h"
 
@@ -133,6 +135,32 @@ TEST_F(Glass, FailurePageListsWhatHasFailed)
     EXPECT_STREQ(lines[0], "VACUUM");
     EXPECT_STREQ(lines[1], "OIL PUMP 2");
     EXPECT_EQ(ecam_failure_lines(lines, 1), 1);
+}
+
+TEST_F(Glass, FailedFirstScreenBlanksTheFlightInstruments)
+{
+    // the airspeed tape's boxed value is drawn in colour 47 on the tape's centre row
+    auto green_on_tape = [] {
+        int n = 0;
+        for (int y = 210; y <= 226; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const unsigned char* p = rgb_array + (y * SCREEN_W + x) * 3;
+                n += p[0] == 51 && p[1] == 255 && p[2] == 51;
+            }
+        return n;
+    };
+    flt.vind = 120;
+    update_panel();
+    std::memset(rgb_array, 0, sizeof rgb_array);
+    to_array = 1;
+    draw_panel_live();
+    EXPECT_GT(green_on_tape(), 20);
+    rel.efis_1 = 0;
+    update_panel();
+    std::memset(rgb_array, 0, sizeof rgb_array);
+    draw_panel_live();
+    to_array = 0;
+    EXPECT_EQ(green_on_tape(), 0);
 }
 
 }  // namespace
