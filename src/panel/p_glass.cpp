@@ -21,7 +21,8 @@ namespace {
 
 constexpr float kDeg = 3.14159265f / 180.0f;
 constexpr float DEFAULT_RANGE_NM = 10.0f;
-constexpr float RADAR_SECTOR_DEG = 60.0f;     // the radar sweeps this far either side of the nose
+constexpr float RADAR_SECTOR_DEG = 60.0f;
+constexpr float AIRPORT_NAMES_RANGE_NM = 20.0f;     // the radar sweeps this far either side of the nose
 constexpr int   MAP_RING_COLOUR = 42, VOR_COLOUR = 43, NDB_COLOUR = 32, AIRPORT_COLOUR = 38;
 constexpr int   TRAFFIC_COLOUR = 45, SYMBOL_COLOUR = 0, TEXT_COLOUR = 47, CAPTION_COLOUR = 38;
 constexpr int   WARN_COLOUR = 41;
@@ -101,7 +102,8 @@ void navaids(const glass_window& w, float up, float range_nm, int big)
         if (a < 0 || a >= APT_CAP) continue;
         const glass_pt p = glass_project(X_with_latlon(apt_lat[a][0], apt_lon[a][0]), Z_with_lat(apt_lat[a][0]), flt.X,
                                          flt.Z, up, range_nm, w);
-        if (p.in) icon(3, AIRPORT_COLOUR, p.x, p.y, apt_id[a], big);
+        // at the longer ranges the airports crowd the screen: their icons alone
+        if (p.in) icon(3, AIRPORT_COLOUR, p.x, p.y, range_nm <= AIRPORT_NAMES_RANGE_NM ? apt_id[a] : "", big);
     }
 }
 
