@@ -396,7 +396,7 @@ void draw_panel_statics()
     const int engines = (pln.tape || pln.is_heli) ? intlim(pln.numen, 0, 1) : intlim(pln.numen, 0, 2);
     for (int e = 0; e < engines; ++e)
         for (int row = pln.ecam ? 1 : 0; row < 3; ++row) gauge_dial(en_x[row][e] + oseng, en_y[row], row);
-    if (pln.m_fuel > 0) {
+    if (pln.m_fuel > 0 && !pln.ecam) {   // the engine display has its fuel page instead
         OGL_framerect(MARK_COLOUR, oseng + FUEL_GAUGE_X - 2, FUEL_GAUGE_Y - 2, 12, 35);
         OGL_string(MARK_COLOUR, oseng + FUEL_GAUGE_X - 8, FUEL_GAUGE_Y - 10, "FUEL", 800, 6);
     }
@@ -629,7 +629,7 @@ void draw_panel_live()
         static const int light_colour[4] = {26, 1, 2, 26};
         OGL_fillrect(light_colour[s.gear_light[leg]], oseng + GEAR_LIGHT_X, GEAR_LIGHT_Y + 9 * leg, 6, 6);
     }
-    if (s.fuel_needle >= 0)
+    if (s.fuel_needle >= 0 && !pln.ecam)
         OGL_line(0, oseng + FUEL_GAUGE_X, FUEL_GAUGE_Y + s.fuel_needle, oseng + FUEL_GAUGE_X + 8, FUEL_GAUGE_Y + s.fuel_needle);
     const int engines = intlim(pln.numen, 0, 4);
     const bool ecam_page = pln.ecam && ins.ecam_mode >= 4 && ins.ecam_mode <= 7;
