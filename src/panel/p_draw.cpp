@@ -24,9 +24,9 @@ namespace {
 constexpr int PANEL_TOP = 333;           // the panel covers the window up to here
 constexpr int STATUS_BAR_Y = 561;
 constexpr int EQUIPMENT_STRIP_Y = 314;
-// The fuel gauge (a needle up a 31-pixel scale) between the radios and the engine dials, and
-// the gear lamps beside the gear handle's slot.
-constexpr int FUEL_GAUGE_X = 648, FUEL_GAUGE_Y = 160, GEAR_LIGHT_X = 610, GEAR_LIGHT_Y = 26;
+// The fuel gauge (a needle along a 31-pixel scale) in the free row of the radio stack between
+// the transponder and the COM knobs, and the gear lamps beside the gear handle's slot.
+constexpr int FUEL_GAUGE_X = 600, FUEL_GAUGE_Y = 141, GEAR_LIGHT_X = 610, GEAR_LIGHT_Y = 26;
 // The glass panel's screen and tapes.
 constexpr int GLASS_BOTTOM = 2, GLASS_TOP = 302, GLASS_RIGHT = 488, GLASS_MAP_W = 158;
 constexpr int GLASS_ASI_X = 20, GLASS_ALT_X = 172, GLASS_TAPE_Y = 218;   // beside the fixed glass places
@@ -397,8 +397,8 @@ void draw_panel_statics()
     for (int e = 0; e < engines; ++e)
         for (int row = pln.ecam ? 1 : 0; row < 3; ++row) gauge_dial(en_x[row][e] + oseng, en_y[row], row);
     if (pln.m_fuel > 0 && !pln.ecam) {   // the engine display has its fuel page instead
-        OGL_framerect(MARK_COLOUR, oseng + FUEL_GAUGE_X - 2, FUEL_GAUGE_Y - 2, 12, 35);
-        OGL_string(MARK_COLOUR, oseng + FUEL_GAUGE_X - 8, FUEL_GAUGE_Y - 10, "FUEL", 800, 6);
+        OGL_framerect(MARK_COLOUR, osrad + FUEL_GAUGE_X - 2, FUEL_GAUGE_Y - 2, 35, 10);
+        OGL_string(38, osrad + FUEL_GAUGE_X + 4, FUEL_GAUGE_Y + 10, "FUEL", 800, 6);
     }
     slot(oseng + 664, 72, 63);
     slot(oseng + 791, 3, 62);
@@ -630,7 +630,7 @@ void draw_panel_live()
         OGL_fillrect(light_colour[s.gear_light[leg]], oseng + GEAR_LIGHT_X, GEAR_LIGHT_Y + 9 * leg, 6, 6);
     }
     if (s.fuel_needle >= 0 && !pln.ecam)
-        OGL_line(0, oseng + FUEL_GAUGE_X, FUEL_GAUGE_Y + s.fuel_needle, oseng + FUEL_GAUGE_X + 8, FUEL_GAUGE_Y + s.fuel_needle);
+        OGL_line(0, osrad + FUEL_GAUGE_X + s.fuel_needle, FUEL_GAUGE_Y, osrad + FUEL_GAUGE_X + s.fuel_needle, FUEL_GAUGE_Y + 6);
     const int engines = intlim(pln.numen, 0, 4);
     const bool ecam_page = pln.ecam && ins.ecam_mode >= 4 && ins.ecam_mode <= 7;
     if (ecam_page) update_ecam();
