@@ -99,6 +99,22 @@ void cmd_collective(const float* a, int)
     if (pln.collectEQ) flt.proppitch[0] = interp(0, pln.minpitch[0], 1, pln.maxpitch[0], a[0]);
 }
 void cmd_start(const float* a, int) { set_fltvars((int)a[0]); }
+// Flying where the aircraft is, on its heading, at a height (ft above sea level) and a true
+// airspeed (kt): the custom start in the air.
+void cmd_air(const float* a, int)
+{
+    set.cus_X = (float)flt.X;
+    set.cus_Z = (float)flt.Z;
+    set.cus_Y = a[0] * con.fttomtrs;
+    set.cus_psi = flt.psi;
+    set.cus_v = a[1] * con.ktstomsc;
+    set_fltvars(10);
+}
+const char* air_args(const float* a, int)
+{
+    return (a[0] < 0 || a[0] > 60000 || a[1] < 0 || a[1] > 2000) ? "the air start takes a height 0..60000 ft and a speed 0..2000 kt"
+                                                                 : nullptr;
+}
 
 // ---- log columns
 template <int E> double col_power()
@@ -138,6 +154,7 @@ void register_flight_commands()
     register_script_command_checked("brake", 1, 1, cmd_brake, unit_args);
     register_script_command_checked("collective", 1, 1, cmd_collective, unit_args);
     register_script_command_checked("start", 1, 1, cmd_start, start_args);
+    register_script_command_checked("air", 2, 2, cmd_air, air_args);
 }
 
 void register_flight_step()

@@ -10,8 +10,11 @@
 #include "app/app_main.h"
 #include "app/app_menu.h"
 #include "app/app_update.h"
+#include "flight/flight_hooks.h"
+#include "flight/flt_hooks.h"
 #include "input/joy_setup.h"
 #include "input/keys.h"
+#include "panel/manage_das.h"
 #include "panel/p_init.h"
 #include "platform/plat_paths.h"
 
@@ -52,7 +55,7 @@ static int panel_for_keys(key_panel* p)
         p->x_loc[i] = ins.x_loc[i];
         p->y_loc[i] = ins.y_loc[i];
     }
-    p->engine0_reversing = 0;   // the propulsion's reverser state joins with the flight model
+    p->engine0_reversing = flt.revving_thrust[0];
     return 1;
 }
 
@@ -61,8 +64,12 @@ void wire_pilot_input()
     key_hooks k = {};
     k.menu = APPLICATION_handlemenu;
     k.panel_layout = panel_for_keys;
-    // The panel's click handler and the ATC menu join here when they land.
+    k.panel_click = manage_das;
+    k.play_buffer = fh_play;
+    // The ATC menu joins here when it lands.
     keys_set_hooks(k);
+    // The flight model's touchdown and crash jolts go to the force-feedback stick.
+    flt_hooks.joy_effect = JOY_force;
     keys_install();
     app_set_key_handler(keys_handle);
 }

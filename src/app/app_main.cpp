@@ -50,7 +50,8 @@ const char* help_text()
            "                       ap <hdg|nav1|nav2|gps|alt|vs|gs|spd|off> |\n"
            "                       ap-set <alt ft|vs fpm|spd kt|hdg deg> | nav <1|2> <MHz> |\n"
            "                       obs <1|2> <deg> | adf <kHz> | fail <0..31> |\n"
-           "                       weather <field> <value> | time <hours>;\n"
+           "                       weather <field> <value> | time <hours> |\n"
+           "                       air <ft> <kt> (flying here) | panel <1|2> (glass);\n"
            "                       '#' starts a comment; a bad line stops the start\n"
            "  --log FILE           CSV flight log, one row every 0.1 s of simulated time\n"
            "  --dump-cycle-at S    write every force of the flight model for the half step at\n"
@@ -262,6 +263,7 @@ int app_main(int argc, char** argv)
     if (app_opt.real_weather[0]) wxr_set_path(app_opt.real_weather);
     register_flight_script_commands();
     register_flight_commands();
+    register_panel_commands();
     register_script_command("resize", 2, resize_window);
     if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
         std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
@@ -286,6 +288,7 @@ int app_main(int argc, char** argv)
         return 2;
     }
     register_flight_log_columns();
+    register_panel_log_columns();
     if (app_opt.have_dump_cycle) flight_request_dump_at(app_opt.dump_cycle_at);
     if (app_opt.log[0] && flight_log_open(app_opt.log)) mnw_at_finishup(flight_log_close);
     const plat_backend* b = plat_backend_get();

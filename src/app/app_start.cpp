@@ -13,6 +13,7 @@
 #include "app/app_flight.h"
 #include "app/app_input.h"
 #include "app/app_goto.h"
+#include "app/app_log.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_script.h"
@@ -178,6 +179,26 @@ static void panel_frame()
     if (!have_picture()) return;
     OGL_plot_background();
     draw_panel_live();
+}
+
+static void cmd_panel(const float* a, int)
+{
+    pln.paneltype = (int)a[0];
+    panel_after_load();
+}
+static const char* panel_args(const float* a, int)
+{
+    return (a[0] != 1.0f && a[0] != 2.0f) ? "the panel is 1 (round dials) or 2 (glass)" : nullptr;
+}
+
+void register_panel_commands() { register_script_command_checked("panel", 1, 1, cmd_panel, panel_args); }
+
+// What the airspeed indicator and the altimeter show, as needle angles clockwise from up:
+// the pictures of a run can be read against them.
+void register_panel_log_columns()
+{
+    flight_log_add_column("asi_needle_deg", [] { return (double)panel_shown_values().asi_angle; });
+    flight_log_add_column("alt_needle_deg", [] { return (double)panel_shown_values().alt_angle; });
 }
 
 // The cockpit: clicks, the frame's instruments, and the controls' clicks on the levers.

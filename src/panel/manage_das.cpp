@@ -1,6 +1,7 @@
 #include "panel/manage_das.h"
 
 #include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_tune.h"
 #include "2-QZutils/records.h"
 #include "flight/autopilot.h"
 #include "flight/flight_hooks.h"
@@ -68,11 +69,24 @@ void autopilot_knobs(int x, int y)
     if (intbox(x, y, 475, 305, 495, 325)) ap_knob_spd(dir);
 }
 
-// A round knob of radius 10 at (cx, cy): answers -1 or +1 by the half clicked, 0 off the knob.
-int knob(int x, int y, int cx, int cy)
+// A knob reaching `half` pixels either side of (cx, cy) and 10 up and down: answers -1 or +1 by
+// the half clicked, 0 off the knob.
+int knob(int x, int y, int cx, int cy, int half = 10)
 {
-    if (!intbox(x, y, cx - 10, cy - 10, cx + 10, cy + 10)) return 0;
+    if (!intbox(x, y, cx - half, cy - 10, cx + half, cy + 10)) return 0;
     return side(x, cx);
+}
+
+// The supplementary instrument's knob: turned by its left and right halves, and rocked by
+// pressing its rim above or below the axis (the second function of the instruments that
+// have one). Answers the turn in *turn or the rock in *rock, -1 or +1.
+void supp_knob(int x, int y, int cx, int cy, int* turn, int* rock)
+{
+    *turn = *rock = 0;
+    if (!intbox(x, y, cx - SUPP_KNOB_HALF, cy - 10, cx + SUPP_KNOB_HALF, cy + 10)) return;
+    if (y - cy >= SUPP_ROCK_DY) *rock = 1;
+    else if (cy - y >= SUPP_ROCK_DY) *rock = -1;
+    else *turn = side(x, cx);
 }
 
 void wrap_degrees(float* v, int dir) { *v = fltwrap(*v + dir * knob_step(), 0, 360); }
@@ -91,8 +105,8 @@ void instrument_knobs(int x, int y)
     if (ins.avail[INS_HSI]) {
         // heading bug knob left, course knob right, below the card (lower on the glass panel)
         const int ky = Y[INS_HSI] - (glass ? 80 : 50);
-        if (const int d = knob(x, y, X[INS_HSI] - 38, ky)) wrap_degrees(&nav.hdsel, d);
-        if (const int d = knob(x, y, X[INS_HSI] + 48, ky)) wrap_degrees(&nav.obs[1], d);
+        if (const int d = knob(x, y, X[INS_HSI] + HSI_BUG_KNOB_DX, ky, HSI_KNOB_HALF)) wrap_degrees(&nav.hdsel, d);
+        if (const int d = knob(x, y, X[INS_HSI] + HSI_OBS_KNOB_DX, ky, HSI_KNOB_HALF)) wrap_degrees(&nav.obs[1], d);
     }
     if (ins.avail[INS_ADF])
         if (const int d = knob(x, y, X[INS_ADF] - 38, Y[INS_ADF] - 75)) wrap_degrees(&ins.adf_card, d);
@@ -104,8 +118,8 @@ void instrument_knobs(int x, int y)
         }
     }
     if (!ins.avail[INS_SUPP]) return;
-    const int d = knob(x, y, X[INS_SUPP] - 30, Y[INS_SUPP] - 40);
-    const int b = knob(x, y, X[INS_SUPP] + 30, Y[INS_SUPP] - 40);   // the mode button
+    int d, b;
+    supp_knob(x, y, X[INS_SUPP] + SUPP_KNOB_DX, Y[INS_SUPP] + SUPP_KNOB_DY, &d, &b);
     switch (pln.supptype) {
     case SUPP_CLOCK:
         if ((d || b) && pressed()) {
@@ -115,9 +129,10 @@ void instrument_knobs(int x, int y)
         }
         break;
     case SUPP_VOR2:
-        if (d) wrap_degrees(&nav.obs[0], d);
+        if (d || b) wrap_degrees(&nav.obs[0], d ? d : b);
         break;
     case SUPP_RADALT:
+        if (b) d = b;
         if (d) ins.radalt_ft = fltlim(ins.radalt_ft + d * knob_step() * RADALT_BUG_STEP_FT, 0, RADALT_MAX_FT);
         break;
     case SUPP_MOVING_MAP:
@@ -125,6 +140,7 @@ void instrument_knobs(int x, int y)
         if (b && pressed()) ins.arg_mode = ins.arg_mode == 1 ? 2 : 1;
         break;
     case SUPP_WX_RADAR:
+        if (b) d = b;
         if (d && pressed()) ins.rad_range = range_step(ins.rad_range, d);
         break;
     default: break;
@@ -137,7 +153,7 @@ void glass_controls(int x, int y)
     // The map's buttons along its lower edge: z-, z+, enr, arr, wxr, TCAS.
     const int bx = ins.x_loc[INS_EFIS] + 232, by = ins.y_loc[INS_EFIS] + 4;
     for (int k = 0; k < 6; ++k) {
-        if (!intbox(x, y, bx + 28 * k, by, bx + 28 * k + 24, by + 10)) continue;
+        if (!intbox(x, y, bx + EFIS_BUTTON_PITCH * k, by, bx + EFIS_BUTTON_PITCH * k + 24, by + 10)) continue;
         switch (k) {
         case 0: ins.map_range = range_step(ins.map_range, -1); break;
         case 1: ins.map_range = range_step(ins.map_range, 1); break;
@@ -249,17 +265,20 @@ void gear_handle()
         set.gear_time[leg] = rel.lagear[leg] ? msc.elap_time + fltrand(3.0f, 5.0f) : 1e30f;
 }
 
+// The parking brake and the aileron and rudder trim rockers sit under the radio stack; the
+// gear handle beside its lamps on the engine panel.
 void lower_panel(int x, int y)
 {
-    const int ox = oseng;
+    const int ox = osrad;
     if (pressed() && intbox(x, y, ox + 500, 5, ox + 540, 20)) {
         if (flt.cat_stage == 3) flt.cat_stage = 4;
         else set.parkbrake = set.parkbrake > 0.5f ? 0.0f : 1.0f;
     }
     const float trim = TRIM_RATE * (msc.prd > 0 ? msc.prd : 0.05f);
-    if (intbox(x, y, ox + 545, 35, ox + 600, 60)) flt.ail_trim = fltlim(flt.ail_trim + (x >= ox + 572 ? trim : -trim), -1, 1);
-    if (intbox(x, y, ox + 545, 5, ox + 600, 30)) flt.rud_trim = fltlim(flt.rud_trim + (x >= ox + 572 ? trim : -trim), -1, 1);
-    if (pln.gear_retract && pressed() && intbox(x, y, ox + 608, 0, ox + 640, 60)) gear_handle();
+    const int split = ox + TRIM_ROCKER_SPLIT;
+    if (intbox(x, y, ox + 570, 35, ox + 600, 60)) flt.ail_trim = fltlim(flt.ail_trim + (x >= split ? trim : -trim), -1, 1);
+    if (intbox(x, y, ox + 570, 5, ox + 600, 30)) flt.rud_trim = fltlim(flt.rud_trim + (x >= split ? trim : -trim), -1, 1);
+    if (pln.gear_retract && pressed() && intbox(x, y, oseng + 608, 0, oseng + 640, 60)) gear_handle();
 }
 
 int slot_y(int y, int lo, int hi) { return intlim(y, lo, hi); }
@@ -287,8 +306,12 @@ void levers(int x, int y)
         ins.vect = slot_y(y, FLAP_DOWN_Y, FLAP_UP_Y);
         flt.vectrequest = fltlim(interp(FLAP_UP_Y, 0, FLAP_DOWN_Y, 90, ins.vect), 0, 90);
     }
-    if (intbox(x, y, ox + 780, 70, ox + 796, 138))
-        flt.elv_trim = fltlim(interp(78, -1, 129, 1, (float)slot_y(y, 78, 129)), -1, 1);
+    // The trim wheel turns towards the hand a little each press or held frame, so a key held
+    // on either end of it trims steadily rather than slamming the trim to that end.
+    if (intbox(x, y, ox + 780, 70, ox + 796, 138)) {
+        const float want = fltlim(interp(TRIM_SLOT_LOW, -1, TRIM_SLOT_HIGH, 1, (float)slot_y(y, TRIM_SLOT_LOW, TRIM_SLOT_HIGH)), -1, 1);
+        flt.elv_trim = fltlim(flt.elv_trim + fltlim(want - flt.elv_trim, -TRIM_WHEEL_STEP, TRIM_WHEEL_STEP), -1, 1);
+    }
 }
 
 float throttle_request(int pos)
@@ -305,6 +328,7 @@ void set_throttle(int e, int pos)
     ins.thro[e] = pos;
     flt.throrequest[e] = throttle_request(pos);
     flt.after_burning[e] = burner && pos > ENGINE_LEVER_HIGH;
+    flt.revving_thrust[e] = pln.revthrustEQ && pos < THRO_REVERSE_IDLE;
 }
 
 void engine_levers(int x, int y)
@@ -312,6 +336,7 @@ void engine_levers(int x, int y)
     if (!intbox(x, y, oseng + 640, 1, oseng + 800, 69)) return;
     const int engines = intlim(pln.numen, 0, 4);
     const int pos = y - LEVER_GRAB_DY;
+    const int knob_pos = y - KNOB_GRAB_DY;
     if (all_throttles) {
         for (int e = 0; e < engines; ++e) set_throttle(e, pos);
         return;
@@ -322,53 +347,21 @@ void engine_levers(int x, int y)
             if (mnw.now_dragging) set.thro_pot = 0;    // the hand overrides the hardware lever
         }
         if (intbox(x, y, prop_x[e] + oseng - 2, 1, prop_x[e] + oseng + 8, 69)) {
-            ins.prop[e] = intlim(pos, ENGINE_LEVER_LOW, ENGINE_LEVER_HIGH);
+            ins.prop[e] = intlim(knob_pos, ENGINE_LEVER_LOW, ENGINE_LEVER_HIGH);
             flt.prop[e] = interp(ENGINE_LEVER_LOW, pln.omegamin, ENGINE_LEVER_HIGH, pln.omegamax, ins.prop[e]);
         }
         if (intbox(x, y, mixt_x[e] + oseng - 2, 1, mixt_x[e] + oseng + 8, 69)) {
-            ins.mixt[e] = intlim(pos, ENGINE_LEVER_LOW, ENGINE_LEVER_HIGH);
+            ins.mixt[e] = intlim(knob_pos, ENGINE_LEVER_LOW, ENGINE_LEVER_HIGH);
             flt.mixt[e] = interp(ENGINE_LEVER_LOW, 0, ENGINE_LEVER_HIGH, 1, ins.mixt[e]);
         }
     }
     if (intbox(x, y, oseng + 783, 1, oseng + 799, 69)) {
         int* lever = pln.collectEQ ? &ins.collect : &ins.heat;
-        *lever = intlim(pos, ENGINE_LEVER_LOW, ENGINE_LEVER_HIGH);
+        *lever = intlim(y, ENGINE_LEVER_LOW, ENGINE_LEVER_HIGH);   // a plain slider, no knob
     }
 }
 
 }  // namespace
-
-void NAVinc(int* frq, int step)
-{
-    int mhz = *frq / 100, hun = *frq % 100;
-    if (step == 1000 || step == -1000) mhz = intwrap(mhz + step / 1000, 108, 117);
-    if (step == 50 || step == -50) hun = intwrap(hun + step / 10, 0, 99);
-    *frq = intlim(mhz, 108, 117) * 100 + intlim(hun, 0, 99);
-}
-
-void COMinc(int* frq, int step)
-{
-    int mhz = *frq / 100, hun = *frq % 100;
-    if (step == 1000 || step == -1000) mhz = intwrap(mhz + step / 1000, 118, 136);
-    if (step == 50 || step == -50) hun = intwrap(hun + step / 10, 0, 99);
-    *frq = intlim(mhz, 118, 136) * 100 + intlim(hun, 0, 99);
-}
-
-void ADFinc(int* frq, int step)
-{
-    const int place = step < 0 ? -step : step;
-    if (place != 100 && place != 10 && place != 1) return;
-    const int digit = (*frq / place) % 10;
-    const int moved = (digit + (step > 0 ? 1 : -1) + 10) % 10;
-    *frq += (moved - digit) * place;
-}
-
-void XPNinc(int* digit, int step)
-{
-    *digit += step;
-    if (*digit > 7) *digit = 0;
-    if (*digit < 0) *digit = 7;
-}
 
 void manage_das(int x, int y)
 {

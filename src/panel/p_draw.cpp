@@ -1,14 +1,21 @@
 #include "panel/p_draw.h"
 
 #include <cmath>
+#include <cstdio>
+#include <initializer_list>
 #include <cstring>
 
+#include "2-QZutils/qz_bitmap.h"
+#include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_font.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
+#include "panel/p_glass.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
+#include "platform/plat_fs.h"
+#include "world/nav_db.h"
 
 namespace orv {
 
@@ -16,6 +23,15 @@ namespace {
 
 constexpr int PANEL_TOP = 333;           // the panel covers the window up to here
 constexpr int STATUS_BAR_Y = 561;
+constexpr int EQUIPMENT_STRIP_Y = 314;
+// The fuel gauge (a needle along a 31-pixel scale) in the free row of the radio stack between
+// the transponder and the COM knobs, and the gear lamps beside the gear handle's slot.
+constexpr int FUEL_GAUGE_X = 600, FUEL_GAUGE_Y = 141, GEAR_LIGHT_X = 610, GEAR_LIGHT_Y = 26;
+// The glass panel's screen and tapes.
+constexpr int GLASS_BOTTOM = 2, GLASS_TOP = 302, GLASS_RIGHT = 488, GLASS_MAP_W = 158;
+constexpr int GLASS_ASI_X = 20, GLASS_ALT_X = 172, GLASS_TAPE_Y = 218;   // beside the fixed glass places
+constexpr float GLASS_ASI_PX_PER_KT = 2.0f, GLASS_ALT_PX_PER_FT = 0.2f;
+constexpr int SUPP_FACE_DIAL_Y = 106, ADF_FACE_DIAL_Y = 74;   // dial centres above the faces' lower edges
 constexpr int WHITE_ARC = 5, GREEN_ARC = 13, YELLOW_ARC = 9, RED_ARC = 8;
 
 float sin_deg(float a) { return std::sin(a * 3.14159265f / 180.0f); }
@@ -90,20 +106,118 @@ void slot(float x, float y, float h)
     OGL_line(22, x, y, x + 1, y);
 }
 
-void face(int n)
+// A bitmap of the installation into the screen image with its lower-left corner at (x, y);
+// false when the installation has none (the plain face stands in, and nothing is alerted:
+// the panel is drawn again after every alert).
+bool panel_bitmap(const char* name, int x, int y)
 {
-    if (!ins.avail[n] || n == INS_EFIS) return;
-    const float r = instrument_half_width(n) - 4;
-    OGL_fillcircle(FACE_COLOUR, ins.x_loc[n], ins.y_loc[n], r);
+    char path[PATH_LEN];
+    if (!texbmp_path(BMP_SCREEN, 0, name, path) || !plat_is_readable_file(native_path(path))) return false;
+    OGL_texbmp(BMP_SCREEN, x, y, name);
+    return true;
 }
 
-void gauge_dial(float x, float y)
+// The aircraft's own cockpit picture, beside its file as "<name> panl.BMP", over the standard
+// one the window layer drew; answers whether there is one.
+bool own_panel()
 {
+    for (const char* suffix : {" panl", " PANL"}) {
+        char base[PATH_LEN];
+        std::snprintf(base, sizeof base, "%s", pln.C_path);
+        const size_t n = std::strlen(base);
+        if (n < 5 || base[n - 4] != '.') return false;
+        base[n - 4] = 0;   // the aircraft file's extension
+        if (std::strlen(base) + std::strlen(suffix) + 1 > sizeof base) return false;
+        std::strcat(base, suffix);
+        char path[PATH_LEN];
+        if (!texbmp_path(BMP_COCKPIT_PATH, 0, base, path) || !plat_is_readable_file(native_path(path))) continue;
+        OGL_texbmp(BMP_COCKPIT_PATH, 0, 0, base);
+        return true;
+    }
+    return false;
+}
+
+// The face of an instrument. The airspeed and vertical-speed faces stay plain, as their
+// scales are drawn for the aircraft; the HSI's card turns, so it has no printed rose. The
+// other faces are the installation's artwork, over which the live parts are drawn.
+const char* face_bitmap(int n)
+{
+    switch (n) {
+    case INS_AHZ: return "pict_ahz";
+    case INS_ALT: return "pict_alt";
+    case INS_TSI: return "pict_tsi";
+    case INS_ADF: return "pict_adf";
+    case INS_SUPP: return "pict_tim";
+    default: return nullptr;
+    }
+}
+
+const char* supp_bitmap()
+{
+    static const char* const over[8] = {nullptr, "pict_vor", "pict_str", "pict_arg", "pict_rlt", "pict_var", "pict_rad", "pict_str"};
+    return pln.supptype >= 1 && pln.supptype <= 7 ? over[pln.supptype] : nullptr;
+}
+
+void face(int n)
+{
+    if (!ins.avail[n] || n == INS_EFIS || pln.cp) return;   // an own cockpit picture has its faces
+    const int x = ins.x_loc[n], y = ins.y_loc[n];
+    if (pln.paneltype == 1) {
+        const char* name = face_bitmap(n);
+        const int fx = x - instrument_half_width(n);
+        // the installation's narrow faces carry their dial high, over a caption plate
+        const int fy = n == INS_SUPP ? y - SUPP_FACE_DIAL_Y : n == INS_ADF ? y - ADF_FACE_DIAL_Y : y - 64;
+        // the VOR and RMI cards turn, so their faces are plain like the HSI's
+        const bool turning_card = n == INS_SUPP && (pln.supptype == SUPP_VOR2 || pln.supptype == SUPP_RMI);
+        if (name && !turning_card && panel_bitmap(name, fx, fy)) {
+            if (n == INS_SUPP && supp_bitmap()) panel_bitmap(supp_bitmap(), fx, fy);
+            return;
+        }
+    }
+    const float r = instrument_half_width(n) - 4;
+    OGL_fillcircle(FACE_COLOUR, x, y, r);
+}
+
+bool jet_engine() { return pln.entype == 4 || pln.entype == 5; }
+bool piston_engine() { return pln.entype == 1 || pln.entype == 2; }
+
+// Which gauges the engine type carries: row 0 the exhaust temperature (pistons), row 1 the
+// tachometer or N1, row 2 manifold pressure (variable-pitch pistons), torque or fuel flow.
+bool has_gauge(int row)
+{
+    if (row == 0) return piston_engine();
+    if (row == 1) return pln.entype >= 1;
+    return jet_engine() || pln.entype == 3 || (piston_engine() && pln.varpitchEQ);
+}
+
+const char* gauge_caption(int row)
+{
+    if (row == 1) return jet_engine() ? "N1" : "RPM";
+    return jet_engine() ? "FF" : pln.entype == 3 ? "TRQ" : "MP";
+}
+
+void gauge_dial(float x, float y, int row)
+{
+    if (!has_gauge(row)) return;
+    const int colour = pln.paneltype == 1 ? MARK_COLOUR : 38;
     if (pln.tape) {
-        OGL_line(MARK_COLOUR, x - 4, y, x - 4, y + 100);
+        OGL_line(colour, x - 4, y, x - 4, y + 100);
+        for (int k = 0; k <= 10; ++k) OGL_line(colour, x - (k % 5 ? 7 : 11), y + 10 * k, x - 4, y + 10 * k);
+        OGL_string(colour, x - 8, y - 10, gauge_caption(row), 800, 6);
         return;
     }
-    OGL_framecircle(MARK_COLOUR, x, y, 23);
+    if (row == 0) {
+        // the exhaust temperature is a strip the live bar moves along
+        OGL_framerect(colour, x - 9, y + 6, 32, 8);
+        OGL_string(colour, x - 30, y + 7, "EGT", 800, 6);
+        return;
+    }
+    if (!pln.ecam && !pln.cp) panel_bitmap("eng_in", (int)x - 30, (int)y - 30);
+    OGL_framecircle(colour, x, y, 23);
+    // a tenth of full scale per tick over the 270 degrees from straight down
+    for (int k = 0; k <= 10; ++k) init_tickmark(x, y, k % 5 ? 20 : 18, 23, 180 + 27 * k, colour);
+    const char* cap = gauge_caption(row);
+    OGL_string(colour, x - 3.0f * (float)std::strlen(cap), y - 34, cap, 800, 6);
 }
 
 void engine_needle(float x, float y, int v)
@@ -144,6 +258,79 @@ void plot_ahregion(float pitch_px, float roll)
 
 void plot_handle(float x, int pos) { OGL_fillrect(0, x - 3, pos - 2, 8, 5); }
 
+// A compass card's label at radius r: the cardinal letters, else the heading in tens.
+void card_label(float x, float y, float r, int heading, int angle, int colour)
+{
+    static const char* const cardinal[4] = {"N", "E", "S", "W"};
+    char text[4];
+    if (heading % 90 == 0) std::snprintf(text, sizeof text, "%s", cardinal[heading / 90]);
+    else std::snprintf(text, sizeof text, "%d", heading / 10);
+    const float w = 6.0f * (float)std::strlen(text);
+    OGL_string(colour, x + r * isin(angle) - w / 2 + 1, y + r * icos(angle) - 3, text, 800, 6);
+}
+
+// The GPS waypoint's name and identifier, with the edit mark lit under the part being set.
+void gps_waypoint()
+{
+    const int i = nav.gps_index;
+    const char* name = "";
+    if (nav.gps_index_mode == 1 && i >= 0 && i < APT_CAP) name = apt_name[i];
+    else if (nav.gps_index_mode != 1 && i >= 0 && i < NAV_CAP) name = nav_name[i];
+    char shown[14];
+    std::snprintf(shown, sizeof shown, "%.13s", name);
+    OGL_string(47, osrad + 499, 268, shown, 800, 6);
+    for (int k = 0; k < 4; ++k) {
+        const char id[2] = {code_to_char(nav.gps_id[k]), 0};
+        OGL_string(47, osrad + 499 + 6 * k, 253, id, 800, 6);
+    }
+    OGL_line(nav.gps_scroll_mode == 0 ? 47 : 49, osrad + 499, 267, osrad + 503, 267);
+    for (int k = 0; k < 4; ++k) {
+        const float x = osrad + 499 + 6 * k;
+        OGL_line(nav.gps_scroll_mode == k + 1 ? 47 : 49, x, 251, x + 4, 251);
+    }
+}
+
+// The engine display's figures beside each dial of its engine page.
+void engine_readouts(int e)
+{
+    const float x1 = en_x[1][e] + oseng, y1 = en_y[1], x2 = en_x[2][e] + oseng, y2 = en_y[2];
+    if (pln.entype == 4 || pln.entype == 5) {
+        OGL_number(47, x1 - 7, y1 - 9, flt.n1_[e], 3, 0, 6, 0);
+        return;
+    }
+    OGL_number(47, x1 - 7, y1 - 9, flt.tac[e] * con.rsctorpm, 4, 0, 6, 0);
+    const float torque_full = pln.omegamax > 0.0f ? pln.pmax / pln.omegamax : 0.0f;
+    if (pln.entype == 3 && torque_full > 0.0f)
+        OGL_number(47, x2 - 10, y2 - 9, flt.trq[e] / torque_full * 100.0f, 5, 0, 6, 1);
+    else if (pln.varpitchEQ)
+        OGL_number(47, x2 - 7, y2 - 9, flt.mpr[e], 4, 1, 6, 1);
+}
+
+// A glass tape: marks every `step` about the shown value, `px` pixels per unit, inside the
+// window of 55 pixels either side of the centre row, labels every `label`, and the value in a
+// box at the centre.
+void glass_tape(float x, float shown, float px, int step, int label, int digits)
+{
+    const float half = 55.0f / px;
+    const int first = (int)std::ceil((shown - half) / step) * step;
+    for (int v = first; v <= shown + half; v += step) {
+        if (v < 0) continue;
+        const float y = GLASS_TAPE_Y + (v - shown) * px;
+        OGL_line(38, x + 6, y, x + 10, y);
+        if (v % label == 0 && std::fabs(y - GLASS_TAPE_Y) > 6)
+            OGL_number(38, x + 5 - 6 * digits, y - 3, (float)v, digits, 0, 6, 0);
+    }
+    OGL_fillrect(FACE_COLOUR, x + 4 - 6 * digits, GLASS_TAPE_Y - 5, 6 * digits + 2, 11);
+    OGL_framerect(47, x + 4 - 6 * digits, GLASS_TAPE_Y - 5, 6 * digits + 2, 11);
+    OGL_number(47, x + 5 - 6 * digits, GLASS_TAPE_Y - 3, std::round(shown), digits, 0, 6, 0);
+}
+
+void glass_speed_bug(float shown, float v, int colour)
+{
+    const float y = GLASS_TAPE_Y + (v - shown) * GLASS_ASI_PX_PER_KT;
+    if (std::fabs(y - GLASS_TAPE_Y) <= 55) OGL_fillrect(colour, GLASS_ASI_X + 11, y - 1, 3, 3);
+}
+
 }  // namespace
 
 void init_tickmark(float x, float y, float r1, float r2, int angle, int colour)
@@ -174,23 +361,45 @@ void draw_panel_statics()
 {
     const int was = to_array;
     to_array = 1;
+    pln.cp = own_panel();
     OGL_string(47, 172, 319, pln.tailnum, 800, 6);
+    if (!pln.cp) {
+        // the equipment buttons of the strip that this aircraft lacks
+        const struct { int x, w, lacking; } off[] = {
+            {27, 38, pln.HUDtype == 1}, {73, 38, pln.HUDtype != 3}, {119, 14, pln.HUDtype == 1},
+            {499, 38, !pln.chuteEQ}, {545, 38, !pln.arrestingEQ}, {591, 38, !pln.antiiceEQ},
+            {637, 38, !pln.jettisonEQ}, {683, 38, !pln.jatoEQ}};
+        for (const auto& b : off)
+            if (b.lacking) OGL_fillrect(26, b.x, EQUIPMENT_STRIP_Y, b.w, 15);
+    }
     for (int n = 1; n < INS_COUNT; ++n) face(n);
     if (pln.paneltype == 1) {
         if (ins.avail[INS_ASI]) airspeed_scale(ins.x_loc[INS_ASI], ins.y_loc[INS_ASI]);
         if (ins.avail[INS_VVI]) vvi_scale(ins.x_loc[INS_VVI], ins.y_loc[INS_VVI]);
     } else {
-        OGL_framerect(38, ins.x_loc[INS_EFIS] + 230, 2, 250, 150);
+        // one dark screen under the flight displays, the map between them and the radios
+        OGL_fillrect(FACE_COLOUR, 0, GLASS_BOTTOM, GLASS_RIGHT, GLASS_TOP - GLASS_BOTTOM);
+        const float mx = ins.x_loc[INS_EFIS] + 228;
+        OGL_framerect(38, mx, GLASS_BOTTOM + 1, GLASS_MAP_W, GLASS_TOP - GLASS_BOTTOM - 152);
         static const char* const caps[6] = {"z-", "z+", "enr", "arr", "wxr", "TCAS"};
-        for (int k = 0; k < 6; ++k) OGL_string(38, ins.x_loc[INS_EFIS] + 234 + 28 * k, 6, caps[k], 800, 6);
+        for (int k = 0; k < 6; ++k) OGL_string(38, mx + 6 + 26 * k, 6, caps[k], 800, 6);
+        OGL_framerect(38, GLASS_ASI_X - 19, GLASS_TAPE_Y - 56, 34, 112);
+        OGL_framerect(38, GLASS_ALT_X - 26, GLASS_TAPE_Y - 56, 38, 112);
+        OGL_string(38, ins.x_loc[INS_SUPP] - 15, ins.y_loc[INS_SUPP] + 52, "NAV 2", 800, 6);
     }
+    if (!pln.cp && pln.gear_retract) panel_bitmap("b_gear", oseng + 608, 4);
+    if (!pln.cp && pln.ecam) panel_bitmap("ecam", oseng + 644, 140);
     if (pln.ecam) {
         static const char* const pages[5] = {"ENGN", "FUEL", "FCON", "HYDR", "FAIL"};
         for (int k = 0; k < 5; ++k) OGL_string(38, oseng + 650 + 30 * k, 142, pages[k], 800, 6);
     }
     const int engines = (pln.tape || pln.is_heli) ? intlim(pln.numen, 0, 1) : intlim(pln.numen, 0, 2);
     for (int e = 0; e < engines; ++e)
-        for (int row = 1; row < 3; ++row) gauge_dial(en_x[row][e] + oseng, en_y[row]);
+        for (int row = pln.ecam ? 1 : 0; row < 3; ++row) gauge_dial(en_x[row][e] + oseng, en_y[row], row);
+    if (pln.m_fuel > 0 && !pln.ecam) {   // the engine display has its fuel page instead
+        OGL_framerect(MARK_COLOUR, osrad + FUEL_GAUGE_X - 2, FUEL_GAUGE_Y - 2, 35, 10);
+        OGL_string(38, osrad + FUEL_GAUGE_X + 4, FUEL_GAUGE_Y + 10, "FUEL", 800, 6);
+    }
     slot(oseng + 664, 72, 63);
     slot(oseng + 791, 3, 62);
     for (int e = 0; e < intlim(pln.numen, 0, 4); ++e) {
@@ -212,6 +421,8 @@ void draw_panel_live()
     OGL_string(s.status_warning ? 41 : 47, 430, 569, s.status ? s.status : "", 800, 6);
     if (s.paused_caption) OGL_string(41, 742, 318, "PAUSED", 800, 6);
     OGL_fillrect(47, 748 + s.oat / 2, 565, 2, 4);
+    const char unit[2] = {s.oat_unit ? s.oat_unit : 'F', 0};
+    OGL_string(47, 713, 565, unit, 800, 6);
     if (s.stall_lamp) OGL_fillrect(2, 7, 316, 10, 10);
     OGL_number(47, 270, 318, (float)s.ap_alt_ft, 5, 0, 6, 0);
     OGL_number(47, 360, 318, (float)s.ap_vvi_fpm, 4, 0, 6, 1);
@@ -222,11 +433,26 @@ void draw_panel_live()
         if (std::fabs(off) <= 30) OGL_line(0, 373 + off, 566, 373 + off, 566 + (d % 30 ? 4 : 8));
     }
     // instruments
-    if (ins.avail[INS_ASI]) {
+    const bool glass = pln.paneltype == 2;
+    // the glass panel's flight instruments are one screen: blank when it has failed
+    const bool screen = !glass || rel.efis_1;
+    auto shows = [screen](int n) { return screen && ins.avail[n]; };
+    if (glass && shows(INS_ASI)) {
+        const float kt = s.asi_kt;
+        glass_tape(GLASS_ASI_X, kt, GLASS_ASI_PX_PER_KT, 5, 10, 3);
+        glass_speed_bug(kt, pln.Vso, WHITE_ARC);
+        glass_speed_bug(kt, pln.Vs, GREEN_ARC);
+        glass_speed_bug(kt, pln.Vno, YELLOW_ARC);
+        glass_speed_bug(kt, pln.Vne, RED_ARC);
+    } else if (shows(INS_ASI)) {
         plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_angle, 0, 35, NEEDLE_COLOUR, 10);
         if (s.asi_max_angle >= 0) plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_max_angle, 15, 35, 8, 10);
+        if (pln.AStype == 3) {   // the digital drum under the hub
+            OGL_fillrect(FACE_COLOUR, X[INS_ASI] - 10, Y[INS_ASI] - 21, 21, 10);
+            OGL_number(47, X[INS_ASI] - 9, Y[INS_ASI] - 19, std::round(s.asi_kt), 3, 0, 6, 0);
+        }
     }
-    if (ins.avail[INS_AHZ]) {
+    if (shows(INS_AHZ)) {
         const float pitch = round(1.5f * ins.the180);
         plot_ahregion(pitch, ins.phi180);
         // pitch ladder every 5 degrees, along the horizon (c, s) and stepped along its normal
@@ -240,12 +466,16 @@ void draw_panel_live()
         }
         OGL_line(0, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 50, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 46);
         OGL_line(9, X[INS_AHZ] - 20, Y[INS_AHZ] + set.ah_bar_adjust, X[INS_AHZ] + 20, Y[INS_AHZ] + set.ah_bar_adjust);
+        if (atm.inshear) OGL_string(41, X[INS_AHZ] - 33, Y[INS_AHZ] + 30, "WIND SHEAR!", 800, 6);
     }
-    if (ins.avail[INS_ALT]) {
+    if (glass && shows(INS_ALT)) {
+        glass_tape(GLASS_ALT_X, s.alt_ft, GLASS_ALT_PX_PER_FT, 50, 100, 5);
+        OGL_number(47, GLASS_ALT_X - 12, GLASS_TAPE_Y - 66, (float)s.baro_window, 4, 0, 6, 0);
+    } else if (shows(INS_ALT)) {
         plot_needle(X[INS_ALT], Y[INS_ALT], s.alt_angle, 0, 35, NEEDLE_COLOUR, 10);
         const int thousands = round(std::fmod(std::fabs(s.alt_ft), 10000.0f) * 0.036f) % 360;
         plot_needle(X[INS_ALT], Y[INS_ALT], thousands, 0, 20, 9, 10);
-        OGL_number(47, X[INS_ALT] + 10, Y[INS_ALT] - 20, (float)s.baro_window, 4, 0, 6, 0);
+        OGL_number(47, X[INS_ALT] + 21, Y[INS_ALT] - 3, (float)s.baro_window, 4, 0, 6, 0);   // the face's window
     }
     if (ins.avail[INS_TSI]) {
         const int ts = round(s.turn);
@@ -254,27 +484,58 @@ void draw_panel_live()
         plot_needle(X[INS_TSI], Y[INS_TSI], ts + 90, 0, 31, 0, 10);
         OGL_fillrect(0, X[INS_TSI] - round(s.slip) - 1, Y[INS_TSI] - 46, 3, 6);
     }
-    if (ins.avail[INS_HSI]) {
+    if (shows(INS_HSI)) {
         const float x = X[INS_HSI], y = Y[INS_HSI];
         const int k = pln.paneltype == 1 ? 9 : 41;
-        for (int d = 0; d < 360; d += 30) init_tickmark(x, y, 45, 52, d - s.hsi_card, 0);
-        const pt tip = hsi_arrow_tip(x, y, s.hsi_course);
-        OGL_line(k, x + 40 * isin(s.hsi_course), y - 40 * icos(s.hsi_course), tip.x, tip.y);
+        for (int d = 0; d < 360; d += 30) {
+            init_tickmark(x, y, 45, 52, d - s.hsi_card, 0);
+            card_label(x, y, 37, d, d - s.hsi_card, pln.paneltype == 1 ? 0 : 38);
+        }
+        const int c = s.hsi_course;
+        // course arrow: a head at the tip, a short tail opposite
+        const pt tip = hsi_arrow_tip(x, y, c);
+        OGL_line(k, x - 32 * isin(c - 8), y + 32 * icos(c - 8), tip.x, tip.y);
+        OGL_line(k, tip.x, tip.y, x - 32 * isin(c + 8), y + 32 * icos(c + 8));
+        OGL_line(k, x + 40 * isin(c), y - 40 * icos(c), x + 32 * isin(c), y - 32 * icos(c));
+        // deviation scale across the course: the centre square and two dots each 5 px apart
+        OGL_framerect(k, (int)x - 3, (int)y - 3, 6, 6);
+        for (int g = 1; g <= 4; ++g)
+            for (int side = -1; side <= 1; side += 2)
+                OGL_framerect(k, (int)(x + side * 5 * g * icos(c)) - 1, (int)(y + side * 5 * g * isin(c)) - 1, 2, 2);
         pt a, b;
-        hsi_deviation_bar(x, y, s.hsi_course, s.hsi_dev_px, &a, &b);
+        hsi_deviation_bar(x, y, c, s.hsi_dev_px, &a, &b);
         OGL_line(k, a.x, a.y, b.x, b.y);
+        if (nav.ntf[1] == 1 || nav.ntf[1] == 2) {
+            // to/from: a triangle on the course line, pointing along it for "to"
+            const float dir = nav.ntf[1] == 1 ? 1.0f : -1.0f;
+            const float ax = -isin(c) * dir, ay = icos(c) * dir, sx = icos(c), sy = isin(c);
+            const float tx = x + 22 * ax, ty = y + 22 * ay, bx = x + 15 * ax, by = y + 15 * ay;
+            OGL_line(k, tx, ty, bx + 4 * sx, by + 4 * sy);
+            OGL_line(k, bx + 4 * sx, by + 4 * sy, bx - 4 * sx, by - 4 * sy);
+            OGL_line(k, bx - 4 * sx, by - 4 * sy, tx, ty);
+        }
+        if (glass) {
+            for (int r = 52; r <= 54; ++r) OGL_line(43, x - 3, y + r, x + 4, y + r);
+            OGL_line(38, x, y + 55, x, y + 52);
+            OGL_number(38, x - 32, y + 54, (float)intwrap(s.hsi_card, 0, 359), 3, 0, 6, 0);
+            OGL_number(41, x + 17, y + 54, (float)intwrap((int)nav.obs[1], 0, 359), 3, 0, 6, 0);
+            OGL_string(46, x - 82, y - 50, "DME", 800, 6);
+            if (s.hsi_dme_good) OGL_number(47, x - 60, y - 50, s.hsi_dme_nm, 3, 1, 6, 0);
+            else OGL_string(47, x - 60, y - 50, "-", 800, 6);
+        } else {
+            for (int d = -1; d <= 1; ++d) OGL_line(k, x + d, y + 43, x + d, y + 51);   // lubber line
+        }
         plot_needle(x - 50 * isin(s.hsi_bug), y + 50 * icos(s.hsi_bug), 210 - s.hsi_bug, 0, 10, 32, 10);
         plot_needle(x - 50 * isin(s.hsi_bug), y + 50 * icos(s.hsi_bug), 150 - s.hsi_bug, 0, 10, 32, 10);
         OGL_fillrect(9, pln.gsx1, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
         OGL_fillrect(9, pln.gsx2, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
     }
-    if (ins.avail[INS_VVI]) {
-        const bool glass = pln.paneltype == 2;
+    if (shows(INS_VVI)) {
         plot_needle(X[INS_VVI], Y[INS_VVI], s.vvi_angle, 0, glass ? 23 : 36, glass ? 38 : 0, 10);
     }
     if (ins.avail[INS_ADF]) {
         plot_needle(X[INS_ADF], Y[INS_ADF], round(s.adf_needle) - ins.adf_card, 0, 30, 9, 10);
-        OGL_number(47, X[INS_ADF] - 9, Y[INS_ADF] - 60, (float)nav.adff, 3, 0, 6, 0);
+        OGL_number(47, X[INS_ADF] + 18, Y[INS_ADF] - 66, (float)nav.adff, 4, 0, 6, 0);   // on the caption plate
     }
     if (ins.avail[INS_SUPP]) {
         const float x = X[INS_SUPP], y = Y[INS_SUPP];
@@ -284,8 +545,39 @@ void draw_panel_live()
             plot_needle(x, y, round(radalt_angle(ins.radalt_ft)), 30, 38, 8, 10);
             break;
         case SUPP_VARIOMETER: plot_needle(x, y, s.vari_angle, 0, 25, 0, 10); break;
-        case SUPP_RMI: plot_needle(x, y, s.rmi_bearing - s.rmi_card, 0, 35, 9, 10); break;
+        case SUPP_CLOCK: {
+            // local time on the hands, the timer as minutes and seconds under them
+            const float t = fltwrap(msc.locl_time, 0, 86400);
+            const float hours = std::fmod(t / 3600.0f, 12.0f), minutes = std::fmod(t / 60.0f, 60.0f);
+            plot_needle(x, y, round(hours * 30.0f), 0, 22, 0, 10);
+            plot_needle(x, y, round(minutes * 6.0f), 0, 34, 0, 10);
+            const int timer = (int)msc.timr_time;
+            OGL_number(msc.timer_running ? 47 : 38, x - 15, y - 28, (float)(timer / 60), 2, 0, 6, 0);
+            OGL_string(msc.timer_running ? 47 : 38, x - 3, y - 28, ":", 800, 6);
+            OGL_number(msc.timer_running ? 47 : 38, x + 3, y - 28, (float)(timer % 60), 2, 0, 6, 0);
+            break;
+        }
+        case SUPP_RMI:
+            for (int d = 0; d < 360; d += 30) {
+                init_tickmark(x, y, 40, 45, d - s.rmi_card, 0);
+                card_label(x, y, 33, d, d - s.rmi_card, 0);
+            }
+            plot_needle(x, y, s.rmi_bearing - s.rmi_card, 0, 35, 9, 10);
+            break;
         case SUPP_VOR2: {
+            // the course card turns so that the selected course stands under the index
+            for (int d = 0; d < 360; d += 30) {
+                init_tickmark(x, y, 40, 45, d - s.vor2_course, 0);
+                card_label(x, y, 33, d, d - s.vor2_course, 0);
+            }
+            OGL_line(9, x - 3, y + 46, x, y + 40);
+            OGL_line(9, x, y + 40, x + 3, y + 46);
+            if (nav.ntf[0] == 1 || nav.ntf[0] == 2) {
+                const float dir = nav.ntf[0] == 1 ? 1.0f : -1.0f;   // "to" points up, "from" down
+                OGL_line(9, x + 18, y + 8 * dir, x + 14, y + 2 * dir);
+                OGL_line(9, x + 14, y + 2 * dir, x + 22, y + 2 * dir);
+                OGL_line(9, x + 22, y + 2 * dir, x + 18, y + 8 * dir);
+            }
             pt a, b;
             hsi_deviation_bar(x, y, 0, s.vor2_dev_px, &a, &b);
             OGL_line(0, a.x, a.y, b.x, b.y);
@@ -295,6 +587,9 @@ void draw_panel_live()
         default: break;
         }
     }
+    if (s.efis_map_shown) update_glass(GLASS_EFIS_MAP);
+    if (s.moving_map_shown) update_glass(GLASS_MOVING_MAP);
+    if (s.wx_radar_shown) update_glass(GLASS_WX_RADAR);
     // radio stack read-outs
     if (s.gps_shown) {
         for (int d = -1; d <= 1; ++d) OGL_line(47, s.gps.bar_x + d, 253, s.gps.bar_x + d, 260);
@@ -302,6 +597,7 @@ void draw_panel_live()
         OGL_number(47, osrad + 498, 238, (float)s.gps.dist_nm, 4, 0, 6, 0);
         OGL_number(47, osrad + 538, 238, (float)s.gps.speed_kt, 4, 0, 6, 0);
         OGL_number(47, osrad + 577, 238, (float)s.gps.minutes, 3, 0, 6, 0);
+        gps_waypoint();
     } else if (s.dme_good) {
         OGL_number(47, osrad + 499, 270, (float)round(s.dme.dist_nm), 3, 0, 6, 0);
         OGL_number(47, osrad + 532, 270, (float)round(s.dme.speed_kt), 3, 0, 6, 0);
@@ -313,16 +609,42 @@ void draw_panel_live()
     for (int m = 0; m < 3; ++m)
         OGL_fillrect(s.marker[m] ? marker_colour[m] : 26, osrad + 494 + 16 * m, 292, 10, 6);
     for (int k = 0; k < 4; ++k) OGL_number(47, osrad + 540 + 10 * k, 127, (float)s.xpdr[k], 1, 0, 6, 0);
+    // the frequencies beside their knobs: NAV and COM rows (radio 1, radio 2), the ADF's
+    // digits over the columns that tune them
+    OGL_string(38, osrad + 493, 217, "NAV", 800, 6);
+    OGL_string(38, osrad + 493, 168, "COM", 800, 6);
+    OGL_string(38, osrad + 493, 192, "ADF", 800, 6);
+    OGL_string(38, osrad + 493, 127, "XPDR", 800, 6);
+    for (int r = 0; r < 2; ++r) {
+        OGL_number(47, osrad + 515 + 45 * r, 217, nav.nf[r] / 100.0f, 5, 2, 6, 0);
+        OGL_number(47, osrad + 515 + 45 * r, 168, nav.cf[r] / 100.0f, 5, 2, 6, 0);
+    }
+    for (int k = 0; k < 3; ++k) {
+        static const int place[3] = {100, 10, 1};
+        OGL_number(47, osrad + 542 + 10 * k, 192, (float)((nav.adff / place[k]) % 10), 1, 0, 6, 0);
+    }
     // engines and levers
     if (s.brakes_lamp) OGL_string(41, oseng + 500, 22, "brakes", 800, 6);
     for (int leg = 0; leg < 3; ++leg) {
         static const int light_colour[4] = {26, 1, 2, 26};
-        OGL_fillrect(light_colour[s.gear_light[leg]], oseng + 612 + 9 * leg, 50, 6, 6);
+        OGL_fillrect(light_colour[s.gear_light[leg]], oseng + GEAR_LIGHT_X, GEAR_LIGHT_Y + 9 * leg, 6, 6);
     }
-    if (s.fuel_needle >= 0) OGL_line(0, oseng + 700, 160 + s.fuel_needle, oseng + 710, 160 + s.fuel_needle);
+    if (s.fuel_needle >= 0 && !pln.ecam)
+        OGL_line(0, osrad + FUEL_GAUGE_X + s.fuel_needle, FUEL_GAUGE_Y, osrad + FUEL_GAUGE_X + s.fuel_needle, FUEL_GAUGE_Y + 6);
     const int engines = intlim(pln.numen, 0, 4);
+    const bool ecam_page = pln.ecam && ins.ecam_mode >= 4 && ins.ecam_mode <= 7;
+    if (ecam_page) update_ecam();
+    if (s.ecam_lamp) OGL_fillrect(47, oseng + 650 + 30 * (s.ecam_lamp - 3), 150, 24, 2);   // the page shown
     for (int e = 0; e < engines; ++e) {
-        for (int row = 1; row < 3; ++row) engine_needle(en_x[row][e] + oseng, en_y[row], s.gauge[row][e]);
+        if (!ecam_page)
+            for (int row = 1; row < 3; ++row)
+                if (has_gauge(row)) engine_needle(en_x[row][e] + oseng, en_y[row], s.gauge[row][e]);
+        if (!pln.ecam && has_gauge(0) && (e < 2 || pln.tape)) {
+            const float x = en_x[0][e] + oseng, y = en_y[0];
+            const float b = (float)(int)interp(0, x - 8, 1, x + 22, fltlim(s.egt_bar[e], 0, 1));
+            OGL_line(3, b, y + 8, b, y + 12);
+        }
+        if (!ecam_page && pln.ecam && !pln.tape) engine_readouts(e);
         if (s.afterburner[e]) OGL_string(41, oseng + 40 * e + 651, 283, "BURN", 800, 6);
         plot_handle(thro_x[e] + oseng + 5, ins.thro[e]);
         plot_handle(prop_x[e] + oseng + 3, ins.prop[e]);

@@ -110,6 +110,7 @@ void update_airspeed()
     if (!rel.ss_asi) return;
     const float v = asi_dial_speed(flt.vind, pln.asi_units, con.nm_to_sm);
     shown.asi_angle = asi_needle_angle(v, pln.ASpwr, pln.Vmin, ins.indtoASI);
+    shown.asi_kt = v;
     shown.asi_max_angle = -1;
     if (jet(pln.entype)) {
         const float mmo_kt = pln.Mmo * atm.a * atm.crtsig * con.msctokts;
@@ -141,6 +142,12 @@ void update_HSI(float a, float b)
     shown.hsi_bug = hsi_bug_angle(ins.psimag, env.mvar, nav.hdsel);
     shown.hsi_dev_px = a;
     shown.hsi_gs_px = b;
+    const bool vor_only = nav.ilsgs[1] == 9.0f;
+    const float sx = vor_only ? nav.vorX[1] : nav.gsX[1];
+    const float sy = vor_only ? nav.vorY[1] : nav.gsY[1];
+    const float sz = vor_only ? nav.vorZ[1] : nav.gsZ[1];
+    shown.hsi_dme_nm = pythag3((float)(sx - flt.X), (float)(sy - flt.Y), (float)(sz - flt.Z)) * con.mtrstonm;
+    shown.hsi_dme_good = nav.goodnav[1] && shown.hsi_dme_nm <= 99.0f;
 }
 
 void update_vvi()

@@ -39,12 +39,15 @@ struct panel_shown {
     int   ecam_lamp;               // page lamp lit, 0 for none
     int   xpdr[4];
     int   asi_angle, asi_max_angle;    // max_angle -1 when not shown
+    float asi_kt;                      // the speed the indicator shows (the glass tape's)
     int   alt_angle;
     float alt_ft;
     int   baro_window;
     int   vvi_angle;
     int   hsi_card, hsi_course, hsi_bug;
     float hsi_dev_px, hsi_gs_px;
+    float hsi_dme_nm;                  // slant distance to receiver 2's station (glass HSI)
+    int   hsi_dme_good;                // 0: no usable signal or beyond 99 nm
     int   vor2_card, vor2_course;
     float vor2_dev_px, vor2_gs_px;
     float radalt_ft, radalt_angle;

@@ -9,11 +9,14 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/qz_tune.h"
 #include "2-QZutils/records.h"
 #include "app/app_script.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
+#include "flight/events.h"
 #include "flight/flight_hooks.h"
+#include "input/keys.h"
 #include "panel/manage_das.h"
 #include "panel/p_init.h"
 #include "panel_test_util.h"
@@ -124,6 +127,17 @@ TEST_F(PanelControls, GearHandleGivesEachWorkingLegATravelTime)
         EXPECT_LE(set.gear_time[leg], 105.0f);
     }
     EXPECT_GT(set.gear_time[2], 1e6f);                   // a failed leg never arrives
+    // the legs travel in the periodic events: none is up before 3 s, the working ones by 5 s
+    for (int leg = 0; leg < 3; ++leg) pln.gear_stat[leg] = 1;
+    events_reset();
+    msc.elap_time = 102.9f;
+    mod_evt();
+    EXPECT_EQ(pln.gear_stat[0] + pln.gear_stat[1] + pln.gear_stat[2], 3);
+    msc.elap_time = 105.1f;
+    mod_evt();
+    EXPECT_EQ(pln.gear_stat[0], 0);
+    EXPECT_EQ(pln.gear_stat[1], 0);
+    EXPECT_EQ(pln.gear_stat[2], 1);
     pln.gear_retract = 0;                                 // fixed gear has no handle
     press(oseng + 620, 30);
     EXPECT_EQ(set.gear_handle, 0);
@@ -232,6 +246,89 @@ TEST_F(PanelControls, ThrottleLeversReverseAndFollowTheControlsSync)
     EXPECT_EQ(flt.flaprequest, 50);
     press(oseng + 650, 100);
     EXPECT_EQ(flt.flaprequest, 25);
+}
+
+// Keys press the cockpit's controls at positions of their own; each must land on its control.
+TEST_F(PanelControls, KeysPressTheRealControlsTheyAreMeantFor)
+{
+    pln.flapEQ = 1;
+    pln.revthrustEQ = 1;
+    pln.gear_retract = 1;
+    pln.supptype = SUPP_VOR2;
+    rel.lagear[0] = rel.lagear[1] = rel.lagear[2] = 1;
+    ins.flap = FLAP_UP_Y;
+    const int detents[4] = {117, 103, 88, 73};
+    int last_request = -1;
+    for (int y : detents) {
+        keys_handle('2');
+        EXPECT_EQ(ins.flap, y);
+        EXPECT_GT(flt.flaprequest, last_request);
+        last_request = flt.flaprequest;
+    }
+    EXPECT_EQ(flt.flaprequest, 50);
+    keys_handle('1');
+    EXPECT_EQ(ins.flap, 88);
+
+    struct turn { char down, up; float* v; };
+    const turn knobs[] = {{'y', 'u', &nav.obs[1]}, {'h', 'j', &nav.obs[0]}};
+    for (const turn& k : knobs) {
+        *k.v = 100;
+        keys_handle(k.up);
+        EXPECT_FLOAT_EQ(*k.v, 101) << k.up;
+        keys_handle(k.down);
+        keys_handle(k.down);
+        EXPECT_FLOAT_EQ(*k.v, 99) << k.down;
+    }
+    nav.hdsel = 10;
+    keys_handle('m');
+    keys_handle('m');
+    keys_handle('n');
+    EXPECT_EQ(nav.hdsel, 11);
+    ins.baro = 29.92f;
+    keys_handle('o');
+    EXPECT_FLOAT_EQ(ins.baro, 29.923f);
+    keys_handle('i');
+    keys_handle('i');
+    EXPECT_FLOAT_EQ(ins.baro, 29.917f);
+
+    keys_handle('8');                                     // the trim rockers: the halves oppose
+    EXPECT_GT(flt.ail_trim, 0);
+    keys_handle('7');
+    keys_handle('7');
+    EXPECT_LT(flt.ail_trim, 0);
+    keys_handle('0');
+    EXPECT_GT(flt.rud_trim, 0);
+    keys_handle('[');                                     // nose-up trim, a step per press
+    EXPECT_FLOAT_EQ(flt.elv_trim, TRIM_WHEEL_STEP);
+    keys_handle(']');
+    keys_handle(']');
+    EXPECT_FLOAT_EQ(flt.elv_trim, -TRIM_WHEEL_STEP);
+
+    keys_handle('b');
+    EXPECT_EQ(set.parkbrake, 1.0f);
+    set.gear_handle = 1;
+    keys_handle('g');
+    EXPECT_EQ(set.gear_handle, 0);
+    keys_handle('$');
+    EXPECT_EQ(ott.NAV[0], 1);
+
+    ins.thro[0] = 20;
+    keys_handle(PLAT_KEY_SHIFT_F1);                        // a little more power, then a little less
+    EXPECT_EQ(ins.thro[0], 22);
+    keys_handle(PLAT_KEY_F1);
+    keys_handle(PLAT_KEY_F1);
+    EXPECT_EQ(ins.thro[0], 18);
+    ins.mixt[0] = 30;
+    keys_handle(PLAT_KEY_SHIFT_F1 + 8);
+    EXPECT_EQ(ins.mixt[0], 32);
+    keys_handle('.');                                     // reverser out, and back to idle
+    EXPECT_EQ(flt.revving_thrust[0], 1);
+    EXPECT_LT(flt.throrequest[0], 0);
+    keys_handle('.');
+    EXPECT_EQ(flt.revving_thrust[0], 0);
+    EXPECT_NEAR(flt.throrequest[0], 0, 0.01);
+    keys_handle('p');
+    EXPECT_EQ(msc.paused, 1);
 }
 
 }  // namespace

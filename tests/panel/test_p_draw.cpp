@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
@@ -11,6 +13,7 @@
 #include "panel/p_init.h"
 #include "panel/p_update.h"
 #include "panel_test_util.h"
+#include "support/test_support.h"
 
 using namespace orv;
 
@@ -106,6 +109,60 @@ TEST_F(PanelPixels, BackgroundCarriesTheAirspeedScale)
     EXPECT_EQ(p[0], 255);
     EXPECT_EQ(p[1], 0);
     EXPECT_EQ(p[2], 0);
+}
+
+TEST_F(PanelPixels, EnginesShowOnlyTheGaugesTheirTypeCarries)
+{
+    // the manifold-pressure needle (row 2) of a piston engine only with a variable-pitch propeller
+    auto white_near_centre = [](int row) {
+        const int cx = en_x[row][0] + oseng, cy = en_y[row];
+        int n = 0;
+        for (int y = cy - 18; y <= cy + 18; ++y)
+            for (int x = cx - 18; x <= cx + 18; ++x) {
+                const unsigned char* p = rgb_array + (y * SCREEN_W + x) * 3;
+                n += p[0] == 255 && p[1] == 255 && p[2] == 255;
+            }
+        return n;
+    };
+    flt.mpr[0] = 25;
+    flt.tac[0] = 200;
+    pln.varpitchEQ = 0;
+    draw(100, 1000);
+    EXPECT_GT(white_near_centre(1), 10);     // the tachometer's needle
+    EXPECT_EQ(white_near_centre(2), 0);
+    pln.varpitchEQ = 1;
+    draw(100, 1000);
+    EXPECT_GT(white_near_centre(2), 10);
+}
+
+TEST_F(PanelPixels, AnAircraftsOwnCockpitPictureReplacesTheFaces)
+{
+    // an 800 x 333 picture of one colour beside the aircraft file, as "<name> panl.BMP"
+    const std::string dir = orv_test::temp_dir("own_panel");
+    const int w = 800, h = 333, stride = w * 3;
+    std::string bmp(54 + stride * h, '\0');
+    auto le = [&](int at, unsigned v, int bytes) { for (int k = 0; k < bytes; ++k) bmp[at + k] = (char)(v >> (8 * k)); };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    le(2, (unsigned)bmp.size(), 4);
+    le(10, 54, 4);
+    le(14, 40, 4);
+    le(18, w, 4);
+    le(22, h, 4);
+    le(26, 1, 2);
+    le(28, 24, 2);
+    for (int i = 54; i < (int)bmp.size(); i += 3) { bmp[i] = 10; bmp[i + 1] = 200; bmp[i + 2] = 30; }   // blue, green, red
+    orv_test::write_file(dir + "/Mine panl.BMP", bmp);
+    std::snprintf(pln.C_path, sizeof pln.C_path, "%s/Mine.acf", dir.c_str());
+    draw_panel_background();
+    EXPECT_EQ(pln.cp, 1);
+    const unsigned char* p = rgb_array + (ins.y_loc[INS_ALT] * SCREEN_W + ins.x_loc[INS_ALT] + 20) * 3;
+    EXPECT_EQ(p[0], 30);                     // the picture, not an instrument face
+    EXPECT_EQ(p[1], 200);
+    EXPECT_EQ(p[2], 10);
+    std::snprintf(pln.C_path, sizeof pln.C_path, "%s/Other.acf", dir.c_str());
+    draw_panel_background();
+    EXPECT_EQ(pln.cp, 0);
 }
 
 }  // namespace
