@@ -24,8 +24,7 @@ using orv_test::fake_effect_call;
 using orv_test::FAKE_PLAY;
 using orv_test::FAKE_STOP;
 
-constexpr float kPrd = 0.05f;
-constexpr int kFramesPerEvent = 2, kFramesPerSecond = 20;
+constexpr int kFramesPerSecond = 20;   // at the fixed period of 0.05 s
 
 struct ForcesInFlight : ::testing::Test {
     orv_test::fake_joy_installed f;
@@ -34,28 +33,27 @@ struct ForcesInFlight : ::testing::Test {
     void SetUp() override
     {
         if (orv_test::stock_aircraft("trainer").empty()) GTEST_SKIP() << "no stock aircraft built";
-        ASSERT_EQ(orv_test::sim_load("trainer"), 1);
         f.dev.haptic = 1;
         f.dev.plug(0);
+        ASSERT_EQ(orv_test::sim_start("trainer"), 1);
         ASSERT_EQ(JOY_init(), 1);
         ASSERT_EQ(forces_active(), 1);
         wire_pilot_input();
         events_reset();
         pln.ff_stickshaker = 1;           // this trainer carries a stick shaker
         rel.esystem = 1;
-        orv_test::sim_air_start(3000, 100, 0);
+        orv_test::sim_air_start(3000, 100, flt.psi);
         f.dev.calls.clear();
     }
     void TearDown() override { CloseStick(); }
 
-    // One frame of flight with the events on the application's schedule.
-    void fly()
+    // One frame of the program; answers whether the ten-a-second events ran in it.
+    bool fly()
     {
-        orv_test::sim_frame(kPrd);
+        const int events_before = msc.cntr10;
+        orv_test::sim_frame();
         ++frame;
-        msc.elap_time += kPrd;
-        if (frame % kFramesPerEvent == 0) mod_evt();
-        if (frame % kFramesPerSecond == 0) mod_sec();
+        return msc.cntr10 != events_before;
     }
     static bool shaking(const fake_effect_call& c)
     {
@@ -80,7 +78,7 @@ TEST_F(ForcesInFlight, SpringsShakerAndCrashJoltComeAtTheirMoments)
 {
     // Level cruise: a spring each second, none of it shaking.
     for (int i = 0; i < 3 * kFramesPerSecond; ++i) {
-        orv_test::pilot_hold_pitch(2, kPrd);
+        orv_test::pilot_hold_pitch(2);
         fly();
     }
     const fake_effect_call* spring = last(FX_SPRING_Y, FAKE_PLAY);
@@ -107,10 +105,10 @@ TEST_F(ForcesInFlight, SpringsShakerAndCrashJoltComeAtTheirMoments)
         set.MK_ptch = 1;
         set.MK_roll = 0;
         const size_t before = f.dev.calls.size();
-        fly();
+        const bool events_ran = fly();
         for (size_t k = before; k < f.dev.calls.size(); ++k)
             if (shaking(f.dev.calls[k])) shaker_on = frame;
-        if (shaker_on < 0 && frame % kFramesPerEvent == 0) {
+        if (shaker_on < 0 && events_ran) {
             ASSERT_FALSE(near_stall()) << "near the stall at frame " << frame << " and no shaker";
         }
     }
@@ -161,13 +159,14 @@ TEST_F(ForcesInFlight, TouchdownJoltFollowsTheGearForce)
 {
     // Low and slow over the runway, power off: the first wheel to touch gives a jolt of
     // 200 x its force / the mass (limited to 100) for 300 ms, in the frame it touches.
-    orv_test::sim_air_start(orv_test::KSFO_28R.elev_ft + 6, 55, 0);
-    env.localh_cg = 0;
+    orv_test::sim_start("trainer");   // on the runway: its ground height
+    const float ground_ft = env.localh_cg * con.mtrstoft;
+    orv_test::sim_air_start(ground_ft + 6, 55, flt.psi);
     flt.throrequest[0] = 0;
     f.dev.calls.clear();
     int touched = -1;
     for (int i = 0; i < 20 * kFramesPerSecond && touched < 0; ++i) {
-        orv_test::pilot_hold_pitch(4, kPrd);
+        orv_test::pilot_hold_pitch(4);
         int was[3];
         for (int w = 0; w < 3; ++w) was[w] = flt.gear_touch[w];
         const size_t before = f.dev.calls.size();
