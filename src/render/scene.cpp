@@ -448,13 +448,12 @@ void scn2(int typeshift)
     apply_fog();
     qgl.Clear(GL_DEPTH_BUFFER_BIT);
 
-    // 1. sky box, drawn behind everything.
+    // 1. sky box, drawn behind everything. It turns with the view (pitch and roll only): its
+    // front wall then lies square across the view at the sky distance, inside the far plane,
+    // where a box fixed to the compass would put its corners beyond it.
     OGL_setstate(0, 0, 0, 1);
     qgl3d.DepthFunc(GL_ALWAYS);
-    qgl3d.PushMatrix();
-    qgl3d.Rotatef(scn.psi, 0, 1, 0);
     plot_sky_box(p.sky_dist, frame.base, frame.rat1, frame.rat2, frame.rat3);
-    qgl3d.PopMatrix();
     qgl3d.DepthFunc(GL_LESS);
 
     qgl3d.Rotatef(scn.psi, 0, 1, 0);

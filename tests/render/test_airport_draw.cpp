@@ -3,9 +3,11 @@
 
 #include <cstring>
 
+#include "2-QZutils/qgl.h"
 #include "2-QZutils/records.h"
 #include "render/airport_draw.h"
 #include "render/lights_draw.h"
+#include "world/apt_gen.h"
 #include "world/nav_db.h"
 
 namespace orv {
@@ -109,6 +111,46 @@ TEST_F(PavementSurface, AircraftOnTheRunwayTakesItsSurface)
     flt.X = 10;
     plot_pavement(0, 0, 1, 1.0f, TEX_RWY_PAVE);
     EXPECT_EQ(env.over_obs, 1);
+}
+
+// Quads as the drawing layer's culling sees them from above: it keeps those that run
+// clockwise on screen, whose normal (b - a) x (c - a) then points down.
+int quad_vertices, quads, quads_up;
+float quad_v[3][3];
+void quad_vertex(GLfloat x, GLfloat y, GLfloat z)
+{
+    const int k = quad_vertices++ % 4;
+    if (k < 3) { quad_v[k][0] = x; quad_v[k][1] = y; quad_v[k][2] = z; }
+    if (k != 2) return;
+    const float* a = quad_v[0];
+    const float* b = quad_v[1];
+    const float* c = quad_v[2];
+    const float ny = (b[2] - a[2]) * (c[0] - a[0]) - (b[0] - a[0]) * (c[2] - a[2]);
+    quads++;
+    quads_up += ny < 0.0f;
+}
+
+TEST(RunwayDrawing, RunwayAndPavementFaceUpAtAnyHeading)
+{
+    const qgl_table saved = qgl;
+    qgl.Vertex3f = quad_vertex;
+    std::memset(&env, 0, sizeof env);
+    for (float hdg : {70.0f, 250.0f, 0.0f}) {
+        setuprunway(0, 0, 1000.0f, -2000.0f, 350.0f, 3000.0f, 60.0f, hdg, 0);
+        for (int m = 0; m < 6; m++)
+            for (int k = 0; k < 4; k++)
+                for (int c = 0; c < 3; c++) scn.markxyz[0][0][m][k][c] = scn.rwayxyz[0][0][k][c];
+        apt_len[0][0] = 3000;
+        apt_width[0][0] = 60;
+        apt_num[0][0] = 7;
+        apt_h[0] = 350.0f;
+        quad_vertices = quads = quads_up = 0;
+        plot_runway(0, 0, 0, runway_segments(3000.0f, 60.0f));
+        plot_pavement(0, 0, 5, 3.0f, TEX_RWY_PAVE);
+        EXPECT_EQ(quads, 54 + 2 + 1) << hdg;   // class 3: 50 and two extra each end, numbers in halves
+        EXPECT_EQ(quads_up, quads) << hdg;
+    }
+    qgl = saved;
 }
 
 }  // namespace

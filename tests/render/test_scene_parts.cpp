@@ -12,6 +12,7 @@
 #include "render/precip.h"
 #include "render/scene.h"
 #include "render/ships.h"
+#include "render/sky.h"
 #include "render/terrain_draw.h"
 #include "world/nav_db.h"
 
@@ -119,6 +120,51 @@ TEST(ViewCone, WidenedTriangleAheadOfTheEye)
     EXPECT_FALSE(incone(0, 500, 0));
     EXPECT_TRUE(incone(0, 50, 100));   // just behind, inside the margin
     EXPECT_FALSE(incone(-900, -500, 0));
+}
+
+// Faces as the drawing layer's culling sees them: front faces run clockwise on screen.
+struct face_log {
+    GLenum mode;
+    int n;
+    float v[8][3];
+    int faces, clockwise;
+} sky_log;
+void log_begin(GLenum m) { sky_log.mode = m; sky_log.n = 0; }
+void log_face(const float* a, const float* b, const float* c)
+{
+    const float u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, w[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+    const float n[3] = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0]};
+    // Seen from the origin a face is clockwise when its normal points away from the eye.
+    const float away = n[0] * (a[0] + b[0] + c[0]) + n[1] * (a[1] + b[1] + c[1]) + n[2] * (a[2] + b[2] + c[2]);
+    sky_log.faces++;
+    sky_log.clockwise += away > 0.0f;
+}
+void log_vertex(GLfloat x, GLfloat y, GLfloat z)
+{
+    face_log& l = sky_log;
+    float* p = l.v[l.n < 8 ? l.n : 7];
+    p[0] = x; p[1] = y; p[2] = z;
+    l.n++;
+    if (l.mode == GL_QUADS && l.n == 4) {
+        log_face(l.v[0], l.v[1], l.v[2]);
+        l.n = 0;
+    } else if (l.mode == GL_TRIANGLE_FAN && l.n >= 3) {
+        log_face(l.v[0], l.v[1], l.v[2]);
+        for (int k = 0; k < 3; k++) l.v[1][k] = l.v[2][k];
+        l.n = 2;
+    }
+}
+
+TEST(SkyBox, EveryFaceRunsClockwiseSeenFromTheEyeInside)
+{
+    const qgl_table saved = qgl;
+    qgl.Begin = log_begin;
+    qgl.Vertex3f = log_vertex;
+    sky_log = {};
+    plot_sky_box(1000.0f, {0.4f, 0.6f, 1.0f}, 1.0f, 0.6f, 0.4f);
+    qgl = saved;
+    EXPECT_EQ(sky_log.faces, 8 + 4 + 1);   // two bands of four walls, the lid's four, the floor
+    EXPECT_EQ(sky_log.clockwise, sky_log.faces);
 }
 
 int shifted_with, shifts;
