@@ -11,10 +11,12 @@
 #include "render/hud.h"
 #include "render/precip.h"
 #include "render/scene.h"
+#include "render/ship_models.h"
 #include "render/ships.h"
 #include "render/sky.h"
 #include "render/terrain_draw.h"
 #include "world/nav_db.h"
+#include "world/terrain_grid.h"
 
 namespace orv {
 namespace {
@@ -32,6 +34,102 @@ TEST(Carrier, PublishesItsLocalizerAndGlideSlope)
     EXPECT_STREQ(nav_id[11], "----");
     EXPECT_STREQ(nav_name[10], "USS Enterprise");
     EXPECT_EQ(nav_inreg[11], 1);
+}
+
+// Level faces of the ships as the culling sees them from above: a deck or roof must run
+// clockwise (normal (b - a) x (c - a) pointing down), or only the water shows through it.
+GLenum deck_mode;
+int deck_n, level_faces, level_up;
+float deck_v[3][3];
+void deck_begin(GLenum m) { deck_mode = m; deck_n = 0; }
+void deck_face()
+{
+    const float* a = deck_v[0];
+    const float* b = deck_v[1];
+    const float* c = deck_v[2];
+    const float u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, w[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+    const float nx = u[1] * w[2] - u[2] * w[1], ny = u[2] * w[0] - u[0] * w[2], nz = u[0] * w[1] - u[1] * w[0];
+    const float area2 = nx * nx + ny * ny + nz * nz;
+    if (area2 < 1e-6f || ny * ny < 0.99f * area2) return;   // a side, or the closed bow's sliver
+    level_faces++;
+    level_up += ny < 0.0f;
+}
+void deck_vertex(GLfloat x, GLfloat y, GLfloat z)
+{
+    const int k = deck_n < 3 ? deck_n : 2;
+    deck_v[k][0] = x; deck_v[k][1] = y; deck_v[k][2] = z;
+    deck_n++;
+    if (deck_mode == GL_QUADS && deck_n == 3) deck_face();
+    if (deck_mode == GL_QUADS && deck_n == 4) deck_n = 0;
+    if (deck_mode == GL_TRIANGLE_FAN && deck_n >= 3) {
+        deck_face();
+        for (int c = 0; c < 3; c++) deck_v[1][c] = deck_v[2][c];
+        deck_n = 2;
+    }
+}
+
+TEST(Ships, DecksAndRoofsFaceUp)
+{
+    load_ship_models();
+    const qgl_table saved = qgl;
+    qgl.Begin = deck_begin;
+    qgl.Vertex3f = deck_vertex;
+    env.navmax = -1;
+    for (int ship = 0; ship < 3; ship++) {
+        level_faces = level_up = 0;
+        if (ship == 0) draw_a_carr(0, 0, 0);
+        if (ship == 1) draw_a_frig(0, 0, 0);
+        if (ship == 2) draw_a_oilr(0, 0, 0);
+        EXPECT_GE(level_faces, ship == 2 ? 2 : CARR_STATIONS / 2) << ship;
+        EXPECT_EQ(level_up, level_faces) << ship;
+    }
+    qgl = saved;
+}
+
+TEST(Ships, AircraftOverTheCarrierStandsOnTheDeckAsDrawn)
+{
+    load_ship_models();
+    for (int i = 0; i < TER_I; i++)
+        for (int j = 0; j < TER_J; j++) {
+            planexyz[i][j][0] = 100.0f * i;
+            planexyz[i][j][1] = 0.0f;
+            planexyz[i][j][2] = -100.0f * j;
+        }
+    std::memset(carr_on_poly, 0, sizeof carr_on_poly);
+    std::memset(frig_on_poly, 0, sizeof frig_on_poly);
+    std::memset(oilr_on_poly, 0, sizeof oilr_on_poly);
+    std::memset(ter_inrange, 0, sizeof ter_inrange);
+    carr_on_poly[20][20] = 1;
+    frig_on_poly[30][20] = 1;
+    ter_inrange[20][20] = ter_inrange[30][20] = 1;
+    scn.i1_plot_bound_ter = scn.j1_plot_bound_ter = 10;
+    scn.i2_plot_bound_ter = scn.j2_plot_bound_ter = 40;
+    env.navmax = -1;
+    env.carr_the = 2.0f;     // bow up
+    env.carr_phi = 0.0f;
+    const float cx = 2050.0f, cz = -2050.0f, aft = 50.0f;   // the cell's middle, 50 m aft of it
+    flt.X = cx;
+    flt.Z = cz + aft;
+    env.over_carr = env.over_frig = env.over_obs = 0;
+    plot_terrain();
+    EXPECT_EQ(env.over_carr, 1);
+    EXPECT_EQ(env.over_frig, 0);
+    EXPECT_EQ(env.surf_type, SURF_CARRIER_DECK);
+    // The drawing turns the deck point (0, deck, z) by the pitch about x: it reaches 50 m aft
+    // at this height, and the ground contact must find the same.
+    const float t = env.carr_the * (float)M_PI / 180.0f;
+    const float z = (aft - CARR_DECK_H * std::sin(t)) / std::cos(t);
+    const float drawn = CARR_DECK_H * std::cos(t) - z * std::sin(t);
+    int ci, cj;
+    EXPECT_NEAR(find_local_h((float)flt.X, (float)flt.Z, &ci, &cj, 1), drawn, 0.05f);
+    // Over the frigate next door instead: its flag, its 7 m deck.
+    env.over_carr = 0;
+    flt.X = 3050.0f;
+    flt.Z = cz;
+    plot_terrain();
+    EXPECT_EQ(env.over_carr, 0);
+    EXPECT_EQ(env.over_frig, 1);
+    EXPECT_NEAR(find_local_h((float)flt.X, (float)flt.Z, &ci, &cj, 1), FRIG_DECK_H, 0.01f);
 }
 
 TEST(Traffic, NewAircraftComeFromThirtyMilesTowardUs)
