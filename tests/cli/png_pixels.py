@@ -42,8 +42,9 @@ def read_png(path):
     return width, height, rows
 
 
-w, h, rows = read_png(sys.argv[1])
-print(w, h)
-for spec in sys.argv[2:]:
-    x, y = (int(v) for v in spec.split(","))
-    print(*rows[y][3 * x:3 * x + 3])
+if __name__ == "__main__":
+    w, h, rows = read_png(sys.argv[1])
+    print(w, h)
+    for spec in sys.argv[2:]:
+        x, y = (int(v) for v in spec.split(","))
+        print(*rows[y][3 * x:3 * x + 3])
