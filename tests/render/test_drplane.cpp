@@ -6,6 +6,7 @@
 
 #include "2-QZutils/acf_parts.h"
 #include "2-QZutils/drplane.h"
+#include "2-QZutils/qgl.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 
@@ -86,6 +87,31 @@ TEST_F(PlaneMesh, FarAircraftShowOnlyTheirLightsAndWing1TipsCarryThem)
     EXPECT_NEAR(l[0], get_wing_Xarm(4, 5.0f), 1e-4f);
     EXPECT_LT(l[0], -4.0f);
     EXPECT_GT(r[0], 4.0f);
+}
+
+int plane_vertices;
+void count_plane_vertex(GLfloat, GLfloat, GLfloat) { plane_vertices++; }
+
+TEST_F(PlaneMesh, DrawingTurnsThePropellerEachFrameAndFarOnlyLightsTheAircraft)
+{
+    const qgl_table saved = qgl;
+    qgl.Vertex3f = count_plane_vertex;
+    std::memset(con.VIEW_xyz, 0, sizeof con.VIEW_xyz);
+    atm.vis_eff = 20000.0f;
+    scn.zoom = 1.0f;
+    prop_angle = 350.0f;
+    plane_vertices = 0;
+    plot_plane(0.0f, 0.0f, -1.5f * 1852.0f, 0.0f, 0.0f, 0.0f);
+    EXPECT_EQ(plane_vertices, 3);                 // two wing tips and the beacon
+    EXPECT_FLOAT_EQ(prop_angle, 17.0f);           // 27 degrees on, wrapped past 360
+    plane_vertices = 0;
+    plot_plane(0.0f, 0.0f, -0.5f * 1852.0f, 0.0f, 0.0f, 0.0f);
+    EXPECT_GT(plane_vertices, 100);               // the mesh within a mile
+    EXPECT_FLOAT_EQ(prop_angle, 44.0f);
+    plane_vertices = 0;
+    plot_plane(0.0f, 0.0f, -25000.0f, 0.0f, 0.0f, 0.0f);   // beyond the visibility: nothing
+    EXPECT_EQ(plane_vertices, 0);
+    qgl = saved;
 }
 
 }  // namespace
