@@ -178,7 +178,7 @@ static void panel_frame()
     update_panel();
     if (!have_picture()) return;
     OGL_plot_background();
-    draw_panel_live();
+    if (!set.view_is_fullscreen) draw_panel_live();   // a full-screen view has no panel under it
 }
 
 // The cockpit: clicks, the frame's instruments, and the controls' clicks on the levers.

@@ -81,9 +81,9 @@ ocast = mean("overcast", *SKY)
 check(grey(ocast, 15), "overcast sky not grey", ocast)
 check(sum(ocast) < sum(sky) - 30, "overcast sky not darker than the clear one", ocast, sky)
 
-# Chase view in a left turn: the aircraft's own pixels near the middle of the view, its red
-# left-wing light below its green right-wing light.
-body = count("chase", 250, 60, 550, 250, lambda r, g, b: min(r, g, b) > 180)
+# Chase view in a left turn: the aircraft's own grey pixels against the green ground ahead of
+# the eye, its red left-wing light below its green right-wing light.
+body = count("chase", 340, 138, 460, 230, lambda r, g, b: grey((r, g, b), 20) and 40 < max(r, g, b) < 240)
 check(body >= 20, "no aircraft in the chase view", body)
 red = where("chase", *VIEW, lambda r, g, b: r > 180 and g < 90 and b < 90)
 green = where("chase", *VIEW, lambda r, g, b: g > 180 and r < 90 and b < 90)

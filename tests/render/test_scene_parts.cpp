@@ -226,7 +226,10 @@ struct face_log {
     int n;
     float v[8][3];
     int faces, clockwise;
+    GLenum shade;
+    int flat_vertices;
 } sky_log;
+void log_shade(GLenum m) { sky_log.shade = m; }
 void log_begin(GLenum m) { sky_log.mode = m; sky_log.n = 0; }
 void log_face(const float* a, const float* b, const float* c)
 {
@@ -240,6 +243,7 @@ void log_face(const float* a, const float* b, const float* c)
 void log_vertex(GLfloat x, GLfloat y, GLfloat z)
 {
     face_log& l = sky_log;
+    l.flat_vertices += l.shade != GL_SMOOTH;
     float* p = l.v[l.n < 8 ? l.n : 7];
     p[0] = x; p[1] = y; p[2] = z;
     l.n++;
@@ -253,16 +257,21 @@ void log_vertex(GLfloat x, GLfloat y, GLfloat z)
     }
 }
 
-TEST(SkyBox, EveryFaceRunsClockwiseSeenFromTheEyeInside)
+TEST(SkyBox, EveryFaceRunsClockwiseSeenFromTheEyeInsideAndShadesSmooth)
 {
     const qgl_table saved = qgl;
     qgl.Begin = log_begin;
     qgl.Vertex3f = log_vertex;
+    qgl.ShadeModel = log_shade;
     sky_log = {};
+    sky_log.shade = GL_FLAT;   // as the drawing layer leaves it
     plot_sky_box(1000.0f, {0.4f, 0.6f, 1.0f}, 1.0f, 0.6f, 0.4f);
     qgl = saved;
     EXPECT_EQ(sky_log.faces, 8 + 4 + 1);   // two bands of four walls, the lid's four, the floor
     EXPECT_EQ(sky_log.clockwise, sky_log.faces);
+    // Flat shading would paint each band in one colour: no gradient from the horizon up.
+    EXPECT_EQ(sky_log.flat_vertices, 0);
+    EXPECT_EQ(sky_log.shade, (GLenum)GL_FLAT);   // and the layer's flat shading is back
 }
 
 int shifted_with, shifts;
@@ -342,6 +351,27 @@ TEST_F(FrameSetup, NoonAndNightAtTheSameSpot)
     EXPECT_LT(ogl_brat_ter, 0.05f);
     EXPECT_GT(lite_b, lite_r);      // moonlight
     EXPECT_LT(scene_last_frame().base.b, noon.b);
+}
+
+TEST_F(FrameSetup, TowerViewFromTheFirstFrameStandsAtTheNearestAirport)
+{
+    std::memset(&env, 0, sizeof env);
+    for (int a = 0; a < REG_LIST_CAP; a++) apt_to_index[a] = -1;
+    env.apt_list_max = 1;
+    for (int a = 0; a < 2; a++) {
+        apt_to_index[a] = 10 + a;
+        env.rwaymax[a] = 0;
+        const float x = a == 0 ? 30000.0f : 150.0f;   // airport 1 is the aircraft's own
+        const float c[4][3] = {{x, 0, 0}, {x + 30, 0, 0}, {x + 30, 0, -900}, {x, 0, -900}};
+        std::memcpy(scn.rwayxyz[a][0], c, sizeof c);
+    }
+    msc.loc_apt_reg = 0;   // what a start leaves before any frame is drawn
+    set.view_type = VIEW_TOWER;
+    scene_reset();
+    place_eye();
+    EXPECT_EQ(msc.loc_apt_reg, 1);
+    EXPECT_NEAR(con.VIEW_xyz[0], 150.0f + 30.0f + 60.0f, 1.0f);   // two widths off the right edge
+    EXPECT_NEAR(con.VIEW_xyz[1], 30.0f, 0.5f);
 }
 
 TEST_F(FrameSetup, ChaseEyeLagsBehindAndLooksAtTheAircraft)
