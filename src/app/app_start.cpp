@@ -220,7 +220,7 @@ static void reload_texture(const char* file)
         if (!std::strcmp(t[k].file, file)) OGL_texbmp(BMP_TEXTURE, t[k].name, t[k].mode, t[k].file);
 }
 
-static void reload_plane_geo() { load_plane_geo(1, 0); }
+static void reload_plane_geo() { load_plane_geo(have_picture() ? 1 : 0, 0); }   // paint only with a picture
 
 // The periodic events join the frame schedule; their calls upward go to the application.
 static void start_flight_events()
