@@ -2,7 +2,8 @@
 # The 3-D world drawn offscreen at fixed seeds and times, checked by characteristic pixels
 # (scene_checks.py): the trainer on KSBD runway 06 at noon, 18 h and 22 h and under an
 # overcast, a chase view of it in a left turn, a carrier start, and a flight placed on the
-# region's south-west corner so the region moves west and south under it before the shots.
+# region's south-west corner so the region moves west and south under it before the shots,
+# in haze and then over a cloud deck.
 # The pictures stay in the build tree, tests/artifacts/screens.
 set -u
 vantorel="$1"
@@ -84,10 +85,15 @@ at 0.3 ap alt
 at 20 screenshot $shots/crosscountry.png
 at 20.1 weather vis 3
 at 20.5 screenshot $shots/crosscountry_haze.png
+at 20.6 weather vis 20
+at 20.6 weather clouds 1
+at 20.6 weather base 1500
+at 20.6 weather tops 2500
+at 21.0 screenshot $shots/above_deck.png
 EOF
-run crosscountry "$bizjet" KICT 20.6
+run crosscountry "$bizjet" KICT 21.1
 
-for s in noon dusk night overcast chase carrier crosscountry crosscountry_haze; do
+for s in noon dusk night overcast chase carrier crosscountry crosscountry_haze above_deck; do
     [ -s "$shots/$s.png" ] || fail "no $s.png"
 done
 python3 "$here/scene_checks.py" "$shots" || exit 1

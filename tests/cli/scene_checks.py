@@ -108,6 +108,11 @@ horizon, below = mean("crosscountry_haze", 20, 140, 190, 146), mean("crosscountr
 check(all(abs(a - b) <= 12 for a, b in zip(horizon, below)), "fog colour is not the sky's at the horizon",
       horizon, below)
 
+# Over an overcast whose tops lie below: the deck's white-grey below the horizon, where the
+# clear flight saw green terrain.
+deck = mean("above_deck", 20, 190, 190, 262)
+check(grey(deck, 30) and min(deck) > 120, "no cloud deck below the aircraft above the tops", deck)
+
 for f in failed:
     print("FAIL: " + f)
 sys.exit(1 if failed else 0)
