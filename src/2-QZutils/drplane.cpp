@@ -286,11 +286,12 @@ void vtx(int p, int s, int k)
 }
 
 // One quad of the mesh as two triangles, sent clockwise as seen from outside the part (the
-// drawing layer culls the other side).
+// drawing layer culls the other side). Both end on the same corner: under flat shading the
+// last vertex lights the triangle, so the quad shows as one facet, not two halves.
 void band(int p, int s1, int s2, int k1, int k2)
 {
-    vtx(p, s1, k1); vtx(p, s2, k2); vtx(p, s2, k1);
-    vtx(p, s2, k2); vtx(p, s1, k1); vtx(p, s1, k2);
+    vtx(p, s2, k2); vtx(p, s2, k1); vtx(p, s1, k1);
+    vtx(p, s1, k2); vtx(p, s2, k2); vtx(p, s1, k1);
 }
 
 int engine_of(int p) { return p <= 3 ? p : (p >= 19 && p <= 22 ? p - 19 : -1); }
