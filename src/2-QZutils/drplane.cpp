@@ -285,10 +285,13 @@ void vtx(int p, int s, int k)
     qgl.Vertex3f(a_xyz[p][s][k][0], a_xyz[p][s][k][1], a_xyz[p][s][k][2]);
 }
 
+// One quad of the mesh as two triangles, sent clockwise as seen from outside the part (the
+// drawing layer culls the other side). Both end on the same corner: under flat shading the
+// last vertex lights the triangle, so the quad shows as one facet, not two halves.
 void band(int p, int s1, int s2, int k1, int k2)
 {
-    vtx(p, s1, k1); vtx(p, s2, k1); vtx(p, s2, k2);
-    vtx(p, s2, k2); vtx(p, s1, k2); vtx(p, s1, k1);
+    vtx(p, s2, k2); vtx(p, s2, k1); vtx(p, s1, k1);
+    vtx(p, s1, k2); vtx(p, s2, k2); vtx(p, s1, k1);
 }
 
 int engine_of(int p) { return p <= 3 ? p : (p >= 19 && p <= 22 ? p - 19 : -1); }
@@ -317,6 +320,8 @@ void draw_part(int p, int wire, int jet)
     if (pln.gear_type == 2 && (p == 26 || p == 27) && pln.skidl > 0.0f)
         qgl3d.Rotatef(std::atan2(pln.geardef[p - 25], pln.skidl) / DEG, 1, 0, 0);
 
+    // A blade is a single flat quad: it must show from in front and from behind.
+    if (p <= 3) qgl.Disable(GL_CULL_FACE);
     qgl.Begin(GL_TRIANGLES);
     const int step = p <= 3 ? 2 : 1;   // propeller blades are separate pairs of sections
     const int body = p >= 18 && p <= 22;
@@ -332,8 +337,12 @@ void draw_part(int p, int wire, int jet)
         if (body && !wire) band(p, s, s + 1, np - 1, 0);       // round the girth
     }
     qgl.End();
+    if (p <= 3) qgl.Enable(GL_CULL_FACE);
     if (p >= 4 && p <= 17) {   // flat cap over the tip section
         const int tip = latsign(p) >= 0.0f ? 0 : 1;
+        // The outline runs the same way on both sides, so one of the two caps faces inward:
+        // the cap shows from either side.
+        qgl.Disable(GL_CULL_FACE);
         qgl.Begin(GL_TRIANGLE_FAN);
         for (int k = 0; k < np; k++) {
             qgl.Normal3f(0, 1, 0);
@@ -341,6 +350,7 @@ void draw_part(int p, int wire, int jet)
             qgl.Vertex3f(a_xyz[p][tip][k][0], a_xyz[p][tip][k][1], a_xyz[p][tip][k][2]);
         }
         qgl.End();
+        qgl.Enable(GL_CULL_FACE);
     }
     qgl3d.PopMatrix();
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "2-QZutils/qz_bitmap.h"
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
@@ -178,7 +179,7 @@ static void panel_frame()
     update_panel();
     if (!have_picture()) return;
     OGL_plot_background();
-    draw_panel_live();
+    if (!set.view_is_fullscreen) draw_panel_live();   // a full-screen view has no panel under it
 }
 
 static void cmd_panel(const float* a, int)
@@ -229,12 +230,27 @@ void register_app_callbacks()
     wire_pilot_input();
 }
 
+// A texture the periodic events ask for again by its file name (a season or resolution
+// change): its number and mode come from the loader's table.
+static void reload_texture(const char* file)
+{
+    if (!have_picture()) return;
+    int n = 0;
+    const texture_file* t = texture_files(&n);
+    for (int k = 0; k < n; k++)
+        if (!std::strcmp(t[k].file, file)) OGL_texbmp(BMP_TEXTURE, t[k].name, t[k].mode, t[k].file);
+}
+
+static void reload_plane_geo() { load_plane_geo(have_picture() ? 1 : 0, 0); }   // paint only with a picture
+
 // The periodic events join the frame schedule; their calls upward go to the application.
 static void start_flight_events()
 {
     events_reset();
     flight_hooks h = flight_hook_table();
     h.handle_key = APPLICATION_handlekey;
+    h.load_texture = reload_texture;
+    h.reload_plane_geo = reload_plane_geo;
     flight_set_hooks(h);
     app_set_event_hooks(mod_evt, mod_sec);
 }
@@ -272,6 +288,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     app_select_start_airport();
     MACIBM_showinit(3);
     load_region();                        // the scenery round the start position
+    if (have_picture()) load_scenery_textures();   // terrain, airports, ships, fire, sock
     load_plane();
     load_plane_geo(1, 0);                 // the drawn aircraft and its paint
     place_all_traffic();

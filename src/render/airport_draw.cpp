@@ -42,8 +42,11 @@ void runway_quad(const float c[4][3], float u0, float u1, float f0, float f1, fl
     runway_point(c, u1, f1, y, p[2]);
     runway_point(c, u0, f1, y, p[3]);
     static const float st[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    // Near left, far left, far right, near right: clockwise seen from above, the side the
+    // drawing layer keeps.
+    static const int order[4] = {0, 3, 2, 1};
     qgl.Begin(GL_QUADS);
-    for (int k = 0; k < 4; k++) {
+    for (int k : order) {
         const float s = turned ? 1.0f - st[k][0] : st[k][0];
         const float t = turned ? 1.0f - st[k][1] : st[k][1];
         qgl.TexCoord2f(s, t);
@@ -119,11 +122,13 @@ void plot_pavement(int apt, int rway, int layer, float s_repeat, int tex)
 {
     const float(*q)[3] = scn.markxyz[apt][rway][layer];
     OGL_bindtex(tex);
+    // The marker points run counter-clockwise seen from above; sent backwards the quad
+    // faces up for the drawing layer's culling.
     qgl.Begin(GL_QUADS);
-    qgl.TexCoord2f(s_repeat, 0); qgl.Vertex3f(q[0][0], q[0][1], q[0][2]);
-    qgl.TexCoord2f(s_repeat, 1); qgl.Vertex3f(q[1][0], q[1][1], q[1][2]);
-    qgl.TexCoord2f(0, 1);        qgl.Vertex3f(q[2][0], q[2][1], q[2][2]);
     qgl.TexCoord2f(0, 0);        qgl.Vertex3f(q[3][0], q[3][1], q[3][2]);
+    qgl.TexCoord2f(0, 1);        qgl.Vertex3f(q[2][0], q[2][1], q[2][2]);
+    qgl.TexCoord2f(s_repeat, 1); qgl.Vertex3f(q[1][0], q[1][1], q[1][2]);
+    qgl.TexCoord2f(s_repeat, 0); qgl.Vertex3f(q[0][0], q[0][1], q[0][2]);
     qgl.End();
     if (inside_quad(q, (float)flt.X, (float)flt.Z))
         mark_surface(env.rwy_typ[apt][rway], (q[0][1] + q[1][1] + q[2][1] + q[3][1]) * 0.25f);

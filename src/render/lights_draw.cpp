@@ -59,12 +59,14 @@ void point(const float c[3], float x, float y, float z)
     qgl.Vertex3f(x, y, z);
 }
 
+// The polygon's points run counter-clockwise seen from the side its normal points to; sent
+// backwards they run clockwise from there, the side the drawing layer keeps.
 void polygon(int o, int p)
 {
     qgl.Normal3f(obj_nrml[o][p][0], obj_nrml[o][p][1], obj_nrml[o][p][2]);
     static const float st[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
     qgl.Begin(obj_poltyp[o][p] == 3 ? GL_TRIANGLES : GL_QUADS);
-    for (int k = 0; k < obj_poltyp[o][p]; k++) {
+    for (int k = obj_poltyp[o][p] - 1; k >= 0; k--) {
         qgl.TexCoord2f(st[k][0], st[k][1]);
         qgl.Vertex3f(obj_xyz[o][p][k][0], obj_xyz[o][p][k][1], obj_xyz[o][p][k][2]);
     }

@@ -142,6 +142,23 @@ int in_box(float x, float z, float margin)
            z <= box_z2 + margin;
 }
 
+// Nearest region airport to the aircraft.
+void nearest_airport()
+{
+    float best = 1e30f;
+    for (int a = 0; a < REG_LIST_CAP && a <= env.apt_list_max; a++) {
+        const int w = apt_to_index[a];
+        if (w < 0 || env.rwaymax[a] < 0) continue;
+        const float* p = scn.rwayxyz[a][0][0];
+        const float d = pythag(p[0] - (float)flt.X, p[2] - (float)flt.Z);
+        if (d < best) {
+            best = d;
+            msc.loc_apt_wrl = w;
+            msc.loc_apt_reg = a;
+        }
+    }
+}
+
 void compute_bounds(float vis)
 {
     const float ex = eye_x(), ez = eye_z();
@@ -188,19 +205,7 @@ void compute_bounds(float vis)
         scn.i2_plot_bound_ter = intlim(i2 + 1, 0, TER_I - 2);
         scn.j2_plot_bound_ter = intlim(j2 + 1, 0, TER_J - 2);
     }
-    // Nearest region airport to the aircraft.
-    float best = 1e30f;
-    for (int a = 0; a < REG_LIST_CAP && a <= env.apt_list_max; a++) {
-        const int w = apt_to_index[a];
-        if (w < 0 || env.rwaymax[a] < 0) continue;
-        const float* p = scn.rwayxyz[a][0][0];
-        const float d = pythag(p[0] - (float)flt.X, p[2] - (float)flt.Z);
-        if (d < best) {
-            best = d;
-            msc.loc_apt_wrl = w;
-            msc.loc_apt_reg = a;
-        }
-    }
+    nearest_airport();
 }
 
 void cone_tests()
@@ -321,6 +326,9 @@ void place_eye()
     set_attitude_trig();
     const int view = set.view_type;
     if (view_is_outside(view)) {
+        // Before the first bounds of a region the nearest airport is not known yet, and the
+        // tower view would set off from another airport's tower.
+        if (!box_ok) nearest_airport();
         float t[3];
         outside_target(view, t);
         if (!lag_eye_set) {
@@ -448,13 +456,12 @@ void scn2(int typeshift)
     apply_fog();
     qgl.Clear(GL_DEPTH_BUFFER_BIT);
 
-    // 1. sky box, drawn behind everything.
+    // 1. sky box, drawn behind everything. It turns with the view (pitch and roll only): its
+    // front wall then lies square across the view at the sky distance, inside the far plane,
+    // where a box fixed to the compass would put its corners beyond it.
     OGL_setstate(0, 0, 0, 1);
     qgl3d.DepthFunc(GL_ALWAYS);
-    qgl3d.PushMatrix();
-    qgl3d.Rotatef(scn.psi, 0, 1, 0);
     plot_sky_box(p.sky_dist, frame.base, frame.rat1, frame.rat2, frame.rat3);
-    qgl3d.PopMatrix();
     qgl3d.DepthFunc(GL_LESS);
 
     qgl3d.Rotatef(scn.psi, 0, 1, 0);

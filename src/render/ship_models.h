@@ -17,8 +17,9 @@ void load_geo(float x, float y, float z, float* point);   // point[0..2] = x, y,
 void load_ship_models();
 
 // Overall sizes, for the contact and placement code: length (z), beam (x), deck height (y).
-constexpr float CARR_LENGTH = 332.0f, CARR_BEAM = 76.0f, CARR_DECK_H = 19.0f;
-constexpr float FRIG_LENGTH = 135.0f, FRIG_BEAM = 14.0f, FRIG_DECK_H = 6.0f;
+// The decks stand where the ground contact puts them (21 and 7 m above the waterline).
+constexpr float CARR_LENGTH = 332.0f, CARR_BEAM = 76.0f, CARR_DECK_H = 21.0f;
+constexpr float FRIG_LENGTH = 135.0f, FRIG_BEAM = 14.0f, FRIG_DECK_H = 7.0f;
 constexpr float OILR_SIZE = 60.0f, OILR_DECK_H = 30.0f;
 
 }  // namespace orv

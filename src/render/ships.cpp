@@ -45,11 +45,12 @@ void hull(float (*pxyz)[2][3], int stations, int hull_tex, int deck_tex)
     float c[3] = {0, 0, 0};
     for (int i = 0; i < stations; i++)
         for (int k = 0; k < 3; k++) c[k] += pxyz[i][1][k] / (float)stations;
+    // The outline runs clockwise seen from above, the side the drawing layer keeps.
     qgl.Normal3f(0, 1, 0);
     qgl.Begin(GL_TRIANGLE_FAN);
     qgl.TexCoord2f(0.5f, 0.5f);
     qgl.Vertex3f(c[0], c[1], c[2]);
-    for (int i = stations; i >= 0; i--) {
+    for (int i = 0; i <= stations; i++) {
         const float* p = pxyz[i % stations][1];
         qgl.TexCoord2f(p[0] * 0.01f + 0.5f, p[2] * 0.01f + 0.5f);
         qgl.Vertex3f(p[0], p[1], p[2]);
@@ -71,6 +72,21 @@ void box(float x0, float x1, float y0, float y1, float z0, float z1)
 int over(float xcg, float zcg, float half_x, float half_z)
 {
     return std::fabs((float)flt.X - xcg) < half_x && std::fabs((float)flt.Z - zcg) < half_z;
+}
+
+// The aircraft is over this ship: the ground contact takes its deck from here, tilted with
+// the ship's pitch and roll about its centre.
+void hold_deck(float xcg, float ycg, float zcg, float the, float phi)
+{
+    con.BOAT_loc_X = xcg;
+    con.BOAT_loc_Y = ycg;
+    con.BOAT_loc_Z = zcg;
+    con.sinBOATthe = std::sin(the * DEG);
+    con.cosBOATthe = std::cos(the * DEG);
+    con.sinBOATphi = std::sin(phi * DEG);
+    con.cosBOATphi = std::cos(phi * DEG);
+    con.sinBOATpsi = 0.0f;   // the ships hold the grid's north-south line
+    con.cosBOATpsi = 1.0f;
 }
 
 void set_navaid(int n, int type, float lat, float lon, float h)
@@ -114,6 +130,7 @@ void draw_a_carr(float xcg, float ycg, float zcg)
     if (over(xcg, zcg, CARR_BEAM * 0.5f, CARR_LENGTH * 0.5f)) {
         env.over_carr = 1;
         env.surf_type = SURF_CARRIER_DECK;
+        hold_deck(xcg, ycg, zcg, env.carr_the, env.carr_phi);
     }
     OGL_setstate(1, 1, 1, 1);
     qgl3d.Color3f(1, 1, 1);
@@ -135,8 +152,10 @@ void draw_a_carr(float xcg, float ycg, float zcg)
 
 void draw_a_frig(float xcg, float ycg, float zcg)
 {
-    (void)ycg;
-    if (over(xcg, zcg, FRIG_BEAM * 0.5f, FRIG_LENGTH * 0.5f)) env.over_frig = 1;
+    if (over(xcg, zcg, FRIG_BEAM * 0.5f, FRIG_LENGTH * 0.5f)) {
+        env.over_frig = 1;
+        hold_deck(xcg, ycg, zcg, env.frig_the, env.frig_phi);
+    }
     OGL_setstate(1, 1, 1, 1);
     qgl3d.Color3f(1, 1, 1);
     hull(frig_pxyz, FRIG_STATIONS, TEX_HULL, TEX_DECK);
@@ -159,8 +178,8 @@ void draw_a_oilr(float xcg, float ycg, float zcg)
             const int n = g + (k + 1) % 4;
             CFR_3dquad(oilr_pxyz[g + k][0], oilr_pxyz[n][0], oilr_pxyz[n][1], oilr_pxyz[g + k][1]);
         }
-    for (int g = 4; g < OILR_STATIONS; g += 8)   // deck and helideck tops
-        CFR_3dquad(oilr_pxyz[g + 3][1], oilr_pxyz[g + 2][1], oilr_pxyz[g + 1][1], oilr_pxyz[g][1]);
+    for (int g = 4; g < OILR_STATIONS; g += 8)   // deck and helideck tops, clockwise from above
+        CFR_3dquad(oilr_pxyz[g][1], oilr_pxyz[g + 1][1], oilr_pxyz[g + 2][1], oilr_pxyz[g + 3][1]);
     OGL_setstate(1, 0, 1, 1);
     qgl3d.LineWidth(3.0f);
     for (int k = 0; k < 4; k++)

@@ -31,23 +31,27 @@ void plot_sky_box(float d, rgb3 base, float rat1, float rat2, float rat3)
 {
     const float lo = -SKY_WALL * d, hi = SKY_WALL * d;
     // Four walls from below the horizon to its top edge, then the lid; the horizon band
-    // carries rat1, the top of the walls rat2 and the lid's centre rat3.
+    // carries rat1, the top of the walls rat2 and the lid's centre rat3. The eye is inside
+    // the box, and the drawing layer culls faces that are not clockwise on screen, so every
+    // face runs clockwise as seen from the centre.
     static const float corner[5][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}, {-1, -1}};
+    // The gradient lives in the vertex colours; the drawing layer shades flat otherwise.
+    qgl.ShadeModel(GL_SMOOTH);
     qgl.Begin(GL_QUADS);
     for (int k = 0; k < 4; k++) {
         const float ax = corner[k][0] * d, az = corner[k][1] * d;
         const float bx = corner[k + 1][0] * d, bz = corner[k + 1][1] * d;
         colour(base, rat1);
-        qgl.Vertex3f(ax, lo, az);
+        qgl.Vertex3f(ax, 0.0f, az);
+        qgl.Vertex3f(bx, 0.0f, bz);
         qgl.Vertex3f(bx, lo, bz);
-        qgl.Vertex3f(bx, 0.0f, bz);
-        qgl.Vertex3f(ax, 0.0f, az);
-        colour(base, rat1);
-        qgl.Vertex3f(ax, 0.0f, az);
-        qgl.Vertex3f(bx, 0.0f, bz);
+        qgl.Vertex3f(ax, lo, az);
         colour(base, rat2);
-        qgl.Vertex3f(bx, hi, bz);
         qgl.Vertex3f(ax, hi, az);
+        qgl.Vertex3f(bx, hi, bz);
+        colour(base, rat1);
+        qgl.Vertex3f(bx, 0.0f, bz);
+        qgl.Vertex3f(ax, 0.0f, az);
     }
     qgl.End();
     qgl.Begin(GL_TRIANGLE_FAN);
@@ -61,6 +65,7 @@ void plot_sky_box(float d, rgb3 base, float rat1, float rat2, float rat3)
     colour(base, rat1);
     for (int k = 0; k < 4; k++) qgl.Vertex3f(corner[k][0] * d, lo, corner[k][1] * d);
     qgl.End();
+    qgl.ShadeModel(GL_FLAT);
 }
 
 float star_brightness(float r, float g, float b, float h)
@@ -140,6 +145,7 @@ void plot_clouds()
     qgl3d.Translatef(0.0f, atm.topsMSL, 0.0f);
     const int i2 = intlim(scn.i2_plot_bound_cld, 0, CLOUD_I - 1);
     const int j2 = intlim(scn.j2_plot_bound_cld, 0, CLOUD_J - 1);
+    qgl.ShadeModel(GL_SMOOTH);   // the deck's colours blend from point to point
     for (int j = scn.j1_plot_bound_cld; j < j2; j++) {
         qgl.Begin(GL_QUAD_STRIP);
         for (int i = scn.i1_plot_bound_cld; i <= i2; i++) {
@@ -151,6 +157,7 @@ void plot_clouds()
         }
         qgl.End();
     }
+    qgl.ShadeModel(GL_FLAT);
     qgl3d.PopMatrix();
 }
 

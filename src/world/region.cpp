@@ -12,6 +12,7 @@
 #include "world/nav_db.h"
 #include "world/obstacles.h"
 #include "world/scenery_cache.h"
+#include "world/scene_tables.h"
 #include "world/weather_gen.h"
 
 namespace orv {
@@ -474,6 +475,51 @@ void finish_region()
     finish_region_terrain();
 }
 
+// Open sea: the cell and its eight neighbours are water at sea level, all inside the
+// quadrant (so the answer does not change when a neighbouring quadrant comes or goes).
+static int open_sea(int i, int j, int i0, int j0)
+{
+    if (i - 1 < i0 || i + 1 > i0 + QUAD_DI - 1 || j - 1 < j0 || j + 1 > j0 + QUAD_DJ - 1) return 0;
+    for (int a = i - 1; a <= i + 1; a++)
+        for (int b = j - 1; b <= j + 1; b++)
+            if (!on_water[a][b] || planexyz[a][b][1] > SHIP_SEA_LEVEL_M) return 0;
+    return planexyz[i + 1][j + 1][1] <= SHIP_SEA_LEVEL_M;
+}
+
+// The open-sea cell of quadrant (i0, j0) nearest to its cell (ti, tj) that holds no ship yet;
+// 0 when the quadrant has none.
+static int nearest_open_sea(int i0, int j0, int ti, int tj, int* bi, int* bj)
+{
+    int best = -1;
+    for (int i = i0; i < i0 + QUAD_DI; i++)
+        for (int j = j0; j < j0 + QUAD_DJ; j++) {
+            if (carr_on_poly[i][j] || frig_on_poly[i][j] || oilr_on_poly[i][j] || !open_sea(i, j, i0, j0)) continue;
+            const int d = (i - ti) * (i - ti) + (j - tj) * (j - tj);
+            if (best < 0 || d < best) {
+                best = d;
+                *bi = i;
+                *bj = j;
+            }
+        }
+    return best >= 0;
+}
+
+void place_ships()
+{
+    std::memset(carr_on_poly, 0, sizeof carr_on_poly);
+    std::memset(frig_on_poly, 0, sizeof frig_on_poly);
+    std::memset(oilr_on_poly, 0, sizeof oilr_on_poly);
+    // Each quadrant with open sea carries a carrier nearest its middle, a frigate toward its
+    // south-west and a rig toward its north-east: a quadrant always puts them in the same cells.
+    for (int q = 0; q < QUAD_SLOTS; q++) {
+        const int i0 = QUAD_DI * (q % 3), j0 = QUAD_DJ * (q / 3);
+        int i, j;
+        if (nearest_open_sea(i0, j0, i0 + QUAD_DI / 2, j0 + QUAD_DJ / 2, &i, &j)) carr_on_poly[i][j] = 1;
+        if (nearest_open_sea(i0, j0, i0 + QUAD_DI / 4, j0 + QUAD_DJ / 4, &i, &j)) frig_on_poly[i][j] = 1;
+        if (nearest_open_sea(i0, j0, i0 + 3 * QUAD_DI / 4, j0 + 3 * QUAD_DJ / 4, &i, &j)) oilr_on_poly[i][j] = 1;
+    }
+}
+
 void finish_region_terrain()
 {
     imaxindex = TER_I - 1;
@@ -516,6 +562,7 @@ void finish_region_terrain()
         }
     }
     assign_terrain_texes(TER_I, TER_J);
+    place_ships();
 
     int burning = 0;
     for (int f = 0; f < 10; f++) burning |= scn.fire_on[f];

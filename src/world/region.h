@@ -63,9 +63,12 @@ void load_region();
 // Reads the environment file of quadrant (lat, lon) into slot `quadrant` (0..5).
 void read_quadrant(int lat, int lon, int quadrant);
 // After the quadrants are in: flags, region lists, generated airports, menus and the terrain
-// completion (extents, map scale, normals, height range, textures, fires).
+// completion (extents, map scale, normals, height range, textures, ships, fires).
 void finish_region();
 void finish_region_terrain();
+// The carrier, frigate and oil rig cells (carr_on_poly, ...) from the water of each quadrant.
+void place_ships();
+constexpr float SHIP_SEA_LEVEL_M = 1.0f;     // a ship stands only where the water is this low
 
 // Environment files are searched for in these folders in turn (system "\" form, trailing "\"):
 // "additional nav data", then "DATA" (both with the ten-degree folder), then the older

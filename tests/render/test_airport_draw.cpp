@@ -3,9 +3,14 @@
 
 #include <cstring>
 
+#include "2-QZutils/qgl.h"
 #include "2-QZutils/records.h"
 #include "render/airport_draw.h"
 #include "render/lights_draw.h"
+#include "render/scene.h"
+#include "world/apt_gen.h"
+#include "world/obstacles.h"
+#include "world/terrain_grid.h"
 #include "world/nav_db.h"
 
 namespace orv {
@@ -109,6 +114,91 @@ TEST_F(PavementSurface, AircraftOnTheRunwayTakesItsSurface)
     flt.X = 10;
     plot_pavement(0, 0, 1, 1.0f, TEX_RWY_PAVE);
     EXPECT_EQ(env.over_obs, 1);
+}
+
+// Quads as the drawing layer's culling sees them from above: it keeps those that run
+// clockwise on screen, whose normal (b - a) x (c - a) then points down.
+int quad_vertices, quads, quads_up;
+float quad_v[3][3];
+void quad_vertex(GLfloat x, GLfloat y, GLfloat z)
+{
+    const int k = quad_vertices++ % 4;
+    if (k < 3) { quad_v[k][0] = x; quad_v[k][1] = y; quad_v[k][2] = z; }
+    if (k != 2) return;
+    const float* a = quad_v[0];
+    const float* b = quad_v[1];
+    const float* c = quad_v[2];
+    const float ny = (b[2] - a[2]) * (c[0] - a[0]) - (b[0] - a[0]) * (c[2] - a[2]);
+    quads++;
+    quads_up += ny < 0.0f;
+}
+
+TEST(RunwayDrawing, RunwayAndPavementFaceUpAtAnyHeading)
+{
+    const qgl_table saved = qgl;
+    qgl.Vertex3f = quad_vertex;
+    std::memset(&env, 0, sizeof env);
+    for (float hdg : {70.0f, 250.0f, 0.0f}) {
+        setuprunway(0, 0, 1000.0f, -2000.0f, 350.0f, 3000.0f, 60.0f, hdg, 0);
+        for (int m = 0; m < 6; m++)
+            for (int k = 0; k < 4; k++)
+                for (int c = 0; c < 3; c++) scn.markxyz[0][0][m][k][c] = scn.rwayxyz[0][0][k][c];
+        apt_len[0][0] = 3000;
+        apt_width[0][0] = 60;
+        apt_num[0][0] = 7;
+        apt_h[0] = 350.0f;
+        quad_vertices = quads = quads_up = 0;
+        plot_runway(0, 0, 0, runway_segments(3000.0f, 60.0f));
+        plot_pavement(0, 0, 5, 3.0f, TEX_RWY_PAVE);
+        EXPECT_EQ(quads, 54 + 2 + 1) << hdg;   // class 3: 50 and two extra each end, numbers in halves
+        EXPECT_EQ(quads_up, quads) << hdg;
+    }
+    qgl = saved;
+}
+
+// Faces against the normal sent with them: seen from the normal's side a kept face runs
+// clockwise, so its winding normal (b - a) x (c - a) points against it.
+float face_nrm[3], face_v[3][3];
+int face_n, faces, faces_facing_out;
+void face_normal(GLfloat x, GLfloat y, GLfloat z) { face_nrm[0] = x; face_nrm[1] = y; face_nrm[2] = z; face_n = 0; }
+void face_vertex(GLfloat x, GLfloat y, GLfloat z)
+{
+    if (face_n < 3) { face_v[face_n][0] = x; face_v[face_n][1] = y; face_v[face_n][2] = z; }
+    if (++face_n != 3) return;
+    const float* a = face_v[0];
+    const float* b = face_v[1];
+    const float* c = face_v[2];
+    const float u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, w[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+    const float n[3] = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0]};
+    faces++;
+    faces_facing_out += n[0] * face_nrm[0] + n[1] * face_nrm[1] + n[2] * face_nrm[2] < 0.0f;
+}
+
+TEST(Buildings, WallsAndRoofShowFromOutside)
+{
+    for (int i = 0; i < TER_I; i++)
+        for (int j = 0; j < TER_J; j++) {
+            planexyz[i][j][0] = 100.0f * i;
+            planexyz[i][j][1] = 0.0f;
+            planexyz[i][j][2] = -100.0f * j;
+        }
+    obs_clear(0, OBJ_CAP - 1);
+    int oi, oj;
+    make_an_obs(2050.0f, -2050.0f, 60.0f, "", 2, 500, &oi, &oj);   // a block
+    ASSERT_EQ(obj_npoly[500], 5);
+    std::memset(obj_inrange, 0, sizeof obj_inrange);
+    obj_inrange[500] = 1;
+    const qgl_table saved = qgl;
+    qgl.Normal3f = face_normal;
+    qgl.Vertex3f = face_vertex;
+    faces = faces_facing_out = 0;
+    plot_buildingsides();
+    plot_buildingtops();
+    qgl = saved;
+    EXPECT_EQ(faces, 5);
+    EXPECT_EQ(faces_facing_out, 5);
+    // The normals themselves point out of the block and the roof's up.
+    EXPECT_GT(obj_nrml[500][4][1], 0.9f);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "2-QZutils/acf_parts.h"
 #include "2-QZutils/drplane.h"
+#include "2-QZutils/qgl.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 
@@ -86,6 +87,76 @@ TEST_F(PlaneMesh, FarAircraftShowOnlyTheirLightsAndWing1TipsCarryThem)
     EXPECT_NEAR(l[0], get_wing_Xarm(4, 5.0f), 1e-4f);
     EXPECT_LT(l[0], -4.0f);
     EXPECT_GT(r[0], 4.0f);
+}
+
+// Triangles of the mesh against the sum of the outward normals at their corners: the drawing
+// layer keeps faces that run clockwise on screen, so seen from outside a face must run
+// clockwise, and its winding normal (b - a) x (c - a) then points into the body.
+GLenum tri_mode;
+int tri_n, tris, tris_outside, culling = 1;
+void cull_on(GLenum cap) { if (cap == GL_CULL_FACE) culling = 1; }
+void cull_off(GLenum cap) { if (cap == GL_CULL_FACE) culling = 0; }
+float tri_v[3][3], tri_nrm[3], last_nrm[3];
+void tri_begin(GLenum m) { tri_mode = m; tri_n = 0; }
+void tri_normal(GLfloat x, GLfloat y, GLfloat z) { last_nrm[0] = x; last_nrm[1] = y; last_nrm[2] = z; }
+void tri_vertex(GLfloat x, GLfloat y, GLfloat z)
+{
+    if (tri_mode != GL_TRIANGLES || !culling) return;   // faces drawn from both sides pass
+    const int k = tri_n++ % 3;
+    tri_v[k][0] = x; tri_v[k][1] = y; tri_v[k][2] = z;
+    if (k == 0) std::memset(tri_nrm, 0, sizeof tri_nrm);
+    for (int c = 0; c < 3; c++) tri_nrm[c] += last_nrm[c];   // the corners' outward normals
+    if (k != 2) return;
+    const float u[3] = {tri_v[1][0] - tri_v[0][0], tri_v[1][1] - tri_v[0][1], tri_v[1][2] - tri_v[0][2]};
+    const float w[3] = {tri_v[2][0] - tri_v[0][0], tri_v[2][1] - tri_v[0][1], tri_v[2][2] - tri_v[0][2]};
+    const float c[3] = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0]};
+    const float along = c[0] * tri_nrm[0] + c[1] * tri_nrm[1] + c[2] * tri_nrm[2];
+    if (std::fabs(along) < 1e-9f) return;   // a sliver where the outline closes
+    tris++;
+    tris_outside += along < 0.0f;
+}
+
+TEST_F(PlaneMesh, SurfacesRunClockwiseSeenFromOutside)
+{
+    const qgl_table saved = qgl;
+    qgl.Begin = tri_begin;
+    qgl.Normal3f = tri_normal;
+    qgl.Vertex3f = tri_vertex;
+    qgl.Enable = cull_on;
+    qgl.Disable = cull_off;
+    std::memset(con.VIEW_xyz, 0, sizeof con.VIEW_xyz);
+    atm.vis_eff = 20000.0f;
+    scn.zoom = 1.0f;
+    tris = tris_outside = 0;
+    plot_plane(0.0f, 0.0f, -50.0f, 0.0f, 0.0f, 0.0f);
+    qgl = saved;
+    EXPECT_EQ(tris, 2 * 12 * 2);   // two wings, 12 outline quads of two triangles
+    EXPECT_EQ(tris_outside, tris);
+}
+
+int plane_vertices;
+void count_plane_vertex(GLfloat, GLfloat, GLfloat) { plane_vertices++; }
+
+TEST_F(PlaneMesh, DrawingTurnsThePropellerEachFrameAndFarOnlyLightsTheAircraft)
+{
+    const qgl_table saved = qgl;
+    qgl.Vertex3f = count_plane_vertex;
+    std::memset(con.VIEW_xyz, 0, sizeof con.VIEW_xyz);
+    atm.vis_eff = 20000.0f;
+    scn.zoom = 1.0f;
+    prop_angle = 350.0f;
+    plane_vertices = 0;
+    plot_plane(0.0f, 0.0f, -1.5f * 1852.0f, 0.0f, 0.0f, 0.0f);
+    EXPECT_EQ(plane_vertices, 3);                 // two wing tips and the beacon
+    EXPECT_FLOAT_EQ(prop_angle, 17.0f);           // 27 degrees on, wrapped past 360
+    plane_vertices = 0;
+    plot_plane(0.0f, 0.0f, -0.5f * 1852.0f, 0.0f, 0.0f, 0.0f);
+    EXPECT_GT(plane_vertices, 100);               // the mesh within a mile
+    EXPECT_FLOAT_EQ(prop_angle, 44.0f);
+    plane_vertices = 0;
+    plot_plane(0.0f, 0.0f, -25000.0f, 0.0f, 0.0f, 0.0f);   // beyond the visibility: nothing
+    EXPECT_EQ(plane_vertices, 0);
+    qgl = saved;
 }
 
 }  // namespace

@@ -11,9 +11,12 @@
 #include "render/hud.h"
 #include "render/precip.h"
 #include "render/scene.h"
+#include "render/ship_models.h"
 #include "render/ships.h"
+#include "render/sky.h"
 #include "render/terrain_draw.h"
 #include "world/nav_db.h"
+#include "world/terrain_grid.h"
 
 namespace orv {
 namespace {
@@ -31,6 +34,102 @@ TEST(Carrier, PublishesItsLocalizerAndGlideSlope)
     EXPECT_STREQ(nav_id[11], "----");
     EXPECT_STREQ(nav_name[10], "USS Enterprise");
     EXPECT_EQ(nav_inreg[11], 1);
+}
+
+// Level faces of the ships as the culling sees them from above: a deck or roof must run
+// clockwise (normal (b - a) x (c - a) pointing down), or only the water shows through it.
+GLenum deck_mode;
+int deck_n, level_faces, level_up;
+float deck_v[3][3];
+void deck_begin(GLenum m) { deck_mode = m; deck_n = 0; }
+void deck_face()
+{
+    const float* a = deck_v[0];
+    const float* b = deck_v[1];
+    const float* c = deck_v[2];
+    const float u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, w[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+    const float nx = u[1] * w[2] - u[2] * w[1], ny = u[2] * w[0] - u[0] * w[2], nz = u[0] * w[1] - u[1] * w[0];
+    const float area2 = nx * nx + ny * ny + nz * nz;
+    if (area2 < 1e-6f || ny * ny < 0.99f * area2) return;   // a side, or the closed bow's sliver
+    level_faces++;
+    level_up += ny < 0.0f;
+}
+void deck_vertex(GLfloat x, GLfloat y, GLfloat z)
+{
+    const int k = deck_n < 3 ? deck_n : 2;
+    deck_v[k][0] = x; deck_v[k][1] = y; deck_v[k][2] = z;
+    deck_n++;
+    if (deck_mode == GL_QUADS && deck_n == 3) deck_face();
+    if (deck_mode == GL_QUADS && deck_n == 4) deck_n = 0;
+    if (deck_mode == GL_TRIANGLE_FAN && deck_n >= 3) {
+        deck_face();
+        for (int c = 0; c < 3; c++) deck_v[1][c] = deck_v[2][c];
+        deck_n = 2;
+    }
+}
+
+TEST(Ships, DecksAndRoofsFaceUp)
+{
+    load_ship_models();
+    const qgl_table saved = qgl;
+    qgl.Begin = deck_begin;
+    qgl.Vertex3f = deck_vertex;
+    env.navmax = -1;
+    for (int ship = 0; ship < 3; ship++) {
+        level_faces = level_up = 0;
+        if (ship == 0) draw_a_carr(0, 0, 0);
+        if (ship == 1) draw_a_frig(0, 0, 0);
+        if (ship == 2) draw_a_oilr(0, 0, 0);
+        EXPECT_GE(level_faces, ship == 2 ? 2 : CARR_STATIONS / 2) << ship;
+        EXPECT_EQ(level_up, level_faces) << ship;
+    }
+    qgl = saved;
+}
+
+TEST(Ships, AircraftOverTheCarrierStandsOnTheDeckAsDrawn)
+{
+    load_ship_models();
+    for (int i = 0; i < TER_I; i++)
+        for (int j = 0; j < TER_J; j++) {
+            planexyz[i][j][0] = 100.0f * i;
+            planexyz[i][j][1] = 0.0f;
+            planexyz[i][j][2] = -100.0f * j;
+        }
+    std::memset(carr_on_poly, 0, sizeof carr_on_poly);
+    std::memset(frig_on_poly, 0, sizeof frig_on_poly);
+    std::memset(oilr_on_poly, 0, sizeof oilr_on_poly);
+    std::memset(ter_inrange, 0, sizeof ter_inrange);
+    carr_on_poly[20][20] = 1;
+    frig_on_poly[30][20] = 1;
+    ter_inrange[20][20] = ter_inrange[30][20] = 1;
+    scn.i1_plot_bound_ter = scn.j1_plot_bound_ter = 10;
+    scn.i2_plot_bound_ter = scn.j2_plot_bound_ter = 40;
+    env.navmax = -1;
+    env.carr_the = 2.0f;     // bow up
+    env.carr_phi = 0.0f;
+    const float cx = 2050.0f, cz = -2050.0f, aft = 50.0f;   // the cell's middle, 50 m aft of it
+    flt.X = cx;
+    flt.Z = cz + aft;
+    env.over_carr = env.over_frig = env.over_obs = 0;
+    plot_terrain();
+    EXPECT_EQ(env.over_carr, 1);
+    EXPECT_EQ(env.over_frig, 0);
+    EXPECT_EQ(env.surf_type, SURF_CARRIER_DECK);
+    // The drawing turns the deck point (0, deck, z) by the pitch about x: it reaches 50 m aft
+    // at this height, and the ground contact must find the same.
+    const float t = env.carr_the * (float)M_PI / 180.0f;
+    const float z = (aft - CARR_DECK_H * std::sin(t)) / std::cos(t);
+    const float drawn = CARR_DECK_H * std::cos(t) - z * std::sin(t);
+    int ci, cj;
+    EXPECT_NEAR(find_local_h((float)flt.X, (float)flt.Z, &ci, &cj, 1), drawn, 0.05f);
+    // Over the frigate next door instead: its flag, its 7 m deck.
+    env.over_carr = 0;
+    flt.X = 3050.0f;
+    flt.Z = cz;
+    plot_terrain();
+    EXPECT_EQ(env.over_carr, 0);
+    EXPECT_EQ(env.over_frig, 1);
+    EXPECT_NEAR(find_local_h((float)flt.X, (float)flt.Z, &ci, &cj, 1), FRIG_DECK_H, 0.01f);
 }
 
 TEST(Traffic, NewAircraftComeFromThirtyMilesTowardUs)
@@ -121,6 +220,60 @@ TEST(ViewCone, WidenedTriangleAheadOfTheEye)
     EXPECT_FALSE(incone(-900, -500, 0));
 }
 
+// Faces as the drawing layer's culling sees them: front faces run clockwise on screen.
+struct face_log {
+    GLenum mode;
+    int n;
+    float v[8][3];
+    int faces, clockwise;
+    GLenum shade;
+    int flat_vertices;
+} sky_log;
+void log_shade(GLenum m) { sky_log.shade = m; }
+void log_begin(GLenum m) { sky_log.mode = m; sky_log.n = 0; }
+void log_face(const float* a, const float* b, const float* c)
+{
+    const float u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, w[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+    const float n[3] = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0]};
+    // Seen from the origin a face is clockwise when its normal points away from the eye.
+    const float away = n[0] * (a[0] + b[0] + c[0]) + n[1] * (a[1] + b[1] + c[1]) + n[2] * (a[2] + b[2] + c[2]);
+    sky_log.faces++;
+    sky_log.clockwise += away > 0.0f;
+}
+void log_vertex(GLfloat x, GLfloat y, GLfloat z)
+{
+    face_log& l = sky_log;
+    l.flat_vertices += l.shade != GL_SMOOTH;
+    float* p = l.v[l.n < 8 ? l.n : 7];
+    p[0] = x; p[1] = y; p[2] = z;
+    l.n++;
+    if (l.mode == GL_QUADS && l.n == 4) {
+        log_face(l.v[0], l.v[1], l.v[2]);
+        l.n = 0;
+    } else if (l.mode == GL_TRIANGLE_FAN && l.n >= 3) {
+        log_face(l.v[0], l.v[1], l.v[2]);
+        for (int k = 0; k < 3; k++) l.v[1][k] = l.v[2][k];
+        l.n = 2;
+    }
+}
+
+TEST(SkyBox, EveryFaceRunsClockwiseSeenFromTheEyeInsideAndShadesSmooth)
+{
+    const qgl_table saved = qgl;
+    qgl.Begin = log_begin;
+    qgl.Vertex3f = log_vertex;
+    qgl.ShadeModel = log_shade;
+    sky_log = {};
+    sky_log.shade = GL_FLAT;   // as the drawing layer leaves it
+    plot_sky_box(1000.0f, {0.4f, 0.6f, 1.0f}, 1.0f, 0.6f, 0.4f);
+    qgl = saved;
+    EXPECT_EQ(sky_log.faces, 8 + 4 + 1);   // two bands of four walls, the lid's four, the floor
+    EXPECT_EQ(sky_log.clockwise, sky_log.faces);
+    // Flat shading would paint each band in one colour: no gradient from the horizon up.
+    EXPECT_EQ(sky_log.flat_vertices, 0);
+    EXPECT_EQ(sky_log.shade, (GLenum)GL_FLAT);   // and the layer's flat shading is back
+}
+
 int shifted_with, shifts;
 void record_shift(int type)
 {
@@ -198,6 +351,27 @@ TEST_F(FrameSetup, NoonAndNightAtTheSameSpot)
     EXPECT_LT(ogl_brat_ter, 0.05f);
     EXPECT_GT(lite_b, lite_r);      // moonlight
     EXPECT_LT(scene_last_frame().base.b, noon.b);
+}
+
+TEST_F(FrameSetup, TowerViewFromTheFirstFrameStandsAtTheNearestAirport)
+{
+    std::memset(&env, 0, sizeof env);
+    for (int a = 0; a < REG_LIST_CAP; a++) apt_to_index[a] = -1;
+    env.apt_list_max = 1;
+    for (int a = 0; a < 2; a++) {
+        apt_to_index[a] = 10 + a;
+        env.rwaymax[a] = 0;
+        const float x = a == 0 ? 30000.0f : 150.0f;   // airport 1 is the aircraft's own
+        const float c[4][3] = {{x, 0, 0}, {x + 30, 0, 0}, {x + 30, 0, -900}, {x, 0, -900}};
+        std::memcpy(scn.rwayxyz[a][0], c, sizeof c);
+    }
+    msc.loc_apt_reg = 0;   // what a start leaves before any frame is drawn
+    set.view_type = VIEW_TOWER;
+    scene_reset();
+    place_eye();
+    EXPECT_EQ(msc.loc_apt_reg, 1);
+    EXPECT_NEAR(con.VIEW_xyz[0], 150.0f + 30.0f + 60.0f, 1.0f);   // two widths off the right edge
+    EXPECT_NEAR(con.VIEW_xyz[1], 30.0f, 0.5f);
 }
 
 TEST_F(FrameSetup, ChaseEyeLagsBehindAndLooksAtTheAircraft)

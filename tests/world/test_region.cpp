@@ -17,6 +17,7 @@
 #include "world/nav_db.h"
 #include "world/obstacles.h"
 #include "world/region.h"
+#include "world/scene_tables.h"
 
 using namespace orv;
 
@@ -235,4 +236,30 @@ TEST(Region_Quadrant, AirportJustOutsideFlattensNearbyCellsAndObjectsArePlaced)
     EXPECT_GE(obj_type[OBJ_ENV_FIRST + 1], OBJ_TALL_FIRST);
     EXPECT_LE(obj_type[OBJ_ENV_FIRST + 1], OBJ_TALL_LAST);
     EXPECT_NEAR(obj_xyz[OBJ_ENV_FIRST][0][3][1], 500.0f + 200.0f * 0.3048f, 0.01f);   // roof height
+}
+
+TEST(Region_Ships, EachSeaQuadrantCarriesOneOfEachShipAndLandNone)
+{
+    RegionFolder f(33, -119);
+    Tile land;
+    for (float& e : land.elev) e = 100.0f;
+    land.write(f.tile_path("additional nav data", 33, -118), 33, -118);   // slot 1
+    load_region();
+    int carriers = 0, frigates = 0, rigs = 0, on_land = 0;
+    for (int i = 0; i < TER_I; i++)
+        for (int j = 0; j < TER_J; j++) {
+            carriers += carr_on_poly[i][j];
+            frigates += frig_on_poly[i][j];
+            rigs += oilr_on_poly[i][j];
+            if (i >= QUAD_DI && i < 2 * QUAD_DI && j < QUAD_DJ)
+                on_land += carr_on_poly[i][j] + frig_on_poly[i][j] + oilr_on_poly[i][j];
+        }
+    EXPECT_EQ(carriers, 5);
+    EXPECT_EQ(frigates, 5);
+    EXPECT_EQ(rigs, 5);
+    EXPECT_EQ(on_land, 0);
+    // Open sea all round: the carrier in the quadrant's middle cell, the others apart from it.
+    EXPECT_EQ(carr_on_poly[QUAD_DI / 2][QUAD_DJ / 2], 1);
+    EXPECT_EQ(frig_on_poly[QUAD_DI / 4][QUAD_DJ / 4], 1);
+    EXPECT_EQ(oilr_on_poly[3 * QUAD_DI / 4][3 * QUAD_DJ / 4], 1);
 }
