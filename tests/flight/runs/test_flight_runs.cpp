@@ -4,6 +4,7 @@
 // one with the error in per cent.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -48,6 +49,19 @@ bool wanted(const char* id)
 }
 bool jet() { return pln.entype == 4 || pln.entype == 5; }
 float weight_lb(const char* id) { return (float)reference_figure(id, "max_weight"); }
+
+// The weight a figure was published at: the first "<number> lb" of its conditions, else the
+// maximum weight.
+float weight_for(const char* id, const char* figure)
+{
+    const std::string c = reference_conditions(id, figure);
+    for (size_t at = c.find(" lb"); at != std::string::npos; at = c.find(" lb", at + 1)) {
+        size_t b = at;
+        while (b > 0 && std::isdigit((unsigned char)c[b - 1])) b--;
+        if (b < at) return std::stof(c.substr(b, at - b));
+    }
+    return weight_lb(id);
+}
 
 // Share of maximum power (or thrust) the engines give now.
 float power_share()
@@ -146,8 +160,7 @@ TEST(FlightRuns, TakeoffGroundRollAtMaximumWeight)
         const double published = reference_figure(t.id, "takeoff_roll");
         if (std::isnan(published) || is(t, "floatplane")) continue;
         if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
-        // the carrier jet's figure is for a fighter weight, not its maximum
-        sim_set_weight_lb(is(t, "carrierjet") ? 36700.0f : weight_lb(t.id));
+        sim_set_weight_lb(weight_for(t.id, "takeoff_roll"));
         flt.flaprequest = t.takeoff_flap;
         set.parkbrake = 1;
         sim_power(1.0f);
@@ -177,7 +190,7 @@ TEST(FlightRuns, ClimbAtBestRateSpeedFullPower)
         for (float alt : {200.0f, 8000.0f}) {
             if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
             sim_air_start(alt, t.vy_kias, flt.psi);   // over the bay, south-east of the field
-            sim_set_weight_lb(weight_lb(t.id));
+            sim_set_weight_lb(weight_for(t.id, "climb"));
             sim_power(1.0f);
             target_kias = t.vy_kias;
             sim_fly(30.0f, [] { pilot_hold_speed(target_kias); });
@@ -221,7 +234,7 @@ TEST(FlightRuns, StallSpeedsCleanAndLandingFlaps)
             if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
             const bool landing = fig[6] == 'l';
             sim_air_start(5000.0f, (float)published * 1.5f, flt.psi);
-            sim_set_weight_lb(weight_lb(t.id));
+            sim_set_weight_lb(weight_for(t.id, fig));
             if (landing) {
                 setgear(1);
                 flt.flap = flt.flaprequest = 50;
