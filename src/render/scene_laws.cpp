@@ -293,4 +293,10 @@ int city_lights_on(float h) { return h < 7.0f || h > 17.0f; }
 
 int runway_lights_on(float h, float vis_rep_m) { return city_lights_on(h) || vis_rep_m < 5.0f * 1852.0f; }
 
+int hud_kind(int hud_type)
+{
+    if (hud_type == 1) return HUD_NONE;
+    return hud_type == 3 ? HUD_HOOPS : HUD_NORMAL;
+}
+
 }  // namespace orv

@@ -78,6 +78,11 @@ projection_law_out projection_law(int fullscreen, float eye_agl, float eye_above
 struct hud_box_out { float lft, rgt, top, bot, cx, cy; };
 hud_box_out hud_box(int fullscreen);
 
+// The head-up display an aircraft carries, by its `HUDtype` as the aircraft file defines it:
+// 1 none, 3 the one with flight-path hoops, any other the normal one.
+constexpr int HUD_NONE = 0, HUD_NORMAL = 1, HUD_HOOPS = 3;
+int hud_kind(int hud_type);
+
 // ---- lights on
 int city_lights_on(float hours);
 int runway_lights_on(float hours, float vis_rep_m);

@@ -156,3 +156,15 @@ TEST(Projection, FrustumAndHudBoxFollowTheView)
 
 }  // namespace
 }  // namespace orv
+
+namespace orv {
+// The aircraft file's HUDtype 1 carries no head-up display (the panel covers its button), so
+// the default trainer flies without one; the carrier jet's 2 has the normal one.
+TEST(Hud, TypeOneHasNoneThreeHasHoopsAnyOtherTheNormalOne)
+{
+    EXPECT_EQ(hud_kind(1), HUD_NONE);
+    EXPECT_EQ(hud_kind(2), HUD_NORMAL);
+    EXPECT_EQ(hud_kind(3), HUD_HOOPS);
+    EXPECT_EQ(hud_kind(0), HUD_NORMAL);
+}
+}  // namespace orv
