@@ -135,6 +135,7 @@ int sim_start(const std::string& id, const char* icao, int runway_end, unsigned 
     sim_calm_isa();
     set.NZptch = set.NZroll = 0.0f;
     set.joy_rat_ptch = set.joy_rat_hdng = set.joy_rat_roll = 1.0f;
+    rel.total_fail_entry = 0;   // no random failures: a test schedules the ones it wants
     msc.mouse_is_joy = 0;
     set.eq_ped = 1;   // the pilot has pedals: the yoke does not steer the nose wheel
     msc.paused = 0;

@@ -15,7 +15,8 @@ double reference_figure(const std::string& id, const std::string& figure);
 std::string stock_aircraft(const std::string& id);
 
 // Starts the program headless with this stock aircraft on a runway end of a real airport
-// (`runway_end` as --runway-end), seed fixed, calm standard air. 1 when it is ready to fly.
+// (`runway_end` as --runway-end), seed fixed, calm standard air, no random failures. 1 when
+// it is ready to fly.
 int  sim_start(const std::string& id, const char* icao = "KSFO", int runway_end = 0, unsigned seed = 1);
 // Calm air of the standard atmosphere with no weather change.
 void sim_calm_isa();
