@@ -372,7 +372,7 @@ void read_objects()
 
 }  // namespace
 
-void read_quadrant(int lat, int lon, int quadrant)
+void read_quadrant_ground(int lat, int lon, int quadrant)
 {
     quadrant = intlim(quadrant, 0, QUAD_SLOTS - 1);
     const int col = quadrant % 3, row = quadrant / 3;
@@ -424,7 +424,12 @@ void read_quadrant(int lat, int lon, int quadrant)
     inf_use = keep_use;
 
     place_city_and_tree_points(q);
-    gen_wx_for_sec(quadrant);
+}
+
+void read_quadrant(int lat, int lon, int quadrant)
+{
+    read_quadrant_ground(lat, lon, quadrant);
+    gen_wx_for_sec(intlim(quadrant, 0, QUAD_SLOTS - 1));
 }
 
 // ---------------------------------------------------------------- whole region

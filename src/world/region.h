@@ -60,8 +60,12 @@ void   region_stored_position(double x, double z, double* sx, double* sz);
 // ---- loading
 // Loads the whole region whose south-west corner is (env.lat_sou, env.lon_wes).
 void load_region();
-// Reads the environment file of quadrant (lat, lon) into slot `quadrant` (0..5).
+// Reads the environment file of quadrant (lat, lon) into slot `quadrant` (0..5), then makes
+// the slot's weather.
 void read_quadrant(int lat, int lon, int quadrant);
+// The same without the weather: everything the file decides (mesh, water, trees, cities,
+// runway areas, objects). The weather owes nothing to the file and costs most of a read.
+void read_quadrant_ground(int lat, int lon, int quadrant);
 // After the quadrants are in: flags, region lists, generated airports, menus and the terrain
 // completion (extents, map scale, normals, height range, textures, ships, fires).
 void finish_region();
