@@ -31,7 +31,8 @@ constexpr int FUEL_GAUGE_X = 600, FUEL_GAUGE_Y = 141, GEAR_LIGHT_X = 610, GEAR_L
 constexpr int GLASS_BOTTOM = 2, GLASS_TOP = 302, GLASS_RIGHT = 488, GLASS_MAP_W = 158;
 constexpr int GLASS_ASI_X = 20, GLASS_ALT_X = 172, GLASS_TAPE_Y = 218;   // beside the fixed glass places
 constexpr float GLASS_ASI_PX_PER_KT = 2.0f, GLASS_ALT_PX_PER_FT = 0.2f;
-constexpr int SUPP_FACE_DIAL_Y = 106, ADF_FACE_DIAL_Y = 74;   // dial centres above the faces' lower edges
+constexpr int SUPP_FACE_DIAL_Y = 106, ADF_FACE_DIAL_Y = 74;
+constexpr float STORMSCOPE_RADIUS_PX = 40;   // the range ring of the stormscope's screen   // dial centres above the faces' lower edges
 constexpr int WHITE_ARC = 5, GREEN_ARC = 13, YELLOW_ARC = 9, RED_ARC = 8;
 
 float sin_deg(float a) { return std::sin(a * 3.14159265f / 180.0f); }
@@ -167,8 +168,9 @@ void face(int n)
         const int fx = x - instrument_half_width(n);
         // the installation's narrow faces carry their dial high, over a caption plate
         const int fy = n == INS_SUPP ? y - SUPP_FACE_DIAL_Y : n == INS_ADF ? y - ADF_FACE_DIAL_Y : y - 64;
-        // the VOR and RMI cards turn, so their faces are plain like the HSI's
-        const bool turning_card = n == INS_SUPP && (pln.supptype == SUPP_VOR2 || pln.supptype == SUPP_RMI);
+        // the ADF, VOR and RMI cards turn, so their faces are plain like the HSI's
+        const bool turning_card =
+            n == INS_ADF || (n == INS_SUPP && (pln.supptype == SUPP_VOR2 || pln.supptype == SUPP_RMI));
         if (name && !turning_card && panel_bitmap(name, fx, fy)) {
             if (n == INS_SUPP && supp_bitmap()) panel_bitmap(supp_bitmap(), fx, fy);
             return;
@@ -534,7 +536,12 @@ void draw_panel_live()
         plot_needle(X[INS_VVI], Y[INS_VVI], s.vvi_angle, 0, glass ? 23 : 36, glass ? 38 : 0, 10);
     }
     if (ins.avail[INS_ADF]) {
-        plot_needle(X[INS_ADF], Y[INS_ADF], round(s.adf_needle) - ins.adf_card, 0, 30, 9, 10);
+        // the compass card turns with its knob; the needle shows the relative bearing
+        for (int d = 0; d < 360; d += 30) {
+            init_tickmark(X[INS_ADF], Y[INS_ADF], 40, 45, d - ins.adf_card, 0);
+            card_label(X[INS_ADF], Y[INS_ADF], 33, d, d - ins.adf_card, 0);
+        }
+        plot_needle(X[INS_ADF], Y[INS_ADF], round(s.adf_needle), 0, 30, 9, 10);
         OGL_number(47, X[INS_ADF] + 18, Y[INS_ADF] - 66, (float)nav.adff, 4, 0, 6, 0);   // on the caption plate
     }
     if (ins.avail[INS_SUPP]) {
@@ -545,6 +552,18 @@ void draw_panel_live()
             plot_needle(x, y, round(radalt_angle(ins.radalt_ft)), 30, 38, 8, 10);
             break;
         case SUPP_VARIOMETER: plot_needle(x, y, s.vari_angle, 0, 25, 0, 10); break;
+        case SUPP_STORMSCOPE:
+            // the last strike's ground ends, relative to the nose, while the flash lasts
+            if (s.stormscope_shown && msc.elap_time < atm.strike_stop_time) {
+                for (int b = 0; b < 4; b++) {
+                    const float* end = atm.lightXYZ[b][19];
+                    pt o;
+                    if (stormscope_dot(end[0], end[2], flt.X, flt.Z, flt.psi, ins.rad_range * con.nmtomtrs,
+                                       STORMSCOPE_RADIUS_PX, &o))
+                        OGL_fillrect(9, x + o.x - 1, y + o.y - 1, 3, 3);
+                }
+            }
+            break;
         case SUPP_CLOCK: {
             // local time on the hands, the timer as minutes and seconds under them
             const float t = fltwrap(msc.locl_time, 0, 86400);

@@ -205,6 +205,18 @@ float adf_relative_bearing(float adfX, float adfZ, double X, double Z, float psi
     return fltwrap(brg - psi, 0, 360);
 }
 
+int stormscope_dot(float sx, float sz, double X, double Z, float psi, float range_m, float radius_px, pt* offset)
+{
+    const float dx = (float)(sx - X), dz = (float)(sz - Z);
+    const float dist = std::sqrt(dx * dx + dz * dz);
+    if (range_m <= 0 || dist > range_m) return 0;
+    const float rel = (adf_relative_bearing(sx, sz, X, Z, psi)) * DEG;   // clockwise from the nose
+    const float r = radius_px * dist / range_m;
+    offset->x = r * std::sin(rel);
+    offset->y = r * std::cos(rel);
+    return 1;
+}
+
 int rmi_bearing(float vorX, float vorZ, double X, double Z, float mvar)
 {
     const int b = (int)(std::atan2((float)(vorX - X), (float)(Z - vorZ)) / DEG + mvar);

@@ -78,6 +78,11 @@ int   vari_needle_angle(float rate, float g, float msctofpm);
 float adf_needle_step(float shown, float bearing, float prd);
 float adf_relative_bearing(float adfX, float adfZ, double X, double Z, float psi);
 int   rmi_bearing(float vorX, float vorZ, double X, double Z, float mvar);
+// A lightning strike on the stormscope: its offset (pixels, y up) from the dial's centre for a
+// strike at (sx, sz) seen from (X, Z) on heading psi, the range `range_m` at `radius_px`.
+// Answers 0 when the strike lies beyond the range.
+int   stormscope_dot(float sx, float sz, double X, double Z, float psi, float range_m, float radius_px,
+                     pt* offset);
 
 // ---- read-outs of the status bar
 int   control_feel_percent(float ptch, float roll, float hdng);   // 50..100

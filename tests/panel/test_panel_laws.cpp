@@ -238,3 +238,19 @@ TEST_F(PanelLaws, AltimeterAdfAndVariometer)
 }
 
 }  // namespace
+
+namespace orv {
+// A strike 10 nm north of an aircraft heading east shows left of the centre at a third of the
+// 30 nm range ring; one beyond the range does not show.
+TEST(Stormscope, StrikesShowRelativeToTheNoseWithinRange)
+{
+    const float nm = 1852.0f;
+    pt o{};
+    ASSERT_EQ(stormscope_dot(0.0f, -10 * nm, 0.0, 0.0, 90.0f, 30 * nm, 40.0f, &o), 1);
+    EXPECT_NEAR(o.x, -40.0f / 3.0f, 0.01f);
+    EXPECT_NEAR(o.y, 0.0f, 0.01f);
+    ASSERT_EQ(stormscope_dot(10 * nm, 0.0f, 0.0, 0.0, 90.0f, 30 * nm, 40.0f, &o), 1);   // dead ahead
+    EXPECT_NEAR(o.y, 40.0f / 3.0f, 0.01f);
+    EXPECT_EQ(stormscope_dot(0.0f, -40 * nm, 0.0, 0.0, 90.0f, 30 * nm, 40.0f, &o), 0);
+}
+}  // namespace orv
