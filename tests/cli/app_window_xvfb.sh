@@ -13,16 +13,7 @@ plane="$build/Aircraft/Trainer 172/Trainer 172.acf"
 command -v Xvfb > /dev/null || { echo "SKIP: Xvfb is not installed (scripts/setup.sh installs it)"; exit 77; }
 command -v python3 > /dev/null || { echo "SKIP: no python3 to read the pictures"; exit 77; }
 
-display=""
-for n in $(seq 91 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=$n; break; }
-done
-[ -n "$display" ] || { echo "SKIP: no free display number"; exit 77; }
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2> /dev/null; wait $xvfb 2> /dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-[ -e "/tmp/.X11-unix/X$display" ] || { echo "FAIL: Xvfb did not start: $(cat "$work/xvfb.log")"; exit 1; }
+. "$(dirname "$0")/xvfb_start.bash" 91 140
 fail() { echo "FAIL: $*"; exit 1; }
 
 cd "$work" && mkdir cfg
