@@ -5,6 +5,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "flight/flight_hooks.h"
+#include "flight/funct.h"
 
 namespace orv {
 
@@ -51,7 +52,7 @@ float knob(float now, int dir, float step, float lo, float hi)
     return fltlim(fltnear(now + (dir > 0 ? step : dir < 0 ? -step : 0), step), lo, hi);
 }
 
-bool radio_has_gps(int w) { return w == 0 && pln.supptype != 1 && pln.supptype != 7; }
+bool radio_has_gps(int w) { return w == 0 && plane_has_gps(); }
 
 }  // namespace
 

@@ -186,9 +186,10 @@ void glideslope_warning(int w, float hdev, float vdev, float dist_m)
 
 void needles()
 {
-    const int has_gps = pln.supptype != 1 && pln.supptype != 7;
+    const int has_gps = plane_has_gps();
     for (int w = 0; w < 2; w++) {
         if (w == 0 && has_gps) {
+            get_gps_data(&nav.gps_crs, &nav.gps_dis);   // the aircraft moves with every frame
             const float off = fltwrap(nav.gps_crs - nav.gps_lock_crs, -180, 180);
             nav.hdef[0] = off * nav.gps_dis * con.mtrstonm / 57.3f * 4.0f;
             nav.vdef[0] = 0;

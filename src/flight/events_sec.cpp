@@ -56,7 +56,6 @@ const char* const kAirportTextures[] = {
 
 int voice_warnings() { return pln.bitchinbettyEQ && msc.warn_bb; }
 int engines() { return intlim(pln.numen, 0, 4); }
-int has_gps() { return pln.supptype != 1 && pln.supptype != 7; }
 
 int in_cloud_layer()
 {
@@ -157,10 +156,10 @@ void sec_radios()
 {
     if (++ss.radio_count < kRadioEvery) return;
     ss.radio_count = 0;
-    if (!has_gps()) setnav(0);
+    if (!plane_has_gps()) setnav(0);
     setnav(1);
     setnav(4);
-    if (has_gps()) setnav(5);
+    if (plane_has_gps()) setnav(5);
     const flight_hooks& h = flight_hook_table();
     if (h.layout_smoke) h.layout_smoke();
 }

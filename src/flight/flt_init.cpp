@@ -214,6 +214,7 @@ void common_reset()
     ins.EFIS_wxr = ins.EFIS_tcas = 1;
     ins.ecam_mode = 3;
     ins.lock_GPS = 1;
+    gps_home();   // a waypoint of another region is no use for the flight ahead
     pat.inited[intlim(pat.cntr_record, 0, PATH_SAMPLES - 1)] = 0;
     flt.jatoleft = pln.jatodur;
     ins.jato_on = ins.hook_down = ins.antiice_on = 0;

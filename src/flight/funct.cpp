@@ -1,6 +1,7 @@
 // funct.cpp -- flight support functions shared by the flight model and its neighbours.
 #include "flight/funct.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstring>
 
@@ -528,12 +529,141 @@ void setnav(int w)
             nav.gps_lat = nav_lat[idx];
             nav.gps_lon = nav_lon[idx];
         }
+        // Course and distance follow the aircraft on every tune; the lock only fixes the
+        // course that the deviation bar and the autopilot fly.
+        get_gps_data(&nav.gps_crs, &nav.gps_dis);
         if (ins.lock_GPS) {
-            get_gps_data(&nav.gps_crs, &nav.gps_dis);
             nav.gps_lock_crs = nav.gps_crs;
             ins.lock_GPS = 0;
         }
     }
+}
+
+// ---------------------------------------------------------------- GPS waypoint
+
+namespace {
+
+int gps_table_size(int mode)
+{
+    return mode == GPS_MODE_APT ? intlim(env.aptmax + 1, 0, APT_CAP) : last_nav() + 1;
+}
+
+int gps_in_region(int mode, int idx)
+{
+    return mode == GPS_MODE_APT ? apt_inreg[idx] != 0 : nav_inreg[idx] != 0;
+}
+
+const char* gps_entry_id(int mode, int idx)
+{
+    return mode == GPS_MODE_APT ? apt_id[idx] : nav_id[idx];
+}
+
+int* gps_mode_index(int mode)
+{
+    return mode == GPS_MODE_APT ? &nav.gps_apt_index : mode == GPS_MODE_VOR ? &nav.gps_vor_index
+                                                                               : &nav.gps_ndb_index;
+}
+
+// Identifier characters as the GPS shows them: blank past the end, capitals.
+char gps_id_char(const char* id, int k)
+{
+    for (int i = 0; i < k; ++i)
+        if (id[i] == '\0') return ' ';
+    const char c = id[k];
+    return c == '\0' ? ' ' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
+}  // namespace
+
+int plane_has_gps() { return pln.supptype != 1 && pln.supptype != 7; }
+
+int gps_is_entry(int mode, int idx)
+{
+    if (idx < 0 || idx >= gps_table_size(mode)) return 0;
+    if (mode == GPS_MODE_APT) return apt_len[idx][0] > 1;
+    return nav_type[idx] == (mode == GPS_MODE_VOR ? NAV_VOR : NAV_NDB);
+}
+
+void gps_sync_id()
+{
+    const int mode = nav.gps_index_mode;
+    if (!gps_is_entry(mode, nav.gps_index)) return;
+    const char* id = gps_entry_id(mode, nav.gps_index);
+    for (int k = 0; k < 4; ++k) nav.gps_id[k] = char_to_code(gps_id_char(id, k));
+}
+
+int gps_find_id()
+{
+    const int mode = nav.gps_index_mode;
+    char want[4];
+    for (int k = 0; k < 4; ++k) want[k] = code_to_char(nav.gps_id[k]);
+    int found = -1;
+    for (int i = 0, n = gps_table_size(mode); i < n; ++i) {
+        if (!gps_is_entry(mode, i)) continue;
+        const char* id = gps_entry_id(mode, i);
+        int k = 0;
+        while (k < 4 && gps_id_char(id, k) == want[k]) ++k;
+        if (k < 4) continue;
+        if (found < 0 || (gps_in_region(mode, i) && !gps_in_region(mode, found))) found = i;
+        if (gps_in_region(mode, found)) break;
+    }
+    if (found < 0) return 0;
+    nav.gps_index = *gps_mode_index(mode) = found;
+    return 1;
+}
+
+void gps_step(int dir)
+{
+    const int mode = nav.gps_index_mode;
+    const int n = gps_table_size(mode);
+    if (n <= 0) return;
+    const int step = dir >= 0 ? 1 : -1;
+    const int from = intlim(nav.gps_index, 0, n - 1);
+    int any = -1;
+    for (int s = 1; s <= n; ++s) {
+        const int i = ((from + step * s) % n + n) % n;
+        if (!gps_is_entry(mode, i)) continue;
+        if (gps_in_region(mode, i)) { any = i; break; }
+        if (any < 0) any = i;
+    }
+    if (any < 0) return;
+    nav.gps_index = *gps_mode_index(mode) = any;
+    gps_sync_id();
+}
+
+void gps_select_mode(int mode)
+{
+    if (mode < GPS_MODE_APT || mode > GPS_MODE_NDB) return;
+    if (nav.gps_index_mode >= GPS_MODE_APT && nav.gps_index_mode <= GPS_MODE_NDB)
+        *gps_mode_index(nav.gps_index_mode) = nav.gps_index;
+    nav.gps_index_mode = mode;
+    nav.gps_index = *gps_mode_index(mode);
+    if (!gps_is_entry(mode, nav.gps_index)) gps_step(1);
+    gps_sync_id();
+}
+
+void gps_home()
+{
+    int mode = nav.gps_index_mode;
+    if (mode < GPS_MODE_APT || mode > GPS_MODE_NDB) mode = nav.gps_index_mode = GPS_MODE_APT;
+    if (gps_is_entry(mode, nav.gps_index) && gps_in_region(mode, nav.gps_index)) {
+        gps_sync_id();
+        setnav(5);
+        return;
+    }
+    int best = -1;
+    double best_d2 = 0;
+    for (int i = 0, n = gps_table_size(mode); i < n; ++i) {
+        if (!gps_is_entry(mode, i) || !gps_in_region(mode, i)) continue;
+        const float lat = mode == GPS_MODE_APT ? apt_lat[i][0] : nav_lat[i];
+        const float lon = mode == GPS_MODE_APT ? apt_lon[i][0] : nav_lon[i];
+        const double dx = X_with_latlon(lat, lon) - flt.X, dz = Z_with_lat(lat) - flt.Z;
+        const double d2 = dx * dx + dz * dz;
+        if (best < 0 || d2 < best_d2) { best = i; best_d2 = d2; }
+    }
+    if (best >= 0) nav.gps_index = *gps_mode_index(mode) = best;
+    gps_sync_id();
+    setnav(5);   // the read-out has a target from the first frame, not from the first tuning
 }
 
 }  // namespace orv

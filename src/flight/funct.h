@@ -80,4 +80,27 @@ int  check_nav(int n, int f12, float* minrange, float max_usable_range);
 // Tune radio w: 0 and 1 the navigation receivers, 4 the ADF, 5 the GPS.
 void setnav(int w);
 
+// ---- the GPS waypoint: nav.gps_index in the table of nav.gps_index_mode (GPS_MODE_*),
+// nav.gps_id its identifier as character codes (code_to_char)
+constexpr int GPS_MODE_APT = 1, GPS_MODE_VOR = 2, GPS_MODE_NDB = 3;
+// 1 if the panel carries a GPS: every supplementary instrument but the second VOR and the
+// RMI leaves it room, and it then drives navigation receiver 0's needle.
+int  plane_has_gps();
+// 1 if idx is an entry of the mode's table (an airport, a VOR, an NDB).
+int  gps_is_entry(int mode, int idx);
+// nav.gps_id from the waypoint's own identifier.
+void gps_sync_id();
+// Makes the entry whose identifier is nav.gps_id the waypoint, preferring one inside the
+// loaded region; 0 (waypoint unchanged) when no entry of the mode carries it.
+int  gps_find_id();
+// Steps the waypoint to the next (dir > 0) or previous entry of the mode's table inside the
+// loaded region (anywhere when none is), wrapping round the table; syncs the identifier.
+void gps_step(int dir);
+// Switches the table, keeping each table's own waypoint (gps_apt/vor/ndb_index).
+void gps_select_mode(int mode);
+// Flight set-up: a waypoint that is no entry of its table, or lies outside the loaded
+// region, becomes the nearest entry of its table to the aircraft; syncs the identifier and
+// tunes the GPS (taking a pending lock).
+void gps_home();
+
 }  // namespace orv

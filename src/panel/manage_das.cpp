@@ -6,6 +6,7 @@
 #include "flight/autopilot.h"
 #include "flight/flight_hooks.h"
 #include "flight/funct.h"
+#include "panel/p_gps_face.h"
 #include "panel/p_init.h"
 #include "panel/panel_laws.h"
 
@@ -178,7 +179,8 @@ void radio_stack(int x, int y)
 {
     const int ox = osrad;
     if (pressed() && intbox(x, y, ox + 620, 288, ox + 640, 298)) nav.radout = intwrap(nav.radout + 1, 0, 2);
-    if (pressed() && intbox(x, y, ox + 595, 263, ox + 615, 275)) nav.dmesel = !nav.dmesel;
+    // the DME selector shares its place with the GPS screen, which then has the place
+    if (!plane_has_gps() && pressed() && intbox(x, y, ox + 595, 263, ox + 615, 275)) nav.dmesel = !nav.dmesel;
 
     // NAV (208..232) and COM (159..183) rows: a knob per radio, the left half steps the
     // megahertz, the right half the hundredths; the upper half tunes up.
@@ -215,31 +217,32 @@ void radio_stack(int x, int y)
 
 void gps_controls(int x, int y)
 {
-    if (pln.supptype == SUPP_VOR2 || pln.supptype == SUPP_RMI) return;
-    if (!pressed() || !intbox(x, y, osrad + 490, 210, osrad + 645, 280)) return;
+    if (!plane_has_gps() || !pressed() || !intbox(x, y, osrad + GPS_FACE_X, GPS_FACE_Y, osrad + GPS_KEY_X1, GPS_KEY_TOP)) return;
     const int ox = osrad;
     bool retune = false;
-    // index mode: airport, VOR, NDB
+    // the buttons down the right of the screen: APT, VOR, NDB, and LOCK at the foot
     for (int k = 0; k < 3; ++k)
-        if (intbox(x, y, ox + 600 + 15 * k, 270, ox + 613 + 15 * k, 280)) {
-            nav.gps_index_mode = k + 1;
+        if (intbox(x, y, ox + GPS_KEY_X0, GPS_KEY_TOP - GPS_KEY_H * (k + 1) + 1, ox + GPS_KEY_X1, GPS_KEY_TOP - GPS_KEY_H * k)) {
+            gps_select_mode(k + 1);
+            nav.gps_scroll_mode = 0;
             retune = true;
         }
-    // identifier characters: upper half the next character
+    if (intbox(x, y, ox + GPS_KEY_X0, GPS_LOCK_Y0, ox + GPS_KEY_X1, GPS_LOCK_Y1)) ins.lock_GPS = 1;
+    // identifier characters: the upper half the next character, the lower the one before;
+    // the waypoint follows as soon as the identifier names one
     for (int k = 0; k < 4; ++k)
         if (intbox(x, y, ox + 499 + 6 * k, 245, ox + 504 + 6 * k, 260)) {
             nav.gps_scroll_mode = k + 1;
             nav.gps_id[k] = intwrap(nav.gps_id[k] + (y > 252 ? 1 : -1), 0, GPS_CODE_MAX);
-            retune = true;
+            retune = gps_find_id() != 0;
         }
-    // the name line scrolls through the index
-    if (intbox(x, y, ox + 499, 262, ox + 580, 268)) {
+    // the name line steps through the table: its left half back, its right half on
+    if (intbox(x, y, ox + 499, 262, ox + 600, 279)) {
         nav.gps_scroll_mode = 0;
-        nav.gps_index = intlim(nav.gps_index + (x >= ox + 540 ? 1 : -1), 0, 1 << 20);
+        gps_step(x >= ox + 550 ? 1 : -1);
         retune = true;
     }
-    if (intbox(x, y, ox + 600, 250, ox + 620, 265)) ins.lock_GPS = 1;
-    if (retune) setnav(5);
+    if (retune || ins.lock_GPS) setnav(5);
 }
 
 void autopilot_buttons(int x, int y)

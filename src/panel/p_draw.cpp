@@ -11,7 +11,9 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
+#include "flight/funct.h"
 #include "panel/p_glass.h"
+#include "panel/p_gps_face.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
 #include "platform/plat_fs.h"
@@ -31,8 +33,9 @@ constexpr int FUEL_GAUGE_X = 600, FUEL_GAUGE_Y = 141, GEAR_LIGHT_X = 610, GEAR_L
 constexpr int GLASS_BOTTOM = 2, GLASS_TOP = 302, GLASS_RIGHT = 488, GLASS_MAP_W = 158;
 constexpr int GLASS_ASI_X = 20, GLASS_ALT_X = 172, GLASS_TAPE_Y = 218;   // beside the fixed glass places
 constexpr float GLASS_ASI_PX_PER_KT = 2.0f, GLASS_ALT_PX_PER_FT = 0.2f;
-constexpr int SUPP_FACE_DIAL_Y = 106, ADF_FACE_DIAL_Y = 74;
-constexpr float STORMSCOPE_RADIUS_PX = 40;   // the range ring of the stormscope's screen   // dial centres above the faces' lower edges
+constexpr int SUPP_FACE_DIAL_Y = 106, ADF_FACE_DIAL_Y = 74;   // dial centres above the faces' lower edges
+constexpr float STORMSCOPE_RADIUS_PX = 40;   // the range ring of the stormscope's screen
+constexpr int GPS_NAME_CHARS = 16;           // as much of a waypoint's name as its line holds
 constexpr int WHITE_ARC = 5, GREEN_ARC = 13, YELLOW_ARC = 9, RED_ARC = 8;
 
 float sin_deg(float a) { return std::sin(a * 3.14159265f / 180.0f); }
@@ -278,8 +281,8 @@ void gps_waypoint()
     const char* name = "";
     if (nav.gps_index_mode == 1 && i >= 0 && i < APT_CAP) name = apt_name[i];
     else if (nav.gps_index_mode != 1 && i >= 0 && i < NAV_CAP) name = nav_name[i];
-    char shown[14];
-    std::snprintf(shown, sizeof shown, "%.13s", name);
+    char shown[GPS_NAME_CHARS + 1];
+    std::snprintf(shown, sizeof shown, "%.*s", GPS_NAME_CHARS, name);
     OGL_string(47, osrad + 499, 268, shown, 800, 6);
     for (int k = 0; k < 4; ++k) {
         const char id[2] = {code_to_char(nav.gps_id[k]), 0};
@@ -290,6 +293,11 @@ void gps_waypoint()
         const float x = osrad + 499 + 6 * k;
         OGL_line(nav.gps_scroll_mode == k + 1 ? 47 : 49, x, 251, x + 4, 251);
     }
+    // the key of the table in use stays lit
+    const int mode = nav.gps_index_mode;
+    if (mode >= GPS_MODE_APT && mode <= GPS_MODE_NDB)
+        OGL_framerect(47, osrad + GPS_KEY_X0, GPS_KEY_TOP - GPS_KEY_H * mode + 1, GPS_KEY_X1 - GPS_KEY_X0,
+                      GPS_KEY_H - 2);
 }
 
 // The engine display's figures beside each dial of its engine page.
@@ -389,6 +397,7 @@ void draw_panel_statics()
         OGL_framerect(38, GLASS_ALT_X - 26, GLASS_TAPE_Y - 56, 38, 112);
         OGL_string(38, ins.x_loc[INS_SUPP] - 15, ins.y_loc[INS_SUPP] + 52, "NAV 2", 800, 6);
     }
+    if (!pln.cp && plane_has_gps()) panel_bitmap("gps", osrad + GPS_FACE_X, GPS_FACE_Y);
     if (!pln.cp && pln.gear_retract) panel_bitmap("b_gear", oseng + 608, 4);
     if (!pln.cp && pln.ecam) panel_bitmap("ecam", oseng + 644, 140);
     if (pln.ecam) {

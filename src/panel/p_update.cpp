@@ -232,7 +232,7 @@ void instruments()
     if (ins.avail[INS_ADF]) update_ADF();
     shown.stormscope_shown = shown.moving_map_shown = shown.wx_radar_shown = 0;
     supplementary();
-    shown.gps_shown = pln.supptype != SUPP_VOR2 && pln.supptype != SUPP_RMI;
+    shown.gps_shown = plane_has_gps();
     if (shown.gps_shown) {
         if (rel.radios)
             shown.gps = gps_readouts(nav.hdef[0], env.mvar, nav.gps_crs, nav.gps_dis, flt.v, osrad,

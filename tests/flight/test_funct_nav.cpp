@@ -64,6 +64,7 @@ protected:
         nav_f12[n] = 0;
         nav_hdng[n] = 0;
         std::memset(nav_id[n], 0, sizeof nav_id[n]);
+        nav_inreg[n] = 0;
     }
 
     // Adds navaid number n and makes the table end after it.
@@ -192,17 +193,25 @@ TEST_F(Funct_Gps, TargetFromAirportOrNavaidAndTheLock)
 
     nav.gps_index_mode = 1;
     nav.gps_index = 2;
+    nav.gps_lock_crs = 123.0f;
     setnav(5);
     EXPECT_FLOAT_EQ(nav.gps_lat, 41.0f);
     EXPECT_FLOAT_EQ(nav.gps_lon, -75.0f);
-    EXPECT_EQ(nav.gps_dis, 0.0f);   // no lock asked: course and distance untouched
+    // without a lock the read-out still follows the aircraft; only the locked course waits
+    EXPECT_NEAR(nav.gps_dis, 0.5 * mpd, 1.0);
+    EXPECT_FLOAT_EQ(nav.gps_lock_crs, 123.0f);
 
     ins.lock_GPS = 1;
     setnav(5);
     EXPECT_EQ(ins.lock_GPS, 0);
     EXPECT_NEAR(nav.gps_lock_crs, 0.0f, 0.2f);
-    EXPECT_NEAR(nav.gps_dis, 0.5 * mpd, 1.0);
 
+    place(40.75f, -75.0f);   // halfway there: the distance counts down with no new lock
+    setnav(5);
+    EXPECT_NEAR(nav.gps_dis, 0.25 * mpd, 1.0);
+    EXPECT_NEAR(nav.gps_lock_crs, 0.0f, 0.2f);
+
+    place(40.5f, -75.0f);
     nav.gps_index_mode = 2;   // a navaid
     nav.gps_index = 3;
     ins.lock_GPS = 1;
@@ -223,6 +232,47 @@ TEST_F(Funct_Gps, TargetFromAirportOrNavaidAndTheLock)
         setnav(5);
         EXPECT_FLOAT_EQ(nav.gps_lon, -74.5f) << idx;
     }
+}
+
+// The identifier and the name always speak of the same waypoint: editing the one finds the
+// other, stepping walks the region's entries of the table in use, and a flight starts with a
+// waypoint of its own region.
+TEST_F(Funct_Gps, IdentifierIndexAndRegionAgree)
+{
+    uniform_frame();
+    put_nav(0, NAV_VOR, 40.5f, -74.5f, 11680, 0, "ABC");
+    put_nav(1, NAV_NDB, 40.6f, -74.6f, 300, 0, "ABC");     // same letters, other table
+    put_nav(2, NAV_VOR, 60.0f, -10.0f, 11500, 0, "FAR");   // far outside the region
+    put_nav(3, NAV_VOR, 40.9f, -74.1f, 11300, 0, "XYZ");
+    for (int n = 0; n < 4; ++n) nav_inreg[n] = n != 2;
+    place(40.8f, -74.2f);
+
+    nav.gps_index_mode = GPS_MODE_VOR;
+    nav.gps_index = 2;
+    nav.gps_ndb_index = 700;   // the stored default, past this table's end
+    const int typed[4] = {char_to_code('A'), char_to_code('B'), char_to_code('C'), char_to_code(' ')};
+    for (int k = 0; k < 4; ++k) nav.gps_id[k] = typed[k];
+    ASSERT_EQ(gps_find_id(), 1);
+    EXPECT_EQ(nav.gps_index, 0);   // the VOR, not the NDB of the same name
+    nav.gps_id[0] = char_to_code('Q');
+    EXPECT_EQ(gps_find_id(), 0);
+    EXPECT_EQ(nav.gps_index, 0);
+
+    gps_step(1);   // over the NDB and the VOR outside the region
+    EXPECT_EQ(nav.gps_index, 3);
+    EXPECT_EQ(code_to_char(nav.gps_id[0]), 'X');
+    gps_step(1);   // round the table's end
+    EXPECT_EQ(nav.gps_index, 0);
+
+    gps_select_mode(GPS_MODE_NDB);
+    EXPECT_EQ(nav.gps_index, 1);   // the first NDB, the stored one being none
+    gps_select_mode(GPS_MODE_VOR);
+    EXPECT_EQ(nav.gps_index, 0);   // the VOR chosen before
+
+    nav.gps_index = 2;
+    gps_home();
+    EXPECT_EQ(nav.gps_index, 3);   // the region's VOR nearest the aircraft
+    EXPECT_EQ(code_to_char(nav.gps_id[2]), 'Z');
 }
 
 // ---------------------------------------------------------------- radios

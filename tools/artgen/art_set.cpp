@@ -2,10 +2,12 @@
 // every build and every machine.
 #include "art_set.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
 #include "2-QZutils/qz_bitmap.h"
+#include "panel/p_gps_face.h"
 
 namespace art {
 
@@ -332,8 +334,11 @@ canvas narrow_face(const std::string& label, int w, int h, int kind)
         scale_ticks(c, cx, cy, r, -135, 135, 20, 5);
         labels(c, cx, cy, r - 14, -135, 135, {"0", "1", "2", "3", "4"});
     }
-    c.rect(4, 4, w - 8, 14, PANEL_DARK);
-    c.text_centred(w / 2.0f, 11, label, 1, WHITE);
+    // The caption plate sits just under the dial: lower down, the card of an ADF mounted
+    // beneath the instrument would sweep over it.
+    const int plate_y = std::max(4, (int)(cy - r - 3) - 18);
+    c.rect(4, plate_y, w - 8, 14, PANEL_DARK);
+    c.text_centred(w / 2.0f, plate_y + 7, label, 1, WHITE);
     return c;
 }
 
@@ -419,6 +424,29 @@ canvas labelled_box(int w, int h, const std::string& label, rgb screen)
     c.rect(6, 6, w - 12, h - 22, screen);
     c.frame(6, 6, w - 12, h - 22, BEZEL, 2);
     c.text_centred(w / 2.0f, h - 9, label, 1, WHITE);
+    return c;
+}
+
+// The GPS on the radio stack: a dark screen for the read-outs the panel writes, and a column
+// of keys beside it. The rows under the screen stay plain panel for the NAV row's figures.
+canvas gps_face()
+{
+    using namespace orv;
+    canvas c(GPS_FACE_W, GPS_FACE_H, PANEL);
+    const int sx = GPS_SCREEN_X0 - GPS_FACE_X, sy = GPS_SCREEN_Y0 - GPS_FACE_Y;
+    const int sw = GPS_SCREEN_X1 - GPS_SCREEN_X0 + 1, sh = GPS_SCREEN_Y1 - GPS_SCREEN_Y0 + 1;
+    c.rect(sx, sy, sw, sh, {10, 22, 14});
+    c.frame(sx - 1, sy - 1, sw + 2, sh + 2, BEZEL);
+    const int kx = GPS_KEY_X0 - GPS_FACE_X, kw = GPS_KEY_X1 - GPS_KEY_X0;
+    const char* keys[3] = {"APT", "VOR", "NDB"};
+    for (int k = 0; k < 3; ++k) {
+        const int ky = GPS_KEY_TOP - GPS_KEY_H * (k + 1) + 1 - GPS_FACE_Y;
+        c.rect(kx, ky, kw, GPS_KEY_H - 1, PANEL_DARK);
+        c.text_centred(kx + kw / 2.0f, ky + (GPS_KEY_H - 1) / 2.0f, keys[k], 1, WHITE);
+    }
+    const int ly = GPS_LOCK_Y0 - GPS_FACE_Y, lh = GPS_LOCK_Y1 - GPS_LOCK_Y0 + 1;
+    c.rect(kx, ly, kw, lh, {70, 30, 28});
+    c.text_centred(kx + kw / 2.0f, ly + lh / 2.0f, "LOCK", 1, WHITE);
     return c;
 }
 
@@ -565,7 +593,7 @@ std::vector<asset> make_all()
     bmp("PANL", [] { canvas c = panel_body(333); equipment_strip(c, 314); return c; }());
     bmp("statbar", status_bar());
     bmp("radios", radio_stack());
-    bmp("gps", labelled_box(150, 100, "GPS", {20, 40, 20}));
+    bmp("gps", gps_face());
     bmp("ecam", labelled_box(150, 170, "ENGINE DISPLAY", {8, 12, 20}));
     bmp("b_gear", gear_handle());
     bmp("eng_in", engine_gauge(""));
