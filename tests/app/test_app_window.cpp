@@ -92,6 +92,13 @@ TEST_F(App_Window, HoldingTheButtonOverASecondIsADelayedDrag)
 
 TEST_F(App_Window, MenuClicksChooseItemsAndSeparatorsCloseTheMenu)
 {
+    // A bare menu bar and no flight frame: the menus an earlier test built hang submenus
+    // from these items, and a frame that shifts the region builds them again.
+    std::memset(mnw.menu_name, 0, sizeof mnw.menu_name);
+    std::memset(mnw.item_name, 0, sizeof mnw.item_name);
+    mnw_app_callbacks cb = {};
+    cb.handlemenu = record_menu;
+    mnw_register_app(cb);
     MACIBM_create_menu(0, -1, "About");
     MACIBM_append_menu(0, 0, "About");
     MACIBM_create_menu(1, -1, "File");
