@@ -17,6 +17,11 @@
 
 static std::atomic<long> allocations{0};
 
+// These replace the global operators, so malloc and free do pair up; GCC sees the malloc
+// through the inlined operator new and warns about the free all the same.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void* operator new(std::size_t n)
 {
     allocations.fetch_add(1, std::memory_order_relaxed);

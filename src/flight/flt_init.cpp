@@ -10,6 +10,7 @@
 #include "flight/flt_hooks.h"
 #include "flight/fltcalc.h"
 #include "flight/funct.h"
+#include "flight/integ.h"
 #include "world/nav_db.h"
 #include "world/obstacles.h"
 #include "world/region.h"
@@ -124,9 +125,8 @@ bool strip_start(int type_start)
 
 void common_reset()
 {
-    int ci, cj;
+    set_latlon_from_xz();   // the start put the aircraft by X and Z; the frame has not run yet
     env.localh_cg = find_local_h((float)flt.X, (float)flt.Z, &env.i_viewpoint, &env.j_viewpoint, 0);
-    (void)ci; (void)cj;
     if (env.localh_cg + pln.h_eqlbm > flt.Y) flt.Y = env.localh_cg + pln.h_eqlbm;
     scn.zoom = 1;
     set.view_type = VIEW_FORWARD;

@@ -190,6 +190,13 @@ int crs_wrapped()
     return std::fabs(d) > 90.0f ? 1 : 0;
 }
 
+void set_latlon_from_xz()
+{
+    flt.lat = env.lat_sou - ((float)flt.Z - env.hiz) * con.mtrstonm / 60.0f;
+    const float cl = std::cos(flt.lat * kDeg);
+    flt.lon = env.lon_wes + ((float)flt.X - env.lox) * con.mtrstonm / (60.0f * (cl > 0.01f ? cl : 0.01f));
+}
+
 void integ_vx()
 {
     const float prd = msc.prd, d = set.damp;
@@ -251,9 +258,7 @@ void integ_vx()
     flt.Y += flt.vY * prd;
     flt.Z += flt.vZ * prd;
     flt.hind = (float)flt.Y + (ins.baro - atm.baro) * 1000.0f * con.fttomtrs;
-    flt.lat = env.lat_sou - ((float)flt.Z - env.hiz) * con.mtrstonm / 60.0f;
-    const float cl = std::cos(flt.lat * kDeg);
-    flt.lon = env.lon_wes + ((float)flt.X - env.lox) * con.mtrstonm / (60.0f * (cl > 0.01f ? cl : 0.01f));
+    set_latlon_from_xz();
 
     set_trig();
     con.sinPLANthe = flt.sinthe;

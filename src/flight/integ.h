@@ -6,6 +6,7 @@ namespace orv {
 
 void update_flight();
 void integ_vx();                            // one semi-implicit Euler step over msc.prd
+void set_latlon_from_xz();                  // flt.lat, flt.lon from flt.X, flt.Z
 // Pitch (the_dot_now) or roll (phi_dot_now) of ship 17 (frigate) or 15 (carrier) at
 // msc.init_time into *angle; answers its rate. Degrees, degrees per second.
 float the_dot_now(float* angle, int ship);

@@ -25,6 +25,12 @@ grep -q -- "--runway-end" err.txt || fail "no message for the runway end: $(cat 
 run --airport KSBD --no-scenery-generation 2> err.txt || fail "start without generation failed: $(cat err.txt)"
 [ -d "$work/cache/vantorel/scenery" ] && fail "--no-scenery-generation still generated"
 
+# The log's first row is the aircraft where the start put it, not where it was before.
+run --airport KSBD --runway-end 1 --no-scenery-generation --frames 3 --fixed-step --log start.csv 2> err.txt ||
+  fail "logged start failed: $(cat err.txt)"
+awk -F, 'NR == 2 { la = $2; lo = $3 } NR == 3 { d = (la - $2) ^ 2 + (lo - $3) ^ 2; exit !(d < 1e-8) }' start.csv ||
+  fail "the first log row is not where the aircraft stands: $(head -3 start.csv | cut -d, -f1-3 | tr '\n' ' ')"
+
 if [ -f "$build/scenery/earth.dat" ]; then
   run --airport ksbd --runway-end 1 2> err.txt || fail "start at KSBD failed: $(cat err.txt)"
   [ -f "$work/cache/vantorel/scenery/+30-120/+33-118.env" ] || fail "KSBD's quadrant not generated"
