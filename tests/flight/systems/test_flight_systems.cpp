@@ -29,7 +29,7 @@ using namespace orv_test;
 namespace {
 
 // Word indices of the script commands `ap` and `ap-set`.
-enum { AP_CMD_HDG = 0, AP_CMD_NAV2 = 2, AP_CMD_ALT = 4, AP_CMD_VS = 5, AP_CMD_GS = 6, AP_CMD_SPD = 7, AP_CMD_OFF = 8 };
+enum { AP_CMD_HDG = 0, AP_CMD_NAV2 = 2, AP_CMD_GPS = 3, AP_CMD_ALT = 4, AP_CMD_VS = 5, AP_CMD_GS = 6, AP_CMD_SPD = 7, AP_CMD_OFF = 8 };
 enum { SET_ALT = 0, SET_VS = 1, SET_SPD = 2, SET_HDG = 3 };
 
 void ap(int mode)
@@ -495,4 +495,53 @@ TEST(FlightSystems, HeadingBugExactlyBehindStartsTheTurn)
     line("bug behind", "bank after 30 s (deg)", bank, ">=", 20.0, "deg");
     EXPECT_GE(turned, 15.0f);
     EXPECT_GE(bank, 20.0f);
+}
+
+// The GPS course to Palm Springs, locked over San Bernardino, with the bizjet then put a
+// nautical mile right of the line at 200 KIAS: the autopilot's NAV1 mode flies back onto the
+// line and down it, and the read-out's distance counts down with the true one.
+TEST(FlightSystems, GpsCourseIsFlownBackOntoItsLine)
+{
+    if (!start("bizjet", "KSBD", 0)) GTEST_SKIP() << "stock aircraft not installed";
+    const int target = airport_index("KPSP");
+    ASSERT_GE(target, 0);
+    ASSERT_TRUE(plane_has_gps());
+    nav.gps_index_mode = GPS_MODE_APT;
+    nav.gps_index = target;
+    gps_sync_id();
+    const double tx = X_with_latlon(apt_lat[target][0], apt_lon[target][0]), tz = Z_with_lat(apt_lat[target][0]);
+    const float bearing = std::atan2(tx - flt.X, flt.Z - tz) * con.radtodgr;
+    sim_air_start(10000.0f, 240.0f, fltwrap(bearing, 0.0f, 360.0f));
+    sim_power(0.5f);
+    ap_set(SET_VS, 500.0f);
+    ap_set(SET_ALT, 10000.0f);
+    ap_set(SET_SPD, 200.0f);
+    ap(AP_CMD_ALT);
+    ap(AP_CMD_SPD);
+    ap(AP_CMD_GPS);
+    sim_fly(7.0f, nullptr);   // the lock is taken at the next tuning
+    ASSERT_EQ(ins.lock_GPS, 0) << "the GPS never tuned";
+    const float crs = nav.gps_lock_crs;
+    double cross = 0, along = 0;
+    track_offsets(tx, tz, crs, &cross, &along);
+    const double c = crs * con.dgrtorad, nm = con.nmtomtrs;
+    flt.X += std::cos(c) * nm;   // a mile to the right of the course line
+    flt.Z += std::sin(c) * nm;
+    track_offsets(tx, tz, crs, &cross, &along);
+    ASSERT_NEAR(cross, nm, 30.0);
+
+    float worst_readout = 0;
+    double cross_at_10 = NAN;
+    for (int i = 0; i < 20 * 900 && -along > 10.0 * nm; i++) {
+        sim_frame();
+        track_offsets(tx, tz, crs, &cross, &along);
+        const double true_dist = std::hypot(flt.X - tx, flt.Z - tz);
+        worst_readout = std::fmax(worst_readout, (float)std::fabs(nav.gps_dis - true_dist));
+    }
+    if (-along <= 10.0 * nm) cross_at_10 = cross;
+    line("GPS KSBD-KPSP", "off the line 10 nm out (m)", std::fabs(cross_at_10), "<=", 0.1 * nm, "m");
+    line("GPS KSBD-KPSP", "read-out distance - true, worst (m)", worst_readout, "<=", 50.0, "m");
+    ASSERT_FALSE(std::isnan(cross_at_10)) << "never came within 10 nm of the waypoint";
+    EXPECT_LE(std::fabs(cross_at_10), 0.1 * nm);
+    EXPECT_LE(worst_readout, 50.0f);
 }
