@@ -520,7 +520,7 @@ void setnav(int w)
 
     if (w == 5) {
         const int idx = nav.gps_index;
-        if (nav.gps_index_mode == 1) {
+        if (nav.gps_index_mode == GPS_MODE_APT) {
             if (idx < 0 || idx > env.aptmax || idx >= APT_CAP) return;
             nav.gps_lat = apt_lat[idx][0];
             nav.gps_lon = apt_lon[idx][0];

@@ -217,12 +217,14 @@ void radio_stack(int x, int y)
 
 void gps_controls(int x, int y)
 {
-    if (!plane_has_gps() || !pressed() || !intbox(x, y, osrad + GPS_FACE_X, GPS_FACE_Y, osrad + GPS_KEY_X1, GPS_KEY_TOP)) return;
     const int ox = osrad;
+    if (!plane_has_gps() || !pressed() || !intbox(x, y, ox + GPS_FACE_X, GPS_FACE_Y, ox + GPS_KEY_X1, GPS_KEY_TOP))
+        return;
     bool retune = false;
     // the buttons down the right of the screen: APT, VOR, NDB, and LOCK at the foot
     for (int k = 0; k < 3; ++k)
-        if (intbox(x, y, ox + GPS_KEY_X0, GPS_KEY_TOP - GPS_KEY_H * (k + 1) + 1, ox + GPS_KEY_X1, GPS_KEY_TOP - GPS_KEY_H * k)) {
+        if (intbox(x, y, ox + GPS_KEY_X0, GPS_KEY_TOP - GPS_KEY_H * (k + 1) + 1, ox + GPS_KEY_X1,
+                   GPS_KEY_TOP - GPS_KEY_H * k)) {
             gps_select_mode(k + 1);
             nav.gps_scroll_mode = 0;
             retune = true;

@@ -279,8 +279,8 @@ void gps_waypoint()
 {
     const int i = nav.gps_index;
     const char* name = "";
-    if (nav.gps_index_mode == 1 && i >= 0 && i < APT_CAP) name = apt_name[i];
-    else if (nav.gps_index_mode != 1 && i >= 0 && i < NAV_CAP) name = nav_name[i];
+    if (nav.gps_index_mode == GPS_MODE_APT && i >= 0 && i < APT_CAP) name = apt_name[i];
+    else if (nav.gps_index_mode != GPS_MODE_APT && i >= 0 && i < NAV_CAP) name = nav_name[i];
     char shown[GPS_NAME_CHARS + 1];
     std::snprintf(shown, sizeof shown, "%.*s", GPS_NAME_CHARS, name);
     OGL_string(47, osrad + 499, 268, shown, 800, 6);
