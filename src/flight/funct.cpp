@@ -433,6 +433,46 @@ float usable_range(float lo, float hi)
 
 constexpr float kNoRange = 1.0e9f;
 
+
+// ---- the GPS's tables
+
+int gps_table_size(int mode)
+{
+    return mode == GPS_MODE_APT ? intlim(env.aptmax + 1, 0, APT_CAP) : last_nav() + 1;
+}
+
+int gps_in_region(int mode, int idx)
+{
+    return mode == GPS_MODE_APT ? apt_inreg[idx] != 0 : nav_inreg[idx] != 0;
+}
+
+const char* gps_entry_id(int mode, int idx)
+{
+    return mode == GPS_MODE_APT ? apt_id[idx] : nav_id[idx];
+}
+
+int* gps_mode_index(int mode)
+{
+    return mode == GPS_MODE_APT ? &nav.gps_apt_index : mode == GPS_MODE_VOR ? &nav.gps_vor_index
+                                                                               : &nav.gps_ndb_index;
+}
+
+// Identifier characters as the GPS shows them: blank past the end, capitals.
+char gps_id_char(const char* id, int k)
+{
+    for (int i = 0; i < k; ++i)
+        if (id[i] == '\0') return ' ';
+    const char c = id[k];
+    return c == '\0' ? ' ' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
+// Where the waypoint stands: an airport's first runway, or the navaid.
+void gps_entry_latlon(int mode, int idx, float* lat, float* lon)
+{
+    *lat = mode == GPS_MODE_APT ? apt_lat[idx][0] : nav_lat[idx];
+    *lon = mode == GPS_MODE_APT ? apt_lon[idx][0] : nav_lon[idx];
+}
+
 }  // namespace
 
 int check_nav(int n, int f12, float* minrange, float max_usable_range)
@@ -519,16 +559,9 @@ void setnav(int w)
     }
 
     if (w == 5) {
-        const int idx = nav.gps_index;
-        if (nav.gps_index_mode == GPS_MODE_APT) {
-            if (idx < 0 || idx > env.aptmax || idx >= APT_CAP) return;
-            nav.gps_lat = apt_lat[idx][0];
-            nav.gps_lon = apt_lon[idx][0];
-        } else {
-            if (idx < 0 || idx > last) return;
-            nav.gps_lat = nav_lat[idx];
-            nav.gps_lon = nav_lon[idx];
-        }
+        const int mode = nav.gps_index_mode, idx = nav.gps_index;
+        if (idx < 0 || idx >= gps_table_size(mode)) return;
+        gps_entry_latlon(mode, idx, &nav.gps_lat, &nav.gps_lon);
         // Course and distance follow the aircraft on every tune; the lock only fixes the
         // course that the deviation bar and the autopilot fly.
         get_gps_data(&nav.gps_crs, &nav.gps_dis);
@@ -540,40 +573,6 @@ void setnav(int w)
 }
 
 // ---------------------------------------------------------------- GPS waypoint
-
-namespace {
-
-int gps_table_size(int mode)
-{
-    return mode == GPS_MODE_APT ? intlim(env.aptmax + 1, 0, APT_CAP) : last_nav() + 1;
-}
-
-int gps_in_region(int mode, int idx)
-{
-    return mode == GPS_MODE_APT ? apt_inreg[idx] != 0 : nav_inreg[idx] != 0;
-}
-
-const char* gps_entry_id(int mode, int idx)
-{
-    return mode == GPS_MODE_APT ? apt_id[idx] : nav_id[idx];
-}
-
-int* gps_mode_index(int mode)
-{
-    return mode == GPS_MODE_APT ? &nav.gps_apt_index : mode == GPS_MODE_VOR ? &nav.gps_vor_index
-                                                                               : &nav.gps_ndb_index;
-}
-
-// Identifier characters as the GPS shows them: blank past the end, capitals.
-char gps_id_char(const char* id, int k)
-{
-    for (int i = 0; i < k; ++i)
-        if (id[i] == '\0') return ' ';
-    const char c = id[k];
-    return c == '\0' ? ' ' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-}
-
-}  // namespace
 
 int plane_has_gps() { return pln.supptype != 1 && pln.supptype != 7; }
 
@@ -597,15 +596,15 @@ int gps_find_id()
     const int mode = nav.gps_index_mode;
     char want[4];
     for (int k = 0; k < 4; ++k) want[k] = code_to_char(nav.gps_id[k]);
-    int found = -1;
+    int found = -1;   // the first match; the first inside the region ends the search
     for (int i = 0, n = gps_table_size(mode); i < n; ++i) {
         if (!gps_is_entry(mode, i)) continue;
         const char* id = gps_entry_id(mode, i);
         int k = 0;
         while (k < 4 && gps_id_char(id, k) == want[k]) ++k;
         if (k < 4) continue;
-        if (found < 0 || (gps_in_region(mode, i) && !gps_in_region(mode, found))) found = i;
-        if (gps_in_region(mode, found)) break;
+        if (found < 0 || gps_in_region(mode, i)) found = i;
+        if (gps_in_region(mode, i)) break;
     }
     if (found < 0) return 0;
     nav.gps_index = *gps_mode_index(mode) = found;
@@ -646,22 +645,19 @@ void gps_home()
 {
     int mode = nav.gps_index_mode;
     if (mode < GPS_MODE_APT || mode > GPS_MODE_NDB) mode = nav.gps_index_mode = GPS_MODE_APT;
-    if (gps_is_entry(mode, nav.gps_index) && gps_in_region(mode, nav.gps_index)) {
-        gps_sync_id();
-        setnav(5);
-        return;
+    if (!gps_is_entry(mode, nav.gps_index) || !gps_in_region(mode, nav.gps_index)) {
+        int best = -1;
+        double best_d2 = 0;
+        for (int i = 0, n = gps_table_size(mode); i < n; ++i) {
+            if (!gps_is_entry(mode, i) || !gps_in_region(mode, i)) continue;
+            float lat, lon;
+            gps_entry_latlon(mode, i, &lat, &lon);
+            const double dx = X_with_latlon(lat, lon) - flt.X, dz = Z_with_lat(lat) - flt.Z;
+            const double d2 = dx * dx + dz * dz;
+            if (best < 0 || d2 < best_d2) { best = i; best_d2 = d2; }
+        }
+        if (best >= 0) nav.gps_index = *gps_mode_index(mode) = best;
     }
-    int best = -1;
-    double best_d2 = 0;
-    for (int i = 0, n = gps_table_size(mode); i < n; ++i) {
-        if (!gps_is_entry(mode, i) || !gps_in_region(mode, i)) continue;
-        const float lat = mode == GPS_MODE_APT ? apt_lat[i][0] : nav_lat[i];
-        const float lon = mode == GPS_MODE_APT ? apt_lon[i][0] : nav_lon[i];
-        const double dx = X_with_latlon(lat, lon) - flt.X, dz = Z_with_lat(lat) - flt.Z;
-        const double d2 = dx * dx + dz * dz;
-        if (best < 0 || d2 < best_d2) { best = i; best_d2 = d2; }
-    }
-    if (best >= 0) nav.gps_index = *gps_mode_index(mode) = best;
     gps_sync_id();
     setnav(5);   // the read-out has a target from the first frame, not from the first tuning
 }

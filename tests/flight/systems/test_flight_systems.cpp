@@ -522,23 +522,20 @@ TEST(FlightSystems, GpsCourseIsFlownBackOntoItsLine)
     sim_fly(7.0f, nullptr);   // the lock is taken at the next tuning
     ASSERT_EQ(ins.lock_GPS, 0) << "the GPS never tuned";
     const float crs = nav.gps_lock_crs;
-    double cross = 0, along = 0;
-    track_offsets(tx, tz, crs, &cross, &along);
     const double c = crs * con.dgrtorad, nm = con.nmtomtrs;
+    double cross = 0, along = 0;
     flt.X += std::cos(c) * nm;   // a mile to the right of the course line
     flt.Z += std::sin(c) * nm;
     track_offsets(tx, tz, crs, &cross, &along);
     ASSERT_NEAR(cross, nm, 30.0);
 
     float worst_readout = 0;
-    double cross_at_10 = NAN;
     for (int i = 0; i < 20 * 900 && -along > 10.0 * nm; i++) {
         sim_frame();
         track_offsets(tx, tz, crs, &cross, &along);
-        const double true_dist = std::hypot(flt.X - tx, flt.Z - tz);
-        worst_readout = std::fmax(worst_readout, (float)std::fabs(nav.gps_dis - true_dist));
+        worst_readout = std::fmax(worst_readout, (float)std::fabs(nav.gps_dis - std::hypot(flt.X - tx, flt.Z - tz)));
     }
-    if (-along <= 10.0 * nm) cross_at_10 = cross;
+    const double cross_at_10 = -along <= 10.0 * nm ? cross : NAN;
     line("GPS KSBD-KPSP", "off the line 10 nm out (m)", std::fabs(cross_at_10), "<=", 0.1 * nm, "m");
     line("GPS KSBD-KPSP", "read-out distance - true, worst (m)", worst_readout, "<=", 50.0, "m");
     ASSERT_FALSE(std::isnan(cross_at_10)) << "never came within 10 nm of the waypoint";
