@@ -8,14 +8,19 @@
 #include "2-QZutils/qgl.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "render/airport_draw.h"
 #include "render/hud.h"
+#include "render/lights_draw.h"
 #include "render/precip.h"
 #include "render/scene.h"
 #include "render/ship_models.h"
 #include "render/ships.h"
 #include "render/sky.h"
 #include "render/terrain_draw.h"
+#include "support/gl_record.h"
+#include "world/apt_gen.h"
 #include "world/nav_db.h"
+#include "world/obstacles.h"
 #include "world/terrain_grid.h"
 
 namespace orv {
@@ -71,9 +76,7 @@ void deck_vertex(GLfloat x, GLfloat y, GLfloat z)
 TEST(Ships, DecksAndRoofsFaceUp)
 {
     load_ship_models();
-    const qgl_table saved = qgl;
-    qgl.Begin = deck_begin;
-    qgl.Vertex3f = deck_vertex;
+    orv_test::gl_record_start(deck_begin, deck_vertex);
     env.navmax = -1;
     for (int ship = 0; ship < 3; ship++) {
         level_faces = level_up = 0;
@@ -83,7 +86,22 @@ TEST(Ships, DecksAndRoofsFaceUp)
         EXPECT_GE(level_faces, ship == 2 ? 2 : CARR_STATIONS / 2) << ship;
         EXPECT_EQ(level_up, level_faces) << ship;
     }
-    qgl = saved;
+    EXPECT_EQ(orv_test::gl_record_stop(), 0);
+    EXPECT_EQ(orv_test::glrec.vertices[GL_LINES], 8);   // the rig's four legs
+}
+
+// Poles, pylons, masts and guy wires are lines: each pair of vertices inside its own primitive.
+TEST(SceneLines, WindsockPolePowerTowerAndGuyedMast)
+{
+    for (int k = 0; k < 3; k++) scn.sockxyz[0][0][0][k] = 10.0f * k;
+    obj_xyz[7][0][0][1] = 100.0f;
+    obj_xyz[7][0][1][1] = 160.0f;
+    orv_test::gl_record_start();
+    plot_windsock(0, 0, 0);
+    plot_powertower(7);
+    plot_radtower(7);
+    EXPECT_EQ(orv_test::gl_record_stop(), 0);
+    EXPECT_EQ(orv_test::glrec.vertices[GL_LINES], 2 * (1 + 4 + 4));
 }
 
 TEST(Ships, AircraftOverTheCarrierStandsOnTheDeckAsDrawn)
@@ -358,12 +376,11 @@ TEST_F(FrameSetup, TowerViewFromTheFirstFrameStandsAtTheNearestAirport)
     std::memset(&env, 0, sizeof env);
     for (int a = 0; a < REG_LIST_CAP; a++) apt_to_index[a] = -1;
     env.apt_list_max = 1;
+    // Airport 1 is the aircraft's own; its first slot is empty and its runway is in the second.
     for (int a = 0; a < 2; a++) {
         apt_to_index[a] = 10 + a;
-        env.rwaymax[a] = 0;
-        const float x = a == 0 ? 30000.0f : 150.0f;   // airport 1 is the aircraft's own
-        const float c[4][3] = {{x, 0, 0}, {x + 30, 0, 0}, {x + 30, 0, -900}, {x, 0, -900}};
-        std::memcpy(scn.rwayxyz[a][0], c, sizeof c);
+        env.rwaymax[a] = a;
+        setuprunway(a, a, a == 0 ? 30000.0f : 165.0f, -450.0f, 0.0f, 900.0f, 30.0f, 0.0f, 0);
     }
     msc.loc_apt_reg = 0;   // what a start leaves before any frame is drawn
     set.view_type = VIEW_TOWER;
