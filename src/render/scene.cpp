@@ -17,6 +17,7 @@
 #include "render/ships.h"
 #include "render/sky.h"
 #include "render/terrain_draw.h"
+#include "world/apt_gen.h"
 #include "world/nav_db.h"
 #include "world/region.h"
 #include "world/region_shift.h"
@@ -93,10 +94,11 @@ void outside_target(int view, float t[3])
     switch (view) {
     case VIEW_TOWER: {
         const int a = msc.loc_apt_reg;
-        if (a >= 0 && a < REG_LIST_CAP && env.rwaymax[a] >= 0) {
+        const int r = first_runway(a);
+        if (r >= 0) {
             // The tower stands beside the first runway, off its right edge.
-            const float* p = scn.rwayxyz[a][0][1];
-            const float* q = scn.rwayxyz[a][0][0];
+            const float* p = scn.rwayxyz[a][r][1];
+            const float* q = scn.rwayxyz[a][r][0];
             t[0] = p[0] + (p[0] - q[0]) * 2.0f;
             t[1] = p[1] + 30.0f;
             t[2] = p[2] + (p[2] - q[2]) * 2.0f;
@@ -148,8 +150,9 @@ void nearest_airport()
     float best = 1e30f;
     for (int a = 0; a < REG_LIST_CAP && a <= env.apt_list_max; a++) {
         const int w = apt_to_index[a];
-        if (w < 0 || env.rwaymax[a] < 0) continue;
-        const float* p = scn.rwayxyz[a][0][0];
+        const int r = first_runway(a);
+        if (w < 0 || r < 0) continue;
+        const float* p = scn.rwayxyz[a][r][0];
         const float d = pythag(p[0] - (float)flt.X, p[2] - (float)flt.Z);
         if (d < best) {
             best = d;
@@ -221,8 +224,9 @@ void cone_tests()
         obj_inrange[o] = obj_type[o] != OBJ_NONE && in_box(obj_xyz[o][0][0][0], obj_xyz[o][0][0][2], OBJ_RANGE_MARGIN) &&
                          incone(obj_xyz[o][0][0][0], obj_xyz[o][0][0][2], OBJ_RANGE_MARGIN);
     for (int a = 0; a < REG_LIST_CAP; a++) {
-        const float* p = scn.rwayxyz[a][0][0];
-        apt_inrange[a] = a <= env.apt_list_max && apt_to_index[a] >= 0 && env.rwaymax[a] >= 0 &&
+        const int r = first_runway(a);
+        const float* p = scn.rwayxyz[a][r < 0 ? 0 : r][0];
+        apt_inrange[a] = a <= env.apt_list_max && apt_to_index[a] >= 0 && r >= 0 &&
                          in_box(p[0], p[2], APT_RANGE_MARGIN) && incone(p[0], p[2], APT_RANGE_MARGIN);
     }
     const int all = scn.the < STEEP_DOWN;
