@@ -521,12 +521,15 @@ void scn2(int typeshift)
     // Overlays in 2-D over the 3-D viewport.
     OGL_setstate(0, 0, 0, 0);
     const int forward = view_is_forward(set.view_type);
-    if (forward && ins.HUD_on && hud_kind(pln.HUDtype) == HUD_HOOPS) plot_cool_hud();
     ortho_over(0, 0, SCREEN_W, SCREEN_H);
     qgl.Viewport(ogl_view.x, ogl_view.y, ogl_view.w, ogl_view.h);
     if (atm.cld_type == 1 && !scn.abovetops)
         do_window_precip((float)p.vx, (float)p.vy, (float)(p.vx + p.vw), (float)(p.vy + p.vh));
-    if (forward && ins.HUD_on && hud_kind(pln.HUDtype) == HUD_NORMAL) plot_nrml_hud();
+    if (forward) {
+        const int hud = hud_shown(pln.HUDtype, ins.HUD_on, ins.HOOP_on);
+        if (hud == HUD_NORMAL) plot_nrml_hud();
+        if (hud == HUD_HOOPS) plot_cool_hud();
+    }
     if (set.replay_mode) {
         const char* const label = "REPLAY";
         OGL_string(HUD_COLOR, (float)p.vx + 8, (float)(p.vy + p.vh) - 14, label, (float)WRAP_OFF_WIDTH, 6);

@@ -13,6 +13,7 @@
 #include "render/lights_draw.h"
 #include "render/precip.h"
 #include "render/scene.h"
+#include "render/scene_laws.h"
 #include "render/ship_models.h"
 #include "render/ships.h"
 #include "render/sky.h"
@@ -191,6 +192,44 @@ TEST(Hud, FlightPathMarkerStaysInsideTheBox)
     hud_fpm(-90.0f, 60.0f, 0.0f, &x, &y);
     EXPECT_FLOAT_EQ(x, 698.0f);
     EXPECT_FLOAT_EQ(y, 43.0f);
+}
+
+// On the glide path and pointed down it, the hoops line up on the boresight and shrink with
+// distance; 100 m north of an eastbound approach they stand to the right.
+TEST(Hud, HoopsMarkTheApproachAheadAndSwitchOnTheirOwnButton)
+{
+    con.cntrx = con.cntry = 400.0f;
+    con.HUD_lft = 100.0f, con.HUD_rgt = 700.0f, con.HUD_bot = 200.0f, con.HUD_top = 600.0f;
+    set.view_type = VIEW_FWD;
+    nav.goodnav[1] = 1;
+    nav.ilsgs[1] = 3.0f;
+    nav.ilscrs[1] = 90.0f;
+    nav.gsX[1] = 10000.0f, nav.gsY[1] = 0.0f, nav.gsZ[1] = 0.0f;
+    const float back = 5556.0f;
+    flt.X = 10000.0f - back;
+    flt.Y = back * std::tan(3.0f * (float)M_PI / 180.0f);
+    flt.Z = 0.0f;
+    flt.psi = 90.0f, flt.the = -3.0f, flt.phi = 0.0f;
+    float last_half = 1e9f;
+    for (int k = 0; k < HOOPS; k++) {
+        float x, y, h;
+        ASSERT_TRUE(hud_hoop(k, &x, &y, &h)) << k;
+        EXPECT_NEAR(x, 400.0f, 0.5f) << k;
+        EXPECT_NEAR(y, 400.0f, 0.5f) << k;
+        EXPECT_LT(h, last_half) << k;
+        last_half = h;
+    }
+    flt.Z = -100.0f;
+    float x, y, h;
+    ASSERT_TRUE(hud_hoop(3, &x, &y, &h));   // about 1 km ahead: 5 degrees right
+    EXPECT_NEAR(x, 400.0f + 5.4f * HUD_PIX_PER_DEG, 3.0f);
+    flt.X = nav.gsX[1] + 10.0f;   // past the antenna: nothing left to fly through
+    EXPECT_FALSE(hud_hoop(0, &x, &y, &h));
+
+    EXPECT_EQ(hud_shown(3, 1, 0), HUD_NONE);
+    EXPECT_EQ(hud_shown(3, 0, 1), HUD_HOOPS);
+    EXPECT_EQ(hud_shown(2, 1, 1), HUD_NORMAL);
+    EXPECT_EQ(hud_shown(2, 0, 1), HUD_NONE);
 }
 
 TEST(Precipitation, DropCountFollowsStormAndDepthInCloud)
