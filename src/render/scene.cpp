@@ -69,12 +69,13 @@ void set_attitude_trig()
     con.cosPLANphi = std::cos(flt.phi * DEG);
 }
 
-// The pilot's eye point turned by the aircraft's roll, then pitch, then heading.
+// The pilot's eye point turned by the aircraft's roll (right wing down for a positive roll,
+// so an eye above the centre of gravity swings to the right), then pitch, then heading.
 void pilot_eye(float out[3])
 {
     float x = pln.peX, y = pln.peY, z = pln.peZ;
-    const float xr = x * con.cosPLANphi - y * con.sinPLANphi;
-    const float yr = x * con.sinPLANphi + y * con.cosPLANphi;
+    const float xr = x * con.cosPLANphi + y * con.sinPLANphi;
+    const float yr = -x * con.sinPLANphi + y * con.cosPLANphi;
     x = xr;
     y = yr;
     const float yp = y * con.cosPLANthe - z * con.sinPLANthe;
@@ -353,6 +354,7 @@ void place_eye()
 
 void scene_frame_setup()
 {
+    turn_propellers();
     int vi = 0, vj = 0;
     const float ground = find_local_h(eye_x(), eye_z(), &vi, &vj, 0);
     env.i_viewpoint = vi;

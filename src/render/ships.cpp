@@ -165,9 +165,13 @@ void draw_a_frig(float xcg, float ycg, float zcg)
 
 void draw_a_oilr(float xcg, float ycg, float zcg)
 {
+    // What stands under the aircraft is what is drawn: the deck box, or the helideck beside it.
     if (over(xcg, zcg, OILR_SIZE * 0.5f, OILR_SIZE * 0.5f)) {
         env.over_obs = 1;
-        env.obj_height = ycg + OILR_DECK_H + 6.0f;
+        env.obj_height = ycg + OILR_DECK_H + OILR_BOX_DEPTH;
+    } else if (over(xcg + OILR_HELIDECK_X, zcg, OILR_HELIDECK_HALF, OILR_HELIDECK_HALF)) {
+        env.over_obs = 1;
+        env.obj_height = ycg + OILR_HELIDECK_TOP;
     }
     OGL_setstate(1, 1, 1, 1);
     qgl3d.Color3f(1, 1, 1);

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "2-QZutils/drplane.h"
 #include "2-QZutils/qgl.h"
+#include "2-QZutils/qgl3d.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "render/airport_draw.h"
@@ -89,6 +91,46 @@ TEST(Ships, DecksAndRoofsFaceUp)
     }
     EXPECT_EQ(orv_test::gl_record_stop(), 0);
     EXPECT_EQ(orv_test::glrec.vertices[GL_LINES], 8);   // the rig's four legs
+}
+
+// The rig's ground contact stands where its deck box and helideck are drawn.
+TEST(Ships, RigDeckAndHelideckCarryTheAircraftAtTheirDrawnTops)
+{
+    load_ship_models();
+    orv_test::gl_record_start();
+    const float rig_y = 2.0f;
+    struct spot { float x, top; } spots[] = {
+        {0.0f, rig_y + oilr_pxyz[4][1][1]},                                             // the deck box
+        {0.5f * (oilr_pxyz[12][1][0] + oilr_pxyz[13][1][0]), rig_y + oilr_pxyz[12][1][1]}};   // the helideck
+    for (const spot& s : spots) {
+        flt.X = s.x;
+        flt.Z = 0.0f;
+        env.over_obs = 0;
+        draw_a_oilr(0.0f, rig_y, 0.0f);
+        EXPECT_EQ(env.over_obs, 1) << s.x;
+        EXPECT_FLOAT_EQ(env.obj_height, s.top) << s.x;
+    }
+    orv_test::gl_record_stop();
+}
+
+// Smoke rises from the fires that burn, never from an unlit one or the region's origin.
+float smoke_far;
+void smoke_at(GLfloat x, GLfloat, GLfloat z) { smoke_far = fltmax2(smoke_far, pythag(x - 5000.0f, z + 5000.0f)); }
+TEST(Fires, SmokeRisesOnlyFromTheBurningFire)
+{
+    x0 = 0; z0 = 1e6f; x1 = -1e7f; z1 = -1e7f; x2 = 1e7f; z2 = -1e7f;   // everything in view
+    std::memset(scn.fire_on, 0, sizeof scn.fire_on);
+    std::memset(scn.firexyz, 0, sizeof scn.firexyz);
+    scn.fire_on[6] = 1;
+    scn.firexyz[6][0] = 5000.0f;
+    scn.firexyz[6][2] = -5000.0f;
+    msc.prd = 0.05f;
+    const qgl3d_table saved = qgl3d;
+    qgl3d.Translatef = smoke_at;
+    smoke_far = 0.0f;
+    for (int frame = 0; frame < 400; frame++) plot_fires();
+    qgl3d = saved;
+    EXPECT_LT(smoke_far, 500.0f);
 }
 
 // Poles, pylons, masts and guy wires are lines: each pair of vertices inside its own primitive.
@@ -428,6 +470,21 @@ TEST_F(FrameSetup, TowerViewFromTheFirstFrameStandsAtTheNearestAirport)
     EXPECT_EQ(msc.loc_apt_reg, 1);
     EXPECT_NEAR(con.VIEW_xyz[0], 150.0f + 30.0f + 60.0f, 1.0f);   // two widths off the right edge
     EXPECT_NEAR(con.VIEW_xyz[1], 30.0f, 0.5f);
+}
+
+// In a right bank an eye above the centre of gravity swings right; the frame turns the
+// propeller strobe once.
+TEST_F(FrameSetup, CockpitEyeRollsWithTheBankAndTheFrameTurnsThePropellerOnce)
+{
+    set.view_type = VIEW_FWD;
+    pln.peY = 1.0f;
+    flt.psi = 0.0f, flt.the = 0.0f, flt.phi = 90.0f;
+    place_eye();
+    EXPECT_NEAR(con.VIEW_xyz[0], 100.0f + 1.0f, 0.01f);
+    EXPECT_NEAR(con.VIEW_xyz[1], 300.0f, 0.01f);
+    prop_angle = 0.0f;
+    scene_frame_setup();
+    EXPECT_FLOAT_EQ(prop_angle, prop_step(0));
 }
 
 TEST_F(FrameSetup, ChaseEyeLagsBehindAndLooksAtTheAircraft)
