@@ -29,19 +29,32 @@
 namespace orv {
 namespace {
 
-TEST(Carrier, PublishesItsLocalizerAndGlideSlope)
+// Two carriers keep a localizer and glide slope each, and neither takes the data file's last
+// navaid.
+TEST(Carrier, EachPublishesItsOwnLocalizerAndGlideSlope)
 {
-    env.navmax = 12;
-    publish_carrier_ils(33.5f, -118.25f, 19.0f);
-    EXPECT_EQ(nav_type[11], NAV_LOC);
-    EXPECT_EQ(nav_type[10], NAV_GS);
-    EXPECT_EQ(nav_f12[10], 10800);
-    EXPECT_EQ(nav_hdng[11], 352);
-    EXPECT_FLOAT_EQ(nav_lat[10], 33.5f);
-    EXPECT_FLOAT_EQ(nav_h[11], 19.0f);
-    EXPECT_STREQ(nav_id[11], "----");
-    EXPECT_STREQ(nav_name[10], "USS Enterprise");
-    EXPECT_EQ(nav_inreg[11], 1);
+    env.navmax = 21 + 2 * CARRIER_NAV_PAIRS;   // the terminator at 21, the carriers after it
+    nav_type[20] = NAV_VOR;
+    nav_type[21] = NAV_END;
+    const int west = carrier_of_cell(10, 10), east = carrier_of_cell(150, 100);
+    ASSERT_NE(west, east);
+    publish_carrier_ils(west, 33.5f, -118.25f, 19.0f);
+    publish_carrier_ils(east, 34.5f, -116.25f, 19.0f);
+    const int w = carrier_loc_entry(west), e = carrier_loc_entry(east);
+    EXPECT_GT(w - 1, 21);
+    EXPECT_GT(e - 1, 21);
+    EXPECT_LE(fltmax2((float)w, (float)e), (float)env.navmax);
+    EXPECT_NE(w, e);
+    EXPECT_NE(w - 1, e);
+    EXPECT_NE(w, e - 1);
+    EXPECT_EQ(nav_type[w], NAV_LOC);
+    EXPECT_EQ(nav_type[w - 1], NAV_GS);
+    EXPECT_FLOAT_EQ(nav_lat[w], 33.5f);
+    EXPECT_FLOAT_EQ(nav_lat[e - 1], 34.5f);
+    EXPECT_EQ(nav_f12[e], 10800);
+    EXPECT_STREQ(nav_name[e], "USS Enterprise");
+    EXPECT_EQ(nav_type[20], NAV_VOR);
+    EXPECT_EQ(nav_type[21], NAV_END);
 }
 
 // Level faces of the ships as the culling sees them from above: a deck or roof must run
