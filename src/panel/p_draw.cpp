@@ -426,7 +426,7 @@ void draw_panel_statics()
     }
     slot(oseng + FLAP_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
     slot(oseng + STOP_HANDLE_DX, UPPER_SLOT_Y, SLOT_LENGTH - 1);
-    if (pln.sbrkEQ) slot(oseng + SBRK_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
+    if (plane_has_speedbrake()) slot(oseng + SBRK_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
     if (any_variable_sweep()) slot(oseng + SWEEP_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
     else if (pln.vectEQ) slot(oseng + VECT_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
     slot(oseng + TRIM_HANDLE_DX, TRIM_SLOT_LOW, TRIM_SLOT_HIGH - TRIM_SLOT_LOW);
@@ -788,7 +788,7 @@ void live_levers()
     }
     plot_handle(oseng + FLAP_HANDLE_DX, ins.flap);
     plot_handle(oseng + STOP_HANDLE_DX, pln.collectEQ ? ins.collect : ins.heat);
-    if (pln.sbrkEQ) plot_handle(oseng + SBRK_HANDLE_DX, ins.sbrk);
+    if (plane_has_speedbrake()) plot_handle(oseng + SBRK_HANDLE_DX, ins.sbrk);
     if (any_variable_sweep()) plot_handle(oseng + SWEEP_HANDLE_DX, ins.swee);
     else if (pln.vectEQ) plot_handle(oseng + VECT_HANDLE_DX, ins.vect);
     plot_handle(oseng + TRIM_HANDLE_DX, round(interp(-1, TRIM_SLOT_LOW, 1, TRIM_SLOT_HIGH, flt.elv_trim)));

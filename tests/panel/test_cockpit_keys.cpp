@@ -59,7 +59,7 @@ protected:
         plat_backend_install(nullptr);
         panel_test::conventional_aircraft(1, INS_ADF, INS_SUPP);
         pln.supptype = SUPP_VOR2;
-        pln.flapEQ = pln.sbrkEQ = pln.vectEQ = pln.jettisonEQ = 1;
+        pln.flapEQ = pln.fbrkEQ = pln.vectEQ = pln.jettisonEQ = 1;   // a fuselage speed brake
         pln.revthrustEQ = pln.gear_retract = 1;
         rel.lagear[0] = rel.lagear[1] = rel.lagear[2] = 1;
         wire_pilot_input();

@@ -151,7 +151,7 @@ int pixels_of(int c, int x1, int y1, int x2, int y2)
 // by, at the lever's height.
 TEST_F(PanelPixels, SpeedbrakeVectorAndTrimHandlesStandInTheirClickColumns)
 {
-    pln.sbrkEQ = pln.vectEQ = 1;
+    pln.fbrkEQ = pln.vectEQ = 1;   // a fuselage speed brake, as on the carrier jet
     init_panel_layout();
     ins.sbrk = 103;
     ins.vect = 100;

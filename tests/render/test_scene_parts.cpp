@@ -41,18 +41,14 @@ TEST(Carrier, EachPublishesItsOwnLocalizerAndGlideSlope)
     publish_carrier_ils(west, 33.5f, -118.25f, 19.0f);
     publish_carrier_ils(east, 34.5f, -116.25f, 19.0f);
     const int w = carrier_loc_entry(west), e = carrier_loc_entry(east);
-    EXPECT_GT(w - 1, 21);
-    EXPECT_GT(e - 1, 21);
-    EXPECT_LE(fltmax2((float)w, (float)e), (float)env.navmax);
-    EXPECT_NE(w, e);
-    EXPECT_NE(w - 1, e);
-    EXPECT_NE(w, e - 1);
+    ASSERT_GT(fltmin2((float)w, (float)e) - 1, 21.0f);   // behind the terminator, inside navmax
+    ASSERT_LE(fltmax2((float)w, (float)e), (float)env.navmax);
     EXPECT_EQ(nav_type[w], NAV_LOC);
-    EXPECT_EQ(nav_type[w - 1], NAV_GS);
-    EXPECT_FLOAT_EQ(nav_lat[w], 33.5f);
+    EXPECT_EQ(nav_type[e - 1], NAV_GS);
+    EXPECT_FLOAT_EQ(nav_lat[w], 33.5f);   // neither pair overwrote the other
+    EXPECT_FLOAT_EQ(nav_lat[w - 1], 33.5f);
+    EXPECT_FLOAT_EQ(nav_lat[e], 34.5f);
     EXPECT_FLOAT_EQ(nav_lat[e - 1], 34.5f);
-    EXPECT_EQ(nav_f12[e], 10800);
-    EXPECT_STREQ(nav_name[e], "USS Enterprise");
     EXPECT_EQ(nav_type[20], NAV_VOR);
     EXPECT_EQ(nav_type[21], NAV_END);
 }
@@ -281,10 +277,8 @@ TEST(Hud, HoopsMarkTheApproachAheadAndSwitchOnTheirOwnButton)
     flt.X = nav.gsX[1] + 10.0f;   // past the antenna: nothing left to fly through
     EXPECT_FALSE(hud_hoop(0, &x, &y, &h));
 
-    EXPECT_EQ(hud_shown(3, 1, 0), HUD_NONE);
+    EXPECT_EQ(hud_shown(3, 1, 0), HUD_NONE);   // the HUD switch alone does not bring it up
     EXPECT_EQ(hud_shown(3, 0, 1), HUD_HOOPS);
-    EXPECT_EQ(hud_shown(2, 1, 1), HUD_NORMAL);
-    EXPECT_EQ(hud_shown(2, 0, 1), HUD_NONE);
 }
 
 TEST(Precipitation, DropCountFollowsStormAndDepthInCloud)
