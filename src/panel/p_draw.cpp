@@ -214,6 +214,29 @@ const char* gauge_caption(int row)
     return jet_engine() ? "FF" : pln.entype == 3 ? "TRQ" : "MP";
 }
 
+// The speed dial's limits: a jet's N1 red mark at 100 %; else the tachometer's green band
+// and its red line at the maximum speed. Scale numbers at zero, half and full scale (N1 in
+// per cent, rpm in hundreds).
+void speed_dial_marks(float x, float y, int colour)
+{
+    constexpr float BAND_IN = 19.0f, BAND_OUT = 22.0f, LIMIT_IN = 15.0f, NUMBER_R = 29.0f;
+    const float dial_zero = 180.0f;
+    if (jet_engine()) {
+        init_tickmark(x, y, LIMIT_IN, 23, round(dial_zero + 100.0f * ins.n1_toINS), RED_ARC);
+    } else {
+        const float to_rpm = con.rsctorpm * pln.gearrat;
+        const float g1 = dial_zero + pln.omegamingreen * to_rpm * ins.tactoINS;
+        const float g2 = dial_zero + pln.omegamaxgreen * to_rpm * ins.tactoINS;
+        if (g2 > g1) OGL_arc(GREEN_ARC, x, y, BAND_IN, BAND_OUT, g1, g2);
+        init_tickmark(x, y, LIMIT_IN, 23, round(dial_zero + pln.omegamax * to_rpm * ins.tactoINS), RED_ARC);
+    }
+    const float full = jet_engine() ? 100.0f : (float)tac_max() / 100.0f;
+    for (int k = 0; k <= 10; k += 5) {
+        const int a = 180 + 27 * k;
+        OGL_number(colour, x + NUMBER_R * isin(a) - 6, y + NUMBER_R * icos(a) - 3, full * k / 10.0f, 3, 0, 6, 0);
+    }
+}
+
 void gauge_dial(float x, float y, int row)
 {
     if (!has_gauge(row)) return;
@@ -234,6 +257,7 @@ void gauge_dial(float x, float y, int row)
     OGL_framecircle(colour, x, y, 23);
     // a tenth of full scale per tick over the 270 degrees from straight down
     for (int k = 0; k <= 10; ++k) init_tickmark(x, y, k % 5 ? 20 : 18, 23, 180 + 27 * k, colour);
+    if (row == 1) speed_dial_marks(x, y, colour);
     const char* cap = gauge_caption(row);
     OGL_string(colour, x - 3.0f * (float)std::strlen(cap), y - 34, cap, 800, 6);
 }

@@ -147,6 +147,26 @@ int pixels_of(int c, int x1, int y1, int x2, int y2)
     return n;
 }
 
+// The tachometer's green band and red line stand where its needle points at those speeds.
+TEST_F(PanelPixels, TachometerBandAndRedLineMeetTheNeedleAtTheirSpeeds)
+{
+    const float per_rpm = 1.0f / con.rsctorpm;
+    pln.gearrat = 1.0f;
+    pln.omegamax = 2700 * per_rpm;
+    pln.omegamingreen = 2100 * per_rpm;
+    pln.omegamaxgreen = 2500 * per_rpm;
+    init_panel_layout();
+    const struct { float rpm, r; int colour; } marks[] = {{2300, 20.5f, 13}, {2700, 17.0f, 8}};
+    for (const auto& m : marks) {
+        flt.tac[0] = m.rpm * per_rpm;
+        update_panel();
+        draw_panel_background();
+        const int a = panel_shown_values().gauge[1][0] + 180;
+        const int x = round(en_x[1][0] + oseng + m.r * isin(a)), y = round(en_y[1] + m.r * icos(a));
+        EXPECT_GT(pixels_of(m.colour, x - 1, y - 1, x + 1, y + 1), 0) << m.rpm;
+    }
+}
+
 // Every lever the aircraft has shows a handle inside the column the click handler moves it
 // by, at the lever's height.
 TEST_F(PanelPixels, SpeedbrakeVectorAndTrimHandlesStandInTheirClickColumns)
