@@ -72,12 +72,6 @@ protected:
         joy_set_input_hooks(joy_input_hooks{});
         keys_set_hooks(key_hooks{});
     }
-    void quadrant(int engines, int radiotype)
-    {
-        pln.numen = engines;
-        pln.radiotype = radiotype;
-        init_panel_layout();
-    }
     // Every lever and knob mid-travel, one autopilot mode on, trims centred.
     void mid_positions()
     {
@@ -100,10 +94,13 @@ protected:
         set.parkbrake = 0;
         set.gear_handle = 1;
     }
-    void joystick_button(int fn)
+    // From the mid positions, the key or else a press and release of raw button 1 with fn.
+    void press(int key, int fn)
     {
+        mid_positions();
+        if (key) return keys_handle(key);
         float p, r, h, t;
-        set.joy_response[4] = fn;   // raw button 1
+        set.joy_response[4] = fn;
         joy.dev.buttons(0, 1u);
         JOY_get(&p, &r, &h, &t, 1);
         joy.dev.buttons(0, 0u);
@@ -116,24 +113,22 @@ TEST_F(CockpitKeys, EveryClickLandsOnItsControlForOneToFourEnginesAndBothStacks)
 {
     for (int radiotype = 1; radiotype <= 2; radiotype++)
         for (int engines = 1; engines <= 4; engines++) {
-            quadrant(engines, radiotype);
+            pln.numen = engines;
+            pln.radiotype = radiotype;
+            init_panel_layout();
             const std::string where = "radiotype " + std::to_string(radiotype) + ", engines " + std::to_string(engines);
             for (const cockpit_case& c : CASES)
                 for (int by_joy = 0; by_joy < 2; by_joy++) {
                     if (by_joy ? !c.joy_fn : !c.key) continue;
                     mid_positions();
                     const float before = c.probe();
-                    if (by_joy) joystick_button(c.joy_fn);
-                    else keys_handle(c.key);
-                    EXPECT_NE(c.probe(), before) << where << (by_joy ? ", button function " : ", key ")
-                                                 << (by_joy ? c.joy_fn : c.key);
+                    press(by_joy ? 0 : c.key, c.joy_fn);
+                    EXPECT_NE(c.probe(), before) << where << ", key " << c.key << ", button function " << c.joy_fn << ", by button " << by_joy;
                 }
             // The reverser, by key and by button, takes every throttle into reverse.
-            for (int by_joy = 0; by_joy < 2; by_joy++) {
-                mid_positions();
-                if (by_joy) joystick_button(23);
-                else keys_handle('.');
-                for (int e = 0; e < engines; e++) EXPECT_EQ(flt.revving_thrust[e], 1) << where << ", engine " << e;
+            for (int key : {(int)'.', 0}) {
+                press(key, 23);
+                for (int e = 0; e < engines; e++) EXPECT_EQ(flt.revving_thrust[e], 1) << where << ", key " << key << ", engine " << e;
             }
             // Each function key moves its own lever; with a hardware throttle the first key of
             // each kind moves all of that kind together and the others rest.
@@ -142,8 +137,7 @@ TEST_F(CockpitKeys, EveryClickLandsOnItsControlForOneToFourEnginesAndBothStacks)
                 for (int n = 0; n < 12; n++) {
                     const int kind = n / 4, lever = n % 4;
                     if (lever >= engines) continue;
-                    mid_positions();
-                    keys_handle(lever_key(n));
+                    press(lever_key(n), 0);
                     for (int e = 0; e < engines; e++) {
                         const bool moves = hardware ? lever == 0 : e == lever;
                         EXPECT_EQ(levers(kind)[e] != 30, moves) << where << ", hardware " << hardware << ", key " << n << ", engine " << e;
