@@ -11,6 +11,7 @@
 #include "flight/autopilot.h"
 #include "flight/controls.h"
 #include "flight/flight_hooks.h"
+#include "flight/flt_init.h"
 
 namespace orv {
 namespace {
@@ -270,6 +271,31 @@ TEST_F(Controls, TouchdownBrakesAndDisconnectsEveryMode)
     EXPECT_FLOAT_EQ(set.parkbrake, 1.0f);
     ASSERT_FALSE(clicks_x.empty());
     EXPECT_EQ(clicks_x.back(), SBRK_LEVER_DX);
+}
+
+// A new flight (here a short final) must not fly the old flight's targets: every mode off,
+// without the disconnect call, and the next vertical engagement starts from the new trim.
+TEST_F(Controls, NewFlightClearsEveryModeSilently)
+{
+    static int plays;
+    plays = 0;
+    flight_hooks h = flight_hook_table();
+    h.play_buffer = [](int, int) { plays++; };
+    flight_set_hooks(h);
+    pln.bitchinbettyEQ = msc.warn_bb = 1;
+    ott.HDSLCT = ott.NAV[1] = ott.ALHOLD = ott.VVHOLD = ott.GS2 = ott.ASHOLD = 1;
+    ott.al_hold = 3000;
+    flt.elv_trim = 0.8f;
+    update_controls();                      // engaged: the vertical law took 0.8 as its base
+    set.cus_v = 50;
+    set_fltvars(10);
+    EXPECT_FALSE(ap_any_mode());
+    EXPECT_EQ(plays, 0);
+    ott.ALHOLD = 1;                          // engaged again at once on the new flight
+    ott.al_hold = (float)flt.hind;
+    flt.the = 0;
+    update_controls();
+    EXPECT_LT(std::fabs(flt.elv_trim), 0.2f);
 }
 
 TEST_F(Controls, ButtonsExcludeWithinTheirGroupOnly)
