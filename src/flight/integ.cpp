@@ -38,6 +38,11 @@ double flight_clock;                 // simulated seconds the flight model has r
 float  contact_sink;
 int    contact_touched;
 double dump_at = -1.0;
+
+// The catapult shuttle runs this far from where the aircraft was hooked, well short of the
+// bow; the push and the held heading end there, or sooner if the wheels leave the deck.
+constexpr double CATAPULT_STROKE = 95.0;      // m
+double cat_hook_x, cat_hook_z;                // where the aircraft stood hooked
 float  wash_clock1, wash_clock2;
 
 // Standard temperature profile: (feet, kelvin) corners, linear within a layer.
@@ -217,6 +222,9 @@ void integ_vx()
         flt.psidot = qr / flt.costhe;
         flt.phidot = flt.P + flt.sinthe / flt.costhe * qr;
     }
+    if (flt.cat_stage == 4 &&
+        (!flt.onground || pythag((float)(flt.X - cat_hook_x), (float)(flt.Z - cat_hook_z)) >= CATAPULT_STROKE))
+        flt.cat_stage = 5;
     if (flt.cat_stage == 4) {
         const float push = msc.est_Vs * msc.est_Vs / 200.0f;
         flt.aX += std::sin(2.0f * kDeg) * push;
@@ -230,6 +238,8 @@ void integ_vx()
         flt.vX = env.carr_phi_dot * kDeg * 21.0f;
         flt.vZ = env.carr_the_dot * kDeg * 21.0f;
         flt.psidot = 0.0f;
+        cat_hook_x = flt.X;
+        cat_hook_z = flt.Z;
     }
     flt.v = pythag3(flt.vX, flt.vY, flt.vZ);
     const float ax = flt.vX - atm.wind_X, ay = flt.vY - atm.wind_Y, az = flt.vZ - atm.wind_Z;

@@ -269,6 +269,35 @@ TEST_F(FlightModel, PitchingThroughTheVerticalTurnsHeadingAndRoll)
     EXPECT_NEAR(std::fabs(flt.phi), 180.0f, 1e-3f);
 }
 
+// The shuttle's push and held heading end with its stroke, and at once if the wheels leave
+// the deck; a stroke lasting the whole flight accelerates the aircraft for ever.
+TEST_F(FlightModel, CatapultStrokeEndsAtItsEndOrWhenAirborne)
+{
+    msc.prd = 0.025f;
+    msc.est_Vs = 60.0f;
+    flt.costhe = flt.cosphi = 1.0f;
+    for (int airborne = 0; airborne <= 1; airborne++) {
+        flt.X = flt.Z = 0;
+        flt.vX = flt.vZ = 0;
+        flt.cat_stage = 3;
+        integ_vx();                                 // hooked where it stands
+        flt.cat_stage = 4;
+        flt.onground = !airborne;
+        float run = 0;
+        for (int i = 0; i < 400 && flt.cat_stage == 4; i++) {
+            flt.aX = flt.aZ = 0;                    // the force build-up's part
+            integ_vx();
+            run = (float)-flt.Z;
+        }
+        EXPECT_EQ(flt.cat_stage, 5) << airborne;
+        if (airborne) EXPECT_LT(run, 1.0f);
+        else {
+            EXPECT_GT(run, 90.0f);
+            EXPECT_LT(run, 100.0f);
+        }
+    }
+}
+
 TEST_F(FlightModel, CrashEdgesForAeroplaneAndHelicopter)
 {
     flt.onground = 1;
