@@ -147,12 +147,13 @@ static float spin_up(float net_torque, float inertia)
     return flt.propomegadot;
 }
 
-// Collective aircraft: the governor holds the rotor speed with the throttle.
-static void governor(int eng)
+// Collective aircraft: the governor holds the speed of the rotor or propeller that engine
+// `eng` drives (speed, rad/s, accelerating at wdot) with that engine's throttle.
+static void governor(int eng, float speed, float wdot)
 {
     if (rel.thrgov[eng])
-        flt.throrequest[eng] = fltlim(
-            flt.throrequest[eng] + ((pln.omegamax - flt.tac[0]) * 0.5f - flt.propomegadot) * msc.prd, 0.0f, 1.0f);
+        flt.throrequest[eng] =
+            fltlim(flt.throrequest[eng] + ((pln.omegamax - speed) * 0.5f - wdot) * msc.prd, 0.0f, 1.0f);
     else
         flt.throrequest[eng] = 1.0f;
 }
@@ -171,7 +172,7 @@ static void props_heli()
     const float inertia = pln.miprop[0] + pln.miprop[1] * pln.trotor_rat * pln.trotor_rat;
     const float wdot = spin_up(torque - flt.Dtq[0] - tail_load, inertia);
     if (pln.collectEQ || pln.entype == 3)
-        for (int e = 0; e < n; e++) governor(e);
+        for (int e = 0; e < n; e++) governor(e, flt.tac[0], wdot);
     const float gyro = 0.4f * pln.miprop[0] * flt.tac[0];
     flt.L -= gyro * flt.Qrad;
     flt.M += gyro * flt.Prad;
@@ -193,7 +194,7 @@ void props()
         aprop(e, pln.Xarm[e], pln.Yarm[e], pln.Zarm[e]);
         if (n == 1) flt.DVinc[1] = flt.DVinc[0];
         const float wdot = spin_up(flt.trq[e] - flt.Dtq[e], pln.miprop[e]);
-        if (pln.collectEQ) governor(e);
+        if (pln.collectEQ) governor(e, flt.tac[e], wdot);
         else if (pln.varpitchEQ) {
             if (pln.revthrustEQ && flt.revving_thrust[e]) flt.proppitch[e] = REVERSE_PITCH;
             else

@@ -137,6 +137,25 @@ TEST_F(FlightModel, StoppedPistonEngineBrakesThePropellerByTheSquareOfItsSpeed)
     EXPECT_NEAR(flt.trq[0], -(100000.0f / 250.0f), 1e-3f);
 }
 
+// A fixed-wing collective twin: each governor opens its own engine's throttle on its own
+// propeller's speed, so a slow propeller is not held at the other one's.
+TEST_F(FlightModel, CollectiveGovernorGovernsEachEngineOnItsOwnSpeed)
+{
+    pln.entype = 3;
+    pln.numen = 2;
+    pln.collectEQ = 1;
+    pln.omegamin = 50.0f;
+    pln.omegamax = 200.0f;
+    rel.thrgov[0] = rel.thrgov[1] = rel.oilpmp[0] = rel.oilpmp[1] = 1;
+    msc.prd = 0.05f;
+    flt.tac[0] = 200.0f;
+    flt.tac[1] = 100.0f;
+    flt.throrequest[0] = flt.throrequest[1] = 0.5f;
+    props();
+    EXPECT_NEAR(flt.throrequest[0], 0.5f, 1e-3f);
+    EXPECT_GT(flt.throrequest[1], 0.9f);
+}
+
 TEST_F(FlightModel, InitpowerBelowATenthLeavesTheEnginesAtRest)
 {
     pln.numen = 1;
