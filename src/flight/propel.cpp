@@ -27,6 +27,10 @@ bool dumping() { return set.cycout && trk; }
 // Per-engine aircraft values of engine `eng`: a helicopter keeps them all in slot 0.
 int slot(int eng) { return pln.is_heli ? 0 : eng; }
 
+// The reverser of an engine is out when the pilot selects it, or on its own when its lock
+// has failed.
+bool reversing(int eng) { return flt.revving_thrust[eng] || (pln.revthrustEQ && !rel.revlok[eng]); }
+
 }  // namespace
 
 void apropengine(int eng)
@@ -161,7 +165,11 @@ static void governor(int eng, float speed, float wdot)
 static void props_heli()
 {
     aprop(0, pln.Xarm[0], pln.Yarm[0], pln.Zarm[0]);
-    aprop(1, pln.Xarm[1], pln.Yarm[1], pln.Zarm[1]);
+    // A failed tail-rotor drive leaves the tail rotor standing: no anti-torque thrust, and
+    // no load or inertia of its own on the main rotor.
+    const bool tail_driven = rel.trotor != 0;
+    if (tail_driven) aprop(1, pln.Xarm[1], pln.Yarm[1], pln.Zarm[1]);
+    else flt.thrust[1] = flt.Dtq[1] = flt.DVinc[1] = flt.tac[1] = 0.0f;
     float torque = 0.0f;
     const int n = intlim(pln.numen, 0, 2);
     for (int e = 0; e < n; e++) {
@@ -169,7 +177,7 @@ static void props_heli()
         torque += flt.trq[e];
     }
     const float tail_load = flt.Dtq[1] * pln.trotor_rat;
-    const float inertia = pln.miprop[0] + pln.miprop[1] * pln.trotor_rat * pln.trotor_rat;
+    const float inertia = pln.miprop[0] + (tail_driven ? pln.miprop[1] * pln.trotor_rat * pln.trotor_rat : 0.0f);
     const float wdot = spin_up(torque - flt.Dtq[0] - tail_load, inertia);
     if (pln.collectEQ || pln.entype == 3)
         for (int e = 0; e < n; e++) governor(e, flt.tac[0], wdot);
@@ -179,7 +187,7 @@ static void props_heli()
     flt.tac[0] += wdot * msc.prd;
     if (!rel.oilpmp[0]) flt.tac[0] *= (rel.oil_rat + 9.0f) / 10.0f;
     if (flt.tac[0] < 0.0f) flt.tac[0] = 0.0f;
-    flt.tac[1] = flt.tac[0] * pln.trotor_rat;
+    flt.tac[1] = tail_driven ? flt.tac[0] * pln.trotor_rat : 0.0f;
 }
 
 void props()
@@ -196,7 +204,7 @@ void props()
         const float wdot = spin_up(flt.trq[e] - flt.Dtq[e], pln.miprop[e]);
         if (pln.collectEQ) governor(e, flt.tac[e], wdot);
         else if (pln.varpitchEQ) {
-            if (pln.revthrustEQ && flt.revving_thrust[e]) flt.proppitch[e] = REVERSE_PITCH;
+            if (pln.revthrustEQ && reversing(e)) flt.proppitch[e] = REVERSE_PITCH;
             else
                 flt.proppitch[e] = fltlim(flt.proppitch[e] + ((flt.tac[e] - flt.prop[e]) * 0.3f + 0.1f * wdot) * msc.prd,
                                           pln.minpitch[e], pln.maxpitch[e]);
@@ -239,7 +247,7 @@ void jets()
             flt.n1_[e] *= rel.oil_rat;
             T *= rel.oil_rat;
         }
-        if (flt.revving_thrust[e]) T *= -0.4f;
+        if (reversing(e)) T *= -0.4f;
         flt.thrust[e] = T;
         const float vc = flt.vertcant[e] * kDeg;
         addFaprop(std::cos(vc) * T, pln.Xarm[e], pln.Yarm[e]);

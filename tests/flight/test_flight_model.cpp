@@ -156,6 +156,40 @@ TEST_F(FlightModel, CollectiveGovernorGovernsEachEngineOnItsOwnSpeed)
     EXPECT_GT(flt.throrequest[1], 0.9f);
 }
 
+// A failed reverser lock puts that engine alone into reverse; a failed tail-rotor drive stops
+// the tail rotor, so nothing holds the main rotor's torque.
+TEST_F(FlightModel, ReverserLockAndTailRotorFailuresAct)
+{
+    pln.entype = 4;
+    pln.numen = 2;
+    pln.revthrustEQ = 1;
+    pln.tmax = 10000.0f;
+    atm.crtsig = 1.0f;
+    for (int e = 0; e < 2; e++) {
+        flt.eng_running[e] = rel.oilpmp[e] = 1;
+        flt.parteqlbmthrust[e] = flt.thro[e] = 1.0f;
+    }
+    rel.revlok[0] = 1;
+    rel.revlok[1] = 0;
+    jets();
+    EXPECT_GT(flt.thrust[0], 0.0f);
+    EXPECT_LT(flt.thrust[1], 0.0f);
+
+    pln = planestruct{};
+    pln.is_heli = 1;
+    pln.numen = 1;
+    pln.trotor_rat = 5.0f;
+    rel.oilpmp[0] = 1;
+    flt.tac[0] = 50.0f;
+    rel.trotor = 1;
+    props();
+    EXPECT_GT(flt.tac[1], 200.0f);
+    rel.trotor = 0;
+    props();
+    EXPECT_EQ(flt.tac[1], 0.0f);
+    EXPECT_EQ(flt.thrust[1], 0.0f);
+}
+
 TEST_F(FlightModel, InitpowerBelowATenthLeavesTheEnginesAtRest)
 {
     pln.numen = 1;
