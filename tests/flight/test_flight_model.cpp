@@ -306,6 +306,44 @@ TEST_F(Contact, FloatPointExactlyAtTheSurfaceFloatsWithoutBuoyancy)
     EXPECT_EQ(flt.onground, 0);
 }
 
+// Decks stand in water cells, far above the sea under the centre of gravity: a helicopter's
+// skids on the rig's deck act as it arrives, and a fuselage on a carrier's deck rests on it
+// rather than passing through as if afloat.
+TEST_F(Contact, DecksCarryTheSkidsAndTheHullAboveTheSea)
+{
+    int i, j;
+    find_local_h((float)flt.X, (float)flt.Z, &i, &j, 0);
+    on_water[i][j] = 1;
+    env.i_viewpoint = i;
+    env.j_viewpoint = j;
+    env.localh_cg = 0;
+    flt.m_total = 1000;
+    pln.Jxx_unitmass = pln.Jyy_unitmass = pln.Jzz_unitmass = 1;
+    pln.skidcon = 50000;
+    const float rig_deck = 36;
+    pln.gear_type = 2;
+    pln.skidX = 1;
+    pln.skidY = -1;
+    pln.skidl = 2;
+    env.over_obs = 1;
+    env.obj_height = rig_deck;
+    flt.Y = rig_deck + 0.95;
+    flight_contact_reach_reset();
+    set_a();
+    EXPECT_GT(flt.fnrmlgear, 0.0f) << "skids on the rig";
+    env.over_obs = 0;
+    pln.gear_type = 0;                              // no gear: the fuselage's points meet the deck
+    env.over_carr = 1;
+    con.BOAT_loc_Y = 0;
+    con.cosBOATthe = con.cosBOATphi = 1;
+    const float carrier_deck = 21;                  // above the ship's reference point
+    flt.Y = carrier_deck - 0.1;
+    flight_contact_reach_reset();
+    set_a();
+    EXPECT_GT(flt.fnrmlgear, 0.0f) << "fuselage on the carrier";
+    on_water[i][j] = 0;
+}
+
 // ---------------------------------------------------------------- integration and crash
 
 TEST_F(FlightModel, PitchingThroughTheVerticalTurnsHeadingAndRoll)
