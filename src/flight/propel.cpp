@@ -21,8 +21,24 @@ constexpr float CARB_HEAT_ON = 28.0f;          // heat lever position from which
 constexpr float REVERSE_PITCH = -15.0f;
 constexpr float FEATHER_PITCH = 80.0f;
 constexpr float HELI_WASH_FROM_KT = 15.0f;
+// A stopped engine turned by its propeller is motored: friction and the pumping of closed
+// throttles hold back a share of the rated torque that is nearly the same at any speed
+// (rising a little with the square of it), so a dead engine's windmilling propeller is braked
+// and draws the drag it does in a glide. Below a tenth of full speed the floor fades, so the
+// friction stops the propeller rather than turning it backwards.
+constexpr float MOTORING_FLOOR = 0.16f;        // share of rated torque, at any speed
+constexpr float MOTORING_SQUARE = 0.06f;       // more at full speed, with its square
+constexpr float MOTORING_FADE = 0.1f;          // speed ratio below which the floor fades
 
 bool dumping() { return set.cycout && trk; }
+
+// Braking torque of a stopped engine, as a share of its rated torque, at speed ratio w (the
+// propeller's speed over its full speed; negative turning backwards).
+float motoring_share(float w)
+{
+    const float a = std::fabs(w);
+    return (MOTORING_FLOOR * fltmin2(a / MOTORING_FADE, 1.0f) + MOTORING_SQUARE * a * a) * (w < 0 ? -1.0f : 1.0f);
+}
 
 // Per-engine aircraft values of engine `eng`: a helicopter keeps them all in slot 0.
 int slot(int eng) { return pln.is_heli ? 0 : eng; }
@@ -51,7 +67,7 @@ void apropengine(int eng)
         trq = p_alt * interp(0.0f, tq_idle, 1.0f, tq_full, std::sqrt(fltmax2(flt.thro[eng], 0.0f))) *
               flt.mixt_powr_rat[eng];
     else
-        trq = -t0 * r * std::fabs(r);
+        trq = -t0 * motoring_share(pln.omegamax > 0.0f ? tac / pln.omegamax : 0.0f);
     if (!rel.oilpmp[eng] && trq > 0.0f) trq *= rel.oil_rat;
     if (pln.is_heli && trq < 0.0f) trq = 0.0f;
     trq *= 1.0f - msc.carb_ice[eng];
