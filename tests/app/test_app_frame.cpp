@@ -327,7 +327,6 @@ TEST_F(App_Frame, FrameAndTimeLimitsEndTheRun)
 }
 
 static int presents;
-static void count_present() { presents++; }
 
 // The program's flight step brings the crash's flash (every fill shown, 40 of each colour;
 // no pause where nobody watches) and the night lights' pulse of colour 56.
@@ -335,10 +334,9 @@ TEST_F(App_Frame, CrashFlashesThePictureAndTheNightLightPulses)
 {
     plat_backend picture = *plat_headless_backend();
     picture.headless = 0;
-    picture.present = count_present;
+    picture.present = [] { presents++; };
     plat_backend_install(&picture);
     register_flight_step();
-    presents = 0;
     flt.onground = 1;
     flt.vY = -30;
     EXPECT_EQ(crash_check(), 1);

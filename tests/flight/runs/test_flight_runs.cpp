@@ -288,8 +288,6 @@ TEST(FlightRuns, GlideRatioAtBestGlideSpeed)
         const double x0 = flt.X, y0 = flt.Y, z0 = flt.Z;
         sim_fly(60.0f, [] { pilot_hold_speed(target_kias); });
         const double ratio = std::hypot(flt.X - x0, flt.Z - z0) / std::fmax(y0 - flt.Y, 1.0);
-        std::printf("%-10s glide at %.0f KIAS: %.0f rpm windmilling, engine torque %.0f N m, propeller %.0f N\n", t.id,
-                    flt.vind, flt.tac[0] * con.rsctorpm, flt.trq[0], flt.thrust[0]);
         const double err = report(t.id, "glide_ratio", ratio, published, ":1");
         EXPECT_LE(std::fabs(err), is(t, "trainer") ? 5.0 : 10.0) << t.id;
     }
