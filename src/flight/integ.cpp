@@ -39,8 +39,9 @@ float  contact_sink;
 int    contact_touched;
 double dump_at = -1.0;
 
-// The catapult shuttle runs this far from where the aircraft was hooked, well short of the
-// bow; the push and the held heading end there, or sooner if the wheels leave the deck.
+// The catapult shuttle runs this far from where the aircraft was hooked, short of the bow;
+// the push and the held heading end there. The aircraft stays on the shuttle to the end of
+// the stroke, so a wheel bouncing off the deck during the run does not end it.
 constexpr double CATAPULT_STROKE = 95.0;      // m
 double cat_hook_x, cat_hook_z;                // where the aircraft stood hooked
 float  wash_clock1, wash_clock2;
@@ -222,8 +223,7 @@ void integ_vx()
         flt.psidot = qr / flt.costhe;
         flt.phidot = flt.P + flt.sinthe / flt.costhe * qr;
     }
-    if (flt.cat_stage == 4 &&
-        (!flt.onground || pythag((float)(flt.X - cat_hook_x), (float)(flt.Z - cat_hook_z)) >= CATAPULT_STROKE))
+    if (flt.cat_stage == 4 && pythag((float)(flt.X - cat_hook_x), (float)(flt.Z - cat_hook_z)) >= CATAPULT_STROKE)
         flt.cat_stage = 5;
     if (flt.cat_stage == 4) {
         const float push = msc.est_Vs * msc.est_Vs / 200.0f;
