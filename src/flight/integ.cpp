@@ -39,11 +39,12 @@ float  contact_sink;
 int    contact_touched;
 double dump_at = -1.0;
 
-// The catapult shuttle runs this far from where the aircraft was hooked, short of the bow;
+// The catapult shuttle runs this far from where the launch began, short of the bow;
 // the push and the held heading end there. The aircraft stays on the shuttle to the end of
 // the stroke, so a wheel bouncing off the deck during the run does not end it.
 constexpr double CATAPULT_STROKE = 95.0;      // m
-double cat_hook_x, cat_hook_z;                // where the aircraft stood hooked
+double cat_from_x, cat_from_z;                // where the stroke began
+int    cat_stroking;                          // the stroke has begun
 float  wash_clock1, wash_clock2;
 
 // Standard temperature profile: (feet, kelvin) corners, linear within a layer.
@@ -223,7 +224,12 @@ void integ_vx()
         flt.psidot = qr / flt.costhe;
         flt.phidot = flt.P + flt.sinthe / flt.costhe * qr;
     }
-    if (flt.cat_stage == 4 && pythag((float)(flt.X - cat_hook_x), (float)(flt.Z - cat_hook_z)) >= CATAPULT_STROKE)
+    if (flt.cat_stage != 4) cat_stroking = 0;
+    else if (!cat_stroking) {
+        cat_stroking = 1;
+        cat_from_x = flt.X;
+        cat_from_z = flt.Z;
+    } else if (pythag((float)(flt.X - cat_from_x), (float)(flt.Z - cat_from_z)) >= CATAPULT_STROKE)
         flt.cat_stage = 5;
     if (flt.cat_stage == 4) {
         const float push = msc.est_Vs * msc.est_Vs / 200.0f;
@@ -238,8 +244,6 @@ void integ_vx()
         flt.vX = env.carr_phi_dot * kDeg * 21.0f;
         flt.vZ = env.carr_the_dot * kDeg * 21.0f;
         flt.psidot = 0.0f;
-        cat_hook_x = flt.X;
-        cat_hook_z = flt.Z;
     }
     flt.v = pythag3(flt.vX, flt.vY, flt.vZ);
     const float ax = flt.vX - atm.wind_X, ay = flt.vY - atm.wind_Y, az = flt.vZ - atm.wind_Z;

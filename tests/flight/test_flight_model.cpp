@@ -362,9 +362,7 @@ TEST_F(FlightModel, CatapultStrokeEndsAtItsEnd)
     msc.prd = 0.025f;
     msc.est_Vs = 60.0f;
     flt.costhe = flt.cosphi = 1.0f;
-    flt.cat_stage = 3;
-    integ_vx();                                     // hooked where it stands
-    flt.cat_stage = 4;
+    flt.cat_stage = 4;                              // released where it stands
     for (int i = 0; i < 400 && flt.cat_stage == 4; i++) {
         flt.aX = flt.aZ = 0;                        // the force build-up's part
         flt.onground = i % 2;
