@@ -7,6 +7,7 @@
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "world/nav_db.h"
 
 namespace orv {
 
@@ -68,6 +69,17 @@ int win_choice_row(int x, int y, int caption_dx, const char* caption, const char
     const int changed = intextbtn(x + caption_dx, y, choices, n, arrows_dx, &one_based);
     *zero_based = one_based - 1;
     return changed;
+}
+
+int win_airport_by_id(const char* id4, int last)
+{
+    char want[4] = {' ', ' ', ' ', ' '};
+    for (int k = 0; k < 4 && id4[k]; k++) want[k] = id4[k];
+    const int n = env.aptmax + 1 < APT_CAP ? env.aptmax + 1 : APT_CAP;
+    int found = -1;
+    for (int a = 0; a < n && (found < 0 || last); a++)
+        if (!std::memcmp(apt_id[a], want, 4)) found = a;
+    return found;
 }
 
 }  // namespace orv

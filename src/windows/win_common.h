@@ -37,4 +37,8 @@ int win_check_row(int x, int y, const char* caption, int* var);
 int win_choice_row(int x, int y, int caption_dx, const char* caption, const char* const* choices, int n,
                    int arrows_dx, int* zero_based);
 
+// The airport of a four-character identifier (blank padded when shorter): the first in the
+// database, or the last when `last` is set; -1 when there is none.
+int win_airport_by_id(const char* id4, int last);
+
 }  // namespace orv

@@ -26,16 +26,6 @@ constexpr double DEG = 3.14159265358979323846 / 180.0;
 
 static int airport_count() { return std::min(env.aptmax + 1, APT_CAP); }
 
-// The first airport whose identifier is these four characters (blank padded), or -1.
-static int airport_by_id(const char* id4)
-{
-    char want[5] = "    ";
-    for (int k = 0; k < 4 && id4[k]; k++) want[k] = id4[k];
-    for (int a = 0; a < airport_count(); a++)
-        if (!std::memcmp(apt_id[a], want, 4)) return a;
-    return -1;
-}
-
 // Distance (nautical miles) and true bearing (degrees) from one position to another, on the
 // flat local frame the flight uses (a degree of latitude is 60 nm).
 static void range_bearing(float lat1, float lon1, float lat2, float lon2, float* nm, float* brg)
@@ -96,7 +86,7 @@ void manage_id_()
     win_text(WC_UNIT, 12, 340, "Click above a letter to");
     win_text(WC_UNIT, 12, 330, "step it up, below it to");
     win_text(WC_UNIT, 12, 320, "step it down.");
-    const int a = airport_by_id(msc.apt_id_req);
+    const int a = win_airport_by_id(msc.apt_id_req, 0);
     if (a < 0) {
         win_text(WC_READOUT, 12, 290, "No airport with this ID.");
         return;

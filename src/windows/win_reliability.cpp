@@ -85,17 +85,12 @@ void manage_eqp()
 }
 
 // ---- 25 "Flight Plan"
+// The controller files to the last airport of that identifier.
 static void airport_named(int x, int y, const char* id4)
 {
-    char want[5] = "    ";
-    for (int k = 0; k < 4 && id4[k]; k++) want[k] = id4[k];
-    const int n = env.aptmax + 1 < APT_CAP ? env.aptmax + 1 : APT_CAP;
-    for (int a = n - 1; a >= 0; a--)   // the controller files to the last one of that identifier
-        if (!std::memcmp(apt_id[a], want, 4)) {
-            win_text(WC_HEAD, x, y, apt_name[a]);
-            return;
-        }
-    win_text(WC_READOUT, x, y, "no airport with this identifier");
+    const int a = win_airport_by_id(id4, 1);
+    if (a >= 0) win_text(WC_HEAD, x, y, apt_name[a]);
+    else win_text(WC_READOUT, x, y, "no airport with this identifier");
 }
 
 void manage_pln()

@@ -38,9 +38,9 @@ void manage_dat()
     constexpr int ROWS = 25, ROW = 13, TOP = 340, COL_W = 308, BOX_DX = 20;
     for (int c = 0; c < 2; c++) {
         const int x = 10 + c * COL_W;
-        win_text(WC_CAPTION, x - 4, TOP + 18, "file");
-        win_text(WC_CAPTION, x + BOX_DX - 3, TOP + 18, "scr");
-        win_text(WC_CAPTION, x + 2 * BOX_DX - 3, TOP + 18, "grf");
+        win_text(WC_CAPTION, x + 2, TOP + 18, "F");
+        win_text(WC_CAPTION, x + BOX_DX + 2, TOP + 18, "S");
+        win_text(WC_CAPTION, x + 2 * BOX_DX + 2, TOP + 18, "G");
         for (int r = 0; r < ROWS; r++) {
             const int g = c * ROWS + r, y = TOP - r * ROW;
             inboolbtn(x, y, &set.Bdsk[g]);
@@ -49,7 +49,7 @@ void manage_dat()
             win_text(WC_CAPTION, x + 3 * BOX_DX - 4, y + 1, group_labels[g]);
         }
     }
-    win_text(WC_UNIT, 10, 12, "file: into \"Vantorel.out\"    scr: rows on the screen (the first 10)    grf: the graph (the first 4)");
+    win_text(WC_UNIT, 10, 12, "F: into \"Vantorel.out\"     S: rows on the screen (the first 10)     G: the graph (the first 4)");
 }
 
 // ---- 8 "Set Serial Output"

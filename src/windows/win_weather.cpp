@@ -50,7 +50,7 @@ static float start_field_m() { return (msc.loc_apt_wrl >= 0 && msc.loc_apt_wrl <
 static void clouds_column(int x)
 {
     static const char* const kinds[3] = {"clear", "overcast", "scattered"};
-    win_choice_row(x, 470, 0, "Clouds:", kinds, 3, 110, &atm.cld_type);
+    win_choice_row(x, 470, 60, "Clouds:", kinds, 3, 100, &atm.cld_type);
     const float ft = con.mtrstoft;
     if (win_wheel_row(x, 444, 160, "Base above sea level:", &atm.baseMSL, ft, 5, 0, 0, CLOUD_FT_MAX, "ft"))
         atm.baseAGL = atm.baseMSL - start_field_m();
