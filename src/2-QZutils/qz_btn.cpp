@@ -58,14 +58,19 @@ int inonebool(int x, int y, int* var, int boxnum)
     return changed;
 }
 
-// Up and down arrows in a 15 px column whose lower edge is at y (window pixels).
+// An arrow pointing up or down in a 15 px column, its base at y (window pixels).
+static void arrow(int x, int y, int up)
+{
+    const float cx = x + ARROW_COL_W / 2.0f, tip = up ? y + 5.0f : y - 5.0f;
+    OGL_line(C_ARROW, cx - 4, (float)y, cx, tip);
+    OGL_line(C_ARROW, cx, tip, cx + 4, (float)y);
+}
+
+// The up and down arrows of a choice, round the split at y + 3.
 static void arrows(int x, int y)
 {
-    const float cx = x + ARROW_COL_W / 2.0f;
-    OGL_line(C_ARROW, cx - 4, y + 6, cx, y + 11);
-    OGL_line(C_ARROW, cx, y + 11, cx + 4, y + 6);
-    OGL_line(C_ARROW, cx - 4, y + 1, cx, y - 4);
-    OGL_line(C_ARROW, cx, y - 4, cx + 4, y + 1);
+    arrow(x, y + 6, 1);
+    arrow(x, y + 1, 0);
 }
 
 int intextbtn(int x, int y, const char* const* captions, int n, int dx, int* var)
@@ -210,8 +215,9 @@ int plot_name_list(int os_x, int os_y, const char (*name)[40], const char (*id)[
             *center_index += step[a];
             result = 1;
         }
-        arrows(arrow_x, ay[a] + 4);
-        if (a == 0 || a == 3) OGL_line(C_ARROW, arrow_x + 2, ay[a] + (a == 0 ? 15 : -3), arrow_x + 13, ay[a] + (a == 0 ? 15 : -3));
+        const int up = a < 2;
+        arrow(arrow_x, up ? ay[a] + 3 : ay[a] + 9, up);
+        if (a == 0 || a == 3) OGL_line(C_ARROW, arrow_x + 2, ay[a] + (up ? 10 : 2), arrow_x + 13, ay[a] + (up ? 10 : 2));
     }
     for (int r = 0; r < NAME_LIST_ROWS; r++) {
         const int y1 = top - (r + 1) * NAME_LIST_ROW_H;

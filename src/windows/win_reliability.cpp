@@ -64,9 +64,9 @@ void manage_eqp()
 {
     if (win_frame()) return;
     win_caption(16, 520, "Equipment failures");
-    win_wheel_row(16, 494, 230, "Engines and flight controls, between failures:", &rel.eq1_fail_rat, 1, 4, 0, 0,
+    win_wheel_row(16, 494, 290, "Engines and flight controls, between failures:", &rel.eq1_fail_rat, 1, 4, 0, 0,
                   RATE_HOURS_MAX, "hours");
-    win_wheel_row(16, 470, 230, "Other systems, between failures:", &rel.eq2_fail_rat, 1, 4, 0, 0, RATE_HOURS_MAX, "hours");
+    win_wheel_row(16, 470, 290, "Other systems, between failures:", &rel.eq2_fail_rat, 1, 4, 0, 0, RATE_HOURS_MAX, "hours");
     const item items[] = {
         {"engine 1", &rel.engine[0]}, {"engine 2", &rel.engine[1]}, {"engine 3", &rel.engine[2]},
         {"engine 4", &rel.engine[3]}, {"ailerons", &rel.fc_ail}, {"elevator", &rel.fc_elv}, {"rudder", &rel.fc_rud},

@@ -114,7 +114,7 @@ TEST_F(Windows, OneClickInEachWindowChangesItsRecord)
         {16, 185, 140, [] { return flt.m_fuel; }},
         {17, 151, 280, [] { return rel.total_fail_entry; }},
         {18, 191, 460, [] { return rel.ins_fail_rat; }},
-        {19, 251, 504, [] { return rel.eq1_fail_rat; }},
+        {19, 311, 504, [] { return rel.eq1_fail_rat; }},
         {20, 24, 144, [] { return (float)atc.text_out; }},
         {21, 24, 134, [] { return (float)msc.warn_flaps; }},
         {22, close_x, close_y, [] { return (float)mnw.topwin; }},
