@@ -22,6 +22,9 @@
 namespace orv {
 
 constexpr int START_AT_RUNWAY = 7, FLTVARS_RUNWAY = 8, FLTVARS_CUSTOM_AIRBORNE = 10;
+// A region is 2 degrees north by 3 east of its corner: corners that keep it on the globe,
+// short of the poles and of the 180th meridian.
+constexpr int REGION_LAT_SOU_MIN = -90, REGION_LAT_SOU_MAX = 88, REGION_LON_WES_MIN = -180, REGION_LON_WES_MAX = 177;
 constexpr double DEG = 3.14159265358979323846 / 180.0;
 
 static int airport_count() { return std::min(env.aptmax + 1, APT_CAP); }
@@ -207,8 +210,8 @@ void manage_wrl()
     const float lon = (mnw.mx - MAP_X0) / (float)MAP_PX_PER_DEG - 180.0f;
     if (mnw.mouse_clicked && in_map) {
         const float agl_now = (float)flt.Y - ground_under((float)flt.X, (float)flt.Z);
-        env.lat_sou = (int)std::lround(lat - 1.0f);
-        env.lon_wes = (int)std::lround(lon - 1.5f);
+        env.lat_sou = intlim((int)std::lround(lat - 1.0f), REGION_LAT_SOU_MIN, REGION_LAT_SOU_MAX);
+        env.lon_wes = intlim((int)std::lround(lon - 1.5f), REGION_LON_WES_MIN, REGION_LON_WES_MAX);
         load_region();
         set.cus_X = (float)region_x_latlon(lat, lon);
         set.cus_Z = (float)region_z(lat);
@@ -243,8 +246,8 @@ void manage_lat()
 {
     if (win_frame()) return;
     win_caption(14, 128, "South-west corner of the region");
-    win_int_wheel_row(14, 100, 90, "Latitude:", &env.lat_sou, 2, -90, 88, "deg north");
-    win_int_wheel_row(14, 70, 90, "Longitude:", &env.lon_wes, 3, -180, 179, "deg east");
+    win_int_wheel_row(14, 100, 90, "Latitude:", &env.lat_sou, 2, REGION_LAT_SOU_MIN, REGION_LAT_SOU_MAX, "deg north");
+    win_int_wheel_row(14, 70, 90, "Longitude:", &env.lon_wes, 3, REGION_LON_WES_MIN, REGION_LON_WES_MAX, "deg east");
     char line[64];
     std::snprintf(line, sizeof line, "covers %d..%d N, %d..%d E", env.lat_sou, env.lat_sou + 2, env.lon_wes, env.lon_wes + 3);
     win_text(WC_UNIT, 14, 42, line);

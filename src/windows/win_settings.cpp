@@ -100,10 +100,10 @@ void manage_tim()
     const float now = BAR_X + msc.locl_time / DAY_S * BAR_W;
     OGL_fillrect(WC_READOUT, now - 1, BAR_Y - 2, 3, BAR_H + 4);
     char line[80];
-    const int l = (int)msc.locl_time, z = (int)msc.zulu_time;
-    std::snprintf(line, sizeof line, "Local time %02d:%02d    (zulu %02d:%02d)", l / 3600, l / 60 % 60, z / 3600, z / 60 % 60);
+    const int l = (int)msc.locl_time;
+    std::snprintf(line, sizeof line, "Local time %02d:%02d", l / 3600, l / 60 % 60);
     win_caption(BAR_X, 104, line);
-    win_text(WC_UNIT, BAR_X + 300, 104, "Click along the bar to set the time of day.");
+    win_text(WC_UNIT, BAR_X + 200, 104, "Click along the bar to set the time of day; dark: night.");
 }
 
 // ---- 10 "Set Rendering Options"

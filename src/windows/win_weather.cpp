@@ -52,9 +52,10 @@ static void clouds_column(int x)
     static const char* const kinds[3] = {"clear", "overcast", "scattered"};
     win_choice_row(x, 470, 60, "Clouds:", kinds, 3, 100, &atm.cld_type);
     const float ft = con.mtrstoft;
-    if (win_wheel_row(x, 444, 160, "Base above sea level:", &atm.baseMSL, ft, 5, 0, 0, CLOUD_FT_MAX, "ft"))
+    // Only the pilot's click carries one base into the other, not a wheel holding its range.
+    if (win_wheel_row(x, 444, 160, "Base above sea level:", &atm.baseMSL, ft, 5, 0, 0, CLOUD_FT_MAX, "ft") && mnw.mouse_clicked)
         atm.baseAGL = atm.baseMSL - start_field_m();
-    if (win_wheel_row(x, 418, 160, "Base above the field:", &atm.baseAGL, ft, 5, 0, 0, CLOUD_FT_MAX, "ft"))
+    if (win_wheel_row(x, 418, 160, "Base above the field:", &atm.baseAGL, ft, 5, 0, 0, CLOUD_FT_MAX, "ft") && mnw.mouse_clicked)
         atm.baseMSL = atm.baseAGL + start_field_m();
     win_wheel_row(x, 392, 160, "Tops above sea level:", &atm.topsMSL, ft, 5, 0, 0, CLOUD_FT_MAX, "ft");
     win_wheel_row(x, 366, 160, "Visibility:", &atm.vis_rep, con.mtrstonm, 3, 1, VIS_NM_MIN, VIS_NM_MAX, "nm");

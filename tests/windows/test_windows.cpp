@@ -12,7 +12,9 @@
 #include "2-QZutils/records.h"
 #include "app/app_script.h"
 #include "app/app_start.h"
+#include "app/app_update.h"
 #include "flight/flight_sim.h"
+#include "world/nav_db.h"
 
 using namespace orv;
 
@@ -133,6 +135,38 @@ TEST_F(Windows, OneClickInEachWindowChangesItsRecord)
         if (mnw.topwin != 0) line("at 0 menu 1201");          // the menu again closes it
         EXPECT_EQ(mnw.topwin, 0);
     }
+}
+
+TEST_F(Windows, TheMenuClickThatOpensAWindowIsNotAClickInIt)
+{
+    mnw.mx = 30;                  // a menu item near the top-left corner of the screen
+    mnw.my = 560;
+    mnw.mouse_clicked = 1;
+    MACIBM_startwind(12);         // as the chosen item opens it, within the same frame
+    APPLICATION_update();
+    EXPECT_EQ(mnw.topwin, 12);    // above the window: a second click there closes it
+    mnw.mouse_clicked = 1;
+    APPLICATION_update();
+    EXPECT_EQ(mnw.topwin, 0);
+}
+
+TEST_F(Windows, AirportNamesJumpToTheFirstLetterAndTheMiddleRowFlies)
+{
+    open(2);
+    click(95, 182);               // the first letter of "Names from:" up: A to B
+    click(20, 86);                // the marked middle row of the list
+    EXPECT_EQ(mnw.topwin, 0);
+    EXPECT_EQ(apt_name[msc.loc_apt_wrl][0], 'B') << apt_name[msc.loc_apt_wrl];
+}
+
+TEST_F(Windows, WorldClickBesideTheAntimeridianKeepsTheRegionOnThisSide)
+{
+    open(4);
+    click(35, 324);                              // 52 N, 179.5 W: a corner of 181 W would cross it
+    EXPECT_EQ(mnw.topwin, 0);
+    EXPECT_EQ(env.lon_wes, -180);
+    EXPECT_NEAR(flt.lon, -179.5f, 0.05f);
+    EXPECT_NEAR(flt.lat, 52.0f, 0.05f);
 }
 
 TEST_F(Windows, WindOfTheLowestLayerSetInTheAtmosphereWindowIsFlown)
