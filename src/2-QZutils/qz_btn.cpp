@@ -181,6 +181,7 @@ int instdbtn_range(int color, int x, int y, float* var, int dig, int dec, float 
     else if (k >= 0) changed = 0;          // at a limit the click changed nothing
     *var = v;
 
+    if (lo < 0) OGL_fillrect(C_WELL, x - BTN_DIGIT_W, y - 3, BTN_DIGIT_W, 13);   // the sign's place
     wheel_well(x, y, dig);
     long n = std::lround(std::fabs((double)v) * scale);
     for (int i = dig - 1; i >= 0; i--, n /= 10) {
@@ -188,7 +189,7 @@ int instdbtn_range(int color, int x, int y, float* var, int dig, int dec, float 
         OGL_string(color, x + i * BTN_DIGIT_W + 2, y, one, WRAP_OFF_WIDTH, CHAR_PITCH);
     }
     if (dec > 0) OGL_fillrect(color, x + (dig - dec) * BTN_DIGIT_W - 1, y, 2, 2);
-    if (v < 0) OGL_line(color, x - 8, y + 3, x - 3, y + 3);
+    if (v < 0) OGL_line(color, x - 8, y + 3, x - 2, y + 3);
     return changed;
 }
 
