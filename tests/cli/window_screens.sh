@@ -25,12 +25,13 @@ windows=(
   "18:350:520:Set Reliability" "19:682:560:Set Reliability" "20:293:250:Set Sound" "21:550:172:Set Warnings"
   "22:620:420:Graphics Output" "23:760:540:Isometric Region" "24:432:494:" "25:589:415:Flight Plan"
 )
-# Each window four frames before its picture is asked for, the next one four frames later.
+# Each window opened from the cockpit (so the cockpit is behind it, as from its menu), four
+# frames before its picture is asked for.
 k=0; args=()
 for entry in "${windows[@]}"; do
     w=${entry%%:*}
-    printf 'at %s window %s\nat %s screenshot w%02d.png\n' "$(awk -v k=$k 'BEGIN { print k * 0.4 }')" "$w" \
-        "$(awk -v k=$k 'BEGIN { print k * 0.4 + 0.2 }')" "$w" >> script.txt
+    printf 'at %s window 0\nat %s window %s\nat %s screenshot w%02d.png\n' "$(awk -v k=$k 'BEGIN { print k * 0.4 }')" \
+        "$(awk -v k=$k 'BEGIN { print k * 0.4 + 0.1 }')" "$w" "$(awk -v k=$k 'BEGIN { print k * 0.4 + 0.3 }')" "$w" >> script.txt
     args+=("w$(printf %02d "$w").png:${entry#*:}")
     k=$((k + 1))
 done
