@@ -160,7 +160,7 @@ void manage_grf() { win_frame(); }
 constexpr int MAP_X0 = 34, MAP_Y0 = 40, MAP_PX_PER_DEG = 2;
 constexpr int MAP_W = 360 * MAP_PX_PER_DEG, MAP_H = 180 * MAP_PX_PER_DEG;
 constexpr float NEW_PLACE_MIN_AGL = 300.0f;       // a flight put down from the world window, m
-enum { C_SEA = 34, C_LAND = 11, C_GRID = 35, C_AIRPORT = 41, C_REGION = 0, C_PLANE = 44 };
+enum { C_SEA = 34, C_LAND = 11, C_GRID = 35, C_AIRPORT = 20, C_REGION = 0, C_PLANE = 44 };
 
 static unsigned char world_land[MAP_H][MAP_W];
 static int world_land_state;                     // 0 not looked for, 1 drawn, -1 no source
