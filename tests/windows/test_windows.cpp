@@ -51,6 +51,14 @@ TEST(Widgets, EdgesOfTheirBoxesAndRanges)
     { click_at c(50 - 3, 100); inboolbtn(50, 100, &box); }
     EXPECT_EQ(box, 0);                                      // beyond the slack
 
+    static const char names[2][40] = {"ALPHA", "BRAVO"};
+    static const char ids[2][5] = {"AAAA", "BBBB"};
+    int centre = 0;                                         // the rows above the first name are empty
+    { click_at c(10, 11 * 12 - 6); EXPECT_EQ(plot_name_list(0, 0, names, ids, &centre, 0, 1), 0); }
+    EXPECT_EQ(centre, 0);
+    { click_at c(10, 5 * 12 - 6); EXPECT_EQ(plot_name_list(0, 0, names, ids, &centre, 0, 1), 2); }
+    EXPECT_EQ(centre, 1);                                   // the row below the middle: the next name
+
     char id[8] = "KZ";                                      // a short identifier is blank padded
     { click_at c(15, 110); EXPECT_EQ(in4charbtn(47, 0, 100, id), 1); }
     EXPECT_STREQ(id, "K   ");                              // 'Z' up wraps to blank
