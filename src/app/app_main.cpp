@@ -21,6 +21,7 @@
 #include "flight/integ.h"
 #include "platform/plat_backend.h"
 #include "platform/plat_paths.h"
+#include "platform/plat_signal.h"
 #include "world/wxr_file.h"
 #include "world/region.h"
 #include "orv_version.h"
@@ -239,6 +240,7 @@ int app_main(int argc, char** argv)
     if (app_opt.show_help) { std::fputs(help_text(), stdout); return 0; }
     if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION_TEXT); return 0; }
     if (app_opt.joystick_test || app_opt.joystick_setup) return joystick_tool(app_opt);
+    plat_catch_stop_signals();
     if (app_opt.runway_end >= 0 && !app_opt.airport[0]) {
         std::fprintf(stderr, "vantorel: --runway-end needs --airport\n");
         return 2;
@@ -283,7 +285,7 @@ int app_main(int argc, char** argv)
     region_set_generation(!app_opt.no_scenery_gen);
     app_set_start_airport(app_opt.airport, app_opt.runway_end);
     if (!start_simulator(nullptr, app_opt.have_seed, app_opt.seed, app_opt.aircraft)) {
-        if (!app_start_airport_refused()) return 0;
+        if (!app_start_airport_refused()) return plat_stop_exit_status();
         MACIBM_finishup();
         return 2;
     }
@@ -296,7 +298,7 @@ int app_main(int argc, char** argv)
         std::fprintf(stderr, "vantorel: --screenshot: cannot write %s\n", app_opt.screenshot);
     run_main_loop();
     MACIBM_finishup();
-    return 0;
+    return plat_stop_exit_status();
 }
 
 }  // namespace orv
