@@ -224,6 +224,19 @@ static void choose_backend(const app_options& o)
     plat_backend_install(b);
 }
 
+// No display or driver makes a picture wider or taller than this; the back end limits a
+// size further to what its own display and driver allow.
+constexpr float RESIZE_MAX_PIXELS = 16384.0f;
+
+static const char* resize_refused(const float* args, int)
+{
+    static char why[64];
+    std::snprintf(why, sizeof why, "width and height must be 1 to %.0f pixels", RESIZE_MAX_PIXELS);
+    for (int k = 0; k < 2; k++)
+        if (!(args[k] >= 1.0f && args[k] <= RESIZE_MAX_PIXELS)) return why;
+    return nullptr;
+}
+
 static void resize_window(const float* args, int)
 {
     const plat_backend* b = plat_backend_get();
@@ -266,7 +279,7 @@ int app_main(int argc, char** argv)
     register_flight_script_commands();
     register_flight_commands();
     register_panel_commands();
-    register_script_command("resize", 2, resize_window);
+    register_script_command_checked("resize", 2, 2, resize_window, resize_refused);
     if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
         std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
         return 2;
