@@ -3,47 +3,35 @@
 # status a shell gives a program a signal ended: 130 and 143.
 set -u
 vantorel="$1"
-build="$2"
 work="$(mktemp -d)"; trap 'rm -rf "$work"' EXIT
 cd "$work" && mkdir cfg
-plane="$build/Aircraft/Trainer 172/Trainer 172.acf"
-[ -f "$plane" ] || { echo "SKIP: no stock aircraft in $build"; exit 77; }
+plane="$2/Aircraft/Trainer 172/Trainer 172.acf"
+[ -f "$plane" ] || { echo "SKIP: no stock aircraft in $2"; exit 77; }
+"$vantorel" --joystick-test --frames 1 --config-dir cfg | grep -q "joystick support" &&
+    { echo "SKIP: SDL has no joystick support here"; exit 77; }
 fail() { echo "FAIL: $*"; exit 1; }
-
 flying() { [ -f run.csv ] && [ "$(wc -l < run.csv)" -ge 3 ]; }
 reading_joysticks() { grep -q "Joysticks seen" out.txt; }
 
-# stop_within_a_second SIGNAL STATUS READY COMMAND...: starts the command, waits until READY
-# says it is running, sends the signal and wants the command gone within a second.
-stop_within_a_second() {
-    local sig="$1" want="$2" ready="$3"
+# stop SIGNAL STATUS READY COMMAND...: once READY says the command runs, the signal must end
+# it within a second with STATUS.
+stop() {
+    local sig="$1" want="$2" ready="$3" n pid start rc took
     shift 3
     rm -f run.csv out.txt
-    "$@" > out.txt 2> err.txt &
-    local pid=$! n
+    "$@" > out.txt 2> err.txt & pid=$!
     for n in $(seq 1 900); do "$ready" && break; sleep 0.1; done
-    "$ready" || { kill -KILL $pid; fail "$* did not get going: $(tail -3 err.txt)"; }
-    ( sleep 5; kill -KILL $pid 2> /dev/null ) &
-    local watchdog=$! start rc took
+    "$ready" || { kill -KILL $pid; fail "$ready: never got going: $(tail -3 err.txt)"; }
+    ( sleep 5; kill -KILL $pid ) > /dev/null 2>&1 &
     start=$(date +%s%N)
-    kill -s "$sig" $pid
-    wait $pid
-    rc=$?
+    kill -s "$sig" $pid; wait $pid; rc=$?
     took=$(( ($(date +%s%N) - start) / 1000000 ))
-    kill $watchdog 2> /dev/null
-    [ $rc -eq "$want" ] || fail "after SIG$sig, $1 ... exited $rc, not $want: $(tail -3 err.txt)"
-    [ $took -le 1000 ] || fail "after SIG$sig, $1 ... took $took ms to end"
+    [ $rc -eq "$want" ] || fail "$ready: SIG$sig gave exit status $rc, not $want"
+    [ $took -le 1000 ] || fail "$ready: SIG$sig took $took ms to end it"
 }
 
 for s in "INT 130" "TERM 143"; do
-    set -- $s
-    stop_within_a_second "$1" "$2" flying "$vantorel" --headless --log run.csv --config-dir cfg \
-        --data-dir "$build" --aircraft "$plane"
-done
-"$vantorel" --joystick-test --frames 1 --config-dir cfg | grep -q "joystick support" &&
-    { echo "SKIP: SDL has no joystick support here"; exit 77; }
-for s in "INT 130" "TERM 143"; do
-    set -- $s
-    stop_within_a_second "$1" "$2" reading_joysticks "$vantorel" --joystick-test --config-dir cfg
+    stop ${s% *} ${s#* } flying "$vantorel" --headless --log run.csv --config-dir cfg --data-dir "$2" --aircraft "$plane"
+    stop ${s% *} ${s#* } reading_joysticks "$vantorel" --joystick-test --config-dir cfg
 done
 echo "ok"
