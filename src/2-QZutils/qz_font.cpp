@@ -152,6 +152,11 @@ void OGL_number(int color, float x, float y, float input, int dig, int dec, int 
     dec = intlim(dec, 0, NUMBER_MAX_COLUMNS - 1);
     OGL_setcolor(color);
     qgl.Begin(GL_POINTS);
+    if (!std::isfinite(input)) {   // no digits to show: a dash in every column
+        for (int k = 0; k < intmax2(dig, 1); k++) OGL_char(x + (float)(pitch * k), y, '-');
+        qgl.End();
+        return;
+    }
     const double mag = std::fabs((double)input);
     const double scaled = mag * (double)power10(dec) + 0.5;
     // Beyond the seven columns the count stays honest, so such a number takes the exponent form.

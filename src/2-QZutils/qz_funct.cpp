@@ -51,18 +51,26 @@ float fltlim(float in, float min, float max)
     return in;
 }
 
+// Both wraps take a value any number of periods outside back into the range (a hard
+// ground contact can throw an angle many turns out in one step); inside it stays as it is.
 int intwrap(int in, int min, int max)
 {
-    if (in < min) return in + max - min + 1;
-    if (in > max) return in + min - max - 1;
-    return in;
+    if (in >= min && in <= max) return in;
+    const long long span = (long long)max - min + 1;
+    if (span <= 0) return in;
+    long long r = ((long long)in - min) % span;
+    if (r < 0) r += span;
+    return (int)(min + r);
 }
 
 float fltwrap(float in, float min, float max)
 {
-    if (in < min) return in + (max - min);
-    if (in > max) return in - (max - min);
-    return in;
+    if ((in >= min && in <= max) || !std::isfinite(in)) return in;
+    const float span = max - min;
+    if (!(span > 0.0f)) return in;
+    float r = std::fmod(in - min, span);
+    if (r < 0.0f) r += span;
+    return min + r;
 }
 
 int intrange(int in, int min, int max) { return (min <= in && in <= max) ? 1 : 0; }

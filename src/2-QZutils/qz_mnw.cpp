@@ -17,6 +17,7 @@
 #include "platform/plat_backend.h"
 #include "platform/plat_clock.h"
 #include "platform/plat_paths.h"
+#include "platform/plat_signal.h"
 #include "orv_version.h"
 
 namespace orv {
@@ -360,6 +361,7 @@ static void dispatch(const plat_event& ev)
 
 void MACIBM_event_proc()
 {
+    if (plat_stop_signal()) gdone = 1;   // Ctrl-C or SIGTERM: every loop on the events ends
     mnw.mouse_clicked = 0;
     mnw.mouse_lifted = 0;
     double now = app.sim_time ? app.sim_time() : 0.0;

@@ -36,6 +36,52 @@ void clear_airfoil(int EN, int RT, int Re)
     std::memset(afl.cdneg[EN][RT][Re], 0, sizeof afl.cdneg[EN][RT][Re]);
 }
 
+// The section a part flies on when its airfoil file is missing or damaged: a thin flat plate,
+// lift rising 2 pi per radian to a stall at PLATE_STALL_DEG and falling over PLATE_STALL_FALL_DEG
+// to the plate's normal force, which also gives the drag rising as the sine squared.
+constexpr float kPi = 3.14159265358979f;
+constexpr float kDeg = kPi / 180.0f;
+constexpr float PLATE_STALL_DEG = 12.0f;
+constexpr float PLATE_STALL_FALL_DEG = 6.0f;
+constexpr float PLATE_LIFT_SLOPE = 2.0f * kPi * kDeg;   // per degree
+constexpr float PLATE_NORMAL_FORCE = 1.98f;   // normal force coefficient at right angles to the flow
+constexpr float PLATE_SKIN_DRAG = 0.01f;
+constexpr float PLATE_THICKNESS = 0.02f;
+constexpr float PLATE_STALLED_CM = -0.1f;      // the centre of pressure moving aft past the stall
+
+// Degrees of table index i: tenths up to 20 degrees, whole degrees above.
+float table_angle(int i) { return i <= 200 ? (float)i / 10.0f : 20.0f + (float)(i - 200); }
+
+float plate_lift(float deg)
+{
+    const float r = deg * kDeg;
+    const float stalled = PLATE_NORMAL_FORCE * std::sin(r) * std::cos(r);
+    if (deg <= PLATE_STALL_DEG) return PLATE_LIFT_SLOPE * deg;
+    if (deg >= PLATE_STALL_DEG + PLATE_STALL_FALL_DEG) return stalled;
+    const float f = (deg - PLATE_STALL_DEG) / PLATE_STALL_FALL_DEG;
+    return PLATE_LIFT_SLOPE * PLATE_STALL_DEG * (1.0f - f) + stalled * f;
+}
+
+void flat_plate_airfoil(int EN, int RT, int Re, float* alpha)
+{
+    clear_airfoil(EN, RT, Re);
+    afl.trat[EN][RT][Re] = PLATE_THICKNESS;
+    afl.clM[EN][RT][Re] = PLATE_LIFT_SLOPE;
+    afl.cmal2[EN][RT][Re] = -PLATE_STALL_DEG;
+    afl.cmal3[EN][RT][Re] = PLATE_STALL_DEG;
+    afl.cm1[EN][RT][Re] = -PLATE_STALLED_CM;
+    afl.cm4[EN][RT][Re] = PLATE_STALLED_CM;
+    for (int i = 0; i < AFL_CD_N; ++i) {
+        const float s = std::sin(table_angle(i) * kDeg);
+        afl.cdpos[EN][RT][Re][i] = afl.cdneg[EN][RT][Re][i] = PLATE_SKIN_DRAG + PLATE_NORMAL_FORCE * s * s;
+    }
+    for (int k = 0; k < AFL_CL_N; ++k) {
+        afl.clpos[EN][RT][Re][k] = plate_lift(table_angle(k + 100));
+        afl.clneg[EN][RT][Re][k] = -afl.clpos[EN][RT][Re][k];
+    }
+    *alpha = PLATE_STALL_DEG;
+}
+
 bool read_airfoil_body(int EN, int RT, int Re, float* alpha)
 {
     char word[64];
@@ -101,12 +147,14 @@ int grabafoil(const char* name, int EN, int RT, int Re, float* alpha)
         inf_close();
         MACIBM_alert("An airfoil file could not be found! The name of the airfoil is:", name ? name : "",
                      "The file is used by the:", part_name(EN), ALERT_NOTE);
+        flat_plate_airfoil(EN, RT, Re, alpha);
         return 0;
     }
     if (intscan("airfoil check number") != 1234) {
         inf_close();
         MACIBM_alert("An airfoil file is corrupted! The name of the airfoil is:", name,
                      "The file is used by the:", part_name(EN), ALERT_NOTE);
+        flat_plate_airfoil(EN, RT, Re, alpha);
         return 0;
     }
     const bool ok = read_airfoil_body(EN, RT, Re, alpha);
@@ -114,6 +162,7 @@ int grabafoil(const char* name, int EN, int RT, int Re, float* alpha)
     if (!ok) {
         MACIBM_alert("An airfoil file is corrupted! The name of the airfoil is:", name,
                      "The file is used by the:", part_name(EN), ALERT_NOTE);
+        flat_plate_airfoil(EN, RT, Re, alpha);
         return 0;
     }
     afl.al_zl[EN][RT][Re] = std::fabs(afl.clM[EN][RT][Re]) > 1.0e-9f ? -afl.clB[EN][RT][Re] / afl.clM[EN][RT][Re] : 0.0f;

@@ -18,6 +18,7 @@
 #include "panel/manage_das.h"
 #include "panel/p_init.h"
 #include "platform/plat_paths.h"
+#include "platform/plat_signal.h"
 
 namespace orv {
 
@@ -121,6 +122,7 @@ int joystick_tool(const app_options& o)
         }
         return joy_setup_terminal(path) == 0 ? 0 : 1;
     }
+    plat_catch_stop_signals();
     joy_config cfg = joy_default_config(0);
     char err[120];
     if (joy_config_read(path, &cfg, err, sizeof err)) {
@@ -129,7 +131,7 @@ int joystick_tool(const app_options& o)
     }
     joy_live_print(stdout, o.frames, kLivePrintFrameMs);
     JOY_close();
-    return 0;
+    return plat_stop_exit_status();
 }
 
 }  // namespace orv

@@ -21,6 +21,7 @@
 #include "flight/integ.h"
 #include "platform/plat_backend.h"
 #include "platform/plat_paths.h"
+#include "platform/plat_signal.h"
 #include "world/wxr_file.h"
 #include "world/region.h"
 #include "orv_version.h"
@@ -223,6 +224,19 @@ static void choose_backend(const app_options& o)
     plat_backend_install(b);
 }
 
+// No display or driver makes a picture wider or taller than this; the back end limits a
+// size further to what its own display and driver allow.
+constexpr float RESIZE_MAX_PIXELS = 16384.0f;
+
+static const char* resize_refused(const float* args, int)
+{
+    static char why[64];
+    std::snprintf(why, sizeof why, "width and height must be 1 to %.0f pixels", RESIZE_MAX_PIXELS);
+    for (int k = 0; k < 2; k++)
+        if (!(args[k] >= 1.0f && args[k] <= RESIZE_MAX_PIXELS)) return why;
+    return nullptr;
+}
+
 static void resize_window(const float* args, int)
 {
     const plat_backend* b = plat_backend_get();
@@ -239,6 +253,7 @@ int app_main(int argc, char** argv)
     if (app_opt.show_help) { std::fputs(help_text(), stdout); return 0; }
     if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION_TEXT); return 0; }
     if (app_opt.joystick_test || app_opt.joystick_setup) return joystick_tool(app_opt);
+    plat_catch_stop_signals();
     if (app_opt.runway_end >= 0 && !app_opt.airport[0]) {
         std::fprintf(stderr, "vantorel: --runway-end needs --airport\n");
         return 2;
@@ -264,7 +279,7 @@ int app_main(int argc, char** argv)
     register_flight_script_commands();
     register_flight_commands();
     register_panel_commands();
-    register_script_command("resize", 2, resize_window);
+    register_script_command_checked("resize", 2, 2, resize_window, resize_refused);
     if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
         std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
         return 2;
@@ -283,7 +298,7 @@ int app_main(int argc, char** argv)
     region_set_generation(!app_opt.no_scenery_gen);
     app_set_start_airport(app_opt.airport, app_opt.runway_end);
     if (!start_simulator(nullptr, app_opt.have_seed, app_opt.seed, app_opt.aircraft)) {
-        if (!app_start_airport_refused()) return 0;
+        if (!app_start_airport_refused()) return plat_stop_exit_status();
         MACIBM_finishup();
         return 2;
     }
@@ -296,7 +311,7 @@ int app_main(int argc, char** argv)
         std::fprintf(stderr, "vantorel: --screenshot: cannot write %s\n", app_opt.screenshot);
     run_main_loop();
     MACIBM_finishup();
-    return 0;
+    return plat_stop_exit_status();
 }
 
 }  // namespace orv

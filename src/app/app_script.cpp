@@ -1,6 +1,7 @@
 #include "app/app_script.h"
 
 #include <cerrno>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -76,6 +77,16 @@ static int parse_number(const char* tok, double* out)
     return 1;
 }
 
+// A command's number travels as a float: one beyond the float range would arrive as infinity.
+static const char* parse_argument(const char* tok, float* out)
+{
+    double v;
+    if (!parse_number(tok, &v)) return "is not a number";
+    if (std::fabs(v) > (double)FLT_MAX) return "is too large a number";
+    *out = (float)v;
+    return nullptr;
+}
+
 static int parse_int(const char* tok, int* out)
 {
     if (!tok) return 0;
@@ -122,12 +133,10 @@ static int queue_word_command(const script_command& c, int code, char** tok, int
     ev[0].nargs = nargs;
     ev[0].args[0] = (float)w;
     for (int a = 1; a < nargs; a++) {
-        double v;
-        if (!parse_number(tok[a], &v)) {
-            std::snprintf(what, sizeof what, "'%.23s': '%.40s' is not a number", c.name, tok[a]);
+        if (const char* bad = parse_argument(tok[a], &ev[0].args[a])) {
+            std::snprintf(what, sizeof what, "'%.23s': '%.40s' %s", c.name, tok[a], bad);
             return fail(err, errlen, lineno, what);
         }
-        ev[0].args[a] = (float)v;
     }
     return queue_events(ev, 1, err, errlen, lineno);
 }
@@ -237,12 +246,10 @@ int script_parse_line(const char* line, int lineno, char* err, int errlen)
         ev[0].code = i;
         ev[0].nargs = nargs;
         for (int a = 0; a < nargs; a++) {
-            double v;
-            if (!parse_number(tok[3 + a], &v)) {
-                std::snprintf(what, sizeof what, "'%s': '%s' is not a number", cmd, tok[3 + a]);
+            if (const char* bad = parse_argument(tok[3 + a], &ev[0].args[a])) {
+                std::snprintf(what, sizeof what, "'%.23s': '%.40s' %s", cmd, tok[3 + a], bad);
                 return fail(err, errlen, lineno, what);
             }
-            ev[0].args[a] = (float)v;
         }
         if (commands[i].check) {
             if (const char* bad = commands[i].check(ev[0].args, nargs)) {

@@ -29,6 +29,7 @@ bool dumping() { return set.cycout && trk; }
 
 float afl_index(float a)
 {
+    if (std::isnan(a)) return 0.0f;   // a NaN would pass the limit and index the tables with garbage
     float i = a <= 20.0f ? 10.0f * a : 200.0f + (a - 20.0f);
     return fltlim(i, 0.0f, TABLE_LAST);
 }

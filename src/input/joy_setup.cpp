@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_joy.h"
 #include "2-QZutils/records.h"
 #include "platform/plat_joy.h"
+#include "platform/plat_signal.h"
 
 namespace orv {
 
@@ -127,7 +128,7 @@ void joy_live_print(std::FILE* out, long frames, int frame_ms)
     std::fprintf(out, "Joysticks seen: %d. Move the controls; Ctrl-C ends.\n", ops->device_count());
     int  last_type = JOY_TYPE_NONE;
     char line[400], last[400] = "";
-    for (long n = 1; frames <= 0 || n <= frames; n++) {
+    for (long n = 1; (frames <= 0 || n <= frames) && !plat_stop_signal(); n++) {
         float p, r, h, t;
         JOY_get(&p, &r, &h, &t, 0);   // also follows devices coming and going
         if (set.controls_type != last_type) {

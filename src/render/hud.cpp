@@ -17,6 +17,10 @@ constexpr int CHAR_PITCH = 6;
 constexpr float FPM_HALF = 2.0f, FPM_INSET = 2.0f;
 constexpr float GUIDE_HALF = 50.0f, GUIDE_PIX_PER_DOT = 10.0f;
 constexpr float HEADING_PIX_PER_DEG = 4.0f;
+// Beyond this a tape has nothing sensible to show, and its tick loop would not end.
+constexpr float TAPE_VALUE_LIMIT = 1.0e6f;
+
+bool tape_can_show(float v) { return std::fabs(v) < TAPE_VALUE_LIMIT; }   // false for NaN too
 
 int hud_color() { return ins.hud_brt == 0.0f ? HUD_COLOR_DIM : HUD_COLOR; }
 
@@ -26,6 +30,7 @@ int hud_color() { return ins.hud_brt == 0.0f ? HUD_COLOR_DIM : HUD_COLOR; }
 void hud_tape(int color, float x1, float x2, float yctr, float dely, float input, int modline,
               int modnum, float pixrat)
 {
+    if (!tape_can_show(input)) return;
     const float span = dely / pixrat;
     const int lo = (int)std::floor((input - span) / (float)modline) * modline;
     const int hi = (int)std::ceil((input + span) / (float)modline) * modline;
@@ -46,6 +51,7 @@ void hud_tape(int color, float x1, float x2, float yctr, float dely, float input
 
 void heading_tape(int color, float mag)
 {
+    if (!tape_can_show(mag)) return;
     const float y = con.HUD_top - 12.0f, half = (con.HUD_rgt - con.HUD_lft) * 0.25f;
     const float span = half / HEADING_PIX_PER_DEG;
     for (int h = (int)std::floor((mag - span) / 5.0f) * 5; h <= mag + span; h += 5) {

@@ -12,16 +12,18 @@ using namespace orv;
 
 // ---------------------------------------------------------------- numeric helpers
 
-TEST(QzFunct_Numeric, WrapsMoveByOnePeriodOnly)
+TEST(QzFunct_Numeric, WrapsBringAnyValueIntoTheRange)
 {
     EXPECT_EQ(intwrap(-1, 0, 359), 359);
     EXPECT_EQ(intwrap(360, 0, 359), 0);
     EXPECT_EQ(intwrap(200, 0, 359), 200);
-    EXPECT_EQ(intwrap(-400, 0, 359), -40);   // one period only
+    EXPECT_EQ(intwrap(-400, 0, 359), 320);         // more than one period out
+    EXPECT_EQ(intwrap(2147483647, 1, 36), 19);         // no overflow at the int limit
     EXPECT_FLOAT_EQ(fltwrap(-10, -180, 180), -10);
     EXPECT_FLOAT_EQ(fltwrap(190, -180, 180), -170);
     EXPECT_FLOAT_EQ(fltwrap(-190, -180, 180), 170);
-    EXPECT_FLOAT_EQ(fltwrap(1000, 0, 360), 640);
+    EXPECT_FLOAT_EQ(fltwrap(1000, 0, 360), 280);
+    EXPECT_NEAR(fltwrap(-4659, -180, 180), 21, 1e-3);   // a roll logged after a hard contact
 }
 
 TEST(QzFunct_Numeric, RoundHalvesAwayFromZero)

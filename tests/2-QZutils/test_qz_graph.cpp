@@ -1,6 +1,7 @@
 // Buffer-mode drawing, pixel by pixel: primitives, palette tinting, the font, strings and numbers.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -174,6 +175,15 @@ TEST_F(Buffer_Draw, NumbersFillTheirColumnsFromTheLeft)
     want = expected({{144, 60, '-'}, {150, 60, '1'}, {158, 60, '2'}});
     OGL_number(WHITE, 100, 60, -12, 2, 0, 8, 1);        // sign column 6 to the left, origin added
     EXPECT_TRUE(snapshot() == want);
+}
+
+TEST_F(Buffer_Draw, NumberThatIsNotFiniteShowsDashes)
+{
+    const auto want = expected({{100, 50, '-'}, {106, 50, '-'}, {112, 50, '-'}});
+    for (float v : {INFINITY, -INFINITY, NAN}) {
+        OGL_number(WHITE, 100, 50, v, 3, 0, 6, 1);
+        EXPECT_TRUE(snapshot() == want) << v;
+    }
 }
 
 TEST_F(Buffer_Draw, NegativeNumberRoundingToZeroShowsNoMinus)

@@ -224,6 +224,15 @@ TEST_F(Acf_Load, MissingAirfoilAndWrongCheckNumber)
     EXPECT_STREQ(mnw_last_alert_line(0), "An airfoil file could not be found! The name of the airfoil is:");
     EXPECT_STREQ(mnw_last_alert_line(1), "gone.afl");
     EXPECT_STREQ(mnw_last_alert_line(3), "vert stab 1");
+    // It flies on a flat plate: 2 pi per radian to a stall at 12 degrees, drag rising as the
+    // sine squared to about 2 at right angles, the same either way up.
+    const float* cl = afl.clpos[12][1][1];
+    const float* cd = afl.cdpos[12][1][1];
+    EXPECT_NEAR(afl.clM[12][1][1] * 180.0f / (float)M_PI, 2.0f * (float)M_PI, 0.01f);
+    EXPECT_GT(cl[120 - 100], cl[200 - 100]);
+    EXPECT_NEAR(cd[225], 0.5f * cd[270], 0.02f);    // 45 degrees
+    EXPECT_NEAR(cd[270], 2.0f, 0.02f);
+    EXPECT_FLOAT_EQ(afl.clneg[12][1][1][50], -cl[50]);
 
     acf_test::foil_opts bad;
     bad.check = 4321;

@@ -51,6 +51,11 @@ TEST_F(App_ScriptFlight, WordCommandsTakeTheirWordsAndNumbers)
     EXPECT_EQ(parse("at 1 weather fog 3"), 0);
     EXPECT_EQ(parse("at 1 ap-set vs fast"), 0);
     EXPECT_NE(last_err.find("'fast' is not a number"), std::string::npos) << last_err;
+    // finite as a double, infinite as the float a command takes
+    EXPECT_EQ(parse("at 1 ap-set hdg 1e39"), 0);
+    EXPECT_NE(last_err.find("line 3: 'ap-set': '1e39' is too large"), std::string::npos) << last_err;
+    EXPECT_EQ(parse("at 1 time -1e39"), 0);
+    EXPECT_NE(last_err.find("line 3: 'time': '-1e39' is too large"), std::string::npos) << last_err;
     EXPECT_EQ(plat_script_pending(), 3);
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Without any display, --screenshot draws offscreen and writes the picture: the menu bar at the
-# top and the panel background below, where the panel bitmap of the data tree puts them.
+# top and the panel background below, where the panel bitmap of the data tree puts them. A
+# script's own screenshot in the same run is written besides, not instead.
 set -u
 vantorel="$1"
 build="$2"
@@ -37,4 +38,9 @@ close=$(awk -v a="$panel" -v b="$want" 'BEGIN { split(a, p, "_"); split(b, q, "_
     for (i = 1; i <= 3; i++) if (p[i] - q[i] > 2 || q[i] - p[i] > 2) { print 0; exit } print 1 }')
 [ "$close" = 1 ] || fail "panel pixel is $panel, the panel bitmap has $want there"
 [ "$panel" != "$sky" ] || fail "panel and 3-D view area look the same ($panel)"
+
+echo "at 0.1 screenshot mid.png" > shots.txt
+env -u DISPLAY -u WAYLAND_DISPLAY timeout 120 "$vantorel" --screenshot last.png --frames 6 --fixed-step \
+    --script shots.txt --config-dir cfg --data-dir "$build" --aircraft "$plane" 2> err.txt
+[ -s mid.png ] && [ -s last.png ] || fail "a scripted and a --screenshot shot in one run: $(ls ./*.png) $(cat err.txt)"
 echo "ok"

@@ -13,6 +13,10 @@ rc=$?
 grep -q "line 5" err.txt || fail "line number missing: $(cat err.txt)"
 [ -e Vantorel.out ] && fail "the run started although the script was refused"
 
+printf 'at 0 key a\nat 0.5 resize 100000 100000\n' > huge.txt
+"$vantorel" --headless --frames 10 --config-dir cfg --data-dir data --script huge.txt 2> err.txt && fail "resize 100000 accepted"
+grep -q "line 2: 'resize'" err.txt || fail "absurd resize not refused with its line: $(cat err.txt)"
+
 "$vantorel" --headless --frames 10 --script missing.txt --config-dir cfg --data-dir data 2> err.txt && fail "missing script accepted"
 "$vantorel" --headless --frames ten 2> err.txt && fail "--frames ten accepted"
 "$vantorel" --bogus 2> err.txt && fail "unknown option accepted"

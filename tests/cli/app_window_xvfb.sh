@@ -2,7 +2,8 @@
 # The real window under a virtual X display: it opens with a depth buffer of 24 bits or more, draws, answers its alerts through
 # scripted keys, takes a scripted click on an alert's O.K. button in a window twice the
 # picture's size, survives being resized and closes cleanly when --frames ends. A click that
-# missed the button would leave the alert up and the run would never end.
+# missed the button would leave the alert up and the run would never end. A size larger than
+# the display is held to the display.
 set -u
 vantorel="$1"
 build="$2"
@@ -13,7 +14,7 @@ plane="$build/Aircraft/Trainer 172/Trainer 172.acf"
 command -v Xvfb > /dev/null || { echo "SKIP: Xvfb is not installed (scripts/setup.sh installs it)"; exit 77; }
 command -v python3 > /dev/null || { echo "SKIP: no python3 to read the pictures"; exit 77; }
 
-. "$(dirname "$0")/xvfb_start.bash" 91 140
+. "$(dirname "$0")/xvfb_start.bash" 91 140 1700x1300
 fail() { echo "FAIL: $*"; exit 1; }
 
 cd "$work" && mkdir cfg
@@ -28,6 +29,8 @@ at 0.5 click 400 224      # its O.K. button, the picture's (220..580, 217..232)
 at 0.8 key p
 at 1.0 resize 640 400
 at 1.2 screenshot small.png
+at 1.4 resize 9000 9000
+at 1.6 screenshot big.png
 SCRIPT
 DISPLAY=":$display" timeout 120 "$vantorel" --frames 40 --fixed-step --script run.txt \
     --config-dir cfg --data-dir "$build" --aircraft "$plane" > out.txt 2> err.txt
@@ -47,5 +50,7 @@ read -r size face bar < <(python3 "$here/png_pixels.py" about.png 420,676 1590,1
 read -r size bar < <(python3 "$here/png_pixels.py" small.png 500,3 | paste -sd'|' | tr ' ' '_' | tr '|' ' ')
 [ "$size" = "533_400" ] || fail "picture in a 640 by 400 window is $size, not 533 by 400"
 [ "$bar" = "204_204_204" ] || fail "menu bar pixel after the resize is $bar"
+size=$(python3 -c 'import struct, sys; print(*struct.unpack(">II", open(sys.argv[1], "rb").read()[16:24]))' big.png)
+[ "$size" = "1700 1275" ] || fail "picture in a window asked 9000 by 9000 on a 1700 by 1300 display is $size"
 grep -q "Orvessa: the Vantorel flight simulator" Error.out || fail "the About alert was not shown"
 echo "ok"

@@ -63,6 +63,7 @@ TEST_F(FlightModel, LiftTableStartsAtTenDegreesAndDragAlwaysComesFromTheTable)
     EXPECT_NEAR(cl, 1.1f, 1e-5f);                   // table index 100, not the line's 1.2
     EXPECT_FLOAT_EQ(afl_index(25.0f), 205.0f);
     EXPECT_FLOAT_EQ(afl_index(100.0f), 269.99f);
+    EXPECT_FLOAT_EQ(afl_index(NAN), 0.0f);          // never an index made of a NaN
     anyfoil(100.0f, &cl, &cd, &cm, P, 0, 0, 0);     // last interval, no read past the table
     EXPECT_NEAR(cd, 0.0269f * 0.01f + 0.0270f * 0.99f, 1e-5f);
     EXPECT_EQ(flt.stalled[P], 1);

@@ -23,7 +23,9 @@ if ! command -v clang++ >/dev/null 2>&1; then
   exit 77
 fi
 
-san="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+# float-cast-overflow is not part of "undefined": a float too large for the int it becomes.
+san="-fsanitize=address,undefined,float-cast-overflow,fuzzer-no-link"
+san+=" -fno-sanitize-recover=undefined,float-cast-overflow -fno-omit-frame-pointer"
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORV_FUZZ=ON -DORV_BUILD_DATA=OFF -DORV_BUILD_BENCH=OFF -DORV_BUILD_TESTS=ON -DORV_FUZZ_CTEST=OFF \
   -DCMAKE_C_FLAGS="$san" -DCMAKE_CXX_FLAGS="$san" >/dev/null
@@ -38,7 +40,7 @@ if [ ${#targets[@]} -eq 0 ]; then
   echo "run_fuzz: no fuzz targets"
   exit 77
 fi
-extra=(fuzz_seed afoilgen)
+extra=(fuzz_seed afoilgen acfcompile)
 for t in "${targets[@]}"; do [ "$t" = fuzz_bmp ] && extra+=(artgen); done
 cmake --build "$build" -j "$jobs" --target "${targets[@]}" "${extra[@]}" >/dev/null
 
@@ -56,6 +58,12 @@ tr '\n' '\r' < "$first" > "$work/seed/afl/cr.afl"
 printf 'I\n363 version\n1234\n' > "$work/seed/afl/head_only.afl"
 seeder="$build/tests/fuzz/fuzz_seed"
 "$seeder" acf "$work/seed/acf"
+# The aircraft to fly: the stock fleet and the zeroed images.
+mkdir -p "$work/seed/fly"
+cp "$work/seed/acf"/*.acf "$work/seed/fly/"
+for d in "$here"/data/aircraft/*/*.txt; do
+  "$build/tools/acfcompile/acfcompile" "$d" "$work/seed/fly/$(basename "$d" .txt).acf" >/dev/null
+done
 "$seeder" navdata "$work/seed"
 "$seeder" prefs "$work/seed/prefs"
 "$seeder" wxr "$work/seed/wxr"
@@ -88,6 +96,7 @@ fi
 seeds_of() {
   case "$1" in
     fuzz_acf) echo "$work/seed/acf" ;;
+    fuzz_fly) echo "$work/seed/fly" ;;
     fuzz_afl) echo "$work/seed/afl" ;;
     fuzz_flp) echo "$work/seed/flp" ;;
     fuzz_apt_dat) echo "$work/seed/apt" ;;
@@ -105,7 +114,7 @@ seeds_of() {
 run_one() {
   local t="$1" corpus="$work/corpus_$1"
   mkdir -p "$corpus"
-  (cd "$work" && "$build/tests/fuzz/$t" "$corpus" "$(seeds_of "$t")" -max_total_time="$secs" -timeout=10 \
+  (cd "$work" && ORV_FUZZ_AIRFOILS="$work/seed/afl" "$build/tests/fuzz/$t" "$corpus" "$(seeds_of "$t")" -max_total_time="$secs" -timeout=10 \
      -rss_limit_mb=2048 -print_final_stats=1 -close_fd_mask=3 -artifact_prefix="$build/artifacts/$t-" \
      > "$work/$t.log" 2>&1)
 }

@@ -35,39 +35,45 @@ int png_write_rgb(const char* path, const unsigned char* rgb, int w, int h)
     return ok;
 }
 
-static char shot_path[4096];
-static int  pending, keep_every, have_kept;
-static int  kept_w, kept_h;
+// Two requests can wait at once: the kept one (--screenshot: the last frame, written at the
+// end) and a one-off (a script's screenshot: the next frame); one does not replace the other.
+struct shot_slot {
+    char path[4096];
+    int  pending;
+};
+static shot_slot kept, once;
+static int have_kept, kept_w, kept_h;
 static std::vector<unsigned char> pixels;   // sized when a shot is asked for, not per frame
 
 int shot_request(const char* path, int keep)
 {
-    if (!path || !path[0] || std::snprintf(shot_path, sizeof shot_path, "%s", path) >= (int)sizeof shot_path) return 0;
-    pending = 1;
-    keep_every = keep;
-    have_kept = 0;
+    shot_slot& s = keep ? kept : once;
+    if (!path || !path[0] || std::snprintf(s.path, sizeof s.path, "%s", path) >= (int)sizeof s.path) return 0;
+    s.pending = 1;
+    if (keep) have_kept = 0;
     return 1;
 }
 
 void shot_before_swap(read_pixels_fn read_pixels, int x, int y, int w, int h)
 {
-    if (!pending || !read_pixels || w <= 0 || h <= 0) return;
+    if ((!kept.pending && !once.pending) || !read_pixels || w <= 0 || h <= 0) return;
     if (pixels.size() < (size_t)w * h * 3) pixels.resize((size_t)w * h * 3);
     read_pixels(x, y, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    if (keep_every) {
+    if (once.pending) {
+        once.pending = 0;
+        png_write_rgb(once.path, pixels.data(), w, h);
+    }
+    if (kept.pending) {
         have_kept = 1;
         kept_w = w;
         kept_h = h;
-        return;
     }
-    pending = 0;
-    png_write_rgb(shot_path, pixels.data(), w, h);
 }
 
 void shot_finish()
 {
-    if (pending && keep_every && have_kept) png_write_rgb(shot_path, pixels.data(), kept_w, kept_h);
-    pending = keep_every = have_kept = 0;
+    if (kept.pending && have_kept) png_write_rgb(kept.path, pixels.data(), kept_w, kept_h);
+    kept.pending = once.pending = have_kept = 0;
 }
 
 }  // namespace orv

@@ -26,6 +26,10 @@ static void (*gl_clear)(GLbitfield);
 static void (*gl_clear_color)(GLclampf, GLclampf, GLclampf, GLclampf);
 static void (*gl_viewport)(GLint, GLint, GLsizei, GLsizei);
 static void (*gl_read_pixels)(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void*);
+static void (*gl_get_integerv)(GLenum, GLint*);
+
+// The largest window the driver can draw into, read once the context is current.
+static int gl_max_w = 16384, gl_max_h = 16384;
 
 template <class F> static void load(F*& fn, const char* name) { fn = reinterpret_cast<F*>(SDL_GL_GetProcAddress(name)); }
 
@@ -55,6 +59,19 @@ static void sdl_viewport(int* x, int* y, int* w, int* h)
 }
 
 static void* sdl_gl_proc(const char* name) { return SDL_GL_GetProcAddress(name); }
+
+static void learn_driver_limits()
+{
+    if (!gl_get_integerv) return;
+    GLint dims[2] = {0, 0}, texture = 0;
+    gl_get_integerv(GL_MAX_VIEWPORT_DIMS, dims);
+    gl_get_integerv(GL_MAX_TEXTURE_SIZE, &texture);
+    if (dims[0] > 0) gl_max_w = dims[0];
+    if (dims[1] > 0) gl_max_h = dims[1];
+    if (texture > 0 && texture < gl_max_w) gl_max_w = texture;
+    if (texture > 0 && texture < gl_max_h) gl_max_h = texture;
+    SDL_SetWindowMaximumSize(window, gl_max_w, gl_max_h);   // also for the user's own dragging
+}
 
 static int sdl_init(int width, int height, const char* title)
 {
@@ -102,6 +119,8 @@ static int sdl_init(int width, int height, const char* title)
     load(gl_clear_color, "glClearColor");
     load(gl_viewport, "glViewport");
     load(gl_read_pixels, "glReadPixels");
+    load(gl_get_integerv, "glGetIntegerv");
+    learn_driver_limits();
     return PLAT_INIT_OK;
 }
 
@@ -116,6 +135,14 @@ static void sdl_resize(int w, int h)
 {
     if (!window || w < 1 || h < 1) return;
     if (fullscreen) sdl_set_fullscreen(0);
+    // A window larger than the display or the driver would only allocate what no one can see.
+    SDL_Rect display;
+    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window), &display) == 0) {
+        if (w > display.w) w = display.w;
+        if (h > display.h) h = display.h;
+    }
+    if (w > gl_max_w) w = gl_max_w;
+    if (h > gl_max_h) h = gl_max_h;
     SDL_SetWindowSize(window, w, h);
 }
 
