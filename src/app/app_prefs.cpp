@@ -58,8 +58,9 @@ constexpr int kRecordFields = 200;   // room for the table below
 constexpr float kTimeOfDayMax = 86400;                // s
 constexpr float kTempMinF = -80, kTempMaxF = 140;     // sea-level temperature
 constexpr float kBaroMin = 25, kBaroMax = 35;         // inches of mercury
-constexpr float kWaveAmpMax = 3;                      // m: the roughest sea the ships ride
-constexpr float kWaveLengthMin = 1, kWaveLengthMax = 1000, kWaveSpeedMax = 30;   // m, m/s
+// Waves: amplitude, length and speed (m, m, m/s) of a rough sea; the steepest and fastest
+// the ranges allow still lets a floating aircraft ride them.
+constexpr float kWaveAmpMax = 2, kWaveLengthMin = 10, kWaveLengthMax = 500, kWaveSpeedMax = 20;
 constexpr float kNullZoneMax = 0.5f;                  // of the stick's travel
 constexpr float kFailDrawMax = 400;                   // the failure draws' range
 constexpr int   kMeteorCodes = 4, kFrictionCodes = 3, kSerialModes = 5;

@@ -93,29 +93,6 @@ float level_speed(const Type& t)
     return t.tas ? flt.av * con.msctokts : flt.vind;
 }
 
-// Sets the floatplane down on the nearest open water (a water cell with water all round) to
-// the runway start, at rest. Answers the water's height (m), or NAN when there is none.
-float set_down_on_open_water()
-{
-    int bi = -1, bj = -1;
-    double best = 1e30;
-    for (int i = 1; i < TER_I - 1; i++)
-        for (int j = 1; j < TER_J - 1; j++) {
-            bool open = true;
-            for (int di = -1; di <= 1; di++)
-                for (int dj = -1; dj <= 1; dj++) open = open && on_water[i + di][j + dj];
-            const double d = std::hypot(planexyz[i][j][0] - flt.X, planexyz[i][j][2] - flt.Z);
-            if (open && d < best) { best = d; bi = i; bj = j; }
-        }
-    if (bi < 0) return NAN;
-    set.cus_X = planexyz[bi][bj][0];
-    set.cus_Z = planexyz[bi][bj][2];
-    set.cus_Y = planexyz[bi][bj][1] + 3.0f;
-    set.cus_psi = flt.psi;
-    set.cus_v = 0.0f;
-    set_fltvars(9);
-    return planexyz[bi][bj][1];
-}
 
 }  // namespace
 
@@ -128,7 +105,7 @@ TEST(FlightRuns, StaticThrustAgainstRated)
         if (!wanted(id)) continue;
         if (sim_start(id) != 1) GTEST_SKIP() << "stock aircraft not installed";
         // a floatplane is measured where it floats
-        if (std::string(id) == "floatplane" && std::isnan(set_down_on_open_water())) continue;
+        if (std::string(id) == "floatplane" && std::isnan(sim_set_down_on_open_water())) continue;
         set.parkbrake = 1;
         sim_power(1.0f);
         // tied down: brakes alone do not hold a floatplane
@@ -291,7 +268,7 @@ TEST(FlightRuns, CrashRestartsAtTheSelectedRunway)
 TEST(FlightRuns, FloatplaneFloatsAndTakesOffFromWater)
 {
     if (sim_start("floatplane") != 1) GTEST_SKIP() << "stock aircraft not installed";
-    const float water = set_down_on_open_water();
+    const float water = sim_set_down_on_open_water();
     ASSERT_FALSE(std::isnan(water)) << "no open water in the region";
     sim_power(0.0f);
     sim_fly(30.0f, nullptr);
