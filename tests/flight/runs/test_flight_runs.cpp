@@ -14,6 +14,7 @@
 #include "2-QZutils/records.h"
 #include "app/app_flight.h"
 #include "flight/flight_sim.h"
+#include "support/test_support.h"
 #include "flight/flt_init.h"
 #include "world/terrain_grid.h"
 
@@ -103,7 +104,7 @@ TEST(FlightRuns, StaticThrustAgainstRated)
 {
     for (const char* id : {"trainer", "twin", "turboprop", "floatplane", "bizjet", "carrierjet"}) {
         if (!wanted(id)) continue;
-        if (sim_start(id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+        ORV_NEED_DATA(sim_start(id) == 1, "stock aircraft");
         // a floatplane is measured where it floats
         if (std::string(id) == "floatplane" && std::isnan(sim_set_down_on_open_water())) continue;
         set.parkbrake = 1;
@@ -136,7 +137,7 @@ TEST(FlightRuns, TakeoffGroundRollAtMaximumWeight)
         if (!wanted(t.id)) continue;
         const double published = reference_figure(t.id, "takeoff_roll");
         if (std::isnan(published) || is(t, "floatplane")) continue;
-        if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+        ORV_NEED_DATA(sim_start(t.id) == 1, "stock aircraft");
         sim_set_weight_lb(weight_for(t.id, "takeoff_roll"));
         flt.flaprequest = t.takeoff_flap;
         set.parkbrake = 1;
@@ -165,7 +166,7 @@ TEST(FlightRuns, ClimbAtBestRateSpeedFullPower)
         if (!wanted(t.id)) continue;
         const double published = reference_figure(t.id, "climb");
         for (float alt : {200.0f, 8000.0f}) {
-            if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+            ORV_NEED_DATA(sim_start(t.id) == 1, "stock aircraft");
             sim_air_start(alt, t.vy_kias, flt.psi);   // over the bay, south-east of the field
             sim_set_weight_lb(weight_for(t.id, "climb"));
             sim_power(1.0f);
@@ -196,7 +197,7 @@ TEST(FlightRuns, LevelSpeedAtPublishedCruisePower)
     for (const Type& t : kTypes) {
         if (!wanted(t.id)) continue;
         const double published = reference_figure(t.id, "cruise");
-        if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+        ORV_NEED_DATA(sim_start(t.id) == 1, "stock aircraft");
         const float measured = level_speed(t);
         const double err = report(t.id, "cruise", measured, published, t.tas ? "KTAS" : "KIAS");
         EXPECT_LE(std::fabs(err), 10.0) << t.id;
@@ -213,7 +214,7 @@ TEST(FlightRuns, StallSpeedsCleanAndLandingFlaps)
         for (const char* fig : {"stall_clean", "stall_landing"}) {
             const double published = reference_figure(t.id, fig);
             if (std::isnan(published)) continue;
-            if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+            ORV_NEED_DATA(sim_start(t.id) == 1, "stock aircraft");
             const bool landing = fig[6] == 'l';
             sim_air_start(5000.0f, (float)published * 1.5f, flt.psi);
             sim_set_weight_lb(weight_for(t.id, fig));
@@ -248,7 +249,7 @@ TEST(FlightRuns, StallSpeedsCleanAndLandingFlaps)
 
 TEST(FlightRuns, CrashRestartsAtTheSelectedRunway)
 {
-    if (sim_start("trainer") != 1) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(sim_start("trainer") == 1, "stock aircraft");
     const double x0 = flt.X, z0 = flt.Z;
     sim_air_start(60.0f, 120.0f, 0.0f);
     flt.Z -= 2000.0;   // two kilometres from the runway start
@@ -267,7 +268,7 @@ TEST(FlightRuns, CrashRestartsAtTheSelectedRunway)
 // water, then takes off from the water at full power.
 TEST(FlightRuns, FloatplaneFloatsAndTakesOffFromWater)
 {
-    if (sim_start("floatplane") != 1) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(sim_start("floatplane") == 1, "stock aircraft");
     const float water = sim_set_down_on_open_water();
     ASSERT_FALSE(std::isnan(water)) << "no open water in the region";
     sim_power(0.0f);
@@ -310,7 +311,7 @@ TEST(FlightRuns, FloatplaneFloatsAndTakesOffFromWater)
 // effect, over its spot for 30 s with the collective below full and small cyclic corrections.
 TEST(FlightRuns, HelicopterHoversInGroundEffect)
 {
-    if (sim_start("helicopter") != 1) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(sim_start("helicopter") == 1, "stock aircraft");
     sim_set_weight_lb(weight_lb("helicopter"));
     // rotor up to speed with the collective down
     for (int i = 0; i < 2000 && flt.tac[0] < 0.97f * pln.omegamax; i++) {

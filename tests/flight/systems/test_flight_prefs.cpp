@@ -11,6 +11,7 @@
 #include "app/app_prefs.h"
 #include "flight/flight_sim.h"
 #include "flight/flt_init.h"
+#include "support/test_support.h"
 
 using namespace orv;
 using namespace orv_test;
@@ -57,7 +58,7 @@ void fly_still(float seconds, float* fastest_kt, double* moved)
 
 TEST(FlightPrefs, AbsurdPreferencesLeaveAParkedTrainerAtRest)
 {
-    ASSERT_EQ(sim_start("trainer"), 1) << "stock aircraft not installed: build the data tree";
+    ORV_NEED_DATA(sim_start("trainer") == 1, "stock aircraft");
     read_absurd_preferences();
     set_fltvars(8);
     set.parkbrake = 1;
