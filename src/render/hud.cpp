@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "2-QZutils/qgl.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_font.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
@@ -99,7 +100,7 @@ void plot_nrml_hud()
 void plot_cool_hud()
 {
     const int c = hud_color();
-    const float roll = flt.phi * (float)M_PI / 180.0f;
+    const float roll = flt.phi * DEG_TO_RAD_F;
     const float cs = std::cos(roll), sn = std::sin(roll);
     auto rot = [&](float dx, float dy, float* x, float* y) {
         *x = con.cntrx + dx * cs + dy * sn;
@@ -124,7 +125,7 @@ void plot_cool_hud()
     }
     const float r = (con.HUD_top - con.HUD_bot) * 0.4f;
     for (int b = -60; b <= 60; b += (b >= -30 && b < 30) ? 10 : 30) {
-        const float a = (float)b * (float)M_PI / 180.0f;
+        const float a = (float)b * DEG_TO_RAD_F;
         const float x = con.cntrx + r * std::sin(a), y = con.cntry - r * std::cos(a);
         OGL_line(c, x, y, con.cntrx + (r + 6.0f) * std::sin(a), con.cntry - (r + 6.0f) * std::cos(a));
     }
