@@ -9,7 +9,6 @@
 #include "app/app_log.h"
 #include "app/app_script.h"
 #include "app/app_update.h"
-#include "flight/flt_hooks.h"
 #include "flight/flt_init.h"
 #include "flight/integ.h"
 
@@ -125,9 +124,10 @@ template <int E> double col_power()
 template <int E> double col_rpm() { return flt.tac[E] * con.rsctorpm; }
 template <int E> double col_ff() { return flt.ff_[E] * 3600.0 * con.kgstolbs / 6.0; }   // avgas and jet fuel near 6 lb/gal
 
-void crash_alert(const char* a, const char* b, const char* c, const char* d) { MACIBM_alert(a, b, c, d, ALERT_NOTE); }
 
 }  // namespace
+
+void flight_crash_alert(const char* a, const char* b, const char* c, const char* d) { MACIBM_alert(a, b, c, d, ALERT_NOTE); }
 
 float calibrated_airspeed_kt()
 {
@@ -160,7 +160,6 @@ void register_flight_commands()
 void register_flight_step()
 {
     app_set_flight_step(update_flight);
-    flt_hooks.crash_alert = crash_alert;
 }
 
 void register_flight_log_columns()

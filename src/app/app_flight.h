@@ -9,6 +9,8 @@ namespace orv {
 void register_flight_commands();
 // Flight step and hooks of the frame; at start-up.
 void register_flight_step();
+// The crash message of the flight model, as an alert.
+void flight_crash_alert(const char* l1, const char* l2, const char* l3, const char* l4);
 // Log columns for the loaded aircraft (its engines); after the load, before the log opens.
 void register_flight_log_columns();
 

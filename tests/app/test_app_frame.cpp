@@ -281,7 +281,11 @@ protected:
 };
 
 static int flight_steps;
-static void count_step() { flight_steps++; }
+static void count_step()   // the flight model runs the frame's schedule within its step
+{
+    flight_steps++;
+    frame_schedule();
+}
 
 TEST_F(App_Frame, PauseAndSettingsWindowsFreezeTheFlight)
 {

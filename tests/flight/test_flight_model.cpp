@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "flight/fltcalc.h"
+#include "flight/flight_hooks.h"
 #include "flight/fltutil.h"
 #include "flight/flt_init.h"
 #include "flight/integ.h"
@@ -354,6 +355,40 @@ TEST_F(FlightModel, HardArrivalIsACrashEvenWhenTheGearSlowsItWithinTheFrame)
     msc.typestart = 0;
     update_flight();
     EXPECT_EQ(msc.typestart, 7) << "a 27 m/s arrival was not judged a crash";
+}
+
+// The frame's schedule (events, the period's adaptation, the clocks) runs inside the flight
+// frame after the serial output and before the half steps, which integrate over the period it
+// adapted.
+int frame_stage;
+int serial_stage, schedule_stage;
+float init_time_at_schedule;
+void note_serial() { serial_stage = ++frame_stage; }
+void note_schedule()
+{
+    schedule_stage = ++frame_stage;
+    init_time_at_schedule = msc.init_time;
+    msc.prd = 0.02f;   // as an adaptation would
+}
+
+TEST_F(FlightModel, TheScheduleRunsAfterSerialOutputAndBeforeTheHalfSteps)
+{
+    set_flat_region_frame(0.0f);
+    pln.m_empty = 1000.0f;
+    flt.Y = 100;
+    msc.prd = 0.05f;
+    msc.init_time = 3;
+    frame_stage = serial_stage = schedule_stage = 0;
+    flight_hooks h = {};
+    h.serial_output = note_serial;
+    h.frame_schedule = note_schedule;
+    flight_set_hooks(h);
+    update_flight();
+    flight_set_hooks(flight_hooks{});
+    EXPECT_EQ(serial_stage, 1);
+    EXPECT_EQ(schedule_stage, 2);
+    EXPECT_FLOAT_EQ(init_time_at_schedule, 3);
+    EXPECT_FLOAT_EQ(msc.init_time, 3.02f);
 }
 
 }  // namespace
