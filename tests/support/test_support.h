@@ -28,4 +28,10 @@ std::string write_file(const std::string& path, const std::string& text);
 // Reads a whole file byte for byte ("" when it cannot be read).
 std::string read_file(const std::string& path);
 
+// A 24-bit bitmap file, rows bottom to top, each padded to four bytes; pixel(x, y) gives
+// 0xRRGGBB. `bits` and `magic` go into the header as given (a damaged file); header_only
+// leaves the pixels out.
+std::string bmp_file(int w, int h, unsigned (*pixel)(int x, int y), int bits = 24, int magic = 19778,
+                     bool header_only = false);
+
 }  // namespace orv_test
