@@ -224,8 +224,8 @@ static void reload_texture(const char* file)
 static void reload_plane_geo() { load_plane_geo(have_picture() ? 1 : 0, 0); }   // paint only with a picture
 
 // The flight area's calls upward, the whole table at once. The entries left empty wait for
-// their area: sound (the buffers, engine and wind sounds), the scene's approach strobes,
-// smoke, crash flash and night-light pulse, ATC, and the graph, serial and disk output.
+// their area: sound (the buffers, engine and wind sounds), the scene's approach strobes and
+// smoke, ATC, and the graph, serial and disk output.
 static void install_flight_hooks()
 {
     flight_hooks h = {};
@@ -236,6 +236,8 @@ static void install_flight_hooks()
     h.load_texture = reload_texture;
     h.frame_schedule = frame_schedule;
     h.crash_alert = flight_crash_alert;
+    h.crash_flash = flight_crash_flash;
+    h.night_light = flight_night_light;
     flight_set_hooks(h);
 }
 

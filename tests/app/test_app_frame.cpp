@@ -4,8 +4,13 @@
 
 #include <cmath>
 
+#include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
+#include "app/app_flight.h"
 #include "app/app_update.h"
+#include "flight/flight_hooks.h"
+#include "flight/integ.h"
+#include "platform/plat_backend.h"
 #include "app_test_env.h"
 
 using namespace orv;
@@ -323,6 +328,27 @@ TEST_F(App_Frame, FrameAndTimeLimitsEndTheRun)
     while (!gdone && frames < 1000) { APPLICATION_update(); frames++; }
     EXPECT_EQ(frames, 20);       // 20 frames of 0.05 s
     app_set_run_limits(0, 0);
+}
+
+static int presents;
+
+// The program's hooks bring the crash's flash (every fill shown, 40 of each colour;
+// no pause where nobody watches) and the night lights' pulse of colour 56.
+TEST_F(App_Frame, CrashFlashesThePictureAndTheNightLightPulses)
+{
+    plat_backend picture = *plat_headless_backend();
+    picture.headless = 0;
+    picture.present = [] { presents++; };
+    plat_backend_install(&picture);
+    flt.onground = 1;
+    flt.vY = -30;
+    EXPECT_EQ(crash_check(), 1);
+    EXPECT_EQ(presents, 80);
+    const flight_hooks& h = flight_hook_table();
+    ASSERT_NE(h.night_light, nullptr);
+    h.night_light(0.1f, 0.5f, 0.1f);
+    EXPECT_FLOAT_EQ(col_rgb[56][1], 0.5f);
+    plat_backend_install(nullptr);
 }
 
 // The event schedule's divisor and the clocks' boundaries, with the constants set.
