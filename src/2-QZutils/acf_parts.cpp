@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/records.h"
 
 namespace orv {
@@ -120,26 +121,25 @@ float get_wing_rarm(int part, int el)
     return (static_cast<float>(el) + 0.5f) / static_cast<float>(els) * pln.semilen[part];
 }
 
-static constexpr float kDegToRad = 3.14159265f / 180.0f;
 
 float get_wing_Xarm(int part, float len)
 {
     if (!valid_part(part)) return 0.0f;
-    return pln.Xarm[part] + latsign(part) * std::cos(pln.dihed[part] * kDegToRad) *
-                                std::cos(pln.sweep1[part] * kDegToRad) * len;
+    return pln.Xarm[part] + latsign(part) * std::cos(pln.dihed[part] * DEG_TO_RAD_F) *
+                                std::cos(pln.sweep1[part] * DEG_TO_RAD_F) * len;
 }
 
 float get_wing_Yarm(int part, float len)
 {
     if (!valid_part(part)) return 0.0f;
-    return pln.Yarm[part] + std::sin(pln.dihed[part] * kDegToRad) *
-                                std::cos(pln.sweep1[part] * kDegToRad) * len;
+    return pln.Yarm[part] + std::sin(pln.dihed[part] * DEG_TO_RAD_F) *
+                                std::cos(pln.sweep1[part] * DEG_TO_RAD_F) * len;
 }
 
 float get_wing_Zarm(int part, float len)
 {
     if (!valid_part(part)) return 0.0f;
-    return pln.Zarm[part] + std::sin(pln.sweep1[part] * kDegToRad) * len;
+    return pln.Zarm[part] + std::sin(pln.sweep1[part] * DEG_TO_RAD_F) * len;
 }
 
 }  // namespace orv

@@ -8,6 +8,7 @@
 #include "2-QZutils/acf_parts.h"
 #include "2-QZutils/qgl.h"
 #include "2-QZutils/qgl3d.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_bitmap.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
@@ -23,7 +24,6 @@ float prop_angle;
 
 namespace {
 
-constexpr float DEG = (float)M_PI / 180.0f;
 constexpr float NM = 1852.0f;
 constexpr int   FOIL_POINTS = 12;
 constexpr float FOIL_C[FOIL_POINTS] = {-0.25f, -0.22f, -0.17f, -0.1f, 0.0f, 0.25f, 0.75f, 0.25f, 0.0f, -0.1f, -0.17f, -0.22f};
@@ -105,7 +105,7 @@ void build_prop(int p)
 void build_surface(int p)
 {
     const float side = latsign(p);
-    const float dih = pln.dihed[p] * DEG;
+    const float dih = pln.dihed[p] * DEG_TO_RAD_F;
     const float tx = -side * std::sin(dih), ty = std::cos(dih);
     const float span[2] = {0.0f, pln.semilen[p]};
     const float chord[2] = {pln.Croot[p], pln.Ctip[p]};
@@ -320,7 +320,7 @@ void draw_part(int p, int wire, int jet)
         qgl3d.Translatef(-ox, -oy, -oz);
     }
     if (pln.gear_type == 2 && (p == 26 || p == 27) && pln.skidl > 0.0f)
-        qgl3d.Rotatef(std::atan2(pln.geardef[p - 25], pln.skidl) / DEG, 1, 0, 0);
+        qgl3d.Rotatef(std::atan2(pln.geardef[p - 25], pln.skidl) / DEG_TO_RAD_F, 1, 0, 0);
 
     // A blade is a single flat quad: it must show from in front and from behind.
     if (p <= 3) qgl.Disable(GL_CULL_FACE);

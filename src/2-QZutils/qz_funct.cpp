@@ -1,6 +1,7 @@
 // qz_funct.cpp -- the small helpers every area calls: limits, wraps, interpolation,
 // rounding, random numbers, table trigonometry, rotations, string and digit conversions,
 // scenery tile names, surface weather reports and airport lighting codes.
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 
 #include <cmath>
@@ -17,7 +18,7 @@ float lookup_sin[361], lookup_cos[361];
 void init_trig_tables()
 {
     for (int d = 0; d <= 360; d++) {
-        const double r = d * 3.14159265358979323846 / 180.0;
+        const double r = d * DEG_TO_RAD;
         double s = std::sin(r), c = std::cos(r);
         // The quarter turns must be exact: headings of 0, 90, 180, 270 are common and a
         // residue of 1e-16 would leak into rotated positions.

@@ -61,6 +61,7 @@ void  sec_to_hrs_min(float sec, int* hrs, int* min);
 void  C_to_C(const char* src, char* dst);
 void  C_plus_C(const char* a, const char* b, char* dst);
 void  app_C(char* dst, const char* src);
+constexpr int CHAR_CODE_MAX = 36;   // codes 0..36: blank, digits, letters
 char  code_to_char(int icode);
 int   char_to_code(char ccode);
 void  int_to_bol(int* b1, int* b2, int* b3, int* b4, int* b5, int code);

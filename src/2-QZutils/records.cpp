@@ -1,3 +1,4 @@
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/records.h"
 
 namespace orv {
@@ -42,8 +43,8 @@ void set_constants()
     con.lbstonew = 4.4482216f;
     con.ftlbstonm = 1.3558179f;
     con.ft2tom2 = 0.3048f * 0.3048f;
-    con.dgrtorad = 3.14159265f / 180.0f;
-    con.radtodgr = 180.0f / 3.14159265f;
+    con.dgrtorad = DEG_TO_RAD_F;
+    con.radtodgr = RAD_TO_DEG_F;
     con.dgrtodgk = 5.0f / 9.0f;
     con.endtomed = 515.37882f;
     con.inhgtopa = 3386.389f;

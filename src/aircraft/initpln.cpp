@@ -16,6 +16,7 @@
 
 #include "2-QZutils/acf_fields.h"
 #include "2-QZutils/acf_parts.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
@@ -30,8 +31,6 @@ namespace orv {
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
-constexpr float kDeg = kPi / 180.0f;
 // No stored quantity of an aircraft comes near this; the heaviest gear springs (N/m, stored
 // as they are) stay a hundred times below it, and squares and cubes of it stay finite.
 constexpr float kAbsurd = 1.0e9f;
@@ -58,11 +57,6 @@ const char* file_part(const char* path)
     for (const char* c = path; *c; ++c)
         if (*c == '\\' || *c == '/') name = c + 1;
     return name;
-}
-
-void copy_str(char* dst, const char* src, std::size_t n)
-{
-    std::snprintf(dst, n, "%s", src ? src : "");
 }
 
 bool is_prop_engine() { return pln.entype >= 1 && pln.entype <= 3; }
@@ -356,7 +350,7 @@ float oswald(float AR, float sweep)
     const float base = 1.0f - 0.045f * std::pow(std::fmax(AR, 0.0f), 0.68f);
     const float e_straight = 1.78f * base - 0.64f;
     const float lc = fltlim(std::fabs(sweep), 30.0f, 90.0f);
-    const float e_swept = 4.61f * base * std::pow(std::fmax(std::cos(lc * kDeg), 0.0f), 0.15f) - 3.1f;
+    const float e_swept = 4.61f * base * std::pow(std::fmax(std::cos(lc * DEG_TO_RAD_F), 0.0f), 0.15f) - 3.1f;
     if (std::fabs(sweep) >= 30.0f) return e_swept;
     return interp(0.0f, e_straight, 30.0f, e_swept, std::fabs(sweep));
 }
@@ -390,7 +384,7 @@ void finite_wing(int p)
     read_part_airfoils(p);
 
     const wing_geom g = wing_geometry(p);
-    const float cosL = std::cos(g.sweep * kDeg), sinL = std::sin(g.sweep * kDeg);
+    const float cosL = std::cos(g.sweep * DEG_TO_RAD_F), sinL = std::sin(g.sweep * DEG_TO_RAD_F);
     const float mean_chord = (g.croot + g.ctip) / 2.0f;
     float AR = safe_div(2.0f * g.b * cosL, mean_chord);
     if (AR < 0.0f) AR = 0.0f;
@@ -399,7 +393,7 @@ void finite_wing(int p)
     // a plain arctangent of the ratio (not atan2): a surface swept past 90 degrees must not
     // come out as a mid-chord sweep beyond 90; a span line with no spanwise extent is 90
     const float mid_num = g.b * sinL + 0.25f * g.croot - 0.25f * g.ctip, mid_den = g.b * cosL;
-    const float sweep_mid = std::fabs(mid_den) > 1.0e-9f ? std::atan(mid_num / mid_den) / kDeg
+    const float sweep_mid = std::fabs(mid_den) > 1.0e-9f ? std::atan(mid_num / mid_den) / DEG_TO_RAD_F
                                                          : (mid_num < 0.0f ? -90.0f : 90.0f);
     pln.delta_fac[p] = fltlim(sweep_mid / 65.0f, 0.0f, 1.0f) * fltlim(1.0f - safe_div(g.ctip, g.croot, 1.0f), 0.0f, 1.0f);
 
@@ -428,8 +422,8 @@ void finite_wing(int p)
     pln.e[p] = e;
     rep() << "   Oswalds efficiency factor based on AR (" << AR << ") and sweep (" << g.sweep << " deg) is " << e << "\n";
 
-    const float a0 = (afl.clM[p][0][0] + afl.clM[p][0][1] + afl.clM[p][1][0] + afl.clM[p][1][1]) * 45.0f / kPi;
-    const float f = AR > 1.0e-4f ? 1.0f / (1.0f + a0 / (kPi * e * AR)) : 0.0f;
+    const float a0 = (afl.clM[p][0][0] + afl.clM[p][0][1] + afl.clM[p][1][0] + afl.clM[p][1][1]) * 45.0f / PI_F;
+    const float f = AR > 1.0e-4f ? 1.0f / (1.0f + a0 / (PI_F * e * AR)) : 0.0f;
     pln.al_D_al0[p] = 1.0f - 0.68f * (1.0f - f);
     pln.cl_D_cl0[p] = 1.0f - 0.32f * (1.0f - f);
     pln.cm_D_cm0[p] = safe_div(AR * cosL * cosL, AR + 2.0f * cosL);
@@ -449,12 +443,12 @@ void propeller_disc(int p)
 {
     const float R = pln.semilen[p];
     const int els = pln.els[p];
-    pln.discarea[p] = kPi * R * R;
+    pln.discarea[p] = PI_F * R * R;
     rep() << "\n" << part_name(p) << " DISC AREA is broken down into rings for propwash distribution as follows:\n";
     for (int k = 0; k < MAX_ELS; ++k) {
         if (k >= els) { pln.ringarea[p][k] = 0.0f; continue; }
         const float ro = R * (k + 1) / els, ri = R * k / els;
-        pln.ringarea[p][k] = kPi * ro * ro - kPi * ri * ri;
+        pln.ringarea[p][k] = PI_F * ro * ro - PI_F * ri * ri;
         rep() << "   element number " << k << " (lat arm=" << get_wing_rarm(p, k) << " mtrs):   ring area="
               << pln.ringarea[p][k] << "\n";
     }
@@ -573,9 +567,9 @@ void propwash_map()
             }
             if (!any) continue;
             const float dz = pln.Zarm[j] - pln.Zarm[i], dy = pln.Yarm[j] - pln.Yarm[i];
-            pln.max_washdir[j][i] = std::atan2(dy, dz) / kDeg;
-            pln.hi_washdir[j][i] = std::atan2(dy + R, dz) / kDeg;
-            pln.lo_washdir[j][i] = std::atan2(dy - R, dz) / kDeg;
+            pln.max_washdir[j][i] = std::atan2(dy, dz) / DEG_TO_RAD_F;
+            pln.hi_washdir[j][i] = std::atan2(dy + R, dz) / DEG_TO_RAD_F;
+            pln.lo_washdir[j][i] = std::atan2(dy - R, dz) / DEG_TO_RAD_F;
         }
     }
     rep() << "\nPROPWASH SITUATION: 1 through 4 means propwash from that engine on element.\n";
@@ -723,7 +717,7 @@ void gear_geometry()
         const float yn = pln.ngearY - pln.wheelrad, ym = pln.mgearY - pln.wheelrad;
         const float dz = pln.ngearZ - pln.mgearZ;
         const float the = std::fabs(dz) > 0.01f ? std::atan((yn - ym) / dz) : 0.0f;
-        pln.the_eqlbm = the / kDeg;
+        pln.the_eqlbm = the / DEG_TO_RAD_F;
         pln.h_eqlbm = -(ym * std::cos(the) - pln.mgearZ * std::sin(the));
     } else if (pln.gear_type == 2) {
         pln.the_eqlbm = 0.0f;
@@ -755,7 +749,7 @@ void body_data()
     for (int p = 19; p <= 22; ++p) pln.nace_s = std::fmax(pln.nace_s, frontal_area(p));
     for (int p = 23; p <= 24; ++p) pln.misc_s = std::fmax(pln.misc_s, frontal_area(p));
     for (int p = 25; p <= 27; ++p) pln.fair_s = std::fmax(pln.fair_s, frontal_area(p));
-    for (int p = PART_FUSE; p < NUM_PARTS; ++p) pln.body_r[p] = std::sqrt(frontal_area(p) / kPi);
+    for (int p = PART_FUSE; p < NUM_PARTS; ++p) pln.body_r[p] = std::sqrt(frontal_area(p) / PI_F);
 
     pln.fuse_s_sid = pln.fuse_s_top = 0.0f;
     const auto& X = pln.body_X[PART_FUSE];
@@ -905,13 +899,13 @@ int take_record(const planestruct& rec, const char* path);
 
 }  // namespace
 
-static void (*plane_loaded_hook)();
-void set_plane_loaded_hook(void (*fn)()) { plane_loaded_hook = fn; }
+static aircraft_hooks hooks;
+void aircraft_set_hooks(const aircraft_hooks& h) { hooks = h; }
 
 int load_plane_file(const char* path_in)
 {
     char path[PATH_LEN];
-    copy_str(path, path_in, sizeof path);
+    copy_str(path, (int)sizeof path, path_in);
     if (con.fttomtrs == 0.0f) set_constants();   // converting with empty constants zeroes the aircraft
     static planestruct rec;
     g_last_read = read_acf(path, rec);
@@ -922,7 +916,7 @@ int load_plane_file(const char* path_in)
 int load_plane_image(const std::uint8_t* data, std::size_t size, const char* name_in)
 {
     char name[PATH_LEN];
-    copy_str(name, name_in, sizeof name);
+    copy_str(name, (int)sizeof name, name_in);
     if (con.fttomtrs == 0.0f) set_constants();
     static planestruct rec;
     g_last_read = read_acf_image(data, static_cast<long>(size), name, rec);
@@ -936,9 +930,9 @@ int take_record(const planestruct& rec, const char* path)
 {
     std::memcpy(&pln, &rec, sizeof pln);
 
-    copy_str(pln.C_path, path, sizeof pln.C_path);
-    copy_str(pln.C_file, file_part(path), sizeof pln.C_file);
-    copy_str(pln.C_name, pln.C_file, sizeof pln.C_name);
+    copy_str(pln.C_path, (int)sizeof pln.C_path, path);
+    copy_str(pln.C_file, (int)sizeof pln.C_file, file_part(path));
+    copy_str(pln.C_name, (int)sizeof pln.C_name, pln.C_file);
     flt.over_vne = 0;
     write_report_head();
 
@@ -966,7 +960,7 @@ int take_record(const planestruct& rec, const char* path)
         if (p <= PART_PROP4 && is_prop_engine()) propeller_disc(p);
     }
     finishplane(3);
-    if (plane_loaded_hook) plane_loaded_hook();
+    if (hooks.plane_loaded) hooks.plane_loaded();
     return 1;
 }
 
@@ -982,7 +976,7 @@ int load_plane()
                          "could not be found in the same folder as the 'Vantorel' application.",
                          "I will therefore shunt you directly to the aircraft opening routine, where you will select the aircraft you want to fly.",
                          ALERT_NOTE);
-        copy_str(pln.C_file, "Untitled.acf", sizeof pln.C_file);
+        copy_str(pln.C_file, (int)sizeof pln.C_file, "Untitled.acf");
         if (!MACIBM_open(FILE_AIRCRAFT, pln.C_file, pln.C_path)) {
             if (gdone) return 0;            // the window was closed while picking: the program ends
             if (mnw_is_headless()) {

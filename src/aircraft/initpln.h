@@ -28,9 +28,12 @@ void finishplane(int mode);
 // received or built in memory loads without touching the disc.
 int  load_plane_image(const std::uint8_t* data, std::size_t size, const char* name);
 
-// Called after every successful load (the panel lays itself out for the new aircraft); the
-// app sets it, null does nothing.
-void set_plane_loaded_hook(void (*fn)());
+// The aircraft area's calls upward; the program fills the table once at start-up, an empty
+// entry does nothing.
+struct aircraft_hooks {
+    void (*plane_loaded)();   // after every successful load: the panel lays itself out
+};
+void aircraft_set_hooks(const aircraft_hooks& h);
 
 // First line of the alert for a panel row with more than three wide instruments.
 extern const char* const PANEL_ROW_ALERT;

@@ -12,7 +12,6 @@
 #include "app/app_log.h"
 #include "app/app_script.h"
 #include "app/app_update.h"
-#include "flight/flt_hooks.h"
 #include "flight/flt_init.h"
 #include "flight/integ.h"
 #include "platform/plat_backend.h"
@@ -129,7 +128,8 @@ template <int E> double col_power()
 template <int E> double col_rpm() { return flt.tac[E] * con.rsctorpm; }
 template <int E> double col_ff() { return flt.ff_[E] * 3600.0 * con.kgstolbs / 6.0; }   // avgas and jet fuel near 6 lb/gal
 
-void crash_alert(const char* a, const char* b, const char* c, const char* d) { MACIBM_alert(a, b, c, d, ALERT_NOTE); }
+
+}  // namespace
 
 constexpr int CRASH_FLASHES = 40;
 constexpr int CRASH_COLOR_A = 8, CRASH_COLOR_B = 29;
@@ -139,7 +139,7 @@ constexpr int NIGHT_LIGHT_COLOR = 56;
 // The whole picture flashes between two colours, each shown, so that the flash is seen
 // whatever the drawing layer buffers; then a pause for the pilot before the new flight. A
 // run without a picture has nothing to flash, and one nobody watches nothing to wait for.
-void crash_flash()
+void flight_crash_flash()
 {
     const plat_backend* b = plat_backend_get();
     if (b->headless) return;
@@ -157,9 +157,9 @@ void crash_flash()
     if (b->interactive) std::this_thread::sleep_for(CRASH_PAUSE);
 }
 
-void night_light(float r, float g, float b) { OGL_assigncolor(NIGHT_LIGHT_COLOR, r, g, b); }
+void flight_night_light(float r, float g, float b) { OGL_assigncolor(NIGHT_LIGHT_COLOR, r, g, b); }
 
-}  // namespace
+void flight_crash_alert(const char* a, const char* b, const char* c, const char* d) { MACIBM_alert(a, b, c, d, ALERT_NOTE); }
 
 float calibrated_airspeed_kt()
 {
@@ -192,9 +192,6 @@ void register_flight_commands()
 void register_flight_step()
 {
     app_set_flight_step(update_flight);
-    flt_hooks.crash_alert = crash_alert;
-    flt_hooks.crash_flash = crash_flash;
-    flt_hooks.night_light = night_light;
 }
 
 void register_flight_log_columns()

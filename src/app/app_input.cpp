@@ -12,7 +12,6 @@
 #include "app/app_menu.h"
 #include "app/app_update.h"
 #include "flight/flight_hooks.h"
-#include "flight/flt_hooks.h"
 #include "input/joy_setup.h"
 #include "input/keys.h"
 #include "panel/manage_das.h"
@@ -71,8 +70,6 @@ void wire_pilot_input()
     k.play_buffer = fh_play;
     // The ATC menu joins here when it lands.
     keys_set_hooks(k);
-    // The flight model's touchdown and crash jolts go to the force-feedback stick.
-    flt_hooks.joy_effect = JOY_force;
     keys_install();
     app_set_key_handler(keys_handle);
 }

@@ -10,8 +10,11 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_joy.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "flight/funct.h"
+#include "flight/weather_evol.h"
 #include "world/nav_db.h"
 #include "world/region.h"
 
@@ -49,65 +52,171 @@ static void set_region_corner_from_airport()
     env.lon_wes = round(lon - 1.5f);
 }
 
+// ---- the record, field by field, in the order of the file
+
+constexpr int kRecordFields = 200;   // room for the table below
+constexpr float kTimeOfDayMax = 86400;                // s
+constexpr float kTempMinF = -80, kTempMaxF = 140;     // sea-level temperature
+constexpr float kBaroMin = 25, kBaroMax = 35;         // inches of mercury
+// Waves: amplitude, length and speed (m, m, m/s) of a rough sea; the steepest and fastest
+// the ranges allow still lets a floating aircraft ride them.
+constexpr float kWaveAmpMax = 2, kWaveLengthMin = 10, kWaveLengthMax = 500, kWaveSpeedMax = 20;
+constexpr float kNullZoneMax = 0.5f;                  // of the stick's travel
+constexpr float kFailDrawMax = 400;                   // the failure draws' range
+constexpr int   kMeteorCodes = 4, kFrictionCodes = 3, kSerialModes = 5;
+constexpr int   kNavMin = 10800, kNavMax = 11799, kComMin = 11800, kComMax = 13699;   // 10 kHz units
+constexpr int   kAdfMax = 999;                        // kHz: three wheels
+constexpr int   kTextureResMin = 1, kTextureResMax = 5;
+constexpr float kFullCircle = 360;
+constexpr int   kJoyButtonDefaults[16] = {2, 1, 5, 6, 22, 21, 19, 20, 15, 16, 11, 12, 10, 9, 17, 18};
+
+static pref_field field(const char* name, pref_kind kind, void* where, int count, float dflt, float lo,
+                        float hi, unsigned rules = 0)
+{
+    return pref_field{name, kind, where, count, dflt, lo, hi, rules, nullptr, nullptr, nullptr, 0};
+}
+static pref_field text(const char* name, char* where) { return field(name, pref_kind::text, where, 1, 0, 0, 0, PREF_NO_DEFAULT); }
+static pref_field whole(const char* name, int* where, int dflt, int lo, int hi, int count = 1)
+{
+    return field(name, pref_kind::whole, where, count, (float)dflt, (float)lo, (float)hi);
+}
+static pref_field real(const char* name, float* where, float dflt, float lo, float hi, int count = 1)
+{
+    return field(name, pref_kind::real, where, count, dflt, lo, hi);
+}
+static pref_field flag(const char* name, int* where, int dflt, int count = 1)
+{
+    return field(name, pref_kind::flag, where, count, (float)dflt, 0, 1);
+}
+static pref_field in_unit(pref_field f, const float* unit) { f.unit = unit; return f; }
+static pref_field ruled(pref_field f, unsigned rules) { f.rules |= rules; return f; }
+
+static int         record_fields;
+static pref_field  record[kRecordFields];
+
+static void add(const pref_field& f) { record[record_fields++] = f; }
+
+static void build_record()
+{
+    if (record_fields) return;
+    add(text("aircraft file name", pln.C_file));
+    add(text("aircraft file path", pln.C_path));
+    add(ruled(whole("start airport", &msc.loc_apt_wrl, 0, 0, APT_CAP - 1), PREF_NO_DEFAULT));   // set_defaults
+    add(whole("runway end", &msc.rway_sel, 0, 0, 2 * APT_RWYS - 1));
+    add(real("local time", &msc.locl_time, 57600, 0, kTimeOfDayMax));
+    add(real("sea-level temperature", &atm.temp_SL, 59, kTempMinF, kTempMaxF));
+    add(real("altimeter setting", &ins.baro, 29.92f, kBaroMin, kBaroMax));
+    add(real("sea-level pressure", &atm.baro, 29.92f, kBaroMin, kBaroMax));
+    add(real("precipitation level", &atm.rain_tstm, 1, WX_SEVERITY_MIN, WX_SEVERITY_MAX));
+    add(real("wind severity", &atm.wind_tbl, 1, WX_SEVERITY_MIN, WX_SEVERITY_MAX));
+    add(real("microburst level", &atm.burst_prob, 1, WX_SEVERITY_MIN, WX_SEVERITY_MAX));
+    add(flag("clouds change", &atm.change_clouds, 1));
+    add(flag("visibility changes", &atm.change_vis, 1));
+    add(flag("precipitation changes", &atm.change_precip, 1));
+    add(flag("turbulence changes", &atm.change_turb, 1));
+    add(flag("microbursts change", &atm.change_micro, 1));
+    add(whole("cloud type", &atm.cld_type, 1, 0, 1));
+    add(in_unit(real("cloud tops", &atm.topsMSL, 5000, 0, WX_MAX_TOPS_FT), &con.fttomtrs));
+    add(in_unit(real("cloud base", &atm.baseMSL, 4000, 0, WX_MAX_BASE_FT), &con.fttomtrs));
+    pref_field vis = in_unit(real("visibility", &atm.vis_rep, 7, WX_VIS_MIN_NM, WX_VIS_MAX_NM), &con.nmtomtrs);
+    vis.written_times = &atm.vis_mult;   // the visibility of the moment is kept
+    add(vis);
+    add(real("wind direction", atm.wnddir, 0, 0, kFullCircle, 9));
+    add(ruled(in_unit(real("wind speed", atm.wndspd, 0, 0, WX_MAX_WIND_KT, 9), &con.ktstomsc), PREF_SAME_LINE));
+    add(ruled(real("shear direction", atm.shrdir, 0, 0, WX_MAX_SHEAR_DIR, 9), PREF_SAME_LINE));
+    add(ruled(in_unit(real("shear speed", atm.shrspd, 0, 0, WX_MAX_WIND_KT, 9), &con.ktstomsc), PREF_SAME_LINE));
+    add(ruled(real("turbulence", atm.tbl, 0, 0, WX_MAX_TURBULENCE, 9), PREF_SAME_LINE));
+    add(real("wave amplitude", &atm.wave_amp, 1, 0, kWaveAmpMax));
+    add(real("wave length", &atm.wave_length, 10, kWaveLengthMin, kWaveLengthMax));
+    add(real("wave speed", &atm.wave_speed, 2, 0, kWaveSpeedMax));
+    add(field("wave direction", pref_kind::whole_from_real, &atm.wave_dir, 1, 0, 0, kFullCircle));
+    add(whole("meteor showers", &atm.meteorite_code, 2, 1, kMeteorCodes));
+    add(whole("runway condition", &atm.rway_fric_code, 1, 1, kFrictionCodes));
+    add(flag("sound", &msc.sound_on, 1));
+    add(flag("ATC speech", &atc.voice_out, 1));
+    add(flag("ATC text", &atc.text_out, 1));
+    add(flag("frame warning", &msc.warn_frame, 1));
+    add(flag("overspeed warning", &msc.warn_overspeed, 1));
+    add(flag("flap warning", &msc.warn_flaps, 0));
+    add(flag("voice warnings", &msc.warn_bb, 1));
+    add(flag("flight plan address", &fpl.mr, 1));
+    add(flag("flight plan address s", &fpl.mrs, 0));
+    add(ruled(flag("output to disk", set.Bdsk, 0, 60), PREF_DROPPED_ON_READ));   // starts off in every run
+    add(ruled(flag("output to the screen", set.Brlt, 0, 60), PREF_SAME_LINE));
+    add(ruled(flag("output to graphs", set.Bgrf, 0, 60), PREF_SAME_LINE));
+    add(whole("serial output", &set.serout, 0, 0, kSerialModes));
+    add(real("flight mode", &set.damp, 0, 0, 1));
+    add(real("pitch authority", &set.joy_rat_ptch, 1, 0, 1));
+    add(real("yaw authority", &set.joy_rat_hdng, 1, 0, 1));
+    add(real("roll authority", &set.joy_rat_roll, 1, 0, 1));
+    add(flag("pedals", &set.eq_ped, 0));
+    add(flag("avionics", &set.eq_avi, 0));
+    add(flag("throttle quadrant", &set.eq_thr, 0));
+    add(flag("collective", &set.eq_col, 0));
+    add(real("pitch null zone", &set.NZptch, 0.01f, 0, kNullZoneMax));
+    add(real("roll null zone", &set.NZroll, 0.01f, 0, kNullZoneMax));
+    pref_field buttons = whole("joystick buttons", set.joy_response, 0, 0, JOY_FORCE_LAST, JOY_VBUTTONS);
+    buttons.dflt_list = kJoyButtonDefaults;   // the last six keep what they hold
+    buttons.dflt_count = 16;
+    add(buttons);
+    add(whole("NAV frequencies", nav.nf, 11170, kNavMin, kNavMax, 2));
+    add(whole("COM frequencies", nav.cf, 12100, kComMin, kComMax, 2));
+    add(real("course selectors", nav.obs, 0, 0, kFullCircle, 2));
+    add(whole("ADF frequency", &nav.adff, 210, 0, kAdfMax));
+    add(whole("DME source", &nav.dmesel, 0, 0, 1));
+    add(whole("GPS table", &nav.gps_index_mode, GPS_MODE_APT, GPS_MODE_APT, GPS_MODE_NDB));
+    add(whole("GPS waypoint", &nav.gps_index, 1600, 0, NAV_CAP - 1));
+    add(whole("GPS airport", &nav.gps_apt_index, 1600, 0, APT_CAP - 1));
+    add(whole("GPS VOR", &nav.gps_vor_index, 2100, 0, NAV_CAP - 1));
+    add(whole("GPS NDB", &nav.gps_ndb_index, 700, 0, NAV_CAP - 1));
+    add(whole("GPS identifier", nav.gps_id, 11, 0, CHAR_CODE_MAX, 4));
+    add(real("frame period", &msc.prd, 0.05f, 0.01f, 0.1f));
+    add(ruled(flag("report logged time", &msc.logtime, 0), PREF_NO_DEFAULT));
+    add(real("failure chance", &rel.total_fail_entry, 1, 0, kFailDrawMax));
+    add(whole("texture resolution", &ogl_res, 2, kTextureResMin, kTextureResMax));
+    add(whole("trees", &ogl_trees, 0, 0, 1));
+}
+
+int prefs_field_count()
+{
+    build_record();
+    return record_fields;
+}
+
+const pref_field& prefs_field(int i)
+{
+    build_record();
+    return record[i];
+}
+
+static float unit_of(const pref_field& f) { return f.unit ? *f.unit : 1.0f; }
+float pref_lo(const pref_field& f) { return f.lo * unit_of(f); }
+float pref_hi(const pref_field& f) { return f.hi * unit_of(f); }
+
+static int*   whole_at(const pref_field& f, int i) { return static_cast<int*>(f.where) + i; }
+static float* real_at(const pref_field& f, int i) { return static_cast<float*>(f.where) + i; }
+
+static float default_of(const pref_field& f, int i)
+{
+    return f.dflt_list ? (float)f.dflt_list[i] : f.dflt * unit_of(f);
+}
+
 static void set_defaults()
 {
+    build_record();
+    for (int n = 0; n < record_fields; n++) {
+        const pref_field& f = record[n];
+        if (f.rules & PREF_NO_DEFAULT) continue;
+        const int count = f.dflt_list ? f.dflt_count : f.count;
+        for (int i = 0; i < count; i++) {
+            if (f.kind == pref_kind::real) *real_at(f, i) = default_of(f, i);
+            else *whole_at(f, i) = (int)default_of(f, i);
+        }
+    }
     msc.loc_apt_wrl = default_start_airport();
     set_region_corner_from_airport();
-    msc.rway_sel = 0;
-    msc.locl_time = 57600;
-    atm.temp_SL = 59;
-    ins.baro = 29.92f;
-    atm.baro = 29.92f;
-    atm.rain_tstm = 1;
-    atm.wind_tbl = 1;
-    atm.burst_prob = 1;
-    atm.change_clouds = atm.change_vis = atm.change_precip = atm.change_turb = atm.change_micro = 1;
-    atm.cld_type = 1;
-    atm.topsMSL = 5000 * con.fttomtrs;
-    atm.baseMSL = 4000 * con.fttomtrs;
-    atm.vis_rep = 7 * con.nmtomtrs;
-    for (int i = 0; i < 9; i++)
-        atm.wnddir[i] = atm.wndspd[i] = atm.shrdir[i] = atm.shrspd[i] = atm.tbl[i] = 0;
-    atm.wave_amp = 1;
-    atm.wave_length = 10;
-    atm.wave_speed = 2;
-    atm.wave_dir = 0;
     atm.thermal_part = 0;
     atm.thermal_vvi = 0;
-    atm.meteorite_code = 2;
-    atm.rway_fric_code = 1;
-    msc.sound_on = 1;
-    atc.voice_out = 1;
-    atc.text_out = 1;
-    msc.warn_frame = 1;
-    msc.warn_overspeed = 1;
-    msc.warn_flaps = 0;
-    msc.warn_bb = 1;
-    fpl.mr = 1;
-    fpl.mrs = 0;
-    for (int g = 0; g < 60; g++) set.Bdsk[g] = set.Brlt[g] = set.Bgrf[g] = 0;
-    set.serout = 0;
-    set.damp = 0;
-    set.joy_rat_ptch = set.joy_rat_hdng = set.joy_rat_roll = 1.0f;
-    set.eq_ped = set.eq_avi = set.eq_thr = set.eq_col = 0;
-    set.NZptch = set.NZroll = 0.01f;
-    static const int buttons[16] = {2, 1, 5, 6, 22, 21, 19, 20, 15, 16, 11, 12, 10, 9, 17, 18};
-    for (int b = 0; b < 16; b++) set.joy_response[b] = buttons[b];   // 16..21 keep their value
-    nav.nf[0] = nav.nf[1] = 11170;
-    nav.cf[0] = nav.cf[1] = 12100;
-    nav.obs[0] = nav.obs[1] = 0;
-    nav.adff = 210;
-    nav.dmesel = 0;
-    nav.gps_index_mode = 1;
-    nav.gps_index = 1600;
-    nav.gps_apt_index = 1600;
-    nav.gps_vor_index = 2100;
-    nav.gps_ndb_index = 700;
-    for (int i = 0; i < 4; i++) nav.gps_id[i] = 11;
-    msc.prd = 0.05f;
-    rel.total_fail_entry = 1;
-    ogl_res = 2;
-    ogl_trees = 0;
 }
 
 void hardprefs()
@@ -125,7 +234,7 @@ void hardprefs()
     set_defaults();
 }
 
-static int flag(int v) { return v ? 1 : 0; }
+static int as_flag(int v) { return v ? 1 : 0; }
 
 // A number read from the file, cut to a whole number; one that no int can hold (a damaged
 // line: "nan", "1e30") becomes 0 instead of undefined behaviour.
@@ -135,132 +244,73 @@ static int truncate_to_int(float v)
     return (int)v;
 }
 
+// The fields [first, end) that share their lines, element i of each.
+static void write_line(int first, int end, int i)
+{
+    for (int n = first; n < end; n++) {
+        const pref_field& f = record[n];
+        if (n > first) ouf << " ";
+        switch (f.kind) {
+        case pref_kind::text: ouf << static_cast<const char*>(f.where); break;
+        case pref_kind::real: ouf << *real_at(f, i) * (f.written_times ? *f.written_times : 1.0f); break;
+        case pref_kind::flag: ouf << as_flag(*whole_at(f, i)); break;
+        case pref_kind::whole:
+        case pref_kind::whole_from_real: ouf << *whole_at(f, i); break;
+        }
+    }
+    ouf << "\n";
+}
+
+static void read_line(int first, int end, int i, const char* msg)
+{
+    for (int n = first; n < end; n++) {
+        const pref_field& f = record[n];
+        const bool last = n == end - 1;   // the rest of the line is skipped after the last one
+        if (f.kind == pref_kind::text) {
+            strscan(static_cast<char*>(f.where), msg, PATH_LEN);   // both text fields are paths
+        } else if (f.kind == pref_kind::real || f.kind == pref_kind::whole_from_real) {
+            const float v = last ? fltscan(msg) : fltscanNOSN(msg);
+            if (f.kind == pref_kind::whole_from_real)
+                *whole_at(f, i) = intlim(truncate_to_int(v), (int)pref_lo(f), (int)pref_hi(f));
+            else
+                *real_at(f, i) = std::isfinite(v) ? fltlim(v, pref_lo(f), pref_hi(f)) : default_of(f, i);
+        } else {
+            const int v = last ? intscan(msg) : intscanNOSN(msg);
+            int* to = whole_at(f, i);
+            if (f.rules & PREF_DROPPED_ON_READ) *to = 0;
+            else if (f.kind == pref_kind::flag) *to = as_flag(v);
+            else *to = intlim(v, (int)pref_lo(f), (int)pref_hi(f));
+        }
+    }
+}
+
+// Each run of fields that share their lines, in the order of the file.
+template <typename Line>
+static void each_line(Line line)
+{
+    build_record();
+    for (int first = 0; first < record_fields;) {
+        int end = first + 1;
+        while (end < record_fields && (record[end].rules & PREF_SAME_LINE)) end++;
+        for (int i = 0; i < record[first].count; i++) line(first, end, i);
+        first = end;
+    }
+}
+
 void dump_prefs()
 {
     ouf << std::defaultfloat << std::setprecision(6);
-    ouf << pln.C_file << "\n" << pln.C_path << "\n";
-    ouf << msc.loc_apt_wrl << "\n" << msc.rway_sel << "\n" << msc.locl_time << "\n";
-    ouf << atm.temp_SL << "\n" << ins.baro << "\n" << atm.baro << "\n";
-    ouf << atm.rain_tstm << "\n" << atm.wind_tbl << "\n" << atm.burst_prob << "\n";
-    ouf << flag(atm.change_clouds) << "\n" << flag(atm.change_vis) << "\n" << flag(atm.change_precip) << "\n"
-        << flag(atm.change_turb) << "\n" << flag(atm.change_micro) << "\n";
-    ouf << atm.cld_type << "\n" << atm.topsMSL << "\n" << atm.baseMSL << "\n";
-    ouf << atm.vis_rep * atm.vis_mult << "\n";
-    for (int i = 0; i < 9; i++)
-        ouf << atm.wnddir[i] << " " << atm.wndspd[i] << " " << atm.shrdir[i] << " " << atm.shrspd[i]
-            << " " << atm.tbl[i] << "\n";
-    ouf << atm.wave_amp << "\n" << atm.wave_length << "\n" << atm.wave_speed << "\n" << atm.wave_dir << "\n";
-    ouf << atm.meteorite_code << "\n" << atm.rway_fric_code << "\n";
-    ouf << flag(msc.sound_on) << "\n" << flag(atc.voice_out) << "\n" << flag(atc.text_out) << "\n";
-    ouf << flag(msc.warn_frame) << "\n" << flag(msc.warn_overspeed) << "\n" << flag(msc.warn_flaps) << "\n"
-        << flag(msc.warn_bb) << "\n";
-    ouf << flag(fpl.mr) << "\n" << flag(fpl.mrs) << "\n";
-    for (int g = 0; g < 60; g++)
-        ouf << flag(set.Bdsk[g]) << " " << flag(set.Brlt[g]) << " " << flag(set.Bgrf[g]) << "\n";
-    ouf << set.serout << "\n" << set.damp << "\n";
-    ouf << set.joy_rat_ptch << "\n" << set.joy_rat_hdng << "\n" << set.joy_rat_roll << "\n";
-    ouf << flag(set.eq_ped) << "\n" << flag(set.eq_avi) << "\n" << flag(set.eq_thr) << "\n" << flag(set.eq_col) << "\n";
-    ouf << set.NZptch << "\n" << set.NZroll << "\n";
-    for (int b = 0; b < 22; b++) ouf << set.joy_response[b] << "\n";
-    ouf << nav.nf[0] << "\n" << nav.nf[1] << "\n" << nav.cf[0] << "\n" << nav.cf[1] << "\n";
-    ouf << nav.obs[0] << "\n" << nav.obs[1] << "\n" << nav.adff << "\n" << nav.dmesel << "\n";
-    ouf << nav.gps_index_mode << "\n" << nav.gps_index << "\n" << nav.gps_apt_index << "\n"
-        << nav.gps_vor_index << "\n" << nav.gps_ndb_index << "\n";
-    for (int i = 0; i < 4; i++) ouf << nav.gps_id[i] << "\n";
-    ouf << msc.prd << "\n" << flag(msc.logtime) << "\n" << rel.total_fail_entry << "\n";
-    ouf << ogl_res << "\n" << ogl_trees << "\n";
+    each_line([](int first, int end, int i) { write_line(first, end, i); });
 }
 
 int grab_prefs()
 {
-    const char* m = "preferences";
-    strscan(pln.C_file, m, 400);
-    strscan(pln.C_path, m, 400);
-    msc.loc_apt_wrl = intscan(m);
+    each_line([](int first, int end, int i) { read_line(first, end, i, "preferences"); });
     // A file from before the airport data changed may name an airport that no longer exists.
-    if (airports_loaded() && (msc.loc_apt_wrl < 0 || msc.loc_apt_wrl > env.aptmax))
-        msc.loc_apt_wrl = default_start_airport();
+    if (airports_loaded() && msc.loc_apt_wrl > env.aptmax) msc.loc_apt_wrl = default_start_airport();
     set_region_corner_from_airport();
-    msc.rway_sel = intscan(m);
-    msc.locl_time = fltscan(m);
-    atm.temp_SL = fltscan(m);
-    ins.baro = fltscan(m);
-    atm.baro = fltscan(m);
-    atm.rain_tstm = fltscan(m);
-    atm.wind_tbl = fltscan(m);
-    atm.burst_prob = fltscan(m);
-    atm.change_clouds = flag(intscan(m));
-    atm.change_vis = flag(intscan(m));
-    atm.change_precip = flag(intscan(m));
-    atm.change_turb = flag(intscan(m));
-    atm.change_micro = flag(intscan(m));
-    atm.cld_type = intscan(m);
-    atm.topsMSL = fltscan(m);
-    atm.baseMSL = fltscan(m);
-    atm.vis_rep = fltscan(m);
-    for (int i = 0; i < 9; i++) {
-        atm.wnddir[i] = fltscanNOSN(m);
-        atm.wndspd[i] = fltscanNOSN(m);
-        atm.shrdir[i] = fltscanNOSN(m);
-        atm.shrspd[i] = fltscanNOSN(m);
-        atm.tbl[i] = fltscan(m);
-    }
-    atm.wave_amp = fltscan(m);
-    atm.wave_length = fltscan(m);
-    atm.wave_speed = fltscan(m);
-    atm.wave_dir = truncate_to_int(fltscan(m));
     atm.thermal_part = 0;
     atm.thermal_vvi = 0;
-    atm.meteorite_code = intscan(m);
-    atm.rway_fric_code = intscan(m);
-    msc.sound_on = flag(intscan(m));
-    atc.voice_out = flag(intscan(m));
-    atc.text_out = flag(intscan(m));
-    msc.warn_frame = flag(intscan(m));
-    msc.warn_overspeed = flag(intscan(m));
-    msc.warn_flaps = flag(intscan(m));
-    msc.warn_bb = flag(intscan(m));
-    fpl.mr = flag(intscan(m));
-    fpl.mrs = flag(intscan(m));
-    for (int g = 0; g < 60; g++) {
-        intscanNOSN(m);                       // output to disk starts off in every run
-        set.Bdsk[g] = 0;
-        set.Brlt[g] = flag(intscanNOSN(m));
-        set.Bgrf[g] = flag(intscan(m));
-    }
-    set.serout = intscan(m);
-    set.damp = fltscan(m);
-    set.joy_rat_ptch = fltscan(m);
-    set.joy_rat_hdng = fltscan(m);
-    set.joy_rat_roll = fltscan(m);
-    set.eq_ped = flag(intscan(m));
-    set.eq_avi = flag(intscan(m));
-    set.eq_thr = flag(intscan(m));
-    set.eq_col = flag(intscan(m));
-    set.NZptch = fltscan(m);
-    set.NZroll = fltscan(m);
-    for (int b = 0; b < 22; b++) set.joy_response[b] = intscan(m);
-    nav.nf[0] = intscan(m);
-    nav.nf[1] = intscan(m);
-    nav.cf[0] = intscan(m);
-    nav.cf[1] = intscan(m);
-    nav.obs[0] = fltscan(m);
-    nav.obs[1] = fltscan(m);
-    nav.adff = intscan(m);
-    nav.dmesel = intscan(m);
-    nav.gps_index_mode = intscan(m);
-    nav.gps_index = intscan(m);
-    nav.gps_apt_index = intscan(m);
-    nav.gps_vor_index = intscan(m);
-    nav.gps_ndb_index = intscan(m);
-    for (int i = 0; i < 4; i++) nav.gps_id[i] = intscan(m);
-    float prd = fltscan(m);
-    msc.prd = std::isfinite(prd) ? fltlim(prd, 0.01f, 0.1f) : 0.05f;   // a damaged line must not stop time
-    msc.logtime = flag(intscan(m));
-    rel.total_fail_entry = fltscan(m);
-    ogl_res = intscan(m);
-    ogl_trees = intscan(m);
-
     if (set.eq_avi) {                         // avionics equipment brings its own radios
         nav.nf[0] = nav.nf[1] = 11170;
         nav.cf[0] = nav.cf[1] = 12100;
@@ -287,13 +337,20 @@ void dump_situation_lines()
     ouf << flt.v << " situation data\n";
 }
 
+// A situation line's number within its range; one that is no number at all becomes 0.
+static float situation_value(float lo, float hi)
+{
+    const float v = fltscan("sit file");
+    return std::isfinite(v) ? fltlim(v, lo, hi) : 0.0f;
+}
+
 void grab_situation_lines()
 {
-    set.cus_X = fltscan("sit file");
-    set.cus_Z = fltscan("sit file");
-    set.cus_psi = fltscan("sit file");
-    set.cus_Y = fltscan("sit file");
-    set.cus_v = fltscan("sit file");
+    set.cus_X = situation_value(-SIT_POSITION_MAX, SIT_POSITION_MAX);
+    set.cus_Z = situation_value(-SIT_POSITION_MAX, SIT_POSITION_MAX);
+    set.cus_psi = fltwrap(std::fmod(situation_value(-SIT_POSITION_MAX, SIT_POSITION_MAX), kFullCircle), 0, kFullCircle);
+    set.cus_Y = situation_value(SIT_HEIGHT_MIN, SIT_HEIGHT_MAX);
+    set.cus_v = situation_value(0, SIT_SPEED_MAX);
 }
 
 // A preferences file that is there but cannot be taken (not a preferences file, a version

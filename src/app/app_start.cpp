@@ -5,6 +5,7 @@
 
 #include "2-QZutils/qz_bitmap.h"
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_joy.h"
 #include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
@@ -227,28 +228,6 @@ static void register_panel()
 {
     app_set_panel_click(panel_click);
     app_set_panel_update(panel_frame);
-    flight_hooks h = flight_hook_table();
-    h.engine_panel_click = panel_engine_click;
-    flight_set_hooks(h);
-}
-
-void register_app_callbacks()
-{
-    mnw_app_callbacks cb = {};
-    cb.update = APPLICATION_update;
-    cb.handlekey = APPLICATION_handlekey;
-    cb.handlemenu = APPLICATION_handlemenu;
-    cb.setupmenus = APPLICATION_setupmenus;
-    cb.command = mnw_command;
-    cb.sim_time = app_sim_time;
-    cb.quit = quit_from_window;
-    mnw_register_app(cb);
-    mnw_set_window_builder(cockpit_window_statics);
-    set_plane_loaded_hook(panel_after_load);
-    register_panel();
-    register_windows();
-    region_set_menu_hook(APPLICATION_setupmenus);
-    wire_pilot_input();
 }
 
 // A texture the periodic events ask for again by its file name (a season or resolution
@@ -264,15 +243,58 @@ static void reload_texture(const char* file)
 
 static void reload_plane_geo() { load_plane_geo(have_picture() ? 1 : 0, 0); }   // paint only with a picture
 
-// The periodic events join the frame schedule; their calls upward go to the application.
+// The flight area's calls upward, the whole table at once. The entries left empty wait for
+// their area: sound (the buffers, engine and wind sounds), the scene's approach strobes and
+// smoke, ATC, and the graph, serial and disk output.
+static void install_flight_hooks()
+{
+    flight_hooks h = {};
+    h.joy_effect = JOY_force;                  // touchdown and crash jolts
+    h.engine_panel_click = panel_engine_click;
+    h.handle_key = APPLICATION_handlekey;
+    h.reload_plane_geo = reload_plane_geo;
+    h.load_texture = reload_texture;
+    h.frame_schedule = frame_schedule;
+    h.crash_alert = flight_crash_alert;
+    h.crash_flash = flight_crash_flash;
+    h.night_light = flight_night_light;
+    flight_set_hooks(h);
+}
+
+static void install_lower_area_hooks()
+{
+    install_flight_hooks();
+    aircraft_hooks a = {};
+    a.plane_loaded = panel_after_load;
+    aircraft_set_hooks(a);
+    world_hooks w = {};
+    w.setup_menus = APPLICATION_setupmenus;
+    world_set_hooks(w);
+}
+
+void register_app_callbacks()
+{
+    mnw_app_callbacks cb = {};
+    cb.update = APPLICATION_update;
+    cb.handlekey = APPLICATION_handlekey;
+    cb.handlemenu = APPLICATION_handlemenu;
+    cb.setupmenus = APPLICATION_setupmenus;
+    cb.command = mnw_command;
+    cb.sim_time = app_sim_time;
+    cb.quit = quit_from_window;
+    mnw_register_app(cb);
+    mnw_set_window_builder(cockpit_window_statics);
+    install_lower_area_hooks();
+    register_panel();
+    register_windows();
+    wire_pilot_input();
+}
+
+
+// The periodic events join the frame schedule.
 static void start_flight_events()
 {
     events_reset();
-    flight_hooks h = flight_hook_table();
-    h.handle_key = APPLICATION_handlekey;
-    h.load_texture = reload_texture;
-    h.reload_plane_geo = reload_plane_geo;
-    flight_set_hooks(h);
     app_set_event_hooks(mod_evt, mod_sec);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "app/app_log.h"
@@ -87,15 +88,22 @@ void advance_clocks()
     msc.elap_time = fltwrap(msc.elap_time + p, 0, 86400);
     msc.locl_time = fltwrap(msc.locl_time + p, 0, 86400);
     msc.zulu_time = fltwrap(msc.locl_time - (round(flt.lon / 15.0f) + 1) * 3600.0f, 0, 86400);
-    scn.rb_cycle = fltwrap(scn.rb_cycle + p, 0, 2.0f * 3.14159265f);
+    scn.rb_cycle = fltwrap(scn.rb_cycle + p, 0, 2.0f * PI_F);
 }
 
-void flight_frame()
+void frame_schedule()
 {
     run_event_schedule();
     adapt_period();
     advance_clocks();
+}
+
+// The flight model runs the schedule at its place within its own frame (after the engines,
+// the traffic and the serial output, before the half steps); without one it runs alone.
+void flight_frame()
+{
     if (flight_step_fn) flight_step_fn();
+    else frame_schedule();
 }
 
 // ---- replay

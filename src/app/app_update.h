@@ -9,9 +9,11 @@ using app_hook = void (*)();
 void APPLICATION_update();
 void APPLICATION_handlekey(int c);
 
-// The frame spine, run wherever the flight model runs (not paused, not replaying): the event
-// schedule, then the frame-period adaptation, then the clocks, then the registered flight step.
+// The frame spine, run wherever the flight model runs (not paused, not replaying): the
+// registered flight step, which calls frame_schedule (the event schedule, then the
+// frame-period adaptation, then the clocks) through its hook table at its place in the frame.
 void flight_frame();
+void frame_schedule();
 void run_event_schedule();     // mod_evt ~10 times a second, mod_sec every tenth of those
 void adapt_period();           // msc.cntr, and msc.prd kept in step with the process clock
 void advance_clocks();         // elapsed, local, zulu, night, instrument, stopwatch, beacon

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "flight/flight_hooks.h"
@@ -11,7 +12,6 @@ namespace orv {
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr int   kAutopilotOffBuffer = 17;
 constexpr float kMaxBank = 30;            // degrees
 constexpr float kMaxCut = 30;             // degrees of intercept
@@ -153,7 +153,7 @@ float ap_commanded_bank()
     // exactly behind would flip the bank every frame and the turn would never start.
     if (std::fabs(desphi) > kReciprocalBand && turn_side * desphi < 0) desphi += 360.0f * turn_side;
     const float g = con.g > 0 ? con.g : 9.8f;
-    const float standard = std::atan(flt.v * kPi / (g * 60.0f)) * con.radtodgr;
+    const float standard = std::atan(flt.v * PI_F / (g * 60.0f)) * con.radtodgr;
     desphi = fltlim(desphi, -standard, standard);
     return fltlim(desphi, -kMaxBank, kMaxBank);
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "2-QZutils/acf_parts.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_joy.h"
 #include "2-QZutils/records.h"
@@ -17,7 +18,6 @@ namespace orv {
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr float kDotTime = 0.3f, kDashTime = 0.5f, kQuietTime = 1.0f;
 constexpr float kIdentRepeat = 10;          // s between identifier starts
 constexpr int   kGustCalls = 12;
@@ -308,9 +308,9 @@ void wind_shear(float* sx, float* sy, float* sz)
     const float f = (now - st.shear_start) / (st.shear_stop - st.shear_start);
     float h = 0, v = 0;
     switch (st.shear_type) {
-    case 1: h = std::sin(kPi * f); break;
-    case 2: h = -std::sin(kPi * f); break;
-    default: h = std::sin(2 * kPi * f); v = (std::cos(2 * kPi * f) - 1) / 2; break;
+    case 1: h = std::sin(PI_F * f); break;
+    case 2: h = -std::sin(PI_F * f); break;
+    default: h = std::sin(2 * PI_F * f); v = (std::cos(2 * PI_F * f) - 1) / 2; break;
     }
     const float psi = flt.psi * con.dgrtorad;
     *sx = -st.shear_spd * h * std::sin(psi);

@@ -23,5 +23,9 @@ void fh_engine_panel_click(int dx, int y)
 {
     if (hooks.engine_panel_click) hooks.engine_panel_click(dx, y);
 }
+void fh_joy_effect(int effect, int strength, int direction, int duration)
+{
+    if (hooks.joy_effect) hooks.joy_effect(effect, strength, direction, duration);
+}
 
 }  // namespace orv

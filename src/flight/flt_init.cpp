@@ -3,12 +3,13 @@
 #include <cmath>
 #include <cstring>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "flight/autopilot.h"
 #include "flight/failures.h"
-#include "flight/flt_hooks.h"
+#include "flight/flight_hooks.h"
 #include "flight/fltcalc.h"
 #include "flight/funct.h"
 #include "flight/integ.h"
@@ -22,7 +23,6 @@ namespace orv {
 
 namespace {
 
-constexpr float kDeg = 3.14159265358979f / 180.0f;
 constexpr float FAR = 9.9e9f;
 constexpr float ENGINE_REST_BELOW = 0.1f;      // initpower below this leaves the engines at rest
 constexpr int   VIEW_FORWARD = 500;
@@ -33,8 +33,8 @@ bool any_terrain() { return env.dz > 0.0f; }
 // Placing behind a point at distance d on heading h (north is -Z, east is +X).
 void place_behind(double x, double z, float h, float d)
 {
-    flt.X = x - std::sin(h * kDeg) * d;
-    flt.Z = z + std::cos(h * kDeg) * d;
+    flt.X = x - std::sin(h * DEG_TO_RAD_F) * d;
+    flt.Z = z + std::cos(h * DEG_TO_RAD_F) * d;
 }
 
 void alert(const char* a, const char* b, const char* c)
@@ -74,8 +74,8 @@ void runway_start()
     if (apt_len[a][r] < 1) r = 0;
     const float h = (float)apt_hdng[a][r];
     const float d = (apt_len[a][r] - 20) * 0.5f;
-    const float ox = recip ? std::sin(h * kDeg) * d : -std::sin(h * kDeg) * d;
-    const float oz = recip ? -std::cos(h * kDeg) * d : std::cos(h * kDeg) * d;
+    const float ox = recip ? std::sin(h * DEG_TO_RAD_F) * d : -std::sin(h * DEG_TO_RAD_F) * d;
+    const float oz = recip ? -std::cos(h * DEG_TO_RAD_F) * d : std::cos(h * DEG_TO_RAD_F) * d;
     const float lat = apt_lat[a][r], lon = apt_lon[a][r];
     flt.X = X_with_latlon(lat, lon) + ox;
     flt.Z = Z_with_lat(lat) + oz;
@@ -93,7 +93,7 @@ void runway_start()
     } else {
         const float dist = (msc.typestart == 9 ? 9.0f : 1.5f) * con.nmtomtrs;
         place_behind(flt.X, flt.Z, flt.psi, dist);
-        flt.Y += std::sin(3.0f * kDeg) * dist;
+        flt.Y += std::sin(3.0f * DEG_TO_RAD_F) * dist;
         flt.the = 0;
         flt.v = 1.2f * msc.est_Vs;
         initpower(0.5f);
@@ -151,10 +151,10 @@ void common_reset()
     flt.Pdot = flt.Qdot = flt.Rdot = 0;
     flt.Alpha = flt.Beta = flt.vpath = flt.av = flt.vaxial = flt.Qstatic = flt.Qratio = 0;
     flt.hpath = flt.psi;
-    flt.sinthe = std::sin(flt.the * kDeg);
-    flt.costhe = std::cos(flt.the * kDeg);
-    flt.sinpsi = std::sin(flt.psi * kDeg);
-    flt.cospsi = std::cos(flt.psi * kDeg);
+    flt.sinthe = std::sin(flt.the * DEG_TO_RAD_F);
+    flt.costhe = std::cos(flt.the * DEG_TO_RAD_F);
+    flt.sinpsi = std::sin(flt.psi * DEG_TO_RAD_F);
+    flt.cospsi = std::cos(flt.psi * DEG_TO_RAD_F);
     flt.sinphi = 0;
     flt.cosphi = 1;
     flt.sinalph = flt.sinbeta = 0;
@@ -208,7 +208,7 @@ void common_reset()
 
     scn.dist = pln.is_heli ? 4.0f * (pln.body_Z[18][10][0] - pln.body_Z[18][0][0])
                            : 4.0f * fltmax2(pln.semilen[4], pln.semilen[6]);
-    if (flt_hooks.joy_effect) flt_hooks.joy_effect(JOY_STOP_ALL, 0, 0, 0);
+    fh_joy_effect(JOY_STOP_ALL, 0, 0, 0);
     con.VIEW_xyz[0] = (float)flt.X;
     con.VIEW_xyz[1] = (float)flt.Y;
     con.VIEW_xyz[2] = (float)flt.Z;
@@ -224,7 +224,7 @@ void common_reset()
     for (int e = 0; e < NUM_ENGINES; e++) msc.carb_ice[e] = 0;
     set.ah_bar_adjust = 0;
     msc.init_time = 0;
-    if (flt_hooks.restart_sounds) flt_hooks.restart_sounds();
+    if (flight_hook_table().restart_sounds) flight_hook_table().restart_sounds();
 
     // Fresh start state the flight model relies on.
     if (atm.g <= 0.0f) atm.g = con.g;
@@ -242,13 +242,13 @@ void set_flat_region_frame(float height)
     env.lox = 0;
     env.loz = 0;
     env.hiz = 2.0f * nm60;
-    env.hix = 3.0f * nm60 * std::cos((env.lat_sou + 1.0f) * kDeg);
+    env.hix = 3.0f * nm60 * std::cos((env.lat_sou + 1.0f) * DEG_TO_RAD_F);
     env.dx = env.hix - env.lox;
     env.dz = env.hiz - env.loz;
     for (int i = 0; i < 3; i++)
         for (int j = 0; j < 2; j++) {
             env.lonwes_ref[i][j] = (float)(env.lon_wes + i);
-            env.planex_ref[i][j] = i * nm60 * std::cos((env.lat_sou + 1.0f) * kDeg);
+            env.planex_ref[i][j] = i * nm60 * std::cos((env.lat_sou + 1.0f) * DEG_TO_RAD_F);
         }
     imaxindex = TER_I - 1;
     jmaxindex = TER_J - 1;
@@ -309,6 +309,162 @@ void setgear(int setting)
     set.parkbrake = setting ? 1.0f : 0.0f;
 }
 
+// ---- the starts other than a runway: each places the aircraft and answers false (with the
+// alert said) when the region has nothing to start from
+
+// The custom start of a situation file (9) or of an air start (10).
+static void custom_start(int type_start)
+{
+    flt.X = set.cus_X;
+    flt.Z = set.cus_Z;
+    flt.Y = set.cus_Y;
+    flt.psi = set.cus_psi;
+    flt.v = set.cus_v;
+    flt.the = 0;
+    const bool flying = type_start == 10 || set.cus_v > msc.est_Vs;
+    initpower(flying ? 0.5f : 0.02f);
+    setgear(type_start == 10 ? 0 : (set.cus_v < msc.est_Vs ? 1 : 0));
+}
+
+// Approaching the nearest building-top helipad, a nautical mile south of it.
+static bool helipad_start()
+{
+    float best = FAR;
+    int found = -1;
+    for (int i = 0; i < OBJ_CAP; i++) {
+        if (obj_type[i] < 94 || obj_type[i] > 96) continue;
+        const float d = pythag(obj_xyz[i][0][0][0] - (float)flt.X, obj_xyz[i][0][0][2] - (float)flt.Z);
+        if (d < best) { best = d; found = i; }
+    }
+    if (found < 0) {
+        alert("I can't find any buildings with helipads in the area!",
+              "Try going to New York, Chicago, Los Angeles or some other major city.",
+              "There are likely to be building-top helipads there.");
+        return false;
+    }
+    const float ox = obj_xyz[found][0][0][0], oz = obj_xyz[found][0][0][2];
+    int oi, oj;
+    const float top = find_local_h(ox, oz, &oi, &oj, 0) + obj_height[found];
+    flt.X = ox;
+    flt.Z = oz + con.nmtomtrs;
+    flt.Y = top + 0.05f * con.nmtomtrs;
+    flt.psi = flt.the = 0;
+    flt.v = 1.2f * msc.est_Vs;
+    initpower(0.2f);
+    setgear(0);
+    return true;
+}
+
+// On the carrier's catapult (20), or on final to the carrier (15), the oil rig (16) or the
+// frigate (17).
+static bool ship_start(int type_start)
+{
+    float x = 0, y = 0, z = 0;
+    const bool found = nearest_cell(type_start == 16 ? oilr_on_poly : type_start == 17 ? frig_on_poly : carr_on_poly,
+                                    &x, &y, &z);
+    if (!found) {
+        alert("I can't find any ships in the area!", "", "");
+        return false;
+    }
+    if (type_start == 20) {
+        flt.X = x - 12.5f;
+        flt.Z = z - 54.0f;
+        flt.Y = y + pln.h_eqlbm + 21.0f;
+        flt.psi = 2;
+        flt.the = 0;
+        flt.v = 0.01f;
+        initpower(0.5f);
+        setgear(1);
+        flt.cat_stage = 3;
+    } else {
+        const float D = pln.is_heli ? con.nmtomtrs : 60.0f * msc.est_Vs;
+        const int hdg = type_start == 15 ? 352 : 355;
+        const float deck = type_start == 15 ? 21.0f : type_start == 16 ? 62.0f : 7.0f;
+        place_behind(x, z, (float)hdg, D);
+        flt.Y = y + std::sin(3.5f * DEG_TO_RAD_F) * D + deck;
+        flt.psi = (float)hdg;
+        flt.the = 0;
+        flt.v = 1.2f * msc.est_Vs;
+        initpower(0.2f);
+        setgear(0);
+    }
+    return true;
+}
+
+// Upwind of the first burning forest fire of the region, heading across the smoke.
+static bool fire_start()
+{
+    int fire = 0;
+    while (fire < 9 && !scn.fire_on[fire]) fire++;
+    const float* f = scn.firexyz[fire];
+    const bool inside = scn.fire_on[fire] && f[0] >= planexyz[0][0][0] && f[0] <= planexyz[TER_I - 1][TER_J - 1][0] &&
+                        f[2] <= planexyz[0][0][2] && f[2] >= planexyz[TER_I - 1][TER_J - 1][2] && any_terrain();
+    if (!inside) {
+        alert("I can't find any forest fires in the area!",
+              "Try moving to a mountainous area, where fires are more likely!", "");
+        return false;
+    }
+    const float D = (pln.is_heli ? 1.0f : 3.0f) * con.nmtomtrs;
+    const float a1 = fltwrap(atm.wnddir[0] + 120.0f, 0, 360), a2 = fltwrap(atm.wnddir[0] + 270.0f, 0, 360);
+    flt.X = f[0] + std::sin(a1 * DEG_TO_RAD_F) * D;
+    flt.Z = f[2] - std::cos(a1 * DEG_TO_RAD_F) * D;
+    flt.Y = f[1] + std::sin(7.0f * DEG_TO_RAD_F) * D;
+    flt.psi = a2;
+    flt.the = 0;
+    flt.v = 2.0f * msc.est_Vs;
+    initpower(0.75f);
+    setgear(0);
+    return true;
+}
+
+// Behind the nearest traffic aircraft, at its height, speed and heading.
+static void traffic_start()
+{
+    float best = FAR;
+    int t = -1;
+    for (int i = 0; i < TRAFFIC_CAP; i++) {
+        const float d = pythag(traf_xyz[i][0] - (float)flt.X, traf_xyz[i][2] - (float)flt.Z);
+        if (d < best) { best = d; t = i; }
+    }
+    if (t >= 0) {
+        const float h = (float)intwrap(traf_h[t] - 10, 0, 359);
+        place_behind(traf_xyz[t][0], traf_xyz[t][2], h, 0.2f * con.nmtomtrs);
+        flt.Y = traf_xyz[t][1];
+        flt.psi = (float)traf_h[t];
+        flt.the = 0;
+        flt.v = traf_v[t];
+        initpower(0.6f);
+        setgear(0);
+    }
+}
+
+// Afloat on the last open water of the region's middle.
+static bool water_start()
+{
+    bool found = false;
+    for (int i = 40; i <= 137; i++)
+        for (int j = 40; j <= 118; j++) {
+            bool all = true;
+            for (int a = i - 2; a <= i + 2 && all; a++)
+                for (int b = j - 2; b <= j + 2 && all; b++) all = on_water[a][b] != 0;
+            if (!all) continue;
+            found = true;
+            flt.X = planexyz[i][j][0];
+            flt.Z = planexyz[i][j][2];
+        }
+    if (!found) {
+        alert("I can't find any signifigant amount of water in this area!",
+              "Try going to a coastal region to guarantee that I can find some water to put your plane in.", "");
+        return false;
+    }
+    flt.Y = 0;
+    flt.psi = flt.the = 0;
+    flt.v = 0.1f;
+    initpower(0.02f);
+    setgear(0);
+    return true;
+}
+
 void set_fltvars(int type_start)
 {
     for (int i = 0; i < TRAFFIC_CAP; i++) make_a_plane(i, 1);
@@ -316,134 +472,23 @@ void set_fltvars(int type_start)
         if (!strip_start(type_start)) return;
         type_start = 8;
     }
-    if (type_start == 8) runway_start();
-    else if (type_start == 9 || type_start == 10) {
-        flt.X = set.cus_X;
-        flt.Z = set.cus_Z;
-        flt.Y = set.cus_Y;
-        flt.psi = set.cus_psi;
-        flt.v = set.cus_v;
-        flt.the = 0;
-        const bool flying = type_start == 10 || set.cus_v > msc.est_Vs;
-        initpower(flying ? 0.5f : 0.02f);
-        setgear(type_start == 10 ? 0 : (set.cus_v < msc.est_Vs ? 1 : 0));
-    } else if (type_start == 14) {
-        float best = FAR;
-        int found = -1;
-        for (int i = 0; i < OBJ_CAP; i++) {
-            if (obj_type[i] < 94 || obj_type[i] > 96) continue;
-            const float d = pythag(obj_xyz[i][0][0][0] - (float)flt.X, obj_xyz[i][0][0][2] - (float)flt.Z);
-            if (d < best) { best = d; found = i; }
-        }
-        if (found < 0) {
-            alert("I can't find any buildings with helipads in the area!",
-                  "Try going to New York, Chicago, Los Angeles or some other major city.",
-                  "There are likely to be building-top helipads there.");
-            return;
-        }
-        const float ox = obj_xyz[found][0][0][0], oz = obj_xyz[found][0][0][2];
-        int oi, oj;
-        const float top = find_local_h(ox, oz, &oi, &oj, 0) + obj_height[found];
-        flt.X = ox;
-        flt.Z = oz + con.nmtomtrs;
-        flt.Y = top + 0.05f * con.nmtomtrs;
-        flt.psi = flt.the = 0;
-        flt.v = 1.2f * msc.est_Vs;
-        initpower(0.2f);
-        setgear(0);
-    }
     if (type_start >= 15) flt.cat_stage = 5;
-    if (type_start == 15 || type_start == 16 || type_start == 17 || type_start == 20) {
-        float x = 0, y = 0, z = 0;
-        const bool found = nearest_cell(type_start == 16 ? oilr_on_poly : type_start == 17 ? frig_on_poly : carr_on_poly,
-                                        &x, &y, &z);
-        if (!found) {
-            alert("I can't find any ships in the area!", "", "");
-            return;
-        }
-        if (type_start == 20) {
-            flt.X = x - 12.5f;
-            flt.Z = z - 54.0f;
-            flt.Y = y + pln.h_eqlbm + 21.0f;
-            flt.psi = 2;
-            flt.the = 0;
-            flt.v = 0.01f;
-            initpower(0.5f);
-            setgear(1);
-            flt.cat_stage = 3;
-        } else {
-            const float D = pln.is_heli ? con.nmtomtrs : 60.0f * msc.est_Vs;
-            const int hdg = type_start == 15 ? 352 : 355;
-            const float deck = type_start == 15 ? 21.0f : type_start == 16 ? 62.0f : 7.0f;
-            place_behind(x, z, (float)hdg, D);
-            flt.Y = y + std::sin(3.5f * kDeg) * D + deck;
-            flt.psi = (float)hdg;
-            flt.the = 0;
-            flt.v = 1.2f * msc.est_Vs;
-            initpower(0.2f);
-            setgear(0);
-        }
-    } else if (type_start == 19) {
-        int fire = 0;
-        while (fire < 9 && !scn.fire_on[fire]) fire++;
-        const float* f = scn.firexyz[fire];
-        const bool inside = scn.fire_on[fire] && f[0] >= planexyz[0][0][0] && f[0] <= planexyz[TER_I - 1][TER_J - 1][0] &&
-                            f[2] <= planexyz[0][0][2] && f[2] >= planexyz[TER_I - 1][TER_J - 1][2] && any_terrain();
-        if (!inside) {
-            alert("I can't find any forest fires in the area!",
-                  "Try moving to a mountainous area, where fires are more likely!", "");
-            return;
-        }
-        const float D = (pln.is_heli ? 1.0f : 3.0f) * con.nmtomtrs;
-        const float a1 = fltwrap(atm.wnddir[0] + 120.0f, 0, 360), a2 = fltwrap(atm.wnddir[0] + 270.0f, 0, 360);
-        flt.X = f[0] + std::sin(a1 * kDeg) * D;
-        flt.Z = f[2] - std::cos(a1 * kDeg) * D;
-        flt.Y = f[1] + std::sin(7.0f * kDeg) * D;
-        flt.psi = a2;
-        flt.the = 0;
-        flt.v = 2.0f * msc.est_Vs;
-        initpower(0.75f);
-        setgear(0);
-    } else if (type_start == 18) {
-        float best = FAR;
-        int t = -1;
-        for (int i = 0; i < TRAFFIC_CAP; i++) {
-            const float d = pythag(traf_xyz[i][0] - (float)flt.X, traf_xyz[i][2] - (float)flt.Z);
-            if (d < best) { best = d; t = i; }
-        }
-        if (t >= 0) {
-            const float h = (float)intwrap(traf_h[t] - 10, 0, 359);
-            place_behind(traf_xyz[t][0], traf_xyz[t][2], h, 0.2f * con.nmtomtrs);
-            flt.Y = traf_xyz[t][1];
-            flt.psi = (float)traf_h[t];
-            flt.the = 0;
-            flt.v = traf_v[t];
-            initpower(0.6f);
-            setgear(0);
-        }
-    } else if (type_start == 21) {
-        bool found = false;
-        for (int i = 40; i <= 137; i++)
-            for (int j = 40; j <= 118; j++) {
-                bool all = true;
-                for (int a = i - 2; a <= i + 2 && all; a++)
-                    for (int b = j - 2; b <= j + 2 && all; b++) all = on_water[a][b] != 0;
-                if (!all) continue;
-                found = true;
-                flt.X = planexyz[i][j][0];
-                flt.Z = planexyz[i][j][2];
-            }
-        if (!found) {
-            alert("I can't find any signifigant amount of water in this area!",
-                  "Try going to a coastal region to guarantee that I can find some water to put your plane in.", "");
-            return;
-        }
-        flt.Y = 0;
-        flt.psi = flt.the = 0;
-        flt.v = 0.1f;
-        initpower(0.02f);
-        setgear(0);
+    bool placed = true;
+    switch (type_start) {
+    case 8: runway_start(); break;
+    case 9:
+    case 10: custom_start(type_start); break;
+    case 14: placed = helipad_start(); break;
+    case 15:
+    case 16:
+    case 17:
+    case 20: placed = ship_start(type_start); break;
+    case 18: traffic_start(); break;
+    case 19: placed = fire_start(); break;
+    case 21: placed = water_start(); break;
+    default: break;
     }
+    if (!placed) return;
     // A restart never leaves the aircraft hooked to a catapult it no longer stands on.
     if (type_start != 20) flt.cat_stage = 5;
     common_reset();

@@ -4,10 +4,11 @@
 #include <cmath>
 
 #include "2-QZutils/acf_parts.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_trk.h"
 #include "2-QZutils/records.h"
-#include "flight/flt_hooks.h"
+#include "flight/flight_hooks.h"
 #include "flight/fltutil.h"
 #include "flight/funct.h"
 #include "flight/propel.h"
@@ -15,12 +16,9 @@
 
 namespace orv {
 
-flight_model_hooks flt_hooks;
 
 namespace {
 
-constexpr float kPi = 3.14159265358979f;
-constexpr float kDeg = kPi / 180.0f;
 constexpr float FUSE_LIFT_SLOPE = 0.27f;   // body lift and side coefficient at 90 degrees
 constexpr float FUSE_ANGLE_LIMIT = 15.0f;
 constexpr float FAIRING_CD = 0.05f;
@@ -97,7 +95,7 @@ float water_height(float x, float z)
     float h = find_local_h(x, z, &i, &j, 0);
     if (atm.wave_amp > 0.0f && atm.wave_length > 0.0f) {
         const float along = x * isin(atm.wave_dir) - z * icos(atm.wave_dir);
-        h += atm.wave_amp * std::sin(2.0f * kPi * (along - atm.wave_speed * msc.init_time) / atm.wave_length);
+        h += atm.wave_amp * std::sin(2.0f * PI_F * (along - atm.wave_speed * msc.init_time) / atm.wave_length);
     }
     return h;
 }
@@ -122,8 +120,8 @@ float surface_under_cg()
 void touch_event(int was, int now, int sound, int strength, int duration)
 {
     if (now && !was) {
-        if (flt_hooks.play_sound) flt_hooks.play_sound(sound);
-        if (flt_hooks.joy_effect) flt_hooks.joy_effect(JOY_JOLT, strength, intrand(0, 359), duration);
+        fh_play(sound, 0);
+        fh_joy_effect(JOY_JOLT, strength, intrand(0, 359), duration);
     }
 }
 
@@ -195,9 +193,9 @@ void surfaces(float wash[NUM_PARTS])
     for (int part = 4; part <= 17; part++) {
         if (!have_this_part(part)) continue;
         const float s = part_side(part);
-        const float G = pln.dihed[part] * kDeg, sG = std::sin(G), cG = std::cos(G);
+        const float G = pln.dihed[part] * DEG_TO_RAD_F, sG = std::sin(G), cG = std::cos(G);
         const float sweep_e = flt.Alpha * std::fabs(sG) + s * flt.Beta * cG + pln.sweepnow[part];
-        const float Vn = std::fabs(std::cos(sweep_e * kDeg) * flt.av);
+        const float Vn = std::fabs(std::cos(sweep_e * DEG_TO_RAD_F) * flt.av);
         const bool wing = part <= 9, hstab = part == 10 || part == 11, vstab = part == 12 || part == 13;
         const bool left = s < 0;
         const int els = intlim(pln.els[part], 0, MAX_ELS);
@@ -207,7 +205,7 @@ void surfaces(float wash[NUM_PARTS])
             const float X = get_wing_Xarm(part, rarm), Y = get_wing_Yarm(part, rarm), Z = get_wing_Zarm(part, rarm);
             const float a = flt.Alpha * cG + pln.anginc[part][j] - flt.Beta * s * sG;
             flt.deldir[part][j] = -a;
-            float u = Vn * std::cos(a * kDeg), w = Vn * std::sin(a * kDeg);
+            float u = Vn * std::cos(a * DEG_TO_RAD_F), w = Vn * std::sin(a * DEG_TO_RAD_F);
             if (dumping())
                 trk << "   element x=" << X << "\n   element y=" << Y << "\n   element z=" << Z
                     << "\n   After incidence, dihedral, and sweep, alpha=" << a
@@ -219,9 +217,9 @@ void surfaces(float wash[NUM_PARTS])
             if (propwash)
                 for (int k = 0; k < pln.numen && k < NUM_ENGINES; k++) {
                     if (!pln.in_propwash[part][k][j]) continue;
-                    const float vc = flt.vertcant[k] * kDeg, dv = flt.DVinc[k];
+                    const float vc = flt.vertcant[k] * DEG_TO_RAD_F, dv = flt.DVinc[k];
                     const float th = std::atan2(flt.av * flt.sinalph - std::sin(vc) * dv,
-                                                std::cos(vc) * dv + flt.av * flt.cosalph) / kDeg;
+                                                std::cos(vc) * dv + flt.av * flt.cosalph) / DEG_TO_RAD_F;
                     const float f = wash_share(th, pln.lo_washdir[part][k], pln.max_washdir[part][k],
                                                pln.hi_washdir[part][k]);
                     if (vstab) u += dv * f;
@@ -235,7 +233,7 @@ void surfaces(float wash[NUM_PARTS])
                             << "\n   Vector form AFTER propwash is: V=" << u << "," << w << "\n";
                 }
             flt.v_el[part][j] = std::sqrt(u * u + w * w);
-            flt.alpha[part][j] = std::atan2(w, u) / kDeg + flt.downwash[part][j];
+            flt.alpha[part][j] = std::atan2(w, u) / DEG_TO_RAD_F + flt.downwash[part][j];
             flt.deldir[part][j] += flt.alpha[part][j];
             if (dumping())
                 trk << "   The alpha increment due to downwash is" << flt.downwash[part][j]
@@ -438,7 +436,7 @@ void set_a()
     flt.aY = up / m - atm.g;
     flt.aZ = -north / m;
     const float mk2 = (flt.m_total > 0.0f ? flt.m_total : 1.0f) * k * k;
-    auto ang = [&](float moment, float j) { return j > 0.0f ? moment / (j * mk2) / kDeg : 0.0f; };
+    auto ang = [&](float moment, float j) { return j > 0.0f ? moment / (j * mk2) / DEG_TO_RAD_F : 0.0f; };
     flt.Pdot = ang(flt.L, pln.Jzz_unitmass);
     flt.Qdot = ang(flt.M, pln.Jxx_unitmass);
     flt.Rdot = ang(flt.N, pln.Jyy_unitmass);

@@ -7,6 +7,7 @@
 #include <iomanip>
 
 #include "2-QZutils/acf_parts.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_trk.h"
 #include "2-QZutils/records.h"
@@ -17,8 +18,6 @@ namespace orv {
 
 namespace {
 
-constexpr float kPi = 3.14159265358979f;
-constexpr float kDeg = kPi / 180.0f;
 constexpr float LIFT_TABLE_FROM = 10.0f;   // below this angle lift is the straight line
 constexpr float TABLE_LAST = 269.99f;
 constexpr float FREEZING_F = 32.0f;
@@ -138,7 +137,7 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float* cl, float* cd, f
     *cm += modcm;
     *cl *= pln.cl_D_cl0[en];
     *cm *= pln.cm_D_cm0[en];
-    const float ear = kPi * pln.e[en] * pln.AR[en];
+    const float ear = PI_F * pln.e[en] * pln.AR[en];
     float cdi = ear > 0.0f ? (*cl) * (*cl) / ear : 0.0f;
     const bool ground_part = pln.is_heli ? en == 0 : (en >= 4 && en <= 11);
     if (dumping())
@@ -180,7 +179,7 @@ void Fco_subsonic(float modcl, float modcd, float modcm, float* cl, float* cd, f
 
 void supersonic_flatplate(float alpha, float* cl, float* cd, float machno, float foil_rat)
 {
-    const float a = alpha * kDeg;
+    const float a = alpha * DEG_TO_RAD_F;
     const float cp = 2.0f * a / std::sqrt(machno * machno - 1.0f);
     *cl += cp * std::cos(a) * foil_rat;
     *cd += cp * std::sin(a) * foil_rat;
@@ -188,7 +187,7 @@ void supersonic_flatplate(float alpha, float* cl, float* cd, float machno, float
 
 void Fco_supersonic(float modcl, float modcd, float modcm, float* cl, float* cd, float* cm, int en, int el)
 {
-    const float theta = 0.5f * std::atan(afl.trat[en][0][0] + afl.trat[en][1][0]) / kDeg;
+    const float theta = 0.5f * std::atan(afl.trat[en][0][0] + afl.trat[en][1][0]) / DEG_TO_RAD_F;
     const float Mu = fltlim(flt.machno, 1.1f, 3.0f);
     const float a = flt.alpha[en][el];
     *cl = *cd = 0.0f;
@@ -208,7 +207,7 @@ float F_el_force(float modcl, float modcd, float modcm, float* lift, float* drag
     float cl, cd, cm;
     if (flt.machno < 1.0f) Fco_subsonic(modcl, modcd, modcm, &cl, &cd, &cm, en, el);
     else Fco_supersonic(modcl, modcd, modcm, &cl, &cd, &cm, en, el);
-    const float d = flt.deldir[en][el] * kDeg;
+    const float d = flt.deldir[en][el] * DEG_TO_RAD_F;
     const float sd = std::sin(d), cdd = std::cos(d);
     const float clp = cl * cdd + cd * sd;
     const float cdp = cd * cdd - cl * sd;
@@ -317,12 +316,12 @@ int handle_contact_point(int w, float Xarm, float Yarm, float Zarm)
     else { k = pln.skidcon; d = pln.skiddmp; }
 
     float gx = 0, gz = 0;
-    if (env.over_frig) { gx = env.frig_phi_dot * kDeg * 7.0f; gz = env.frig_the_dot * kDeg * 7.0f; }
-    else if (env.over_carr) { gx = env.carr_phi_dot * kDeg * 21.0f; gz = env.carr_the_dot * kDeg * 21.0f; }
+    if (env.over_frig) { gx = env.frig_phi_dot * DEG_TO_RAD_F * 7.0f; gz = env.frig_the_dot * DEG_TO_RAD_F * 7.0f; }
+    else if (env.over_carr) { gx = env.carr_phi_dot * DEG_TO_RAD_F * 21.0f; gz = env.carr_the_dot * DEG_TO_RAD_F * 21.0f; }
 
     const float xg = (float)flt.X + Xarm * flt.cospsi - Zarm * flt.sinpsi;
     const float zg = (float)flt.Z + Zarm * flt.cospsi + Xarm * flt.sinpsi;
-    const float h = fltwrap(std::atan2(flt.vX - gx, gz - flt.vZ) / kDeg, 0.0f, 360.0f);
+    const float h = fltwrap(std::atan2(flt.vX - gx, gz - flt.vZ) / DEG_TO_RAD_F, 0.0f, 360.0f);
     const float b = fltwrap(flt.psi - h, -180.0f, 180.0f);
     const float u = pythag(flt.vX - gx, flt.vZ - gz);
 
@@ -350,7 +349,7 @@ int handle_contact_point(int w, float Xarm, float Yarm, float Zarm)
         A = N * f * (rco + (bco - rco) * p);
     } else A = N * mco * f;
 
-    float S = N * (w <= 2 ? bco : mco) * fltlim(std::sin(b * kDeg) * u + flt.Rrad * Zarm, -1.0f, 1.0f);
+    float S = N * (w <= 2 ? bco : mco) * fltlim(std::sin(b * DEG_TO_RAD_F) * u + flt.Rrad * Zarm, -1.0f, 1.0f);
     if (w == 0 && castoring && pln.ngearZ < pln.mgearZ) S = 0;
     if ((w == 1 || w == 2) && pln.ngearZ > pln.mgearZ) S *= 0.5f;
 
@@ -363,7 +362,7 @@ int handle_contact_point(int w, float Xarm, float Yarm, float Zarm)
             const float base = pln.mgearZ - pln.ngearZ;
             if (std::fabs(base) > 0.01f) {
                 flt.R = flt.v * s * pln.nwsteer / base;
-                flt.Rrad = flt.R * kDeg;
+                flt.Rrad = flt.R * DEG_TO_RAD_F;
             }
         } else if (u < 1.0f) {
             flt.R = 0;
@@ -372,7 +371,7 @@ int handle_contact_point(int w, float Xarm, float Yarm, float Zarm)
     }
     if (w >= 3 && w <= 6 && N > 1.0f) {
         flt.R = -flt.Rdot * msc.prd;
-        flt.Rrad = flt.R * kDeg;
+        flt.Rrad = flt.R * DEG_TO_RAD_F;
     }
     addFagear(-A, Xarm, Yarm);
     addFsgear(S, Yarm, Zarm);
@@ -399,7 +398,7 @@ int handle_float_point(int en, int s, int r, float x, float y, float z, float wa
     const float vert_vel = flt.vY - z * flt.Qrad - x * flt.Prad;
     const float axial_v = flt.vaxial - x * flt.Rrad;
     float side_v = -z * flt.Rrad;
-    if (r == nr / 2 && z > 0.0f) side_v += std::sin(10.0f * set.FC_hdng * kDeg) * flt.v;
+    if (r == nr / 2 && z > 0.0f) side_v += std::sin(10.0f * set.FC_hdng * DEG_TO_RAD_F) * flt.v;
 
     const int sm = intlim(s - 1, 0, ns - 1), sp = intlim(s + 1, 0, ns - 1);
     const int rm = intlim(r - 1, 0, nr - 1), rp = intlim(r + 1, 0, nr - 1);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "world/nav_db.h"
@@ -13,9 +14,6 @@ namespace orv {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDegToRad = kPi / 180.0;
-constexpr double kRadToDeg = 180.0 / kPi;
 constexpr int kParts = 28;
 constexpr int kFailures = 32;
 
@@ -113,7 +111,7 @@ float induce_alpha(float clmod, int EN)
     if (flt.machno > 1.0f) return 0.0f;
     const int part = intlim(EN, 0, kParts - 1);
     const float ar = fltlim(pln.AR[part], 2.0f, 20.0f);
-    return static_cast<float>(clmod / (kPi * ar) * kRadToDeg);
+    return static_cast<float>(clmod / (PI * ar) * RAD_TO_DEG);
 }
 
 float pulse(float offset)
@@ -354,7 +352,7 @@ double X_with_latlon(float lat, float lon)
     const int i = lon_cell(lon);
     const int j = lat_cell(lat);
     return (static_cast<double>(lon) - env.lonwes_ref[i][j]) * metres_per_degree() *
-               std::cos(lat * kDegToRad) +
+               std::cos(lat * DEG_TO_RAD) +
            env.planex_ref[i][j];
 }
 
@@ -363,7 +361,7 @@ float lon_with_xz(double x, double z)
     // The row is the latitude's own cell, found exactly as X_with_latlon finds it.
     const float lat = lat_with_z(z);
     const int j = lat_cell(lat);
-    double across = metres_per_degree() * std::cos(lat * kDegToRad);
+    double across = metres_per_degree() * std::cos(lat * DEG_TO_RAD);
     if (std::fabs(across) < 1e-3) across = 1e-3;   // at the poles a degree of longitude has no width
     auto lon_in = [&](int i) {
         return static_cast<float>((x - env.planex_ref[i][j]) / across + env.lonwes_ref[i][j]);
@@ -395,7 +393,7 @@ void get_gps_data(float* crs, float* dis)
 {
     const double dx = X_with_latlon(nav.gps_lat, nav.gps_lon) - flt.X;
     const double dz = flt.Z - Z_with_lat(nav.gps_lat);
-    if (crs) *crs = fltwrap(static_cast<float>(std::atan2(dx, dz) * kRadToDeg), 0.0f, 360.0f);
+    if (crs) *crs = fltwrap(static_cast<float>(std::atan2(dx, dz) * RAD_TO_DEG), 0.0f, 360.0f);
     if (dis) *dis = static_cast<float>(std::sqrt(dx * dx + dz * dz));
 }
 
@@ -410,7 +408,7 @@ int last_nav()
 // Bearing from the aircraft to (x, z), degrees true, -180..180 relative to `course`.
 float bearing_off(double x, double z, float course)
 {
-    const float brg = static_cast<float>(std::atan2(x - flt.X, flt.Z - z) * kRadToDeg);
+    const float brg = static_cast<float>(std::atan2(x - flt.X, flt.Z - z) * RAD_TO_DEG);
     float off = std::fmod(brg - course, 360.0f);
     if (off > 180.0f) off -= 360.0f;
     if (off < -180.0f) off += 360.0f;

@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include "2-QZutils/acf_parts.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_trk.h"
 #include "2-QZutils/records.h"
 #include "flight/controls.h"
-#include "flight/flt_hooks.h"
+#include "flight/flight_hooks.h"
 #include "flight/flt_init.h"
 #include "flight/fltcalc.h"
 #include "flight/funct.h"
@@ -20,8 +21,6 @@ namespace orv {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr float kDeg = (float)(kPi / 180.0);
 constexpr float CRASH_SINK = -25.0f;           // m/s on contact
 constexpr float CRASH_ATTITUDE_HELI = 45.0f;
 constexpr float CRASH_ATTITUDE_PLANE = 120.0f;
@@ -53,8 +52,8 @@ const float temp_k[6] = {288.15f, 216.65f, 216.65f, 270.65f, 270.65f, 180.65f};
 
 void sin_cos(float deg, float* s, float* c)
 {
-    *s = std::sin(deg * kDeg);
-    *c = std::cos(deg * kDeg);
+    *s = std::sin(deg * DEG_TO_RAD_F);
+    *c = std::cos(deg * DEG_TO_RAD_F);
 }
 
 void set_trig()
@@ -81,7 +80,7 @@ void ground_effect()
         const float s = (pln.vectEQ ? 2.0f : 1.0f) * fltlim(interp(0.0f, 1.0f, 3.0f, 0.0f, h), 0.0f, 1.0f);
         wash_clock1 += fltrand(0.5f, 1.5f) * msc.prd;
         wash_clock2 += fltrand(0.5f, 1.5f) * msc.prd;
-        const float k = std::sin(flt.vertcant[0] * kDeg) * s * flt.thrust[0] / (flt.m_total * atm.g);
+        const float k = std::sin(flt.vertcant[0] * DEG_TO_RAD_F) * s * flt.thrust[0] / (flt.m_total * atm.g);
         flt.the += k * std::sin(wash_clock1 * flt.tac[0]) * fltrand(0.05f, 0.1f);
         flt.phi += k * std::sin(wash_clock2 * flt.tac[0]) * fltrand(0.05f, 0.1f);
     }
@@ -143,7 +142,7 @@ void cycle_dump_header()
     trk << "psi  =" << flt.psi << " deg.\nthe  =" << flt.the << " deg.\nphi  =" << flt.phi << " deg.\n\n";
     trk << "hpath=" << flt.ahpath << " deg with respect to the air.\nvpath=" << flt.avpath
         << " deg with respect to the air.\nalpha=" << flt.Alpha << " deg.\nbeta =" << flt.Beta << " deg.\n\n";
-    trk << "P=" << flt.Prad / kDeg << " deg/second.\nQ=" << flt.Qrad / kDeg << " deg/second.\nR=" << flt.Rrad / kDeg
+    trk << "P=" << flt.Prad / DEG_TO_RAD_F << " deg/second.\nQ=" << flt.Qrad / DEG_TO_RAD_F << " deg/second.\nR=" << flt.Rrad / DEG_TO_RAD_F
         << " deg/second.\n\n";
 }
 
@@ -200,7 +199,7 @@ int crs_wrapped()
 void set_latlon_from_xz()
 {
     flt.lat = env.lat_sou - ((float)flt.Z - env.hiz) * con.mtrstonm / 60.0f;
-    const float cl = std::cos(flt.lat * kDeg);
+    const float cl = std::cos(flt.lat * DEG_TO_RAD_F);
     flt.lon = env.lon_wes + ((float)flt.X - env.lox) * con.mtrstonm / (60.0f * (cl > 0.01f ? cl : 0.01f));
 }
 
@@ -210,9 +209,9 @@ void integ_vx()
     flt.P = (flt.P + flt.Pdot * prd) * (1.0f - 6.0f * d * prd);
     flt.Q = (flt.Q + flt.Qdot * prd) * (1.0f - 6.0f * d * prd);
     flt.R = (flt.R + flt.Rdot * prd) * (1.0f - 3.0f * d * prd);
-    flt.Prad = flt.P * kDeg;
-    flt.Qrad = flt.Q * kDeg;
-    flt.Rrad = flt.R * kDeg;
+    flt.Prad = flt.P * DEG_TO_RAD_F;
+    flt.Qrad = flt.Q * DEG_TO_RAD_F;
+    flt.Rrad = flt.R * DEG_TO_RAD_F;
 
     if (std::fabs(flt.the) > 89.9f) {
         flt.thedot = (std::fabs(flt.phi) > 90.0f ? -flt.Q : flt.Q) + (flt.the > 0 ? -std::fabs(flt.R) : std::fabs(flt.R));
@@ -233,16 +232,16 @@ void integ_vx()
         flt.cat_stage = 5;
     if (flt.cat_stage == 4) {
         const float push = msc.est_Vs * msc.est_Vs / 200.0f;
-        flt.aX += std::sin(2.0f * kDeg) * push;
-        flt.aZ -= std::cos(2.0f * kDeg) * push;
+        flt.aX += std::sin(2.0f * DEG_TO_RAD_F) * push;
+        flt.aZ -= std::cos(2.0f * DEG_TO_RAD_F) * push;
         flt.psidot = 0.0f;
     }
     flt.vX += flt.aX * prd;
     flt.vZ += flt.aZ * prd;
     flt.vY += flt.aY * prd;
     if (flt.cat_stage == 3) {
-        flt.vX = env.carr_phi_dot * kDeg * 21.0f;
-        flt.vZ = env.carr_the_dot * kDeg * 21.0f;
+        flt.vX = env.carr_phi_dot * DEG_TO_RAD_F * 21.0f;
+        flt.vZ = env.carr_the_dot * DEG_TO_RAD_F * 21.0f;
         flt.psidot = 0.0f;
     }
     flt.v = pythag3(flt.vX, flt.vY, flt.vZ);
@@ -283,15 +282,15 @@ void integ_vx()
     con.cosPLANphi = flt.cosphi;
 
     const float ground = pythag(flt.vX, flt.vZ), aground = pythag(ax, az);
-    flt.vpath = std::atan2(flt.vY, ground) / kDeg;
-    flt.avpath = std::atan2(ay, aground) / kDeg;
-    flt.hpath = fltwrap(std::atan2(flt.vX, -flt.vZ) / kDeg, 0.0f, 360.0f);
-    flt.ahpath = fltwrap(std::atan2(ax, -az) / kDeg, 0.0f, 360.0f);
+    flt.vpath = std::atan2(flt.vY, ground) / DEG_TO_RAD_F;
+    flt.avpath = std::atan2(ay, aground) / DEG_TO_RAD_F;
+    flt.hpath = fltwrap(std::atan2(flt.vX, -flt.vZ) / DEG_TO_RAD_F, 0.0f, 360.0f);
+    flt.ahpath = fltwrap(std::atan2(ax, -az) / DEG_TO_RAD_F, 0.0f, 360.0f);
 
     VVECT b;
     xfrm_VVECT(ax, -az, ay, &b);
-    flt.Alpha = std::atan2(-b.z, b.y) / kDeg;
-    flt.Beta = std::atan2(-b.x, b.y) / kDeg;
+    flt.Alpha = std::atan2(-b.z, b.y) / DEG_TO_RAD_F;
+    flt.Beta = std::atan2(-b.x, b.y) / DEG_TO_RAD_F;
 
     sin_cos(flt.Alpha, &flt.sinalph, &flt.cosalph);
     sin_cos(flt.Beta, &flt.sinbeta, &flt.cosbeta);
@@ -310,63 +309,90 @@ int crash_check()
     if (!touched) return 0;
     const float lim = pln.is_heli ? CRASH_ATTITUDE_HELI : CRASH_ATTITUDE_PLANE;
     if (!(sink < CRASH_SINK || std::fabs(flt.phi) > lim || std::fabs(flt.the) > lim)) return 0;
-    if (flt_hooks.stop_sounds) flt_hooks.stop_sounds();
-    if (flt_hooks.play_sound) flt_hooks.play_sound(10);
-    if (flt_hooks.joy_effect) {
-        flt_hooks.joy_effect(JOY_STOP_ALL, 0, 0, 0);
-        flt_hooks.joy_effect(JOY_JOLT, 100, intrand(0, 359), 250);
-    }
-    if (flt_hooks.crash_flash) flt_hooks.crash_flash();
-    if (flt_hooks.crash_alert) {
+    if (flight_hook_table().stop_sounds) flight_hook_table().stop_sounds();
+    fh_play(10, 0);
+    fh_joy_effect(JOY_STOP_ALL, 0, 0, 0);
+    fh_joy_effect(JOY_JOLT, 100, intrand(0, 359), 250);
+    if (flight_hook_table().crash_flash) flight_hook_table().crash_flash();
+    if (const auto alert = flight_hook_table().crash_alert) {
         if (msc.frame_ice > 0.01f)
-            flt_hooks.crash_alert("The aircraft was carrying ice at time of impact.",
-                                  "You have to keep out of the clouds between 0 and 32 deg F.",
-                                  "There is a thermometer in the upper-right hand corner of the screen.", "");
+            alert("The aircraft was carrying ice at time of impact.",
+                  "You have to keep out of the clouds between 0 and 32 deg F.",
+                  "There is a thermometer in the upper-right hand corner of the screen.", "");
         if (msc.carb_ice[0] > 0.01f || msc.carb_ice[1] > 0.01f || msc.carb_ice[2] > 0.01f || msc.carb_ice[3] > 0.01f)
-            flt_hooks.crash_alert("The aircraft was carrying carb ice at time of impact.",
-                                  "You have to use carb heat when at low power in these weather conditions.",
-                                  "Use carb heat on carburated engines when operating with engine RPM below the green arc.",
-                                  "");
+            alert("The aircraft was carrying carb ice at time of impact.",
+                  "You have to use carb heat when at low power in these weather conditions.",
+                  "Use carb heat on carburated engines when operating with engine RPM below the green arc.",
+                  "");
         if (!rel.vacuum)
-            flt_hooks.crash_alert("Your vacuum system had failed before impact.", "You have to keep a cross-check going.",
-                                  "The rest of the airplane was in one piece until you buried it.",
-                                  "Vantorel features realistic gyro spin-down effects, including gyro sluggishness and tumble.");
+            alert("Your vacuum system had failed before impact.", "You have to keep a cross-check going.",
+                  "The rest of the airplane was in one piece until you buried it.",
+                  "Vantorel features realistic gyro spin-down effects, including gyro sluggishness and tumble.");
     }
     msc.typestart = 7;
     set_fltvars(8);
-    if (flt_hooks.restart_sounds) flt_hooks.restart_sounds();
+    if (flight_hook_table().restart_sounds) flight_hook_table().restart_sounds();
     return 1;
 }
 
 void flight_request_dump_at(double t) { dump_at = t; }
 
-void update_flight()
+// ---- the frame's stages, in the order the frame runs them
+
+static void controls_and_sounds()
 {
     update_controls();
-    if (set.grfout && flt_hooks.update_graph) flt_hooks.update_graph();
-    if (pln.entype && flt_hooks.maintain_engine_sound) flt_hooks.maintain_engine_sound();
-    if (flt_hooks.maintain_windrain_sound) flt_hooks.maintain_windrain_sound();
+    const flight_hooks& h = flight_hook_table();
+    if (set.grfout && h.update_graph) h.update_graph();
+    if (pln.entype && h.maintain_engine_sound) h.maintain_engine_sound();
+    if (h.maintain_windrain_sound) h.maintain_windrain_sound();
+}
 
-    flt.m_total = pln.m_empty + flt.m_fixed + flt.m_fuel + flt.m_jettison;
-    ground_effect();
+static void update_mass() { flt.m_total = pln.m_empty + flt.m_fixed + flt.m_fuel + flt.m_jettison; }
+
+static void ground_under_the_aircraft()
+{
     env.localh_cg = find_local_h((float)flt.X, (float)flt.Z, &env.i_viewpoint, &env.j_viewpoint, 0);
-    set_atmosphere(flt.Y);
-    engines();
-    traffic();
-    if (flt_hooks.serial_output) flt_hooks.serial_output();
+}
 
+static void serial_output()
+{
+    if (const auto out = flight_hook_table().serial_output) out();
+}
+
+// The event schedule, the frame-period adaptation and the clocks: the program's own frame
+// spine, run here so the events see this frame's engines and traffic and the half steps
+// integrate over the adapted period.
+static void frame_schedule()
+{
+    if (const auto schedule = flight_hook_table().frame_schedule) schedule();
+}
+
+// Lift is turned along the flight path; flying tail first that is the roll turned over.
+static void orient_lift_along_the_path()
+{
     if (crs_wrapped()) {
-        flt.sinphi_path = std::sin((flt.phi + 180.0f) * kDeg);
-        flt.cosphi_path = std::cos((flt.phi + 180.0f) * kDeg);
+        flt.sinphi_path = std::sin((flt.phi + 180.0f) * DEG_TO_RAD_F);
+        flt.cosphi_path = std::cos((flt.phi + 180.0f) * DEG_TO_RAD_F);
         if (flt.the < 0.0f) flt.cosphi_path = -flt.cosphi_path;
     } else {
         flt.sinphi_path = flt.sinphi;
         flt.cosphi_path = flt.cosphi;
     }
-    if (flt_hooks.night_light) {
+}
+
+static void pulse_night_light()
+{
+    if (const auto light = flight_hook_table().night_light) {
         const float r = 0.6f + 0.4f * std::sin(3.0f * msc.elap_time);
-        flt_hooks.night_light(0.2f * r, r, 0.2f * r);
+        light(0.2f * r, r, 0.2f * r);
     }
+}
+
+// A requested one-cycle dump starts with this frame's header; its rows are written by the
+// first half step's force build-up.
+static void start_cycle_dump_when_due()
+{
     if (dump_at >= 0.0 && flight_clock + 1e-9 >= dump_at) {
         set.cycoutwaiting = 1;
         dump_at = -1.0;
@@ -376,13 +402,24 @@ void update_flight()
         cycle_dump_header();
     }
     flight_clock += msc.prd;
+}
+
+static void move_the_ships()
+{
+    env.frig_the_dot = the_dot_now(&env.frig_the, 17);
+    env.frig_phi_dot = phi_dot_now(&env.frig_phi, 17);
+    env.carr_the_dot = the_dot_now(&env.carr_the, 15);
+    env.carr_phi_dot = phi_dot_now(&env.carr_phi, 15);
+}
+
+// Two half steps, each a full force build-up and an integration; a touchdown within either
+// is remembered with its sink rate for the crash check.
+static void two_half_steps()
+{
     msc.prd *= 0.5f;
     for (int half = 0; half < 2; half++) {
         msc.init_time += msc.prd;
-        env.frig_the_dot = the_dot_now(&env.frig_the, 17);
-        env.frig_phi_dot = phi_dot_now(&env.frig_phi, 17);
-        env.carr_the_dot = the_dot_now(&env.carr_the, 15);
-        env.carr_phi_dot = phi_dot_now(&env.carr_phi, 15);
+        move_the_ships();
         const float vy_before = flt.vY;
         const int was_on_ground = flt.onground;
         set_a();
@@ -398,6 +435,23 @@ void update_flight()
         }
     }
     msc.prd *= 2.0f;
+}
+
+void update_flight()
+{
+    controls_and_sounds();
+    update_mass();
+    ground_effect();
+    ground_under_the_aircraft();
+    set_atmosphere(flt.Y);
+    engines();
+    traffic();
+    serial_output();
+    frame_schedule();
+    orient_lift_along_the_path();
+    pulse_night_light();
+    start_cycle_dump_when_due();
+    two_half_steps();
     crash_check();
 }
 

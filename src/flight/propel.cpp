@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "2-QZutils/acf_parts.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_trk.h"
 #include "2-QZutils/records.h"
@@ -14,8 +15,6 @@ namespace orv {
 
 namespace {
 
-constexpr float kPi = 3.14159265358979f;
-constexpr float kDeg = kPi / 180.0f;
 constexpr float POWER_ALT_RATE = 2.306e-05f;   // per metre, density-ratio law of the power
 constexpr float CARB_HEAT_ON = 28.0f;          // heat lever position from which heat is on
 constexpr float REVERSE_PITCH = -15.0f;
@@ -77,7 +76,7 @@ void apropengine(int eng)
         const float target = interp(0.0f, 0.5f * sig_e * atm.baro, 1.0f, sig_e * pln.mpmax, flt.thro[eng]);
         flt.mpr[eng] += (target - flt.mpr[eng]) * msc.prd;
     }
-    const float vc = flt.vertcant[k] * kDeg;
+    const float vc = flt.vertcant[k] * DEG_TO_RAD_F;
     flt.L -= std::cos(vc) * trq * pln.propdir[k];
     flt.N += std::sin(vc) * trq * pln.propdir[k];
 }
@@ -93,13 +92,13 @@ float dv_total(float dv_total_now, float t, float s, float vgeo)
 void aprop(int eng, float X, float Y, float Z)
 {
     const float vc = flt.vertcant[eng], sc = flt.sidecant[eng];
-    const float svc = std::sin(vc * kDeg), cvc = std::cos(vc * kDeg);
-    const float ssc = std::sin(sc * kDeg), csc = std::cos(sc * kDeg);
+    const float svc = std::sin(vc * DEG_TO_RAD_F), cvc = std::cos(vc * DEG_TO_RAD_F);
+    const float ssc = std::sin(sc * DEG_TO_RAD_F), csc = std::cos(sc * DEG_TO_RAD_F);
     const float ad = csc * (vc + flt.Alpha), bd = cvc * (sc + flt.Beta);
-    const float geo = flt.av * std::cos(ad * kDeg) * std::cos(bd * kDeg) - flt.Prad * X * svc * csc -
+    const float geo = flt.av * std::cos(ad * DEG_TO_RAD_F) * std::cos(bd * DEG_TO_RAD_F) - flt.Prad * X * svc * csc -
                       flt.Rrad * X * cvc * csc - flt.Rrad * Z * ssc;
     const float dir = pln.propdir[eng] > 0 ? 1.0f : -1.0f;
-    const float sin_a = std::sin(ad * kDeg) * flt.vaxial, sin_b = std::sin(bd * kDeg) * flt.vaxial;
+    const float sin_a = std::sin(ad * DEG_TO_RAD_F) * flt.vaxial, sin_b = std::sin(bd * DEG_TO_RAD_F) * flt.vaxial;
     // 12, 3, 6 and 9 o'clock seen from behind: in-plane free stream, cyclic, and the
     // direction (right, up) from the hub toward the blade.
     const float inplane[4] = {-sin_b * dir, sin_a * dir, sin_b * dir, -sin_a * dir};
@@ -128,7 +127,7 @@ void aprop(int eng, float X, float Y, float Z)
             const float rot = rarm * flt.tac[eng] + inplane[pos];
             const float pitch = flt.proppitch[eng] + pln.anginc[eng][ring] + cyc[pos];
             flt.v_el[eng][ring] = std::sqrt(rot * rot + dvn * dvn);
-            flt.deldir[eng][ring] = std::atan2(-dvn, rot) / kDeg;
+            flt.deldir[eng][ring] = std::atan2(-dvn, rot) / DEG_TO_RAD_F;
             flt.alpha[eng][ring] = flt.deldir[eng][ring] + pitch;
             if (dumping())
                 trk << "   " << (pos == 0 ? 12 : pos * 3) << " O'CLOCK AS SEEN FROM AFT LOOKING FORWARDS\n"
@@ -265,7 +264,7 @@ void jets()
         }
         if (reversing(e)) T *= -0.4f;
         flt.thrust[e] = T;
-        const float vc = flt.vertcant[e] * kDeg;
+        const float vc = flt.vertcant[e] * DEG_TO_RAD_F;
         addFaprop(std::cos(vc) * T, pln.Xarm[e], pln.Yarm[e]);
         addFnprop(std::sin(vc) * T, pln.Xarm[e], pln.Zarm[e]);
     }

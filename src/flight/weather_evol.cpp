@@ -16,11 +16,7 @@ namespace {
 constexpr float kShiftEvery = 600;        // s between random-rate shifts
 constexpr float kFreezingF = 32;
 constexpr float kMinBaseAboveField = 50;  // m
-constexpr float kMaxBaseFt = 98999, kMaxTopsFt = 99999, kMinLayerFt = 1000;
-constexpr float kVisMin = 185.2f, kVisMax = 37040;   // 0.1 to 20 nautical miles
-constexpr float kSeverityMin = 1, kSeverityMax = 5;
-constexpr float kMaxWindKt = 99;
-constexpr float kMaxTurbulence = 9;
+constexpr float kMinLayerFt = 1000;
 
 float change_use = WX_RATE_STEADY;
 float next_shift;
@@ -48,7 +44,7 @@ float pick_rate()
 // One severity drifts against s when a draw lets it (|s| is the chance per second).
 void drift_severity(float* v, float s)
 {
-    if (std::fabs(s) > fltrand(0, 1)) *v = fltlim(*v - 0.01f * s, kSeverityMin, kSeverityMax);
+    if (std::fabs(s) > fltrand(0, 1)) *v = fltlim(*v - 0.01f * s, WX_SEVERITY_MIN, WX_SEVERITY_MAX);
 }
 
 void rain_sound()
@@ -75,22 +71,22 @@ void clamp_weather()
     const float field = start_airport_elevation();
     const float ft = con.fttomtrs;
     if (atm.rain_tstm > 1.5f) atm.cld_type = 1;
-    atm.baseMSL = fltlim(atm.baseMSL, field + kMinBaseAboveField, kMaxBaseFt * ft);
-    atm.topsMSL = fltlim(atm.topsMSL, atm.baseMSL + kMinLayerFt * ft, kMaxTopsFt * ft);
+    atm.baseMSL = fltlim(atm.baseMSL, field + kMinBaseAboveField, WX_MAX_BASE_FT * ft);
+    atm.topsMSL = fltlim(atm.topsMSL, atm.baseMSL + kMinLayerFt * ft, WX_MAX_TOPS_FT * ft);
     atm.baseAGL = atm.baseMSL - field;
-    atm.vis_rep = fltlim(atm.vis_rep, kVisMin, kVisMax);
-    atm.rain_tstm = fltlim(atm.rain_tstm, kSeverityMin, kSeverityMax);
-    atm.wind_tbl = fltlim(atm.wind_tbl, kSeverityMin, kSeverityMax);
-    atm.burst_prob = fltlim(atm.burst_prob, kSeverityMin, kSeverityMax);
-    const float max_wind = kMaxWindKt * con.ktstomsc;
+    atm.vis_rep = fltlim(atm.vis_rep, WX_VIS_MIN_NM * con.nmtomtrs, WX_VIS_MAX_NM * con.nmtomtrs);
+    atm.rain_tstm = fltlim(atm.rain_tstm, WX_SEVERITY_MIN, WX_SEVERITY_MAX);
+    atm.wind_tbl = fltlim(atm.wind_tbl, WX_SEVERITY_MIN, WX_SEVERITY_MAX);
+    atm.burst_prob = fltlim(atm.burst_prob, WX_SEVERITY_MIN, WX_SEVERITY_MAX);
+    const float max_wind = WX_MAX_WIND_KT * con.ktstomsc;
     for (int l = 0; l < 9; l++) {
         // A value far outside (a damaged file) must still land inside, not wrap once.
         float d = std::fmod(atm.wnddir[l], 360.0f);
         atm.wnddir[l] = d < 0 ? d + 360 : d;
-        atm.shrdir[l] = fltlim(atm.shrdir[l], 0, 180);
+        atm.shrdir[l] = fltlim(atm.shrdir[l], 0, WX_MAX_SHEAR_DIR);
         atm.wndspd[l] = fltlim(atm.wndspd[l], 0, max_wind);
         atm.shrspd[l] = fltlim(atm.shrspd[l], 0, max_wind);
-        atm.tbl[l] = fltlim(atm.tbl[l], 0, kMaxTurbulence);
+        atm.tbl[l] = fltlim(atm.tbl[l], 0, WX_MAX_TURBULENCE);
     }
 }
 

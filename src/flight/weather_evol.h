@@ -8,6 +8,14 @@ namespace orv {
 // Rate change values with a meaning of their own.
 constexpr float WX_RATE_STEADY = 4, WX_RATE_RANDOM = 8;
 
+// The weather window's ranges (also those of the weather kept in the preferences).
+constexpr float WX_MAX_BASE_FT = 98999, WX_MAX_TOPS_FT = 99999;
+constexpr float WX_VIS_MIN_NM = 0.1f, WX_VIS_MAX_NM = 20;   // visibility
+constexpr float WX_SEVERITY_MIN = 1, WX_SEVERITY_MAX = 5;   // rain and storms, wind, microbursts
+constexpr float WX_MAX_WIND_KT = 99;                        // wind and shear speeds
+constexpr float WX_MAX_SHEAR_DIR = 180;
+constexpr float WX_MAX_TURBULENCE = 9;
+
 void  evolve_weather();          // one second of change, the rain sound, then the ranges
 void  clamp_weather();           // the weather window's ranges alone
 float weather_change_rate();     // the rate used on the last call (1..7)

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 
@@ -9,7 +10,6 @@ namespace orv {
 
 namespace {
 
-constexpr float kTwoPi = 6.28318531f, kHalfPi = 1.57079633f;
 constexpr float kZoomMax = 100;
 constexpr float kSpotLeadS = 4, kSpotOffsetM = 20;   // the spot camera waits ahead of the aircraft
 
@@ -65,7 +65,7 @@ void freeviews_keys(int code)
     case FREEVIEW_LEFT:
     case FREEVIEW_RIGHT: {
         const float s = code == FREEVIEW_LEFT ? -1.0f : 1.0f;
-        msc.freeviewXZ = fltwrap(msc.freeviewXZ + s * step, 0, kTwoPi);
+        msc.freeviewXZ = fltwrap(msc.freeviewXZ + s * step, 0, (2 * PI_F));
         msc.spotview_X += s * SPOT_STEP_M * std::cos(psi);
         msc.spotview_Z += s * SPOT_STEP_M * std::sin(psi);
         if (atc_move) atc_move((int)s, 0);
@@ -74,7 +74,7 @@ void freeviews_keys(int code)
     case FREEVIEW_UP:
     case FREEVIEW_DOWN: {
         const float s = code == FREEVIEW_UP ? 1.0f : -1.0f;
-        msc.freeviewY = fltlim(msc.freeviewY + s * step, -kHalfPi, kHalfPi);
+        msc.freeviewY = fltlim(msc.freeviewY + s * step, -(PI_F / 2), (PI_F / 2));
         msc.spotview_X += s * SPOT_STEP_M * std::sin(psi) * std::cos(the);
         msc.spotview_Z -= s * SPOT_STEP_M * std::cos(psi) * std::cos(the);
         msc.spotview_Y += s * SPOT_STEP_M * std::sin(the);

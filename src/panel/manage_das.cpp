@@ -20,7 +20,6 @@ constexpr float BARO_MIN = 28.0f, BARO_MAX = 32.0f;
 constexpr float TRIM_RATE = 0.1f;              // trim travel per second held
 constexpr float RADALT_BUG_STEP_FT = 10.0f;
 constexpr float RANGE_MIN = 2.5f, RANGE_MAX = 320.0f;
-constexpr int   GPS_CODE_MAX = 36;             // blank, digits, letters (code_to_char)
 constexpr float REPLY_TIME_S = 3.0f;
 
 bool all_throttles;                            // the controls' throttle sync is clicking
@@ -235,7 +234,7 @@ void gps_controls(int x, int y)
     for (int k = 0; k < 4; ++k)
         if (intbox(x, y, ox + 499 + 6 * k, 245, ox + 504 + 6 * k, 260)) {
             nav.gps_scroll_mode = k + 1;
-            nav.gps_id[k] = intwrap(nav.gps_id[k] + (y > 252 ? 1 : -1), 0, GPS_CODE_MAX);
+            nav.gps_id[k] = intwrap(nav.gps_id[k] + (y > 252 ? 1 : -1), 0, CHAR_CODE_MAX);
             retune = gps_find_id() != 0;
         }
     // the name line steps through the table: its left half back, its right half on

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <cstring>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_bitmap.h"
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_font.h"
@@ -39,8 +40,8 @@ constexpr float STORMSCOPE_RADIUS_PX = 40;   // the range ring of the stormscope
 constexpr int GPS_NAME_CHARS = 16;           // as much of a waypoint's name as its line holds
 constexpr int WHITE_ARC = 5, GREEN_ARC = 13, YELLOW_ARC = 9, RED_ARC = 8;
 
-float sin_deg(float a) { return std::sin(a * 3.14159265f / 180.0f); }
-float cos_deg(float a) { return std::cos(a * 3.14159265f / 180.0f); }
+float sin_deg(float a) { return std::sin(a * DEG_TO_RAD_F); }
+float cos_deg(float a) { return std::cos(a * DEG_TO_RAD_F); }
 
 int asi_angle_of(float v) { return asi_needle_angle(v, pln.ASpwr, pln.Vmin, ins.indtoASI); }
 

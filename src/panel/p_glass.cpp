@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_font.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
@@ -19,7 +20,6 @@ namespace orv {
 
 namespace {
 
-constexpr float kDeg = 3.14159265f / 180.0f;
 constexpr float DEFAULT_RANGE_NM = 10.0f;
 constexpr float RADAR_SECTOR_DEG = 60.0f;
 constexpr float AIRPORT_NAMES_RANGE_NM = 20.0f;     // the radar sweeps this far either side of the nose
@@ -51,7 +51,7 @@ void range_rings(const glass_window& w, int sector_only)
         for (int a = 0; a < 360; a += 5) {
             const float rel = a > 180 ? a - 360.0f : (float)a;
             if (sector_only && std::fabs(rel) > RADAR_SECTOR_DEG) continue;
-            const float x = w.cx + f * w.radius * std::sin(a * kDeg), y = w.cy + f * w.radius * std::cos(a * kDeg);
+            const float x = w.cx + f * w.radius * std::sin(a * DEG_TO_RAD_F), y = w.cy + f * w.radius * std::cos(a * DEG_TO_RAD_F);
             if (x >= w.x1 && x <= w.x2 && y >= w.y1 && y <= w.y2) dot(MAP_RING_COLOUR, x, y, 1);
         }
 }
@@ -63,10 +63,10 @@ void weather_cells(const glass_window& w, float up, float range_nm, int cell, in
         for (float x = w.x1 + cell / 2.0f; x < w.x2; x += cell) {
             const float dx = x - w.cx, dy = y - w.cy;
             const float r_px = std::hypot(dx, dy);
-            const float rel = std::atan2(dx, dy) / kDeg;
+            const float rel = std::atan2(dx, dy) / DEG_TO_RAD_F;
             if (sector_only && (std::fabs(rel) > RADAR_SECTOR_DEG || r_px > w.radius)) continue;
             const float dist = r_px / w.radius * range_nm * con.nmtomtrs;
-            const float b = (up + rel) * kDeg;
+            const float b = (up + rel) * DEG_TO_RAD_F;
             const int c = radar_colour(radar_value(flt.X + dist * std::sin(b), flt.Z - dist * std::cos(b)));
             if (c) OGL_fillrect(c, x - cell / 2.0f, y - cell / 2.0f, cell, cell);
         }
@@ -153,11 +153,11 @@ glass_pt glass_project(double px, double pz, double ax, double az, float up_deg,
 {
     const double east = px - ax, north = az - pz;
     const float dist_nm = (float)std::hypot(east, north) * con.mtrstonm;
-    const float rel = (float)std::atan2(east, north) / kDeg - up_deg;
+    const float rel = (float)std::atan2(east, north) / DEG_TO_RAD_F - up_deg;
     const float r_px = range_nm > 0 ? dist_nm / range_nm * w.radius : 0.0f;
     glass_pt p;
-    p.x = w.cx + r_px * std::sin(rel * kDeg);
-    p.y = w.cy + r_px * std::cos(rel * kDeg);
+    p.x = w.cx + r_px * std::sin(rel * DEG_TO_RAD_F);
+    p.y = w.cy + r_px * std::cos(rel * DEG_TO_RAD_F);
     p.in = p.x >= w.x1 && p.x <= w.x2 && p.y >= w.y1 && p.y <= w.y2;
     return p;
 }

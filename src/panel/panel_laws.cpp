@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "flight/funct.h"
 
 namespace orv {
 
 namespace {
-constexpr float DEG = 3.14159265358979f / 180.0f;
 constexpr int   NO_TIME = 999;
 }
 
@@ -34,7 +34,7 @@ float slip_ball_step(float shown, float side_force, float normal_force, float pr
 {
     // A near-zero normal force would throw the ball to the stop on every rounding error.
     if (std::fabs(normal_force) < 0.1f) normal_force = normal_force < 0.0f ? -0.1f : 0.1f;
-    const float target = fltlim(4.0f * std::atan(side_force / normal_force) / DEG, -15.0f, 15.0f);
+    const float target = fltlim(4.0f * std::atan(side_force / normal_force) / DEG_TO_RAD_F, -15.0f, 15.0f);
     return shown + (target - shown) * prd / 2.0f;
 }
 
@@ -80,7 +80,7 @@ float compass_error(float psi, float aX, float phi, int lat_sou)
 {
     const float east_west = psi <= 180.0f ? 90.0f - std::fabs(psi - 90.0f) : 90.0f - std::fabs(psi - 270.0f);
     const float acceleration = -aX * east_west / 5.0f;
-    const float turning = (45.0f - lat_sou / 2.0f) * std::cos(psi * DEG) * std::sin(phi * DEG);
+    const float turning = (45.0f - lat_sou / 2.0f) * std::cos(psi * DEG_TO_RAD_F) * std::sin(phi * DEG_TO_RAD_F);
     return acceleration + turning;
 }
 
@@ -201,7 +201,7 @@ float adf_needle_step(float shown, float bearing, float prd)
 
 float adf_relative_bearing(float adfX, float adfZ, double X, double Z, float psi)
 {
-    const float brg = std::atan2((float)(adfX - X), (float)(Z - adfZ)) / DEG;
+    const float brg = std::atan2((float)(adfX - X), (float)(Z - adfZ)) / DEG_TO_RAD_F;
     return fltwrap(brg - psi, 0, 360);
 }
 
@@ -210,7 +210,7 @@ int stormscope_dot(float sx, float sz, double X, double Z, float psi, float rang
     const float dx = (float)(sx - X), dz = (float)(sz - Z);
     const float dist = std::sqrt(dx * dx + dz * dz);
     if (range_m <= 0 || dist > range_m) return 0;
-    const float rel = (adf_relative_bearing(sx, sz, X, Z, psi)) * DEG;   // clockwise from the nose
+    const float rel = (adf_relative_bearing(sx, sz, X, Z, psi)) * DEG_TO_RAD_F;   // clockwise from the nose
     const float r = radius_px * dist / range_m;
     offset->x = r * std::sin(rel);
     offset->y = r * std::cos(rel);
@@ -219,7 +219,7 @@ int stormscope_dot(float sx, float sz, double X, double Z, float psi, float rang
 
 int rmi_bearing(float vorX, float vorZ, double X, double Z, float mvar)
 {
-    const int b = (int)(std::atan2((float)(vorX - X), (float)(Z - vorZ)) / DEG + mvar);
+    const int b = (int)(std::atan2((float)(vorX - X), (float)(Z - vorZ)) / DEG_TO_RAD_F + mvar);
     return ((b % 360) + 360) % 360;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "2-QZutils/qgl.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_font.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
@@ -76,7 +77,7 @@ hoop_path path_to_follow()
 {
     hoop_path p;
     const int approach = nav.goodnav[1] && nav.ilsgs[1] != VOR_GLIDE_MARK;
-    const float course = (approach ? nav.ilscrs[1] : nav.hdsel - (float)env.mvar) * (float)M_PI / 180.0f;
+    const float course = (approach ? nav.ilscrs[1] : nav.hdsel - (float)env.mvar) * DEG_TO_RAD_F;
     p.ux = std::sin(course);
     p.uz = -std::cos(course);
     p.climb = 0.0f;
@@ -84,7 +85,7 @@ hoop_path path_to_follow()
         p.x = nav.gsX[1];
         p.y = nav.gsY[1];
         p.z = nav.gsZ[1];
-        p.climb = -std::tan(nav.ilsgs[1] * (float)M_PI / 180.0f);   // it descends toward the runway
+        p.climb = -std::tan(nav.ilsgs[1] * DEG_TO_RAD_F);   // it descends toward the runway
     } else {
         p.x = approach ? nav.vorX[1] : (float)flt.X;
         p.z = approach ? nav.vorZ[1] : (float)flt.Z;
@@ -106,14 +107,14 @@ int hud_hoop(int k, float* x, float* y, float* half)
     const float hy = p.climb != 0.0f ? fltmax2(p.y + p.climb * s, p.y) : p.y;
     if (p.climb != 0.0f && s > 0.0f) return 0;   // past the glide-slope antenna: the runway
     const float rx = hx - (float)flt.X, ry = hy - (float)flt.Y, rz = hz - (float)flt.Z;
-    const float psi = flt.psi * (float)M_PI / 180.0f, the = flt.the * (float)M_PI / 180.0f;
+    const float psi = flt.psi * DEG_TO_RAD_F, the = flt.the * DEG_TO_RAD_F;
     const float ahead = rx * std::sin(psi) - rz * std::cos(psi), right = rx * std::cos(psi) + rz * std::sin(psi);
     const float fwd = ahead * std::cos(the) + ry * std::sin(the), up = ry * std::cos(the) - ahead * std::sin(the);
     if (fwd < HOOP_NEAREST) return 0;
-    const float deg = 180.0f / (float)M_PI;
+    const float deg = RAD_TO_DEG_F;
     const float dx = std::atan2(right, fwd) * deg * HUD_PIX_PER_DEG;
     const float dy = (std::atan2(up, fwd) * deg - view_pitch_offset(set.view_type)) * HUD_PIX_PER_DEG;
-    const float roll = flt.phi * (float)M_PI / 180.0f;
+    const float roll = flt.phi * DEG_TO_RAD_F;
     *x = con.cntrx + dx * std::cos(roll) + dy * std::sin(roll);
     *y = con.cntry - dx * std::sin(roll) + dy * std::cos(roll);
     *half = std::atan2(HOOP_HALF_SIZE, fwd) * deg * HUD_PIX_PER_DEG;
@@ -156,7 +157,7 @@ void plot_nrml_hud()
 void plot_cool_hud()
 {
     const int c = hud_color();
-    const float roll = flt.phi * (float)M_PI / 180.0f;
+    const float roll = flt.phi * DEG_TO_RAD_F;
     const float cs = std::cos(roll), sn = std::sin(roll);
     auto rot = [&](float dx, float dy, float* x, float* y) {
         *x = con.cntrx + dx * cs + dy * sn;
@@ -181,7 +182,7 @@ void plot_cool_hud()
     }
     const float r = (con.HUD_top - con.HUD_bot) * 0.4f;
     for (int b = -60; b <= 60; b += (b >= -30 && b < 30) ? 10 : 30) {
-        const float a = (float)b * (float)M_PI / 180.0f;
+        const float a = (float)b * DEG_TO_RAD_F;
         const float x = con.cntrx + r * std::sin(a), y = con.cntry - r * std::cos(a);
         OGL_line(c, x, y, con.cntrx + (r + 6.0f) * std::sin(a), con.cntry - (r + 6.0f) * std::cos(a));
     }

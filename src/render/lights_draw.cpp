@@ -5,6 +5,7 @@
 
 #include "2-QZutils/qgl.h"
 #include "2-QZutils/qgl3d.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
@@ -18,7 +19,6 @@ namespace orv {
 
 namespace {
 
-constexpr float DEG = (float)M_PI / 180.0f;
 constexpr float GLIDE_POINT = 2.0f, RUNWAY_POINT = 1.0f, BEACON_POINT = 3.0f;
 constexpr float BEACON_LIFT = 15.0f;
 constexpr int   FLASHER_STEPS = 20;        // places in the sequenced flasher's run
@@ -103,7 +103,7 @@ void plot_rway_lights()
         const float(*c)[3] = scn.rwayxyz[a][first];
         qgl3d.PointSize(BEACON_POINT);
         qgl.Begin(GL_POINTS);
-        point(scn.rb_cycle < (float)M_PI ? WHITE : BEACON_GREEN, c[1][0] + (c[1][0] - c[0][0]) * 3.0f,
+        point(scn.rb_cycle < PI_F ? WHITE : BEACON_GREEN, c[1][0] + (c[1][0] - c[0][0]) * 3.0f,
               apt_h[w] + BEACON_LIFT, c[1][2] + (c[1][2] - c[0][2]) * 3.0f);
         qgl.End();
         for (int r = first; r <= intlim(env.rwaymax[a], -1, 2); r++) {
@@ -116,7 +116,7 @@ void plot_rway_lights()
             for (int k = 0; k < n; k++) {
                 if (rwy_lgt_kind[a][r][k] != LGT_GLIDE || rwy_lgt_end[a][r][k] != toward) continue;
                 const float* p = rwy_lgt_xyz[a][r][k];
-                const float ang = std::atan2(eye[1] - apt_h[w], pythag(eye[0] - p[0], eye[2] - p[2])) / DEG;
+                const float ang = std::atan2(eye[1] - apt_h[w], pythag(eye[0] - p[0], eye[2] - p[2])) / DEG_TO_RAD_F;
                 point(ang >= (float)rwy_lgt_arg[a][r][k] * 0.1f ? WHITE : RED, p[0], p[1], p[2]);
             }
             qgl.End();
@@ -175,7 +175,7 @@ void plot_radtower(int o)
     OGL_3dline(b[0], b[1], b[2], b[0], b[1] + h, b[2]);
     // Guy wires to three anchors.
     for (int k = 0; k < 3; k++) {
-        const float a = k * 120.0f * DEG, r = h * 0.35f;
+        const float a = k * 120.0f * DEG_TO_RAD_F, r = h * 0.35f;
         OGL_3dline(b[0], b[1] + h * 0.8f, b[2], b[0] + r * std::sin(a), b[1], b[2] - r * std::cos(a));
     }
     qgl3d.PointSize(2.0f);

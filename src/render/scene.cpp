@@ -5,6 +5,7 @@
 #include "2-QZutils/drplane.h"
 #include "2-QZutils/qgl.h"
 #include "2-QZutils/qgl3d.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_bitmap.h"
 #include "2-QZutils/qz_font.h"
 #include "2-QZutils/qz_funct.h"
@@ -32,7 +33,6 @@ float x0, z0, x1, z1, x2, z2;
 
 namespace {
 
-constexpr float DEG = (float)M_PI / 180.0f;
 constexpr float EYE_MIN_AGL = 2.0f;            // outside views keep this above the ground
 constexpr float SURF_FLAGS_OPEN = 78;
 constexpr float OBJ_RANGE_MARGIN = 1000.0f, APT_RANGE_MARGIN = 5000.0f;
@@ -61,12 +61,12 @@ float eye_z() { return con.VIEW_xyz[2]; }
 
 void set_attitude_trig()
 {
-    con.sinPLANthe = std::sin(flt.the * DEG);
-    con.cosPLANthe = std::cos(flt.the * DEG);
-    con.sinPLANpsi = std::sin(flt.psi * DEG);
-    con.cosPLANpsi = std::cos(flt.psi * DEG);
-    con.sinPLANphi = std::sin(flt.phi * DEG);
-    con.cosPLANphi = std::cos(flt.phi * DEG);
+    con.sinPLANthe = std::sin(flt.the * DEG_TO_RAD_F);
+    con.cosPLANthe = std::cos(flt.the * DEG_TO_RAD_F);
+    con.sinPLANpsi = std::sin(flt.psi * DEG_TO_RAD_F);
+    con.cosPLANpsi = std::cos(flt.psi * DEG_TO_RAD_F);
+    con.sinPLANphi = std::sin(flt.phi * DEG_TO_RAD_F);
+    con.cosPLANphi = std::cos(flt.phi * DEG_TO_RAD_F);
 }
 
 // The pilot's eye point turned by the aircraft's roll (right wing down for a positive roll,
@@ -120,8 +120,8 @@ void outside_target(int view, float t[3])
             uy = flt.vY / v;
             uz = flt.vZ / v;
         } else {
-            ux = std::sin(flt.psi * DEG);
-            uz = -std::cos(flt.psi * DEG);
+            ux = std::sin(flt.psi * DEG_TO_RAD_F);
+            uz = -std::cos(flt.psi * DEG_TO_RAD_F);
         }
         const float lag = (1.0f - msc.prd) * msc.prd;
         t[0] = (float)flt.X - lag * flt.vX - scn.dist * ux;
@@ -217,10 +217,10 @@ void cone_tests()
     const float ex = eye_x(), ez = eye_z(), reach = atm.vis_eff * CONE_REACH;
     x0 = ex;
     z0 = ez;
-    x1 = ex + reach * std::sin((scn.psi - 45.0f) * DEG);
-    z1 = ez - reach * std::cos((scn.psi - 45.0f) * DEG);
-    x2 = ex + reach * std::sin((scn.psi + 45.0f) * DEG);
-    z2 = ez - reach * std::cos((scn.psi + 45.0f) * DEG);
+    x1 = ex + reach * std::sin((scn.psi - 45.0f) * DEG_TO_RAD_F);
+    z1 = ez - reach * std::cos((scn.psi - 45.0f) * DEG_TO_RAD_F);
+    x2 = ex + reach * std::sin((scn.psi + 45.0f) * DEG_TO_RAD_F);
+    z2 = ez - reach * std::cos((scn.psi + 45.0f) * DEG_TO_RAD_F);
     for (int o = 0; o < OBJ_CAP; o++)
         obj_inrange[o] = obj_type[o] != OBJ_NONE && in_box(obj_xyz[o][0][0][0], obj_xyz[o][0][0][2], OBJ_RANGE_MARGIN) &&
                          incone(obj_xyz[o][0][0][0], obj_xyz[o][0][0][2], OBJ_RANGE_MARGIN);
@@ -252,7 +252,7 @@ float strike_distance_nm()
 void apply_light(float sun_e)
 {
     const GLfloat col[4] = {lite_r, lite_g, lite_b, 1.0f};
-    const GLfloat dir[4] = {std::sin(sun_e * DEG), std::cos(sun_e * DEG), 0.0f, 0.0f};
+    const GLfloat dir[4] = {std::sin(sun_e * DEG_TO_RAD_F), std::cos(sun_e * DEG_TO_RAD_F), 0.0f, 0.0f};
     qgl3d.Lightfv(GL_LIGHT0, GL_AMBIENT, col);
     qgl3d.Lightfv(GL_LIGHT0, GL_DIFFUSE, col);
     qgl3d.Lightfv(GL_LIGHT0, GL_POSITION, dir);
@@ -366,8 +366,8 @@ void scene_frame_setup()
     if (view_is_outside(set.view_type)) {
         con.VIEW_xyz[1] = fltmax2(con.VIEW_xyz[1], ground + EYE_MIN_AGL);
         const float dx = con.PLAN_loc_X - eye_x(), dy = con.PLAN_loc_Y - eye_y(), dz = con.PLAN_loc_Z - eye_z();
-        scn.the = std::atan2(dy, pythag(dx, dz)) / DEG;
-        scn.psi = fltwrap(std::atan2(dx, -dz) / DEG, 0.0f, 360.0f);
+        scn.the = std::atan2(dy, pythag(dx, dz)) / DEG_TO_RAD_F;
+        scn.psi = fltwrap(std::atan2(dx, -dz) / DEG_TO_RAD_F, 0.0f, 360.0f);
         scn.phi = 0.0f;
     }
     frame.eye_agl = eye_y() - ground;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 
 namespace orv {
@@ -179,7 +180,7 @@ float haze_factor(float level) { return interp(0.0f, 1.0f, 4.0f, 0.5f, fltlim(le
 
 float terrain_brightness(float h, float level, int clear, int abovetops)
 {
-    float b = std::fabs(std::cos(sun_angle(h) * (float)M_PI / 180.0f)) * haze_factor(level);
+    float b = std::fabs(std::cos(sun_angle(h) * DEG_TO_RAD_F)) * haze_factor(level);
     if (clear) b = fltmax2(b, 0.01f);
     if (abovetops) b = fltmax2(b, 0.05f);
     return b;
@@ -187,7 +188,7 @@ float terrain_brightness(float h, float level, int clear, int abovetops)
 
 float light_level(float h, float level, int clear, int abovetops)
 {
-    const float c = std::fabs(std::cos(sun_angle(h) * (float)M_PI / 180.0f));
+    const float c = std::fabs(std::cos(sun_angle(h) * DEG_TO_RAD_F));
     const float l = std::pow(c, LIGHT_GAMMA) * haze_factor(level);
     return fltmax2(l, (clear || abovetops) ? 0.1f : 0.05f);
 }

@@ -2,6 +2,7 @@
 // and an angled landing deck overhanging to port; the frigate a slim hull with a raised
 // superstructure; the rig four legs carrying a square deck, a derrick and a helideck.
 #include "render/ship_models.h"
+#include "2-QZutils/qz_angles.h"
 
 #include <cmath>
 
@@ -44,14 +45,14 @@ static void load_carrier()
         float low = hull_half(f, hull_beam);
         float deck = hull_half(f, 52.0f);
         // The angled deck overhangs to port over the after half of the ship.
-        if (f > 0.35f && f < 0.95f) deck += (CARR_BEAM - 52.0f) * std::sin((f - 0.35f) / 0.6f * 3.14159265f);
+        if (f > 0.35f && f < 0.95f) deck += (CARR_BEAM - 52.0f) * std::sin((f - 0.35f) / 0.6f * PI_F);
         load_geo(-low, 0.0f, z, carr_pxyz[26 + i][0]);
         load_geo(-deck, CARR_DECK_H, z, carr_pxyz[26 + i][1]);
     }
     // Lights 1 cm above the deck: 2 x 25 edge lights along the angled deck (9 degrees to port
     // of the ship's axis, 230 m long, 25 m wide), 15 centreline lights and 10 drop lights down
     // the stern.
-    const float y = CARR_DECK_H + 0.01f, a = 9.0f * 3.14159265f / 180.0f;
+    const float y = CARR_DECK_H + 0.01f, a = 9.0f * DEG_TO_RAD_F;
     const float land_len = 230.0f, land_half = 12.5f, z_end = L / 2 - 5.0f;
     int n = 0;
     for (int side = -1; side <= 1; side += 2)

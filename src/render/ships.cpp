@@ -5,6 +5,7 @@
 
 #include "2-QZutils/qgl.h"
 #include "2-QZutils/qgl3d.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
@@ -18,7 +19,6 @@ namespace orv {
 
 namespace {
 
-constexpr float DEG = (float)M_PI / 180.0f;
 constexpr int TEX_DECK = 45, TEX_HULL = 49, TEX_TOWER = 48, TEX_METAL_SHIP = -91;
 
 // Carrier island: starboard, amidships; frigate superstructure: forward of amidships.
@@ -82,10 +82,10 @@ void hold_deck(float xcg, float ycg, float zcg, float the, float phi)
     con.BOAT_loc_X = xcg;
     con.BOAT_loc_Y = ycg;
     con.BOAT_loc_Z = zcg;
-    con.sinBOATthe = std::sin(the * DEG);
-    con.cosBOATthe = std::cos(the * DEG);
-    con.sinBOATphi = std::sin(phi * DEG);
-    con.cosBOATphi = std::cos(phi * DEG);
+    con.sinBOATthe = std::sin(the * DEG_TO_RAD_F);
+    con.cosBOATthe = std::cos(the * DEG_TO_RAD_F);
+    con.sinBOATphi = std::sin(phi * DEG_TO_RAD_F);
+    con.cosBOATphi = std::cos(phi * DEG_TO_RAD_F);
     con.sinBOATpsi = 0.0f;   // the ships hold the grid's north-south line
     con.cosBOATpsi = 1.0f;
 }

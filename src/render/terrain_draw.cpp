@@ -4,6 +4,7 @@
 
 #include "2-QZutils/qgl.h"
 #include "2-QZutils/qgl3d.h"
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
@@ -15,7 +16,6 @@ namespace orv {
 
 namespace {
 
-constexpr float DEG = (float)M_PI / 180.0f;
 constexpr int FIRES = 10, SMOKE_PUFFS = 50;
 constexpr int FIRE_TEX_FIRST = 60, FIRE_TEX_LAST = 71, SMOKE_TEX = 59;
 constexpr float FLAME_HALF_W = 35.0f, FLAME_H = 50.0f, FIRE_CONE_MARGIN = 100.0f;
@@ -204,8 +204,8 @@ void plot_fires()
         }
         s.age += msc.prd;
         s.size += msc.prd * 1.5f;
-        s.x -= std::sin(s.dir * DEG) * s.size * msc.prd * 0.25f;
-        s.z += std::cos(s.dir * DEG) * s.size * msc.prd * 0.25f;
+        s.x -= std::sin(s.dir * DEG_TO_RAD_F) * s.size * msc.prd * 0.25f;
+        s.z += std::cos(s.dir * DEG_TO_RAD_F) * s.size * msc.prd * 0.25f;
         s.y += s.size * msc.prd * 0.03f;
         if (!incone(s.x, s.z, s.size)) continue;
         qgl3d.PushMatrix();

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_btn.h"
 #include "2-QZutils/qz_font.h"
 #include "2-QZutils/qz_funct.h"
@@ -25,7 +26,6 @@ constexpr int START_AT_RUNWAY = 7, FLTVARS_RUNWAY = 8, FLTVARS_CUSTOM_AIRBORNE =
 // A region is 2 degrees north by 3 east of its corner: corners that keep it on the globe,
 // short of the poles and of the 180th meridian.
 constexpr int REGION_LAT_SOU_MIN = -90, REGION_LAT_SOU_MAX = 88, REGION_LON_WES_MIN = -180, REGION_LON_WES_MAX = 177;
-constexpr double DEG = 3.14159265358979323846 / 180.0;
 
 static int airport_count() { return std::min(env.aptmax + 1, APT_CAP); }
 
@@ -34,9 +34,9 @@ static int airport_count() { return std::min(env.aptmax + 1, APT_CAP); }
 static void range_bearing(float lat1, float lon1, float lat2, float lon2, float* nm, float* brg)
 {
     const double dn = (lat2 - lat1) * 60.0;
-    const double de = fltwrap(lon2 - lon1, -180, 180) * 60.0 * std::cos((lat1 + lat2) * 0.5 * DEG);
+    const double de = fltwrap(lon2 - lon1, -180, 180) * 60.0 * std::cos((lat1 + lat2) * 0.5 * DEG_TO_RAD);
     *nm = (float)std::sqrt(dn * dn + de * de);
-    *brg = fltwrap((float)(std::atan2(de, dn) / DEG), 0, 360);
+    *brg = fltwrap((float)(std::atan2(de, dn) / DEG_TO_RAD), 0, 360);
 }
 
 static int nearest_airport(float lat, float lon, float* nm, float* brg)

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "world/nav_db.h"
@@ -19,7 +20,6 @@ int   rwy_lgt_n[90][3];
 
 namespace {
 
-constexpr double DEG_TO_RAD = 3.14159265358979323846 / 180.0;
 constexpr int   APT_SLOTS_PER_AIRPORT = 5;     // four sheds and a tower
 constexpr int   SHEDS = 4;
 constexpr float SHED_SIDE_WIDTHS = 4.2f, SHED_SIDE_MIN = 80.0f, SHED_ALONG = 0.35f;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
@@ -24,7 +25,6 @@ int   current_tex_numb;
 
 namespace {
 
-constexpr double DEG_TO_RAD = 3.14159265358979323846 / 180.0;
 constexpr int    OBJ_FILE_END = 99;
 
 void (*texture_loader)(const char* name, int tex_number);

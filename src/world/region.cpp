@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
@@ -28,7 +29,6 @@ float r_z_min[RWAY_AREA_CAP][3], r_z_max[RWAY_AREA_CAP][3];
 
 namespace {
 
-constexpr double DEG_TO_RAD = 3.14159265358979323846 / 180.0;
 constexpr float  OUTSIDE_QUADRANT_DEG = 0.001f;  // a point may stray this far from its quadrant
 constexpr float  RWAY_AREA_REACH_DEG = 0.1f;     // airports this near a quadrant flatten it
 constexpr float  RWAY_AREA_BESIDE = 4.5f;        // widths of ground kept flat beside a runway
@@ -44,7 +44,7 @@ constexpr float  NORMAL_HEIGHT_GAIN = 10.0f;     // slopes shade strongly
 
 double corner_z;                 // z of latitude lat_sou
 int    generation_on = 1;
-void (*menu_hook)();
+world_hooks hooks;
 int    next_env_obj = OBJ_ENV_FIRST;   // wraps 2999 -> 450 for the whole run
 
 }  // namespace
@@ -107,7 +107,7 @@ void region_stored_position(double x, double z, double* sx, double* sz)
 
 void region_set_generation(int on) { generation_on = on ? 1 : 0; }
 int  region_generation() { return generation_on; }
-void region_set_menu_hook(void (*fn)()) { menu_hook = fn; }
+void world_set_hooks(const world_hooks& h) { hooks = h; }
 
 // ---------------------------------------------------------------- file search
 
@@ -478,7 +478,7 @@ void finish_region()
     build_region_lists();
     for (int a = 0; a < REG_LIST_CAP; a++) env.rwaymax[a] = -1;
     for (int a = 0; a < REG_LIST_CAP && apt_to_index[a] >= 0; a++) build_apt(a, apt_to_index[a]);
-    if (menu_hook) menu_hook();
+    if (hooks.setup_menus) hooks.setup_menus();
     finish_region_terrain();
 }
 

@@ -84,7 +84,11 @@ int  find_env_file(int lat, int lon, char* path, int* old_layout);
 void region_set_generation(int on);
 int  region_generation();
 
-// The menus are rebuilt after the region lists (the application sets this; null: none).
-void region_set_menu_hook(void (*fn)());
+// The world area's calls upward; the program fills the table once at start-up, an empty
+// entry does nothing.
+struct world_hooks {
+    void (*setup_menus)();   // the menus are rebuilt after the region lists
+};
+void world_set_hooks(const world_hooks& h);
 
 }  // namespace orv

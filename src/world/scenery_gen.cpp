@@ -8,12 +8,12 @@
 
 #include "world/env_write.h"
 #include "world/region.h"
+#include "2-QZutils/qz_angles.h"
 
 namespace orv {
 
 namespace {
 
-constexpr double PI = 3.14159265358979323846;
 constexpr int    BANDS_PER_DEG = 10;                 // latitude bands of the edge index
 constexpr int    BANDS = 180 * BANDS_PER_DEG;
 constexpr int    APT_CELLS_LON = 360, APT_CELLS_LAT = 180;

@@ -29,34 +29,7 @@ void rec_image(GLenum, GLint level, GLint comps, GLsizei w, GLsizei h, GLint, GL
     uploads.push_back({bound, level, comps, w, h, std::vector<unsigned char>(p, p + (size_t)w * h * comps)});
 }
 
-// A 24-bit bitmap, rows bottom to top, each padded to four bytes; pixel(x, y) gives r, g, b.
-template <class F>
-std::string bmp(int w, int h, F pixel, int bits = 24, int magic = 19778, bool header_only = false)
-{
-    int stride = (w * 3 + 3) & ~3;
-    std::string s(54, '\0');
-    auto put = [&](int at, unsigned v, int n) { for (int k = 0; k < n; k++) s[at + k] = (char)((v >> (8 * k)) & 255); };
-    put(0, magic, 2);
-    put(2, 54 + stride * h, 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, w, 4);
-    put(22, h, 4);
-    put(26, 1, 2);
-    put(28, bits, 2);
-    if (header_only) return s;
-    for (int y = 0; y < h; y++) {
-        std::string row(stride, '\0');
-        for (int x = 0; x < w; x++) {
-            unsigned rgb = pixel(x, y);
-            row[3 * x] = (char)(rgb & 255);            // stored blue, green, red
-            row[3 * x + 1] = (char)((rgb >> 8) & 255);
-            row[3 * x + 2] = (char)((rgb >> 16) & 255);
-        }
-        s += row;
-    }
-    return s;
-}
+using orv_test::bmp_file;
 
 unsigned rgb(int r, int g, int b) { return (unsigned)(r << 16 | g << 8 | b); }
 
@@ -94,7 +67,7 @@ protected:
 
 TEST_F(Bitmap_Load, ThreePixelRowsSkipTheirPadding)
 {
-    std::string base = file("three", bmp(3, 2, [](int x, int y) { return rgb(10 * x + 100 * y, 1 + x, 2 + y); }));
+    std::string base = file("three", bmp_file(3, 2, [](int x, int y) { return rgb(10 * x + 100 * y, 1 + x, 2 + y); }));
     ASSERT_EQ(OGL_texbmp(BMP_TEXTURE_PATH, 45, 0, base.c_str()), 1);
     ASSERT_EQ(uploads.size(), 1u);
     const upload_rec& u = uploads[0];
@@ -123,8 +96,8 @@ TEST_F(Bitmap_Load, MissingTextureBecomesFourByFourGreyButOptionalOnesAnswerZero
 
 TEST_F(Bitmap_Load, ColourKeyAndLuminanceAlphaModes)
 {
-    texture("fire1", bmp(2, 1, [](int x, int) { return x == 0 ? rgb(1, 1, 1) : rgb(1, 1, 2); }));
-    texture("smoke", bmp(1, 1, [](int, int) { return rgb(30, 60, 91); }));
+    texture("fire1", bmp_file(2, 1, [](int x, int) { return x == 0 ? rgb(1, 1, 1) : rgb(1, 1, 2); }));
+    texture("smoke", bmp_file(1, 1, [](int, int) { return rgb(30, 60, 91); }));
     OGL_texbmp(BMP_TEXTURE, 60, TEX_KEYED, "fire1");
     OGL_texbmp(BMP_TEXTURE, 59, TEX_LUMINANCE, "smoke");
     ASSERT_EQ(uploads.size(), 2u);
@@ -137,7 +110,7 @@ TEST_F(Bitmap_Load, ColourKeyAndLuminanceAlphaModes)
 
 TEST_F(Bitmap_Load, TerrainIsMipMappedDownToOneTexelAndMustBeSquare)
 {
-    texture("grs", bmp(2, 2, [](int x, int y) { return rgb(x * 100 + y * 1, 0, 0); }));
+    texture("grs", bmp_file(2, 2, [](int x, int y) { return rgb(x * 100 + y * 1, 0, 0); }));
     OGL_texbmp(BMP_TEXTURE, 13, TEX_TERRAIN, "grs");
     ASSERT_EQ(uploads.size(), 2u);
     EXPECT_EQ(uploads[1].level, 1);
@@ -146,7 +119,7 @@ TEST_F(Bitmap_Load, TerrainIsMipMappedDownToOneTexelAndMustBeSquare)
 
     uploads.clear();
     int alerts = mnw_alert_count();
-    texture("mnt", bmp(8, 4, [](int, int) { return rgb(9, 9, 9); }));
+    texture("mnt", bmp_file(8, 4, [](int, int) { return rgb(9, 9, 9); }));
     OGL_texbmp(BMP_TEXTURE, 14, TEX_TERRAIN, "mnt");
     EXPECT_EQ(mnw_alert_count(), alerts + 1);
     EXPECT_STREQ(mnw_last_alert_line(1), "You have defined a NON-SQUARE texture for terrain!");
@@ -158,7 +131,7 @@ TEST_F(Bitmap_Load, TerrainIsMipMappedDownToOneTexelAndMustBeSquare)
 TEST_F(Bitmap_Load, LowResolutionReducesTerrainSixteenTimes)
 {
     ogl_res = 1;
-    texture("wat", bmp(256, 256, [](int x, int y) { return rgb(x, y, 0); }));
+    texture("wat", bmp_file(256, 256, [](int x, int y) { return rgb(x, y, 0); }));
     OGL_texbmp(BMP_TEXTURE, 12, TEX_TERRAIN, "wat");
     ASSERT_FALSE(uploads.empty());
     EXPECT_EQ(uploads[0].w, 16);
@@ -174,16 +147,16 @@ TEST_F(Bitmap_Load, LowResolutionReducesTerrainSixteenTimes)
 TEST_F(Bitmap_Load, BadHeadersAreReportedAndLeaveAGreyTexture)
 {
     int alerts = mnw_alert_count();
-    std::string wide = file("wide", bmp(1025, 1, [](int, int) { return 0u; }, 24, 19778, true));
+    std::string wide = file("wide", bmp_file(1025, 1, [](int, int) { return 0u; }, 24, 19778, true));
     OGL_texbmp(BMP_TEXTURE_PATH, 46, 0, wide.c_str());
     EXPECT_STREQ(mnw_last_alert_line(0), "Bitmap too wide! (max is 1024)");
-    std::string big = file("big", bmp(1024, 1024, [](int, int) { return 0u; }, 24, 19778, true));
+    std::string big = file("big", bmp_file(1024, 1024, [](int, int) { return 0u; }, 24, 19778, true));
     OGL_texbmp(BMP_TEXTURE_PATH, 47, 0, big.c_str());
     EXPECT_STREQ(mnw_last_alert_line(0), "Bitmap too big to load!");
-    std::string deep = file("deep", bmp(2, 2, [](int, int) { return 0u; }, 32));
+    std::string deep = file("deep", bmp_file(2, 2, [](int, int) { return 0u; }, 32));
     OGL_texbmp(BMP_TEXTURE_PATH, 48, 0, deep.c_str());
     EXPECT_STREQ(mnw_last_alert_line(1), "We need 24-bit color.");
-    std::string cut = file("cut", bmp(4, 4, [](int, int) { return 0u; }).substr(0, 70));
+    std::string cut = file("cut", bmp_file(4, 4, [](int, int) { return 0u; }).substr(0, 70));
     OGL_texbmp(BMP_TEXTURE_PATH, 49, 0, cut.c_str());
     EXPECT_STREQ(mnw_last_alert_line(0), "File-scanning error!");
     EXPECT_EQ(mnw_alert_count(), alerts + 4);
@@ -194,7 +167,7 @@ TEST_F(Bitmap_Load, BadHeadersAreReportedAndLeaveAGreyTexture)
 TEST_F(Bitmap_Load, ScreenImageGoesToTheWindowOriginTintedAndClipped)
 {
     plat_make_dirs((dir + "/bitmaps/Vantorel").c_str());
-    file("bitmaps/Vantorel/statbar", bmp(4, 2, [](int, int) { return rgb(200, 100, 50); }));
+    file("bitmaps/Vantorel/statbar", bmp_file(4, 2, [](int, int) { return rgb(200, 100, 50); }));
     std::memset(rgb_array, 0, sizeof rgb_array);
     mnw.x = 10;
     mnw.y = 5;

@@ -121,15 +121,7 @@ TEST_F(Window_Draw, FlightWindowImageHasTheMenuBarAndIsCutIntoThirtyFiveTiles)
 TEST_F(Window_Draw, SettingsWindowDrawsItsBackgroundBitmapAtItsPlace)
 {
     plat_make_dirs((dir + "/bitmaps/Vantorel").c_str());
-    std::string bmp(54, '\0');
-    const int w = 197, h = 84, stride = (w * 3 + 3) & ~3;
-    auto put = [&](int o, unsigned v, int n) { for (int k = 0; k < n; k++) bmp[o + k] = (char)(v >> (8 * k)); };
-    put(0, 19778, 2); put(18, w, 4); put(22, h, 4); put(26, 1, 2); put(28, 24, 2);
-    for (int r = 0; r < h; r++) {
-        std::string row(stride, '\0');
-        for (int x = 0; x < w; x++) { row[3 * x] = 10; row[3 * x + 1] = 120; row[3 * x + 2] = 30; }
-        bmp += row;
-    }
+    const std::string bmp = orv_test::bmp_file(197, 84, [](int, int) { return 0x1e780au; });
     orv_test::write_file(dir + "/bitmaps/Vantorel/set_spa.BMP", bmp);
     std::memset(rgb_array, 0, sizeof rgb_array);
     MACIBM_startwind(11);                                // "Set Weather Space", 197 by 84, centred

@@ -40,7 +40,7 @@ std::vector<std::string> stock_aircraft()
 TEST(Acf_Stock, EveryStockAircraftLoadsWithoutAlertAndIsSensible)
 {
     const std::vector<std::string> fleet = stock_aircraft();
-    if (fleet.empty()) GTEST_SKIP() << "no stock aircraft in " << ORV_BINARY_DIR;
+    ORV_NEED_DATA(!fleet.empty(), "stock aircraft");
     set_constants();
     std::snprintf(app_path, sizeof app_path, "%s/", ORV_BINARY_DIR);
     const std::string dir = orv_test::temp_dir("acf_stock");

@@ -78,7 +78,7 @@ void fill_unusual()
     atm.wind_tbl = 3;
     atm.burst_prob = 4;
     atm.change_clouds = 0; atm.change_vis = 7; atm.change_precip = 0; atm.change_turb = 1; atm.change_micro = 0;
-    atm.cld_type = 3;
+    atm.cld_type = 0;
     atm.topsMSL = 3048.25f;
     atm.baseMSL = 1234.5f;
     atm.vis_rep = 10000;

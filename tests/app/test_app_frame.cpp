@@ -8,7 +8,7 @@
 #include "2-QZutils/records.h"
 #include "app/app_flight.h"
 #include "app/app_update.h"
-#include "flight/flt_hooks.h"
+#include "flight/flight_hooks.h"
 #include "flight/integ.h"
 #include "platform/plat_backend.h"
 #include "app_test_env.h"
@@ -286,7 +286,11 @@ protected:
 };
 
 static int flight_steps;
-static void count_step() { flight_steps++; }
+static void count_step()   // the flight model runs the frame's schedule within its step
+{
+    flight_steps++;
+    frame_schedule();
+}
 
 TEST_F(App_Frame, PauseAndSettingsWindowsFreezeTheFlight)
 {
@@ -328,7 +332,7 @@ TEST_F(App_Frame, FrameAndTimeLimitsEndTheRun)
 
 static int presents;
 
-// The program's flight step brings the crash's flash (every fill shown, 40 of each colour;
+// The program's hooks bring the crash's flash (every fill shown, 40 of each colour;
 // no pause where nobody watches) and the night lights' pulse of colour 56.
 TEST_F(App_Frame, CrashFlashesThePictureAndTheNightLightPulses)
 {
@@ -336,17 +340,15 @@ TEST_F(App_Frame, CrashFlashesThePictureAndTheNightLightPulses)
     picture.headless = 0;
     picture.present = [] { presents++; };
     plat_backend_install(&picture);
-    register_flight_step();
     flt.onground = 1;
     flt.vY = -30;
     EXPECT_EQ(crash_check(), 1);
     EXPECT_EQ(presents, 80);
-    ASSERT_NE(flt_hooks.night_light, nullptr);
-    flt_hooks.night_light(0.1f, 0.5f, 0.1f);
+    const flight_hooks& h = flight_hook_table();
+    ASSERT_NE(h.night_light, nullptr);
+    h.night_light(0.1f, 0.5f, 0.1f);
     EXPECT_FLOAT_EQ(col_rgb[56][1], 0.5f);
     plat_backend_install(nullptr);
-    flt_hooks = flight_model_hooks{};
-    app_set_flight_step(nullptr);
 }
 
 // The event schedule's divisor and the clocks' boundaries, with the constants set.

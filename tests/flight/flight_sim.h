@@ -23,6 +23,9 @@ void sim_calm_isa();
 // Airborne at height (ft above sea level), speed (kt true), heading (deg) above the present
 // position, gear up, attitude and power left for the pilot to settle.
 void sim_air_start(float height_ft, float ktas, float hdg);
+// Sets the aircraft down on the nearest open water (a water cell with water all round) to
+// the runway start, at rest. Answers the water's height (m), or NAN when there is none.
+float sim_set_down_on_open_water();
 // One frame of the program.
 void sim_frame();
 // Frames for this many simulated seconds, the pilot (if any) called before each.

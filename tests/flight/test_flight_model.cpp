@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "flight/fltcalc.h"
+#include "flight/flight_hooks.h"
 #include "flight/fltutil.h"
 #include "flight/flt_init.h"
 #include "flight/integ.h"
@@ -99,7 +100,9 @@ TEST_F(FlightModel, PropwashWithNoIncomingSpeedUsesOneMetrePerSecond)
     atm.rho = 1.2f;
     msc.prd = 0.1f;
     const float next = dv_total(0.0f, 120.0f, 2.0f, 0.0f);
-    EXPECT_NEAR(next, 0.5f * 0.1f * (120.0f / (2.0f * 1.2f * 1.0f)), 1e-4f);
+    // Worked by hand: 120 N on a 2 m^2 disc in air of 1.2 kg/m^3, the speed taken as 1 m/s,
+    // over half of the 0.1 s step: 2.5 m/s of wash.
+    EXPECT_NEAR(next, 2.5f, 1e-4f);
     EXPECT_TRUE(std::isfinite(dv_total(0.0f, 0.0f, 0.0f, 0.0f)));
 }
 
@@ -118,7 +121,8 @@ TEST_F(FlightModel, JetBelowQuarterN1SpoolsAtTheStartRateWhateverTheThrottle)
         flt.parteqlbmthrust[0] = 0.04f;   // N1 20 %
         flt.n1_[0] = 20.0f;
         jets();
-        EXPECT_NEAR(flt.parteqlbmthrust[0], 0.04f + 0.04f * 0.1f / 2.0f, 1e-6f) << "throttle " << thro;
+        // 0.1 s of a 2 s spool-up adds 5 % of what the engine makes: 0.04 becomes 0.042.
+        EXPECT_NEAR(flt.parteqlbmthrust[0], 0.042f, 1e-6f) << "throttle " << thro;
     }
 }
 
@@ -458,6 +462,40 @@ TEST_F(FlightModel, HardArrivalIsACrashEvenWhenTheGearSlowsItWithinTheFrame)
     msc.typestart = 0;
     update_flight();
     EXPECT_EQ(msc.typestart, 7) << "a 27 m/s arrival was not judged a crash";
+}
+
+// The frame's schedule (events, the period's adaptation, the clocks) runs inside the flight
+// frame after the serial output and before the half steps, which integrate over the period it
+// adapted.
+int frame_stage;
+int serial_stage, schedule_stage;
+float init_time_at_schedule;
+void note_serial() { serial_stage = ++frame_stage; }
+void note_schedule()
+{
+    schedule_stage = ++frame_stage;
+    init_time_at_schedule = msc.init_time;
+    msc.prd = 0.02f;   // as an adaptation would
+}
+
+TEST_F(FlightModel, TheScheduleRunsAfterSerialOutputAndBeforeTheHalfSteps)
+{
+    set_flat_region_frame(0.0f);
+    pln.m_empty = 1000.0f;
+    flt.Y = 100;
+    msc.prd = 0.05f;
+    msc.init_time = 3;
+    frame_stage = serial_stage = schedule_stage = 0;
+    flight_hooks h = {};
+    h.serial_output = note_serial;
+    h.frame_schedule = note_schedule;
+    flight_set_hooks(h);
+    update_flight();
+    flight_set_hooks(flight_hooks{});
+    EXPECT_EQ(serial_stage, 1);
+    EXPECT_EQ(schedule_stage, 2);
+    EXPECT_FLOAT_EQ(init_time_at_schedule, 3);
+    EXPECT_FLOAT_EQ(msc.init_time, 3.02f);
 }
 
 }  // namespace

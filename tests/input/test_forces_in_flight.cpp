@@ -16,6 +16,7 @@
 #include "flight/events.h"
 #include "flight/flight_sim.h"
 #include "input/fake_joy.h"
+#include "support/test_support.h"
 
 namespace orv {
 namespace {
@@ -32,7 +33,7 @@ struct ForcesInFlight : ::testing::Test {
 
     void SetUp() override
     {
-        if (orv_test::stock_aircraft("trainer").empty()) GTEST_SKIP() << "no stock aircraft built";
+        ORV_NEED_DATA(!orv_test::stock_aircraft("trainer").empty(), "stock aircraft");
         f.dev.haptic = 1;
         f.dev.plug(0);
         ASSERT_EQ(orv_test::sim_start("trainer"), 1);

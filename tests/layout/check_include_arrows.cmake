@@ -5,7 +5,9 @@
 #    by themselves and by the programs' entry points;
 #  - SDL, EGL and OpenGL headers appear only in the back ends (the qgl*.h tables take GL's
 #    types);
-#  - world, flight and aircraft reach no drawing, GPU or sound header of the shared library.
+#  - world, flight and aircraft reach no drawing, GPU or sound header of the shared library;
+#  - the map names every module: each source file's name (without .cpp or .h) appears in the
+#    map in backticks, alone or with its suffix.
 #
 #   cmake -DSRC_DIR=<src folder> -P check_include_arrows.cmake
 if(NOT SRC_DIR)
@@ -31,6 +33,8 @@ if(NOT _map_areas STREQUAL _areas)
   message(FATAL_ERROR "src/README.md lists the areas as '${_map_areas}', src/CMakeLists.txt as '${_areas}'")
 endif()
 
+file(READ "${SRC_DIR}/README.md" _map_text)
+
 set(_device_free world flight aircraft)
 set(_device_headers qgl.h qgl3d.h qz_graph.h qz_font.h qz_bitmap.h qz_sound.h)
 set(_bad 0)
@@ -40,6 +44,16 @@ foreach(_f IN LISTS _files)
   list(FIND _areas "${_area}" _mine)
   if(_mine LESS 0)
     continue()
+  endif()
+  get_filename_component(_module "${_f}" NAME_WE)
+  string(FIND "${_map_text}" "`${_module}`" _named)
+  if(_named LESS 0)
+    get_filename_component(_file_name "${_f}" NAME)
+    string(FIND "${_map_text}" "`${_file_name}`" _named)
+  endif()
+  if(_named LESS 0)
+    message(SEND_ERROR "${_f}: the map (src/README.md) does not name the module `${_module}`")
+    set(_bad 1)
   endif()
   set(_is_backend OFF)
   if(_f MATCHES "^platform/(sdl|offscreen)/")
@@ -80,7 +94,7 @@ foreach(_f IN LISTS _files)
   endforeach()
 endforeach()
 if(_bad)
-  message(FATAL_ERROR "include arrows broken (see above); the map is src/README.md")
+  message(FATAL_ERROR "include arrows or module names broken (see above); the map is src/README.md")
 endif()
 list(LENGTH _files _n)
 message(STATUS "include arrows: ${_n} files follow the map")

@@ -212,20 +212,7 @@ TEST_F(PanelPixels, AnAircraftsOwnCockpitPictureReplacesTheFaces)
 {
     // an 800 x 333 picture of one colour beside the aircraft file, as "<name> panl.BMP"
     const std::string dir = orv_test::temp_dir("own_panel");
-    const int w = 800, h = 333, stride = w * 3;
-    std::string bmp(54 + stride * h, '\0');
-    auto le = [&](int at, unsigned v, int bytes) { for (int k = 0; k < bytes; ++k) bmp[at + k] = (char)(v >> (8 * k)); };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    le(2, (unsigned)bmp.size(), 4);
-    le(10, 54, 4);
-    le(14, 40, 4);
-    le(18, w, 4);
-    le(22, h, 4);
-    le(26, 1, 2);
-    le(28, 24, 2);
-    for (int i = 54; i < (int)bmp.size(); i += 3) { bmp[i] = 10; bmp[i + 1] = 200; bmp[i + 2] = 30; }   // blue, green, red
-    orv_test::write_file(dir + "/Mine panl.BMP", bmp);
+    orv_test::write_file(dir + "/Mine panl.BMP", orv_test::bmp_file(800, 333, [](int, int) { return 0x1ec80au; }));
     std::snprintf(pln.C_path, sizeof pln.C_path, "%s/Mine.acf", dir.c_str());
     draw_panel_background();
     EXPECT_EQ(pln.cp, 1);

@@ -52,4 +52,31 @@ std::string read_file(const std::string& path)
     return s.str();
 }
 
+std::string bmp_file(int w, int h, unsigned (*pixel)(int x, int y), int bits, int magic, bool header_only)
+{
+    const int stride = (w * 3 + 3) & ~3;
+    std::string s(54, '\0');
+    auto put = [&](int at, unsigned v, int n) { for (int k = 0; k < n; k++) s[at + k] = (char)((v >> (8 * k)) & 255); };
+    put(0, magic, 2);
+    put(2, 54 + stride * h, 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, w, 4);
+    put(22, h, 4);
+    put(26, 1, 2);
+    put(28, bits, 2);
+    if (header_only) return s;
+    for (int y = 0; y < h; y++) {
+        std::string row(stride, '\0');
+        for (int x = 0; x < w; x++) {
+            const unsigned rgb = pixel(x, y);
+            row[3 * x] = (char)(rgb & 255);            // stored blue, green, red
+            row[3 * x + 1] = (char)((rgb >> 8) & 255);
+            row[3 * x + 2] = (char)((rgb >> 16) & 255);
+        }
+        s += row;
+    }
+    return s;
+}
+
 }  // namespace orv_test

@@ -154,9 +154,7 @@ const char* kShippedAirfoils[] = {
     "NACA 0012 (helicopter rotor)", "NACA 64-212 (laminar jet wing)", "NACA 64A204 (thin supersonic)"};
 const char* kShippedFlaps[] = {"plain flap", "split flap", "slotted flap"};
 
-#define NEED_DATA_TREE()                                                           \
-    if (!fs::exists(kAirfoils + "NACA 2412 (popular).afl"))                        \
-        GTEST_SKIP() << "data tree not built (ORV_BUILD_DATA off)"
+#define NEED_DATA_TREE() ORV_NEED_DATA(fs::exists(kAirfoils + "NACA 2412 (popular).afl"), "airfoils")
 
 // ---------------------------------------------------------------- the generator itself
 

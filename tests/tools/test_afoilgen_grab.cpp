@@ -36,8 +36,7 @@ const shipped kFiles[] = {
 
 TEST(AfoilGen_Grabafoil, ShippedAirfoilsLoadWithoutAnAlert)
 {
-    if (!fs::exists(std::string(ORV_BINARY_DIR) + "/airfoils/NACA 2412 (popular).afl"))
-        GTEST_SKIP() << "data tree not built (ORV_BUILD_DATA off)";
+    ORV_NEED_DATA(fs::exists(std::string(ORV_BINARY_DIR) + "/airfoils/NACA 2412 (popular).afl"), "airfoils");
     char saved[orv::PATH_LEN];
     std::snprintf(saved, sizeof saved, "%s", orv::app_path);
     std::snprintf(orv::app_path, sizeof orv::app_path, "%s\\", ORV_BINARY_DIR);
@@ -82,8 +81,7 @@ TEST(AfoilGen_Grabafoil, ShippedAirfoilsLoadWithoutAnAlert)
 
 TEST(AfoilGen_Grabafoil, ShippedFlapsLoadThroughTheLoader)
 {
-    if (!fs::exists(std::string(ORV_BINARY_DIR) + "/flaps/plain flap.flp"))
-        GTEST_SKIP() << "data tree not built (ORV_BUILD_DATA off)";
+    ORV_NEED_DATA(fs::exists(std::string(ORV_BINARY_DIR) + "/flaps/plain flap.flp"), "flaps");
     char saved[orv::PATH_LEN];
     std::snprintf(saved, sizeof saved, "%s", orv::app_path);
     std::snprintf(orv::app_path, sizeof orv::app_path, "%s\\", ORV_BINARY_DIR);

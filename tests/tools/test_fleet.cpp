@@ -149,8 +149,7 @@ TEST(Fleet_Describe, PublishedGeometryAndMasses) {
 
 TEST(Fleet_Describe, FilesTheAircraftNeedAreInTheDataTree) {
     const std::string tree = ORV_BINARY_DIR;
-    if (!file_exists(tree + "/airfoils/NACA 2412 (popular).afl"))
-        GTEST_SKIP() << "data tree not built";
+    ORV_NEED_DATA(file_exists(tree + "/airfoils/NACA 2412 (popular).afl"), "airfoils");
     for (const FleetType& t : kFleet) {
         SCOPED_TRACE(t.id);
         auto rec = compile(t);
@@ -218,8 +217,7 @@ protected:
     char saved_app[orv::PATH_LEN] = {}, saved_wrk[orv::PATH_LEN] = {};
     bool saved = false;
     void SetUp() override {
-        if (!file_exists(std::string(ORV_BINARY_DIR) + "/airfoils/NACA 2412 (popular).afl"))
-            GTEST_SKIP() << "data tree not built";
+        ORV_NEED_DATA(file_exists(std::string(ORV_BINARY_DIR) + "/airfoils/NACA 2412 (popular).afl"), "airfoils");
         std::memcpy(saved_app, orv::app_path, sizeof saved_app);
         std::memcpy(saved_wrk, orv::wrk_path, sizeof saved_wrk);
         saved = true;

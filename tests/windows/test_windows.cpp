@@ -14,6 +14,7 @@
 #include "app/app_start.h"
 #include "app/app_update.h"
 #include "flight/flight_sim.h"
+#include "support/test_support.h"
 #include "world/nav_db.h"
 
 using namespace orv;
@@ -70,7 +71,7 @@ class Windows : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (orv_test::stock_aircraft("trainer").empty()) GTEST_SKIP() << "no stock aircraft built";
+        ORV_NEED_DATA(!orv_test::stock_aircraft("trainer").empty(), "stock aircraft");
         ASSERT_EQ(orv_test::sim_start("trainer"), 1);
         register_panel_commands();   // "window", as the program's options register it
     }

@@ -275,7 +275,7 @@ bool load_real_data()
 TEST(NavDb_RealData, ReadsWithoutAlertsInTheExpectedAmounts)
 {
     int before = mnw_alert_count();
-    if (!load_real_data()) GTEST_SKIP() << "no converted navigation data in the build tree";
+    ORV_NEED_DATA(load_real_data(), "converted navigation data");
     EXPECT_EQ(mnw_alert_count(), before);
     EXPECT_GT(env.aptmax, 9000);
     EXPECT_LT(env.aptmax, APT_READ_MAX);
@@ -304,7 +304,7 @@ TEST(NavDb_RealData, ReadsWithoutAlertsInTheExpectedAmounts)
 
 TEST(NavDb_RealData, SanBernardinoAndSanFrancisco)
 {
-    if (!load_real_data()) GTEST_SKIP() << "no converted navigation data in the build tree";
+    ORV_NEED_DATA(load_real_data(), "converted navigation data");
     int a = find_apt("KSBD");
     ASSERT_GE(a, 0);
     EXPECT_EQ(apt_num[a][0], 6);
@@ -337,7 +337,7 @@ TEST(NavDb_RealData, SanBernardinoAndSanFrancisco)
 
 TEST(NavDb_RealData, DumpAndReadBackReproducesTheTables)
 {
-    if (!load_real_data()) GTEST_SKIP() << "no converted navigation data in the build tree";
+    ORV_NEED_DATA(load_real_data(), "converted navigation data");
     // A sample: every 37th airport and navaid, plus names with dashes, short identifiers
     // and odd headings found in the data, are written through the writers and read back.
     std::string root = orv_test::temp_dir("nav_rt"), dir = root + "/additional nav data";

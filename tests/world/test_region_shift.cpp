@@ -113,7 +113,7 @@ TEST(Region_Earth, GroundUnderKsbdRunwayIsTheFieldAndFlat)
 {
     const std::string src = scenery_test::built_source();
     const std::string nav = std::string(ORV_BINARY_DIR) + "/additional nav data/apt_dat";
-    if (src.empty() || !std::ifstream(nav)) GTEST_SKIP() << "the build had no data";
+    ORV_NEED_DATA(!src.empty() && std::ifstream(nav), "scenery and navigation data");
     set_constants();
     init_trig_tables();
     set_app_path(ORV_BINARY_DIR);

@@ -14,6 +14,7 @@
 #include "2-QZutils/records.h"
 #include "app/app_flight.h"
 #include "flight/flight_sim.h"
+#include "support/test_support.h"
 #include "flight/flt_init.h"
 #include "world/terrain_grid.h"
 
@@ -94,29 +95,6 @@ float level_speed(const Type& t)
     return t.tas ? flt.av * con.msctokts : flt.vind;
 }
 
-// Sets the floatplane down on the nearest open water (a water cell with water all round) to
-// the runway start, at rest. Answers the water's height (m), or NAN when there is none.
-float set_down_on_open_water()
-{
-    int bi = -1, bj = -1;
-    double best = 1e30;
-    for (int i = 1; i < TER_I - 1; i++)
-        for (int j = 1; j < TER_J - 1; j++) {
-            bool open = true;
-            for (int di = -1; di <= 1; di++)
-                for (int dj = -1; dj <= 1; dj++) open = open && on_water[i + di][j + dj];
-            const double d = std::hypot(planexyz[i][j][0] - flt.X, planexyz[i][j][2] - flt.Z);
-            if (open && d < best) { best = d; bi = i; bj = j; }
-        }
-    if (bi < 0) return NAN;
-    set.cus_X = planexyz[bi][bj][0];
-    set.cus_Z = planexyz[bi][bj][2];
-    set.cus_Y = planexyz[bi][bj][1] + 3.0f;
-    set.cus_psi = flt.psi;
-    set.cus_v = 0.0f;
-    set_fltvars(9);
-    return planexyz[bi][bj][1];
-}
 
 }  // namespace
 
@@ -127,9 +105,9 @@ TEST(FlightRuns, StaticThrustAgainstRated)
 {
     for (const char* id : {"trainer", "twin", "turboprop", "floatplane", "bizjet", "carrierjet"}) {
         if (!wanted(id)) continue;
-        if (sim_start(id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+        ORV_NEED_DATA(sim_start(id) == 1, "stock aircraft");
         // a floatplane is measured where it floats
-        if (std::string(id) == "floatplane" && std::isnan(set_down_on_open_water())) continue;
+        if (std::string(id) == "floatplane" && std::isnan(sim_set_down_on_open_water())) continue;
         set.parkbrake = 1;
         sim_power(1.0f);
         // tied down: brakes alone do not hold a floatplane
@@ -160,7 +138,7 @@ TEST(FlightRuns, TakeoffGroundRollAtMaximumWeight)
         if (!wanted(t.id)) continue;
         const double published = reference_figure(t.id, "takeoff_roll");
         if (std::isnan(published) || is(t, "floatplane")) continue;
-        if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+        ORV_NEED_DATA(sim_start(t.id) == 1, "stock aircraft");
         sim_set_weight_lb(weight_for(t.id, "takeoff_roll"));
         flt.flaprequest = t.takeoff_flap;
         set.parkbrake = 1;
@@ -189,7 +167,7 @@ TEST(FlightRuns, ClimbAtBestRateSpeedFullPower)
         if (!wanted(t.id)) continue;
         const double published = reference_figure(t.id, "climb");
         for (float alt : {200.0f, 8000.0f}) {
-            if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+            ORV_NEED_DATA(sim_start(t.id) == 1, "stock aircraft");
             sim_air_start(alt, t.vy_kias, flt.psi);   // over the bay, south-east of the field
             sim_set_weight_lb(weight_for(t.id, "climb"));
             sim_power(1.0f);
@@ -220,7 +198,7 @@ TEST(FlightRuns, LevelSpeedAtPublishedCruisePower)
     for (const Type& t : kTypes) {
         if (!wanted(t.id)) continue;
         const double published = reference_figure(t.id, "cruise");
-        if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+        ORV_NEED_DATA(sim_start(t.id) == 1, "stock aircraft");
         const float measured = level_speed(t);
         const double err = report(t.id, "cruise", measured, published, t.tas ? "KTAS" : "KIAS");
         EXPECT_LE(std::fabs(err), 10.0) << t.id;
@@ -237,7 +215,7 @@ TEST(FlightRuns, StallSpeedsCleanAndLandingFlaps)
         for (const char* fig : {"stall_clean", "stall_landing"}) {
             const double published = reference_figure(t.id, fig);
             if (std::isnan(published)) continue;
-            if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+            ORV_NEED_DATA(sim_start(t.id) == 1, "stock aircraft");
             const bool landing = fig[6] == 'l';
             sim_air_start(5000.0f, (float)published * 1.5f, flt.psi);
             sim_set_weight_lb(weight_for(t.id, fig));
@@ -278,7 +256,7 @@ TEST(FlightRuns, GlideRatioAtBestGlideSpeed)
         if (!wanted(t.id)) continue;
         const double published = reference_figure(t.id, "glide_ratio");
         if (std::isnan(published) || t.glide_kias <= 0) continue;
-        if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+        ORV_NEED_DATA(sim_start(t.id) == 1, "stock aircraft");
         sim_air_start(6000.0f, t.glide_kias, flt.psi);
         sim_set_weight_lb(weight_for(t.id, "glide_ratio"));
         sim_power(0.0f);
@@ -295,7 +273,7 @@ TEST(FlightRuns, GlideRatioAtBestGlideSpeed)
 
 TEST(FlightRuns, CrashRestartsAtTheSelectedRunway)
 {
-    if (sim_start("trainer") != 1) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(sim_start("trainer") == 1, "stock aircraft");
     const double x0 = flt.X, z0 = flt.Z;
     sim_air_start(60.0f, 120.0f, 0.0f);
     flt.Z -= 2000.0;   // two kilometres from the runway start
@@ -314,8 +292,8 @@ TEST(FlightRuns, CrashRestartsAtTheSelectedRunway)
 // water, then takes off from the water at full power.
 TEST(FlightRuns, FloatplaneFloatsAndTakesOffFromWater)
 {
-    if (sim_start("floatplane") != 1) GTEST_SKIP() << "stock aircraft not installed";
-    const float water = set_down_on_open_water();
+    ORV_NEED_DATA(sim_start("floatplane") == 1, "stock aircraft");
+    const float water = sim_set_down_on_open_water();
     ASSERT_FALSE(std::isnan(water)) << "no open water in the region";
     sim_power(0.0f);
     sim_fly(30.0f, nullptr);
@@ -357,7 +335,7 @@ TEST(FlightRuns, FloatplaneFloatsAndTakesOffFromWater)
 // effect, over its spot for 30 s with the collective below full and small cyclic corrections.
 TEST(FlightRuns, HelicopterHoversInGroundEffect)
 {
-    if (sim_start("helicopter") != 1) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(sim_start("helicopter") == 1, "stock aircraft");
     sim_set_weight_lb(weight_lb("helicopter"));
     // rotor up to speed with the collective down
     for (int i = 0; i < 2000 && flt.tac[0] < 0.97f * pln.omegamax; i++) {

@@ -7,6 +7,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "flight/flight_sim.h"
+#include "support/test_support.h"
 
 using namespace orv;
 using namespace orv_test;
@@ -27,7 +28,7 @@ bool finite_state()
 
 TEST(FlightSoak, DayOfCruiseStaysFiniteAndBounded)
 {
-    if (sim_start("trainer") != 1) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(sim_start("trainer") == 1, "stock aircraft");
     sim_air_start(6000.0f, 110.0f, 90.0f);
     sim_power(0.7f);
     const long frames = (long)(24.0 * 3600.0 / msc.prd);

@@ -69,7 +69,7 @@ void line(const char* flight, const char* figure, double measured, const char* c
 // the bug.
 TEST(FlightSystems, HeadingSelectTurnsOntoTheBug)
 {
-    if (!start("trainer")) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(start("trainer"), "stock aircraft");
     sim_air_start(5000.0f, 105.0f, 90.0f);
     sim_power(0.65f);
     ap_set(SET_VS, 500.0f);
@@ -121,7 +121,7 @@ TEST(FlightSystems, HeadingSelectTurnsOntoTheBug)
 // A 1000 ft climb at a set vertical speed, then altitude hold: two minutes within 50 ft.
 TEST(FlightSystems, VerticalSpeedClimbThenAltitudeHold)
 {
-    if (!start("trainer")) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(start("trainer"), "stock aircraft");
     sim_air_start(4000.0f, 100.0f, 270.0f);
     sim_power(0.65f);
     ap_set(SET_HDG, 270.0f);
@@ -187,7 +187,7 @@ void track_offsets(double x, double z, float crs, double* cross, double* along)
 // the field within 60 m of the centre line.
 TEST(FlightSystems, IlsApproachOnNav2)
 {
-    if (!start("trainer", "KSBD", 0)) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(start("trainer", "KSBD", 0), "stock aircraft");
     const int a = airport_index("KSBD"), loc = navaid_index(NAV_LOC, "ISBA");
     ASSERT_GE(a, 0);
     ASSERT_GE(loc, 0) << "no derived landing system for KSBD 06";
@@ -257,7 +257,7 @@ TEST(FlightSystems, TrainerFuelFlowAtCruisePower)
 {
     const double published = reference_figure("trainer", "fuel_flow_cruise");
     ASSERT_FALSE(std::isnan(published)) << "no fuel_flow_cruise row for the trainer";
-    if (!start("trainer")) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(start("trainer"), "stock aircraft");
     sim_air_start(8500.0f, 115.0f, 270.0f);
     sim_set_weight_lb(0.85f * (float)reference_figure("trainer", "max_weight"));
     sim_power(0.75f);
@@ -313,7 +313,7 @@ void single_engine_pilot()
 // the foot off the pedals.
 TEST(FlightSystems, TwinScheduledEngineFailureStaysControllable)
 {
-    if (!start("twin")) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(start("twin"), "stock aircraft");
     ASSERT_EQ(pln.numen, 2);
     sim_air_start(4000.0f, 130.0f, 270.0f);
     sim_set_weight_lb(0.9f * (float)reference_figure("twin", "max_weight"));
@@ -378,7 +378,7 @@ TEST(FlightSystems, TwinScheduledEngineFailureStaysControllable)
 // the wind triangle's.
 TEST(FlightSystems, WindDriftFollowsTheWindTriangle)
 {
-    if (!start("trainer")) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(start("trainer"), "stock aircraft");
     sim_air_start(5000.0f, 110.0f, 0.0f);
     sim_power(0.7f);
     const float dir[2] = {7.0f, 270.0f}, spd[2] = {8.0f, 25.0f};   // from 270 magnetic at 25 kt
@@ -423,10 +423,9 @@ TEST(FlightSystems, RealWeatherReportOfTheStartAirport)
                                         "KSFO 1830 CLR 20 60/50/3005/001\n"
                                         "KSBD 1830 30 BKN 80 OVC 4 72/50/2315/998\n");
     wxr_set_path(file.c_str());
-    if (!start("trainer", "KSBD", 0)) {
-        wxr_set_path("");
-        GTEST_SKIP() << "stock aircraft not installed";
-    }
+    const bool started = start("trainer", "KSBD", 0);
+    if (!started) wxr_set_path("");
+    ORV_NEED_DATA(started, "stock aircraft");
     set.parkbrake = 1;
     const float vis0 = atm.vis_rep;
     // the first second's events read the file
@@ -479,7 +478,7 @@ TEST(FlightSystems, RealWeatherReportOfTheStartAirport)
 // must start and go one way (the bizjet at 30000 ft).
 TEST(FlightSystems, HeadingBugExactlyBehindStartsTheTurn)
 {
-    if (!start("bizjet")) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(start("bizjet"), "stock aircraft");
     sim_air_start(30000.0f, 400.0f, 90.0f);
     sim_power(0.8f);
     ap_set(SET_VS, 500.0f);
@@ -502,7 +501,7 @@ TEST(FlightSystems, HeadingBugExactlyBehindStartsTheTurn)
 // line and down it, and the read-out's distance counts down with the true one.
 TEST(FlightSystems, GpsCourseIsFlownBackOntoItsLine)
 {
-    if (!start("bizjet", "KSBD", 0)) GTEST_SKIP() << "stock aircraft not installed";
+    ORV_NEED_DATA(start("bizjet", "KSBD", 0), "stock aircraft");
     const int target = airport_index("KPSP");
     ASSERT_GE(target, 0);
     ASSERT_TRUE(plane_has_gps());

@@ -18,6 +18,7 @@
 #include "platform/plat_backend.h"
 #include "support/test_support.h"
 #include "world/region.h"
+#include "world/terrain_grid.h"
 
 using namespace orv;
 
@@ -173,6 +174,28 @@ void sim_fly(float seconds, void (*pilot)())
 }
 
 double sim_time() { return clock_s; }
+
+float sim_set_down_on_open_water()
+{
+    int bi = -1, bj = -1;
+    double best = 1e30;
+    for (int i = 1; i < TER_I - 1; i++)
+        for (int j = 1; j < TER_J - 1; j++) {
+            bool open = true;
+            for (int di = -1; di <= 1; di++)
+                for (int dj = -1; dj <= 1; dj++) open = open && on_water[i + di][j + dj];
+            const double d = std::hypot(planexyz[i][j][0] - flt.X, planexyz[i][j][2] - flt.Z);
+            if (open && d < best) { best = d; bi = i; bj = j; }
+        }
+    if (bi < 0) return NAN;
+    set.cus_X = planexyz[bi][bj][0];
+    set.cus_Z = planexyz[bi][bj][2];
+    set.cus_Y = planexyz[bi][bj][1] + 3.0f;
+    set.cus_psi = flt.psi;
+    set.cus_v = 0.0f;
+    set_fltvars(9);
+    return planexyz[bi][bj][1];
+}
 
 void sim_set_weight_lb(float lb)
 {
