@@ -15,6 +15,11 @@ void CFR_3dquad(const float* xyz1, const float* xyz2, const float* xyz3, const f
 void draw_a_carr(float xcg, float ycg, float zcg);
 void draw_a_frig(float xcg, float ycg, float zcg);
 void draw_a_oilr(float xcg, float ycg, float zcg);
+// What each ship is to the flight, drawn or not: the deck under the aircraft (its height and
+// tilt for the ground contact, its surface) and the carrier's landing system on the air.
+void carr_deck(float xcg, float ycg, float zcg);
+void frig_deck(float xcg, float ycg, float zcg);
+void oilr_deck(float xcg, float ycg, float zcg);
 // The carrier's localizer and glide slope at (lat, lon), deck height h (m).
 void publish_carrier_ils(float lat, float lon, float h);
 
