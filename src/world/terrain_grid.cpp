@@ -330,6 +330,46 @@ static int sides_at(int ci, int cj, float x, float z, cell_sides* s)
     return 1;
 }
 
+// The narrowest and widest mesh step east and north among points a0..a1 by b0..b1. Inside the
+// mesh the block is always four by four, which the compiler unrolls.
+static void step_range_block(int a0, int a1, int b0, int b1, float* narrowest, float* widest)
+{
+    float lo = 1e30f, hi = 0.0f;
+    for (int a = a0; a <= a1; a++)
+        for (int b = b0; b < b1; b++) {
+            const float north = planexyz[a][b][2] - planexyz[a][b + 1][2];
+            lo = std::min(lo, north);
+            hi = std::max(hi, north);
+        }
+    for (int a = a0; a < a1; a++)
+        for (int b = b0; b <= b1; b++) {
+            const float east = planexyz[a + 1][b][0] - planexyz[a][b][0];
+            lo = std::min(lo, east);
+            hi = std::max(hi, east);
+        }
+    *narrowest = lo;
+    *widest = hi;
+}
+
+static void step_range(int a0, int a1, int b0, int b1, float* narrowest, float* widest)
+{
+    constexpr int FULL = 3;   // steps across a cell and its neighbours
+    if (a1 - a0 == FULL && b1 - b0 == FULL) {
+        float lo = 1e30f, hi = 0.0f;
+        for (int a = 0; a <= FULL; a++)
+            for (int b = 0; b < FULL; b++) {
+                const float north = planexyz[a0 + a][b0 + b][2] - planexyz[a0 + a][b0 + b + 1][2];
+                const float east = planexyz[a0 + b + 1][b0 + a][0] - planexyz[a0 + b][b0 + a][0];
+                lo = std::min(lo, std::min(north, east));
+                hi = std::max(hi, std::max(north, east));
+            }
+        *narrowest = lo;
+        *widest = hi;
+        return;
+    }
+    step_range_block(a0, a1, b0, b1, narrowest, widest);
+}
+
 // Walks from cell (*ci, *cj) toward the point, one side at a time, held at the mesh's border.
 // Answers 0 when the walk does not settle (a mesh that folds over itself).
 static int walk_to_cell(float x, float z, int imx, int jmx, int* ci, int* cj, cell_sides* s)
@@ -367,26 +407,30 @@ static int direct_lookup(float x, float z, int gi, int gj, int imx, int jmx, int
     // narrowest mesh step of the cell and its neighbours bound that for all of them (doubled
     // for the cells beyond); where the steps are too narrow for the reach, the ring search
     // answers.
-    const int a0 = std::max(ci - 1, 0), a1 = std::min(ci + 2, imx);
-    const int b0 = std::max(cj - 1, 0), b1 = std::min(cj + 2, jmx);
-    float narrowest = 1e30f, widest = 0.0f;
-    for (int a = a0; a <= a1; a++)
-        for (int b = b0; b < b1; b++) {
-            const float north = planexyz[a][b][2] - planexyz[a][b + 1][2];
-            narrowest = std::min(narrowest, north);
-            widest = std::max(widest, north);
-        }
-    for (int a = a0; a < a1; a++)
-        for (int b = b0; b <= b1; b++) {
-            const float east = planexyz[a + 1][b][0] - planexyz[a][b][0];
-            narrowest = std::min(narrowest, east);
-            widest = std::max(widest, east);
-        }
+    float narrowest, widest;
+    step_range(std::max(ci - 1, 0), std::min(ci + 2, imx), std::max(cj - 1, 0), std::min(cj + 2, jmx),
+               &narrowest, &widest);
     if (!(narrowest > 0.0f)) return -1;
     const float reach = 8.0f * widest / narrowest + 1.0f;
     if (2.0f * reach >= narrowest) return -1;
     const int inner = x - s.west > reach && s.east - x > reach && s.south - z > reach &&
                       z - s.north > reach;
+    if (inner) {
+        // Well away from the diagonal too, the point is in one triangle only: tri 0 on the
+        // side of the diagonal where point (i, j + 1) lies.
+        const float* p00 = planexyz[ci][cj];
+        const float* p11 = planexyz[ci + 1][cj + 1];
+        const float* p01 = planexyz[ci][cj + 1];
+        const float dx = p11[0] - p00[0], dz = p11[2] - p00[2];
+        const float side = dx * (z - p00[2]) - dz * (x - p00[0]);
+        const float side01 = dx * (p01[2] - p00[2]) - dz * (p01[0] - p00[0]);
+        if (side * side > reach * reach * (dx * dx + dz * dz)) {
+            *hi = ci;
+            *hj = cj;
+            *htri = (side > 0.0f) == (side01 > 0.0f) ? 0 : 1;
+            return 1;
+        }
+    }
     const int spread = inner ? 0 : 1;
     int best_ring = -1;
     for (int a = std::max(ci - spread, 0); a <= ci + spread && a <= imx - 1; a++) {
