@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "world/env_write.h"
@@ -216,8 +217,14 @@ int scenery_source_write(const char* native_path, const float* lonlat, const std
     return (std::fclose(f) == 0) && ok;
 }
 
+// Generation works in shared buffers (the land mask, the row crossings, the tile, the file's
+// bytes) and reads the source: one generation at a time, and never while the source changes,
+// whichever thread asks (the cache's worker makes tiles ahead of the flight).
+static std::recursive_mutex source_use;
+
 void scenery_source_unload()
 {
+    std::lock_guard<std::recursive_mutex> hold(source_use);
     src = source();
 }
 
@@ -226,6 +233,7 @@ int scenery_source_ready() { return src.ready; }
 int scenery_source_load(const char* native_path)
 {
     scenery_source_unload();
+    std::lock_guard<std::recursive_mutex> hold(source_use);
     std::FILE* f = std::fopen(native_path, "rb");
     if (!f) return 0;
     int ok = 1;
@@ -317,6 +325,7 @@ int scenery_source_load(const char* native_path)
 
 int scenery_is_land(double lat, double lon)
 {
+    std::lock_guard<std::recursive_mutex> hold(source_use);
     if (!src.ready) return -1;
     int n;
     return row_crossings(lat, lon, lon, &n);
@@ -324,6 +333,7 @@ int scenery_is_land(double lat, double lon)
 
 int generate_tile(int lat, int lon, float* elev, int* flags)
 {
+    std::lock_guard<std::recursive_mutex> hold(source_use);
     if (!src.ready) return 0;
     fill_mask(lat, lon);
     for (int j = 0; j < QUAD_PTS_LAT; j++) {
@@ -351,6 +361,7 @@ int generate_tile(int lat, int lon, float* elev, int* flags)
 
 int generate_env_file(int lat, int lon, const char* native_path)
 {
+    std::lock_guard<std::recursive_mutex> hold(source_use);
     static float elev[QUAD_PTS_LAT * QUAD_PTS_LON];
     static int flags[QUAD_PTS_LAT * QUAD_PTS_LON];
     if (!generate_tile(lat, lon, elev, flags)) return 0;

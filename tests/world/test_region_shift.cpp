@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -187,4 +188,35 @@ TEST_F(ShiftFixture, DirectGroundLookupAgreesWithTheFullSearch)
         }
     }
     EXPECT_EQ(mismatches, 0);
+}
+
+// After a load the worker makes the quadrants any next shift brings, the same bytes as a tile
+// made in place; a tile needed while still queued is made at once by the one who needs it.
+TEST_F(ShiftFixture, NextShiftsQuadrantsAreMadeAheadAsTheyWouldBeInPlace)
+{
+    scenery_cache_ahead_settle();
+    auto cached = [&](int lat, int lon) {
+        char name[64];
+        return_latlon_str_ENV(lat, lon, name, 1);
+        std::string n = name;
+        n[n.find('\\')] = '/';
+        return root + "/cache/" + n;
+    };
+    auto bytes = [](const std::string& path) {
+        std::ifstream f(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    const int ring[10][2] = {{35, -119}, {35, -118}, {35, -117}, {32, -119}, {32, -118},
+                             {32, -117}, {33, -120}, {34, -120}, {33, -116}, {34, -116}};
+    for (const auto& q : ring) EXPECT_TRUE(std::ifstream(cached(q[0], q[1])).good()) << q[0] << " " << q[1];
+    const std::string here = root + "/in_place.env";
+    ASSERT_TRUE(generate_env_file(35, -118, here.c_str()));
+    EXPECT_EQ(bytes(here), bytes(cached(35, -118)));
+
+    // A far corner queued behind others, then needed now.
+    for (int lon = 10; lon < 16; lon++) scenery_cache_ahead(50, lon);
+    char path[PATH_LEN];
+    ASSERT_TRUE(scenery_cache_tile(50, 15, path, sizeof path));
+    EXPECT_TRUE(std::ifstream(cached(50, 15)).good());
+    scenery_cache_ahead_drop();
 }
