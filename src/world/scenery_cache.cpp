@@ -21,14 +21,25 @@ constexpr int DIR_LEN = 400;
 char cache_dir_opt[DIR_LEN];
 int  source_tried;   // the scenery source is looked for once per run
 
+// The source's file in native form. The path helpers keep their answer in one buffer, so
+// only the main thread calls them; the worker is handed the answer.
+void source_file(char* native, int len)
+{
+    char path[PATH_LEN] = "earth.dat";
+    ap_dir("scenery", path);
+    std::snprintf(native, len, "%s", native_path(path));
+}
+
 int source_available()
 {
     if (scenery_source_ready()) return 1;
     if (source_tried) return 0;
     source_tried = 1;
+    char native[PATH_LEN];
+    source_file(native, sizeof native);
+    if (scenery_source_load(native)) return 1;
     char path[PATH_LEN] = "earth.dat";
     ap_dir("scenery", path);
-    if (scenery_source_load(native_path(path))) return 1;
     char line[PATH_LEN + 80];
     std::snprintf(line, sizeof line,
                   "No scenery source at %s: quadrants without a scenery file are water.", path);
@@ -80,6 +91,7 @@ struct ahead_queue {
     int count;
     int busy, busy_lat, busy_lon;   // the tile the worker is making
     int stopping;
+    char source[PATH_LEN];          // loaded by the worker when the frame has not needed it yet
     std::thread worker;
 };
 ahead_queue ahead;
@@ -104,7 +116,8 @@ void ahead_work()
         const int known = tile_path(lat, lon, native, &folder_len);
         held.unlock();
         // A tile that cannot be made now is made, and its failure reported, when it is needed.
-        if (known && !file_exists(native)) make_tile(lat, lon, native, folder_len);
+        if (known && !file_exists(native) && (scenery_source_ready() || scenery_source_load(ahead.source)))
+            make_tile(lat, lon, native, folder_len);
         held.lock();
         ahead.busy = 0;
         ahead.changed.notify_all();
@@ -145,9 +158,12 @@ void scenery_cache_ahead(int lat, int lon)
     lon = intwrap(lon, -180, 179);
     char native[NATIVE_LEN];
     int folder_len;
-    if (!tile_path(lat, lon, native, &folder_len) || file_exists(native) || !source_available()) return;
+    // Without a source this run (looked for and missing) nothing can be made ahead.
+    if (!tile_path(lat, lon, native, &folder_len) || file_exists(native) || (source_tried && !scenery_source_ready()))
+        return;
     std::lock_guard<std::mutex> held(ahead.lock);
     if (ahead.stopping) return;
+    if (!ahead.busy && ahead.count == 0) source_file(ahead.source, sizeof ahead.source);
     if (ahead.busy && ahead.busy_lat == lat && ahead.busy_lon == lon) return;
     for (int k = 0; k < ahead.count; k++)
         if (ahead.lat[k] == lat && ahead.lon[k] == lon) return;

@@ -1,6 +1,7 @@
 #include "world/scenery_gen.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -221,14 +222,16 @@ int scenery_source_write(const char* native_path, const float* lonlat, const std
 // bytes) and reads the source: one generation at a time, and never while the source changes,
 // whichever thread asks (the cache's worker makes tiles ahead of the flight).
 static std::recursive_mutex source_use;
+static std::atomic<int> source_loaded;   // src.ready, read without waiting on a generation
 
 void scenery_source_unload()
 {
     std::lock_guard<std::recursive_mutex> hold(source_use);
     src = source();
+    source_loaded = 0;
 }
 
-int scenery_source_ready() { return src.ready; }
+int scenery_source_ready() { return source_loaded; }
 
 int scenery_source_load(const char* native_path)
 {
@@ -320,6 +323,7 @@ int scenery_source_load(const char* native_path)
     std::vector<std::uint32_t> cfill(src.cell_start.begin(), src.cell_start.end() - 1);
     for (std::uint32_t a = 0; a < na; a++) src.cell_apts[cfill[cell_of[a]]++] = a;
     src.ready = 1;
+    source_loaded = 1;
     return 1;
 }
 
