@@ -30,23 +30,6 @@ void source_file(char* native, int len)
     std::snprintf(native, len, "%s", native_path(path));
 }
 
-int source_available()
-{
-    if (scenery_source_ready()) return 1;
-    if (source_tried) return 0;
-    source_tried = 1;
-    char native[PATH_LEN];
-    source_file(native, sizeof native);
-    if (scenery_source_load(native)) return 1;
-    char path[PATH_LEN] = "earth.dat";
-    ap_dir("scenery", path);
-    char line[PATH_LEN + 80];
-    std::snprintf(line, sizeof line,
-                  "No scenery source at %s: quadrants without a scenery file are water.", path);
-    mnw_log(line);
-    return 0;
-}
-
 int file_exists(const char* native)
 {
     std::FILE* f = std::fopen(native, "rb");
@@ -152,6 +135,23 @@ void ahead_claim(int lat, int lon)
 
 }  // namespace
 
+int scenery_source_available()
+{
+    if (scenery_source_ready()) return 1;
+    if (source_tried) return 0;
+    source_tried = 1;
+    char native[PATH_LEN];
+    source_file(native, sizeof native);
+    if (scenery_source_load(native)) return 1;
+    char path[PATH_LEN] = "earth.dat";
+    ap_dir("scenery", path);
+    char line[PATH_LEN + 80];
+    std::snprintf(line, sizeof line,
+                  "No scenery source at %s: quadrants without a scenery file are water.", path);
+    mnw_log(line);
+    return 0;
+}
+
 void scenery_cache_ahead(int lat, int lon)
 {
     if (lat < -90 || lat > 89) return;
@@ -235,7 +235,7 @@ int scenery_cache_tile(int lat, int lon, char* path, int len)
         // done); one still queued is made here at once instead.
         ahead_claim(lat, lon);
         if (!file_exists(native)) {
-            if (!source_available()) return 0;
+            if (!scenery_source_available()) return 0;
             if (!make_tile(lat, lon, native, folder_len)) {
                 char line[NATIVE_LEN + 80];
                 std::snprintf(line, sizeof line, "Could not write the generated scenery file %s", native);

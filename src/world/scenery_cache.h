@@ -19,6 +19,10 @@ void scenery_cache_ahead_around(int lat_sou, int lon_wes);
 void scenery_cache_ahead_settle();
 void scenery_cache_ahead_drop();
 
+// The world's land polygons ("scenery/earth.dat" of the data tree), loaded on the first call;
+// answers 1 when they are there. Looked for once per run (again after scenery_cache_set_dir).
+int scenery_source_available();
+
 // The cache folder (native form); empty sets it back to the default (what is queued ahead is
 // dropped first). For tests and tools.
 void scenery_cache_set_dir(const char* native_dir);
