@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "2-QZutils/qz_file.h"
@@ -16,6 +17,7 @@
 #include "world/region_shift.h"
 #include "world/scenery_cache.h"
 #include "world/scenery_gen.h"
+#include "world/terrain_grid.h"
 
 using namespace orv;
 
@@ -90,22 +92,28 @@ void BM_LoadRegionCached(benchmark::State& state)
 }
 BENCHMARK(BM_LoadRegionCached)->Unit(benchmark::kMillisecond);
 
-// One shift north: three new quadrants, generated (arg 1) or already cached (arg 0).
+// One shift north: three new quadrants, generated in the frame (arg 1: the aircraft got there
+// before the worker made them), made ahead by the worker while the flight went on (arg 2), or
+// cached from an earlier flight (arg 0).
 void BM_ShiftNorth(benchmark::State& state)
 {
     if (!ready(state)) return;
-    const bool generate = state.range(0) != 0;
+    const int mode = (int)state.range(0);
     for (auto _ : state) {
         state.PauseTiming();
+        scenery_cache_ahead_settle();
+        if (mode == 2)
+            for (int q = 0; q < 3; q++) drop_cached(35, -119 + q);
         ksbd_corner();
         load_region();
-        if (generate)
+        if (mode == 1)
             for (int q = 0; q < 3; q++) drop_cached(35, -119 + q);
+        scenery_cache_ahead_settle();
         state.ResumeTiming();
         shift_region(REGION_NORTH);   // the scene's shift
     }
 }
-BENCHMARK(BM_ShiftNorth)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShiftNorth)->Arg(1)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // A new user: the source not yet loaded and nothing in the cache, six quadrants to make.
 void BM_ColdStartRegion(benchmark::State& state)
@@ -113,6 +121,7 @@ void BM_ColdStartRegion(benchmark::State& state)
     if (!ready(state)) return;
     for (auto _ : state) {
         state.PauseTiming();
+        scenery_cache_ahead_drop();
         scenery_source_unload();
         std::filesystem::remove_all(cache_dir);
         std::filesystem::create_directories(cache_dir);
@@ -123,5 +132,44 @@ void BM_ColdStartRegion(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ColdStartRegion)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Ground height on the loaded region round KSBD: random points anywhere on it (arg 0), and
+// the contact points of an aircraft rolling and climbing out (arg 1: points a few metres
+// apart, as every half-step asks). Arg 2 and 3: the same through the ring search over the
+// cells, the lookup the direct one replaced.
+void BM_FindLocalH(benchmark::State& state)
+{
+    if (!ready(state)) return;
+    static int loaded;   // once: the load's own lookups are not what is measured
+    if (!loaded) {
+        loaded = 1;
+        ksbd_corner();
+        load_region();
+    }
+    const bool track = state.range(0) % 2 == 1, searched = state.range(0) >= 2;
+    static float pts[4096][2];
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<float> ux(env.lox, env.hix), uz(env.loz, env.hiz);
+    float x = 0.5f * (env.lox + env.hix), z = 0.5f * (env.loz + env.hiz);
+    for (auto& p : pts) {
+        if (track) {
+            x += 2.5f;   // 50 m/s over a 0.025 s half-step, toward the north-east
+            z -= 1.0f;
+        } else {
+            x = ux(rng);
+            z = uz(rng);
+        }
+        p[0] = x;
+        p[1] = z;
+    }
+    int n = 0;
+    for (auto _ : state) {
+        int i, j;
+        const float* p = pts[n++ & 4095];
+        benchmark::DoNotOptimize(searched ? find_local_h_searched(p[0], p[1], &i, &j, 1)
+                                          : find_local_h(p[0], p[1], &i, &j, 1));
+    }
+}
+BENCHMARK(BM_FindLocalH)->Arg(0)->Arg(1)->Arg(2)->Arg(3);
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "2-QZutils/qz_rand.h"
 #include "2-QZutils/records.h"
 #include "platform/plat_clock.h"
 
@@ -154,28 +155,35 @@ float fallout(float in, float lo, float hi)
 // A 64-bit linear congruential generator whose top bits give the 0..32767 draw the
 // system's random laws were tuned for. Deterministic for a given seed, so a run started
 // with a seed repeats exactly.
-static std::uint64_t rand_state = 0x853c49e6748fea9bULL;
+static rand_stream main_stream = {0x853c49e6748fea9bULL};
 
-void seed_rand(unsigned seed)
+void stream_seed(rand_stream* s, unsigned seed)
 {
-    rand_state = 0x853c49e6748fea9bULL ^ ((std::uint64_t)seed * 0x9e3779b97f4a7c15ULL);
+    s->state = 0x853c49e6748fea9bULL ^ ((std::uint64_t)seed * 0x9e3779b97f4a7c15ULL);
 }
 
-static int next_rand()
+static int next_rand(rand_stream* s)
 {
-    rand_state = rand_state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return (int)(rand_state >> 49);   // 15 bits: 0..32767
+    s->state = s->state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return (int)(s->state >> 49);   // 15 bits: 0..32767
 }
 
-int intrand(int min, int max)
+int stream_intrand(rand_stream* s, int min, int max)
 {
     if (max < min) int_switch(&min, &max);
     // r/32768 lies in [0,1), so the result can reach max but never pass it.
     const std::int64_t span = (std::int64_t)max - min + 1;
-    return (int)(min + span * next_rand() / 32768);
+    return (int)(min + span * next_rand(s) / 32768);
 }
 
-float fltrand(float min, float max) { return min + (max - min) / 32767.0f * (float)next_rand(); }
+float stream_fltrand(rand_stream* s, float min, float max)
+{
+    return min + (max - min) / 32767.0f * (float)next_rand(s);
+}
+
+void  seed_rand(unsigned seed) { stream_seed(&main_stream, seed); }
+int   intrand(int min, int max) { return stream_intrand(&main_stream, min, max); }
+float fltrand(float min, float max) { return stream_fltrand(&main_stream, min, max); }
 
 void delay(float deltime)
 {

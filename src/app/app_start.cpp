@@ -336,6 +336,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     load_plane_geo(1, 0);                 // the drawn aircraft and its paint
     place_all_traffic();
     scene_init();
+    scene_set_drawing(have_picture());        // without one, only what the flight meets
     app_set_scenery_update(update_scenery);   // the 3-D world each frame
     register_flight_step();
     frame_region_on_airport();

@@ -64,6 +64,20 @@ void mark_surface(int surface, float height)
     env.obj_height = height;
 }
 
+// The aircraft on this pavement or runway stands on its surface at its height.
+void pavement_surface(int apt, int rway, int layer)
+{
+    const float(*q)[3] = scn.markxyz[apt][rway][layer];
+    if (inside_quad(q, (float)flt.X, (float)flt.Z))
+        mark_surface(env.rwy_typ[apt][rway], (q[0][1] + q[1][1] + q[2][1] + q[3][1]) * 0.25f);
+}
+
+void runway_surface(int apt_reg, int apt_wrl, int rway)
+{
+    if (inside_quad(scn.rwayxyz[apt_reg][rway], (float)flt.X, (float)flt.Z))
+        mark_surface(env.rwy_typ[apt_reg][rway], apt_h[apt_wrl]);
+}
+
 }  // namespace
 
 int inside_quad(const float p[4][3], float x, float z)
@@ -130,8 +144,7 @@ void plot_pavement(int apt, int rway, int layer, float s_repeat, int tex)
     qgl.TexCoord2f(s_repeat, 1); qgl.Vertex3f(q[1][0], q[1][1], q[1][2]);
     qgl.TexCoord2f(s_repeat, 0); qgl.Vertex3f(q[0][0], q[0][1], q[0][2]);
     qgl.End();
-    if (inside_quad(q, (float)flt.X, (float)flt.Z))
-        mark_surface(env.rwy_typ[apt][rway], (q[0][1] + q[1][1] + q[2][1] + q[3][1]) * 0.25f);
+    pavement_surface(apt, rway, layer);
 }
 
 void plot_runway(int apt_reg, int apt_wrl, int rway, int segments)
@@ -160,7 +173,7 @@ void plot_runway(int apt_reg, int apt_wrl, int rway, int segments)
         OGL_bindtex(turned ? tens : units);
         runway_quad(c, 0.5f, 1.0f, f0, f1, y, turned);
     }
-    if (inside_quad(c, (float)flt.X, (float)flt.Z)) mark_surface(surface, y);
+    runway_surface(apt_reg, apt_wrl, rway);
 }
 
 void plot_windsock(int apt, int rway, int end)
@@ -209,6 +222,21 @@ void plot_airports()
             plot_pavement(a, r, 5, 3.0f, TEX_RWY_PAVE);
             for (int m = 2; m <= 4; m++) plot_pavement(a, r, m, 1.0f, TEX_RWY_TURN);
             plot_runway(a, w, r, runway_segments((float)apt_len[w][r], (float)apt_width[w][r]));
+        }
+    }
+}
+
+void airport_surfaces()
+{
+    for (int a = 0; a < REG_LIST_CAP; a++) {
+        if (!apt_inrange[a]) continue;
+        const int w = apt_to_index[a];
+        if (w < 0) continue;
+        for (int r = intlim(env.rwaymax[a], -1, 2); r >= 0; r--) {   // as plot_airports marks them
+            if (env.tway[a][r]) pavement_surface(a, r, 1);
+            pavement_surface(a, r, 5);
+            for (int m = 2; m <= 4; m++) pavement_surface(a, r, m);
+            runway_surface(a, w, r);
         }
     }
 }

@@ -28,6 +28,8 @@ void plot_runway(int apt_reg, int apt_wrl, int rway, int segments);
 void plot_windsock(int apt, int rway, int end);
 // Every in-range airport's pavement and runways, then the windsocks (the scene's steps 8, 9).
 void plot_airports();
+// The surface under the aircraft as plot_airports marks it, without drawing.
+void airport_surfaces();
 void plot_windsocks();
 
 // 1 when (x, z) lies inside the quad p (four points, either winding).

@@ -25,9 +25,9 @@ int   drops_born;
 
 void reborn(int k, float x1, float y1, float x2, float y2)
 {
-    drop_x[k] = fltrand(x1, x2);
-    drop_y[k] = fltrand(y1, y2);
-    drop_z[k] = fltrand(FLAKE_NEAR, FLAKE_FAR);
+    drop_x[k] = stream_fltrand(&draw_rand, x1, x2);
+    drop_y[k] = stream_fltrand(&draw_rand, y1, y2);
+    drop_z[k] = stream_fltrand(&draw_rand, FLAKE_NEAR, FLAKE_FAR);
 }
 
 // Streak direction on the glass for the view: forward views run outward from the centre and
@@ -68,7 +68,7 @@ void do_window_precip(float x1, float y1, float x2, float y2)
     const float g = ogl_brat_ter * 0.9f;
     if (atm.temp_SL > FREEZING_F) {
         const float speed = STREAK_PER_ROOT_KT * std::sqrt(fltmax2(flt.vind, 0.0f)) + 0.5f;
-        if (intrand(0, FAST_DROP_CHANCE - 1) == 0) fast_drop = intwrap(fast_drop + 1, 0, n - 1);
+        if (stream_intrand(&draw_rand, 0, FAST_DROP_CHANCE - 1) == 0) fast_drop = intwrap(fast_drop + 1, 0, n - 1);
         qgl3d.Color3f(g, g, g);
         qgl.Begin(GL_LINES);
         for (int k = 0; k < n; k++) {

@@ -30,6 +30,7 @@ float lite_r = 1.0f, lite_g = 1.0f, lite_b = 1.0f, ogl_brat_ter = 1.0f;
 int ter_inrange[TER_I][TER_J];
 int obj_inrange[OBJ_CAP];
 float x0, z0, x1, z1, x2, z2;
+rand_stream draw_rand = {0x2545f4914f6cdd1dULL};
 
 namespace {
 
@@ -54,6 +55,7 @@ float panel_r = -1.0f, panel_g = -1.0f, panel_b = -1.0f;
 scene_frame frame;
 int   box_ok;
 float box_x1, box_x2, box_z1, box_z2;   // the drawing box round the eye
+int   drawing = 1;                      // a picture is made of the frame
 
 float eye_x() { return con.VIEW_xyz[0]; }
 float eye_y() { return con.VIEW_xyz[1]; }
@@ -221,7 +223,7 @@ void cone_tests()
     z1 = ez - reach * std::cos((scn.psi - 45.0f) * DEG_TO_RAD_F);
     x2 = ex + reach * std::sin((scn.psi + 45.0f) * DEG_TO_RAD_F);
     z2 = ez - reach * std::cos((scn.psi + 45.0f) * DEG_TO_RAD_F);
-    for (int o = 0; o < OBJ_CAP; o++)
+    for (int o = 0; o < OBJ_CAP && drawing; o++)
         obj_inrange[o] = obj_type[o] != OBJ_NONE && in_box(obj_xyz[o][0][0][0], obj_xyz[o][0][0][2], OBJ_RANGE_MARGIN) &&
                          incone(obj_xyz[o][0][0][0], obj_xyz[o][0][0][2], OBJ_RANGE_MARGIN);
     for (int a = 0; a < REG_LIST_CAP; a++) {
@@ -231,16 +233,24 @@ void cone_tests()
                          in_box(p[0], p[2], APT_RANGE_MARGIN) && incone(p[0], p[2], APT_RANGE_MARGIN);
     }
     const int all = scn.the < STEEP_DOWN;
-    for (int i = scn.i1_plot_bound_ter; i <= scn.i2_plot_bound_ter + 1 && i < TER_I; i++)
-        for (int j = scn.j1_plot_bound_ter; j <= scn.j2_plot_bound_ter + 1 && j < TER_J; j++)
-            ter_inrange[i][j] = all || incone(planexyz[i][j][0], planexyz[i][j][2], TER_CONE_MARGIN);
-    if (scn.abovetops) {   // cells under the deck are hidden
+    auto point_seen = [all](int i, int j) { return all || incone(planexyz[i][j][0], planexyz[i][j][2], TER_CONE_MARGIN); };
+    auto under_deck = [](int i, int j) {   // cells under the deck are hidden from above it
+        return scn.abovetops && planexyz[i][j][1] < atm.topsMSL && planexyz[i + 1][j][1] < atm.topsMSL &&
+               planexyz[i][j + 1][1] < atm.topsMSL && planexyz[i + 1][j + 1][1] < atm.topsMSL;
+    };
+    if (!drawing) {   // of the terrain only the ships' cells matter to the flight
         for (int i = scn.i1_plot_bound_ter; i <= scn.i2_plot_bound_ter; i++)
             for (int j = scn.j1_plot_bound_ter; j <= scn.j2_plot_bound_ter; j++)
-                if (planexyz[i][j][1] < atm.topsMSL && planexyz[i + 1][j][1] < atm.topsMSL &&
-                    planexyz[i][j + 1][1] < atm.topsMSL && planexyz[i + 1][j + 1][1] < atm.topsMSL)
-                    ter_inrange[i][j] = 0;
+                if (carr_on_poly[i][j] || frig_on_poly[i][j] || oilr_on_poly[i][j])
+                    ter_inrange[i][j] = point_seen(i, j) && !under_deck(i, j);
+        return;
     }
+    for (int i = scn.i1_plot_bound_ter; i <= scn.i2_plot_bound_ter + 1 && i < TER_I; i++)
+        for (int j = scn.j1_plot_bound_ter; j <= scn.j2_plot_bound_ter + 1 && j < TER_J; j++)
+            ter_inrange[i][j] = point_seen(i, j);
+    for (int i = scn.i1_plot_bound_ter; i <= scn.i2_plot_bound_ter; i++)
+        for (int j = scn.j1_plot_bound_ter; j <= scn.j2_plot_bound_ter; j++)
+            if (under_deck(i, j)) ter_inrange[i][j] = 0;
 }
 
 float strike_distance_nm()
@@ -543,8 +553,19 @@ void update_scenery()
 {
     const int typeshift = region_follow();
     place_eye();
-    scn2(typeshift);
+    if (drawing) {
+        scn2(typeshift);
+        return;
+    }
+    // No picture: the frame's eye, visibility and cone (the landing system and the surfaces
+    // the flight meets depend on them), then what the aircraft stands on.
+    if (typeshift != SHIFT_NONE) box_ok = 0;
+    scene_frame_setup();
+    ship_decks();
+    airport_surfaces();
 }
+
+void scene_set_drawing(int on) { drawing = on ? 1 : 0; }
 
 void scene_init()
 {

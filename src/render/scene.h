@@ -3,6 +3,7 @@
 // order of the 3-D world, its overlays and the panel.
 #pragma once
 
+#include "2-QZutils/qz_rand.h"
 #include "render/scene_laws.h"
 #include "world/obstacles.h"
 #include "world/terrain_grid.h"
@@ -18,6 +19,12 @@ extern int obj_inrange[OBJ_CAP];
 extern float x0, z0, x1, z1, x2, z2;
 
 void update_scenery();
+// A run without a picture (1 by default: draw) does only the frame's work the flight depends
+// on: the region, the eye, the visibility, the decks and surfaces under the aircraft.
+void scene_set_drawing(int on);
+// Random draws of the drawing alone (smoke, rain on the glass, meteors), apart from the main
+// stream so that what is drawn never changes the flight.
+extern rand_stream draw_rand;
 void scn2(int typeshift);
 int  incone(float x, float z, float dxz);
 

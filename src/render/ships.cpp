@@ -129,7 +129,7 @@ int carrier_of_cell(int i, int j) { return intlim(i / QUAD_DI, 0, 2) + 3 * intli
 
 // The ship is drawn about the current origin (the caller has moved to its centre and
 // turned it by its pitch and roll); (xcg, ycg, zcg) is that centre in the region frame.
-void draw_a_carr(float xcg, float ycg, float zcg, int carrier)
+void carr_deck(float xcg, float ycg, float zcg, int carrier)
 {
     publish_carrier_ils(carrier, lat_with_z(zcg), lon_with_xz(xcg, zcg), ycg + CARR_DECK_H);
     if (over(xcg, zcg, CARR_BEAM * 0.5f, CARR_LENGTH * 0.5f)) {
@@ -137,6 +137,31 @@ void draw_a_carr(float xcg, float ycg, float zcg, int carrier)
         env.surf_type = SURF_CARRIER_DECK;
         hold_deck(xcg, ycg, zcg, env.carr_the, env.carr_phi);
     }
+}
+
+void frig_deck(float xcg, float ycg, float zcg)
+{
+    if (over(xcg, zcg, FRIG_BEAM * 0.5f, FRIG_LENGTH * 0.5f)) {
+        env.over_frig = 1;
+        hold_deck(xcg, ycg, zcg, env.frig_the, env.frig_phi);
+    }
+}
+
+void oilr_deck(float xcg, float ycg, float zcg)
+{
+    // What stands under the aircraft is what is drawn: the deck box, or the helideck beside it.
+    if (over(xcg, zcg, OILR_SIZE * 0.5f, OILR_SIZE * 0.5f)) {
+        env.over_obs = 1;
+        env.obj_height = ycg + OILR_DECK_H + OILR_BOX_DEPTH;
+    } else if (over(xcg + OILR_HELIDECK_X, zcg, OILR_HELIDECK_HALF, OILR_HELIDECK_HALF)) {
+        env.over_obs = 1;
+        env.obj_height = ycg + OILR_HELIDECK_TOP;
+    }
+}
+
+void draw_a_carr(float xcg, float ycg, float zcg, int carrier)
+{
+    carr_deck(xcg, ycg, zcg, carrier);
     OGL_setstate(1, 1, 1, 1);
     qgl3d.Color3f(1, 1, 1);
     hull(carr_pxyz, CARR_STATIONS, TEX_HULL, TEX_DECK);
@@ -157,10 +182,7 @@ void draw_a_carr(float xcg, float ycg, float zcg, int carrier)
 
 void draw_a_frig(float xcg, float ycg, float zcg)
 {
-    if (over(xcg, zcg, FRIG_BEAM * 0.5f, FRIG_LENGTH * 0.5f)) {
-        env.over_frig = 1;
-        hold_deck(xcg, ycg, zcg, env.frig_the, env.frig_phi);
-    }
+    frig_deck(xcg, ycg, zcg);
     OGL_setstate(1, 1, 1, 1);
     qgl3d.Color3f(1, 1, 1);
     hull(frig_pxyz, FRIG_STATIONS, TEX_HULL, TEX_DECK);
@@ -170,14 +192,7 @@ void draw_a_frig(float xcg, float ycg, float zcg)
 
 void draw_a_oilr(float xcg, float ycg, float zcg)
 {
-    // What stands under the aircraft is what is drawn: the deck box, or the helideck beside it.
-    if (over(xcg, zcg, OILR_SIZE * 0.5f, OILR_SIZE * 0.5f)) {
-        env.over_obs = 1;
-        env.obj_height = ycg + OILR_DECK_H + OILR_BOX_DEPTH;
-    } else if (over(xcg + OILR_HELIDECK_X, zcg, OILR_HELIDECK_HALF, OILR_HELIDECK_HALF)) {
-        env.over_obs = 1;
-        env.obj_height = ycg + OILR_HELIDECK_TOP;
-    }
+    oilr_deck(xcg, ycg, zcg);
     OGL_setstate(1, 1, 1, 1);
     qgl3d.Color3f(1, 1, 1);
     OGL_bindtex(TEX_METAL_SHIP);

@@ -20,6 +20,11 @@ void draw_a_oilr(float xcg, float ycg, float zcg);
 // navaid entries.
 void publish_carrier_ils(int carrier, float lat, float lon, float h);
 int  carrier_of_cell(int i, int j);
+// What each ship is to the flight, drawn or not: the deck under the aircraft (its height and
+// tilt for the ground contact, its surface) and the carrier's landing system on the air.
+void carr_deck(float xcg, float ycg, float zcg, int carrier = 0);
+void frig_deck(float xcg, float ycg, float zcg);
+void oilr_deck(float xcg, float ycg, float zcg);
 
 void place_all_traffic();          // every traffic aircraft, as at start-up
 // Traffic t drawn this frame (clouds between it and the eye hide it).

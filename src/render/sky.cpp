@@ -108,8 +108,9 @@ void plot_stars(float r, float g, float b, float x1, float y1, float x2, float y
 
     // Shooting stars, in 2-D over the viewport.
     const float w = meteor_interval(atm.meteorite_code);
-    if (!shooter.on && msc.prd > 0.0f && fltrand(0.0f, w / msc.prd) < 1.0f) {
-        shooter = {1, 0.0f, fltrand(x1, x2), fltrand(y1, y2), fltrand(-16.0f, 16.0f), fltrand(-16.0f, -4.0f)};
+    auto draw = [](float lo, float hi) { return stream_fltrand(&draw_rand, lo, hi); };
+    if (!shooter.on && msc.prd > 0.0f && draw(0.0f, w / msc.prd) < 1.0f) {
+        shooter = {1, 0.0f, draw(x1, x2), draw(y1, y2), draw(-16.0f, 16.0f), draw(-16.0f, -4.0f)};
     }
     if (!shooter.on) return;
     shooter.age += msc.prd;

@@ -42,11 +42,20 @@ template <class F> void for_cells(F f)
             if (cell_drawn(i, j)) f(i, j);
 }
 
+int ship_cell(int i, int j) { return frig_on_poly[i][j] || carr_on_poly[i][j] || oilr_on_poly[i][j]; }
+
+// A ship stands in the middle of its cell.
+void ship_centre(int i, int j, float* x, float* y, float* z)
+{
+    *x = (planexyz[i][j][0] + planexyz[i + 1][j + 1][0]) * 0.5f;
+    *y = (planexyz[i][j][1] + planexyz[i + 1][j + 1][1]) * 0.5f;
+    *z = (planexyz[i][j][2] + planexyz[i + 1][j + 1][2]) * 0.5f;
+}
+
 void ship_in_cell(int i, int j)
 {
-    const float x = (planexyz[i][j][0] + planexyz[i + 1][j + 1][0]) * 0.5f;
-    const float y = (planexyz[i][j][1] + planexyz[i + 1][j + 1][1]) * 0.5f;
-    const float z = (planexyz[i][j][2] + planexyz[i + 1][j + 1][2]) * 0.5f;
+    float x, y, z;
+    ship_centre(i, j, &x, &y, &z);
     qgl3d.PushMatrix();
     qgl3d.Translatef(x, y, z);
     if (frig_on_poly[i][j]) {
@@ -91,7 +100,19 @@ void plot_terrain()
         qgl.End();
     }
     for_cells([](int i, int j) {
-        if (frig_on_poly[i][j] || carr_on_poly[i][j] || oilr_on_poly[i][j]) ship_in_cell(i, j);
+        if (ship_cell(i, j)) ship_in_cell(i, j);
+    });
+}
+
+void ship_decks()
+{
+    for_cells([](int i, int j) {
+        if (!ship_cell(i, j)) return;
+        float x, y, z;
+        ship_centre(i, j, &x, &y, &z);
+        if (frig_on_poly[i][j]) frig_deck(x, y, z);
+        else if (carr_on_poly[i][j]) carr_deck(x, y, z, carrier_of_cell(i, j));
+        else oilr_deck(x, y, z);
     });
 }
 
@@ -160,7 +181,7 @@ void plot_fires()
 {
     if (!fires_started) {
         fires_started = 1;
-        for (int f = 0; f < FIRES; f++) fire_phase[f] = intrand(0, 11);
+        for (int f = 0; f < FIRES; f++) fire_phase[f] = stream_intrand(&draw_rand, 0, 11);
         for (int p = 0; p < SMOKE_PUFFS; p++) {
             const float* at = scn.firexyz[burning_fire(p)];
             smoke[p] = {2.0f * p, SMOKE_START_SIZE, at[0], at[1] + SMOKE_LIFT, at[2], 0.0f};
@@ -196,7 +217,7 @@ void plot_fires()
         if (s.age > SMOKE_LIFE) {
             s.age -= SMOKE_LIFE;
             s.size = SMOKE_START_SIZE;
-            const int f = burning_fire(intrand(0, FIRES - 1));
+            const int f = burning_fire(stream_intrand(&draw_rand, 0, FIRES - 1));
             s.x = scn.firexyz[f][0];
             s.y = scn.firexyz[f][1] + SMOKE_LIFT;
             s.z = scn.firexyz[f][2];

@@ -7,6 +7,9 @@ namespace orv {
 constexpr int TERRAIN_TEX_FIRST = 12, TERRAIN_TEX_LAST = 23;
 
 void plot_terrain();
+// The ships' decks and the carrier's landing system for the flight, as plot_terrain leaves
+// them, without drawing: a run without a picture calls this instead.
+void ship_decks();
 void plot_city_lights();
 void plot_trees();
 void plot_lightning();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <unistd.h>
 
 #include "world/region.h"
@@ -49,6 +50,8 @@ byte_out out;
 int write_env_file(const char* native_path, int lat, int lon, const float* elev, const int* flags,
                    const env_object* objs, int nobj)
 {
+    static std::mutex one_at_a_time;   // the byte buffer is shared (the cache also writes ahead)
+    std::lock_guard<std::mutex> hold(one_at_a_time);
     char tmp[512];
     if (std::snprintf(tmp, sizeof tmp, "%s.%d.tmp", native_path, (int)getpid()) >= (int)sizeof tmp) return 0;
     out.f = std::fopen(tmp, "wb");

@@ -451,6 +451,12 @@ void load_region()
     finish_nav_readin();
     for (int i = 0; i < CLOUD_SECTORS_I; i++)
         for (int j = 0; j < CLOUD_SECTORS_J; j++) fill_a_sector_with_ocast(i, j);
+    region_make_ahead();
+}
+
+void region_make_ahead()
+{
+    if (generation_on) scenery_cache_ahead_around(env.lat_sou, env.lon_wes);
 }
 
 // The region's airport, VOR and NDB lists in database order (first 90 of each).

@@ -83,6 +83,9 @@ int  find_env_file(int lat, int lon, char* path, int* old_layout);
 // With generation off, quadrants without a file are flat water.
 void region_set_generation(int on);
 int  region_generation();
+// With generation on, the quadrants the next shift could bring are made ahead on the cache's
+// worker (after every load and shift), so the shift finds them made.
+void region_make_ahead();
 
 // The world area's calls upward; the program fills the table once at start-up, an empty
 // entry does nothing.

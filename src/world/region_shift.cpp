@@ -139,6 +139,7 @@ void shift_region(int type)
         if (type == REGION_NORTH) fill_a_sector_with_ocast(k, CLOUD_SECTORS_J - 1);
         if (type == REGION_SOUTH) fill_a_sector_with_ocast(k, 0);
     }
+    region_make_ahead();   // the quadrants of the next shift, whichever way it goes
 }
 
 }  // namespace orv

@@ -1,9 +1,11 @@
 #include "world/scenery_gen.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "world/env_write.h"
@@ -216,16 +218,25 @@ int scenery_source_write(const char* native_path, const float* lonlat, const std
     return (std::fclose(f) == 0) && ok;
 }
 
+// Generation works in shared buffers (the land mask, the row crossings, the tile, the file's
+// bytes) and reads the source: one generation at a time, and never while the source changes,
+// whichever thread asks (the cache's worker makes tiles ahead of the flight).
+static std::recursive_mutex source_use;
+static std::atomic<int> source_loaded;   // src.ready, read without waiting on a generation
+
 void scenery_source_unload()
 {
+    std::lock_guard<std::recursive_mutex> hold(source_use);
     src = source();
+    source_loaded = 0;
 }
 
-int scenery_source_ready() { return src.ready; }
+int scenery_source_ready() { return source_loaded; }
 
 int scenery_source_load(const char* native_path)
 {
     scenery_source_unload();
+    std::lock_guard<std::recursive_mutex> hold(source_use);
     std::FILE* f = std::fopen(native_path, "rb");
     if (!f) return 0;
     int ok = 1;
@@ -312,11 +323,13 @@ int scenery_source_load(const char* native_path)
     std::vector<std::uint32_t> cfill(src.cell_start.begin(), src.cell_start.end() - 1);
     for (std::uint32_t a = 0; a < na; a++) src.cell_apts[cfill[cell_of[a]]++] = a;
     src.ready = 1;
+    source_loaded = 1;
     return 1;
 }
 
 int scenery_is_land(double lat, double lon)
 {
+    std::lock_guard<std::recursive_mutex> hold(source_use);
     if (!src.ready) return -1;
     int n;
     return row_crossings(lat, lon, lon, &n);
@@ -324,6 +337,7 @@ int scenery_is_land(double lat, double lon)
 
 int generate_tile(int lat, int lon, float* elev, int* flags)
 {
+    std::lock_guard<std::recursive_mutex> hold(source_use);
     if (!src.ready) return 0;
     fill_mask(lat, lon);
     for (int j = 0; j < QUAD_PTS_LAT; j++) {
@@ -351,6 +365,7 @@ int generate_tile(int lat, int lon, float* elev, int* flags)
 
 int generate_env_file(int lat, int lon, const char* native_path)
 {
+    std::lock_guard<std::recursive_mutex> hold(source_use);
     static float elev[QUAD_PTS_LAT * QUAD_PTS_LON];
     static int flags[QUAD_PTS_LAT * QUAD_PTS_LON];
     if (!generate_tile(lat, lon, elev, flags)) return 0;

@@ -2,7 +2,9 @@
 // height under a point (terrain triangles, ship decks, obstacle tops).
 #include "world/terrain_grid.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
@@ -253,7 +255,204 @@ static int guess_cell(float v, float v0, float v1, int last)
     return (int)fltlim(g, 0.0f, (float)(last - 1));
 }
 
-float find_local_h(float x, float z, int* i, int* j, int us)
+// The ring search: rings of cells round the first guess, outward, until a ring holds a
+// triangle under the point; within that ring the last such triangle in row order is the
+// answer. Answers 0 (and leaves the guess) when no triangle of the mesh holds the point.
+static int ring_search(float x, float z, int gi, int gj, int imx, int jmx, int* hi, int* hj,
+                       int* htri)
+{
+    const int rmax = intmax2(intmax2(gi, imx - 1 - gi), intmax2(gj, jmx - 1 - gj));
+    int hit = 0;
+    for (int r = 0; r <= rmax && !hit; r++) {
+        const int ilo = intmax2(gi - r, 0), ihi = gi + r < imx - 1 ? gi + r : imx - 1;
+        const int jlo = intmax2(gj - r, 0), jhi = gj + r < jmx - 1 ? gj + r : jmx - 1;
+        for (int ci = ilo; ci <= ihi; ci++) {
+            const int whole_row = (ci == gi - r || ci == gi + r);
+            // Only the ring's border: whole rows at its top and bottom, else its two ends.
+            const int step = whole_row ? 1 : 2 * r;
+            for (int cj = whole_row ? jlo : gj - r; cj <= (whole_row ? jhi : gj + r);
+                 cj += (step > 0 ? step : 1)) {
+                if (cj < 0 || cj > jmx - 1) continue;
+                for (int tri = 0; tri < 2; tri++) {
+                    if (in_triangle(ci, cj, tri, x, z)) {
+                        hit = 1;
+                        *hi = ci;
+                        *hj = cj;
+                        *htri = tri;
+                    }
+                }
+            }
+        }
+    }
+    return hit;
+}
+
+// ---- the direct lookup
+
+// The cell the last lookup ended in: the next point is most often in it or beside it.
+static thread_local int last_ci, last_cj;
+
+// A start cell further than this from the first guess is not worth walking from.
+constexpr int WALK_START_REACH = 2;
+
+// The edges of cell (ci, cj) at the point: x of its west and east sides at z, z of its south
+// and north sides at x. Answers 0 when the cell is not a quad with east to the right of west
+// and north beyond south, where walking and margins mean nothing.
+struct cell_sides { float west, east, south, north; };
+
+// Cell (ci, cj) is a quad with east to the right of west and north beyond south.
+static int cell_upright(int ci, int cj)
+{
+    const float* p00 = planexyz[ci][cj];
+    const float* p10 = planexyz[ci + 1][cj];
+    const float* p01 = planexyz[ci][cj + 1];
+    const float* p11 = planexyz[ci + 1][cj + 1];
+    const float w = std::min(p10[0] - p00[0], p11[0] - p01[0]);
+    const float h = std::min(p00[2] - p01[2], p10[2] - p11[2]);
+    return w > 0.0f && h > 0.0f;
+}
+
+// x of the mesh line through a and b at z, z of the one through a and c at x.
+static float x_at(const float* a, const float* b, float z) { return a[0] + (b[0] - a[0]) * (z - a[2]) / (b[2] - a[2]); }
+static float z_at(const float* a, const float* c, float x) { return a[2] + (c[2] - a[2]) * (x - a[0]) / (c[0] - a[0]); }
+
+static int sides_at(int ci, int cj, float x, float z, cell_sides* s)
+{
+    if (!cell_upright(ci, cj)) return 0;
+    const float* p00 = planexyz[ci][cj];
+    const float* p10 = planexyz[ci + 1][cj];
+    const float* p01 = planexyz[ci][cj + 1];
+    const float* p11 = planexyz[ci + 1][cj + 1];
+    s->west = x_at(p00, p01, z);
+    s->east = x_at(p10, p11, z);
+    s->south = z_at(p00, p10, x);
+    s->north = z_at(p01, p11, x);
+    return 1;
+}
+
+// The narrowest and widest mesh step east and north among points a0..a1 by b0..b1. Inside the
+// mesh the block is always four by four, which the compiler unrolls.
+static void step_range_block(int a0, int a1, int b0, int b1, float* narrowest, float* widest)
+{
+    float lo = 1e30f, hi = 0.0f;
+    for (int a = a0; a <= a1; a++)
+        for (int b = b0; b < b1; b++) {
+            const float north = planexyz[a][b][2] - planexyz[a][b + 1][2];
+            lo = std::min(lo, north);
+            hi = std::max(hi, north);
+        }
+    for (int a = a0; a < a1; a++)
+        for (int b = b0; b <= b1; b++) {
+            const float east = planexyz[a + 1][b][0] - planexyz[a][b][0];
+            lo = std::min(lo, east);
+            hi = std::max(hi, east);
+        }
+    *narrowest = lo;
+    *widest = hi;
+}
+
+static void step_range(int a0, int a1, int b0, int b1, float* narrowest, float* widest)
+{
+    constexpr int FULL = 3;   // steps across a cell and its neighbours
+    if (a1 - a0 == FULL && b1 - b0 == FULL) {
+        float lo = 1e30f, hi = 0.0f;
+        for (int a = 0; a <= FULL; a++)
+            for (int b = 0; b < FULL; b++) {
+                const float north = planexyz[a0 + a][b0 + b][2] - planexyz[a0 + a][b0 + b + 1][2];
+                const float east = planexyz[a0 + b + 1][b0 + a][0] - planexyz[a0 + b][b0 + a][0];
+                lo = std::min(lo, std::min(north, east));
+                hi = std::max(hi, std::max(north, east));
+            }
+        *narrowest = lo;
+        *widest = hi;
+        return;
+    }
+    step_range_block(a0, a1, b0, b1, narrowest, widest);
+}
+
+// Walks from cell (*ci, *cj) toward the point, one side at a time, held at the mesh's border.
+// Answers 0 when the walk does not settle (a mesh that folds over itself).
+static int walk_to_cell(float x, float z, int imx, int jmx, int* ci, int* cj, cell_sides* s)
+{
+    const int steps = imx + jmx + 2;
+    for (int k = 0; k < steps; k++) {
+        if (!sides_at(*ci, *cj, x, z, s)) return 0;
+        if (x < s->west && *ci > 0) (*ci)--;
+        else if (x > s->east && *ci < imx - 1) (*ci)++;
+        else if (z > s->south && *cj > 0) (*cj)--;
+        else if (z < s->north && *cj < jmx - 1) (*cj)++;
+        else return 1;
+    }
+    return 0;
+}
+
+// The ring search's answer found from the cell under the point: every triangle that can hold
+// the point is in that cell or its eight neighbours, and of those the ring search would take
+// the one in the nearest ring round its guess, the last in row order within it. Answers -1
+// when the mesh is too irregular for that to hold, else whether a triangle holds the point.
+static int direct_lookup(float x, float z, int gi, int gj, int imx, int jmx, int* hi, int* hj,
+                         int* htri)
+{
+    int ci = std::clamp(last_ci, 0, imx - 1), cj = std::clamp(last_cj, 0, jmx - 1);
+    if (std::abs(ci - gi) > WALK_START_REACH || std::abs(cj - gj) > WALK_START_REACH) {
+        ci = gi;
+        cj = gj;
+    }
+    cell_sides s;
+    if (!walk_to_cell(x, z, imx, jmx, &ci, &cj, &s)) return -1;
+    last_ci = ci;
+    last_cj = cj;
+    // A triangle's tolerance of a metre across each side reaches further out at its sharpest
+    // corner: at most 4 * large / small metres in a cell of that shape. The widest and the
+    // narrowest mesh step of the cell and its neighbours bound that for all of them (doubled
+    // for the cells beyond); where the steps are too narrow for the reach, the ring search
+    // answers.
+    float narrowest, widest;
+    step_range(std::max(ci - 1, 0), std::min(ci + 2, imx), std::max(cj - 1, 0), std::min(cj + 2, jmx),
+               &narrowest, &widest);
+    if (!(narrowest > 0.0f)) return -1;
+    const float reach = 8.0f * widest / narrowest + 1.0f;
+    if (2.0f * reach >= narrowest) return -1;
+    const int inner = x - s.west > reach && s.east - x > reach && s.south - z > reach &&
+                      z - s.north > reach;
+    if (inner) {
+        // Well away from the diagonal too, the point is in one triangle only: tri 0 on the
+        // side of the diagonal where point (i, j + 1) lies.
+        const float* p00 = planexyz[ci][cj];
+        const float* p11 = planexyz[ci + 1][cj + 1];
+        const float* p01 = planexyz[ci][cj + 1];
+        const float dx = p11[0] - p00[0], dz = p11[2] - p00[2];
+        const float side = dx * (z - p00[2]) - dz * (x - p00[0]);
+        const float side01 = dx * (p01[2] - p00[2]) - dz * (p01[0] - p00[0]);
+        if (side * side > reach * reach * (dx * dx + dz * dz)) {
+            *hi = ci;
+            *hj = cj;
+            *htri = (side > 0.0f) == (side01 > 0.0f) ? 0 : 1;
+            return 1;
+        }
+    }
+    const int spread = inner ? 0 : 1;
+    int best_ring = -1;
+    for (int a = std::max(ci - spread, 0); a <= ci + spread && a <= imx - 1; a++) {
+        for (int b = std::max(cj - spread, 0); b <= cj + spread && b <= jmx - 1; b++) {
+            const int ring = std::max(std::abs(a - gi), std::abs(b - gj));
+            if (best_ring >= 0 && ring > best_ring) continue;
+            for (int tri = 0; tri < 2; tri++) {
+                if (!in_triangle(a, b, tri, x, z)) continue;
+                // Cells are visited in row order, so a later hit in the same ring wins.
+                if (best_ring < 0 || ring <= best_ring) {
+                    best_ring = ring;
+                    *hi = a;
+                    *hj = b;
+                    *htri = tri;
+                }
+            }
+        }
+    }
+    return best_ring >= 0;
+}
+
+static float ground_height(float x, float z, int* i, int* j, int us, int search_all)
 {
     const int imx = intlim(imaxindex, 0, TER_I - 1);
     const int jmx = intlim(jmaxindex, 0, TER_J - 1);
@@ -269,28 +468,17 @@ float find_local_h(float x, float z, int* i, int* j, int us)
     } else {
         const int gi = guess_cell(x, planexyz[0][0][0], planexyz[imx][0][0], imx);
         const int gj = guess_cell(z, planexyz[0][0][2], planexyz[0][jmx][2], jmx);
-        const int rmax = intmax2(intmax2(gi, imx - 1 - gi), intmax2(gj, jmx - 1 - gj));
-        int hit = 0, hi = gi, hj = gj, htri = 0;
-        for (int r = 0; r <= rmax && !hit; r++) {
-            const int ilo = intmax2(gi - r, 0), ihi = gi + r < imx - 1 ? gi + r : imx - 1;
-            const int jlo = intmax2(gj - r, 0), jhi = gj + r < jmx - 1 ? gj + r : jmx - 1;
-            for (int ci = ilo; ci <= ihi; ci++) {
-                const int whole_row = (ci == gi - r || ci == gi + r);
-                // Only the ring's border: whole rows at its top and bottom, else its two ends.
-                const int step = whole_row ? 1 : 2 * r;
-                for (int cj = whole_row ? jlo : gj - r; cj <= (whole_row ? jhi : gj + r);
-                     cj += (step > 0 ? step : 1)) {
-                    if (cj < 0 || cj > jmx - 1) continue;
-                    for (int tri = 0; tri < 2; tri++) {
-                        if (in_triangle(ci, cj, tri, x, z)) {
-                            hit = 1;
-                            hi = ci;
-                            hj = cj;
-                            htri = tri;
-                        }
-                    }
-                }
-            }
+        int hi = gi, hj = gj, htri = 0;
+        const int found = search_all ? -1 : direct_lookup(x, z, gi, gj, imx, jmx, &hi, &hj, &htri);
+        if (found < 0) {
+            hi = gi;
+            hj = gj;
+            htri = 0;
+            ring_search(x, z, gi, gj, imx, jmx, &hi, &hj, &htri);
+        } else if (!found) {
+            hi = gi;   // off the mesh: the guess cell's plane, as the search leaves it
+            hj = gj;
+            htri = 0;
         }
         *i = hi;
         *j = hj;
@@ -306,6 +494,16 @@ float find_local_h(float x, float z, int* i, int* j, int us)
             h = env.obj_height;
     }
     return h;
+}
+
+float find_local_h(float x, float z, int* i, int* j, int us)
+{
+    return ground_height(x, z, i, j, us, 0);
+}
+
+float find_local_h_searched(float x, float z, int* i, int* j, int us)
+{
+    return ground_height(x, z, i, j, us, 1);
 }
 
 }  // namespace orv

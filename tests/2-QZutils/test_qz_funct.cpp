@@ -5,6 +5,7 @@
 #include <string>
 
 #include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_rand.h"
 #include "2-QZutils/records.h"
 #include "platform/plat_clock.h"
 
@@ -136,6 +137,22 @@ TEST(QzFunct_Random, FltrandSpansRangeAndSeedRepeats)
     int same = 0;
     for (int k = 0; k < 5; k++) same += (fltrand(-2, 2) == first[k]);
     EXPECT_LT(same, 5);
+}
+
+// Draws from a stream of its own leave the main stream's sequence where it was, and a
+// stream seeded alike repeats the main stream's numbers.
+TEST(QzFunct_Random, AStreamOfItsOwnLeavesTheMainStreamAlone)
+{
+    seed_rand(9);
+    const float a = fltrand(0, 1), b = fltrand(0, 1);
+    rand_stream own;
+    stream_seed(&own, 9);
+    seed_rand(9);
+    EXPECT_EQ(fltrand(0, 1), a);
+    for (int k = 0; k < 50; k++) stream_intrand(&own, 0, 9);
+    EXPECT_EQ(fltrand(0, 1), b);
+    stream_seed(&own, 9);
+    EXPECT_EQ(stream_fltrand(&own, 0, 1), a);
 }
 
 static long fake_ms;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -146,4 +148,75 @@ TEST(Region_Earth, GroundUnderKsbdRunwayIsTheFieldAndFlat)
     EXPECT_LT(hi - lo, 0.01f);
     scenery_source_unload();
     scenery_cache_set_dir("");
+}
+
+// The ground lookup finds the cell from the point; the ring search over the cells is the
+// reference. They must agree to the bit (height, cell) everywhere: inside, along the curved
+// meridians that bound a moved region, on cell sides and diagonals, and off the mesh.
+TEST_F(ShiftFixture, DirectGroundLookupAgreesWithTheFullSearch)
+{
+    scenery_test::shift(REGION_WEST);    // the western border now curves with the latitude
+    scenery_test::shift(REGION_NORTH);
+    for (int i = 0; i < TER_I; i++)      // hills, so each triangle has a plane of its own
+        for (int j = 0; j < TER_J; j++) planexyz[i][j][1] += 300.0f * std::sin(i * 0.7f) * std::cos(j * 1.3f);
+    finish_region_terrain();
+    ASSERT_LT(planexyz[0][0][0], planexyz[0][TER_J - 1][0] - 100.0f);   // the west edge is curved
+
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<float> ux(env.lox - 3000.0f, env.hix + 3000.0f);
+    std::uniform_real_distribution<float> uz(env.loz - 3000.0f, env.hiz + 3000.0f);
+    std::uniform_real_distribution<float> near(-3.0f, 3.0f), frac(0.0f, 1.0f);
+    std::uniform_int_distribution<int> ci(0, TER_I - 1), cj(0, TER_J - 1);
+    int mismatches = 0;
+    auto check = [&](float x, float z) {
+        int i1, j1, i2, j2;
+        const float a = find_local_h(x, z, &i1, &j1, 0);
+        const float b = find_local_h_searched(x, z, &i2, &j2, 0);
+        if (a != b || i1 != i2 || j1 != j2) {
+            if (++mismatches <= 5) ADD_FAILURE() << x << "," << z << ": " << a << " at " << i1 << "," << j1 << " against " << b << " at " << i2 << "," << j2;
+        }
+    };
+    for (int n = 0; n < 20000; n++) {
+        check(ux(rng), uz(rng));   // anywhere, off the mesh included
+        // Within a few metres of a mesh point (sides, corners, the outer border) and on a
+        // cell's diagonal, where neighbouring triangles both hold the point.
+        const int i = ci(rng), j = cj(rng);
+        check(planexyz[i][j][0] + near(rng), planexyz[i][j][2] + near(rng));
+        if (i < TER_I - 1 && j < TER_J - 1) {
+            const float f = frac(rng), *p = planexyz[i][j], *q = planexyz[i + 1][j + 1];
+            check(p[0] + f * (q[0] - p[0]) + 0.2f * near(rng), p[2] + f * (q[2] - p[2]) + 0.2f * near(rng));
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// After a load the worker makes the quadrants any next shift brings, the same bytes as a tile
+// made in place; a tile needed while still queued is made at once by the one who needs it.
+TEST_F(ShiftFixture, NextShiftsQuadrantsAreMadeAheadAsTheyWouldBeInPlace)
+{
+    scenery_cache_ahead_settle();
+    auto cached = [&](int lat, int lon) {
+        char name[64];
+        return_latlon_str_ENV(lat, lon, name, 1);
+        std::string n = name;
+        n[n.find('\\')] = '/';
+        return root + "/cache/" + n;
+    };
+    auto bytes = [](const std::string& path) {
+        std::ifstream f(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    const int ring[10][2] = {{35, -119}, {35, -118}, {35, -117}, {32, -119}, {32, -118},
+                             {32, -117}, {33, -120}, {34, -120}, {33, -116}, {34, -116}};
+    for (const auto& q : ring) EXPECT_TRUE(std::ifstream(cached(q[0], q[1])).good()) << q[0] << " " << q[1];
+    const std::string here = root + "/in_place.env";
+    ASSERT_TRUE(generate_env_file(35, -118, here.c_str()));
+    EXPECT_EQ(bytes(here), bytes(cached(35, -118)));
+
+    // A far corner queued behind others, then needed now.
+    for (int lon = 10; lon < 16; lon++) scenery_cache_ahead(50, lon);
+    char path[PATH_LEN];
+    ASSERT_TRUE(scenery_cache_tile(50, 15, path, sizeof path));
+    EXPECT_TRUE(std::ifstream(cached(50, 15)).good());
+    scenery_cache_ahead_drop();
 }

@@ -1,0 +1,17 @@
+// qz_rand.h -- random streams of their own, drawn with the same generator as intrand and
+// fltrand (qz_funct.h) but leaving the main stream alone: what the scene's drawing draws
+// must not move the numbers the flight draws, or a run without a picture would fly another
+// flight.
+#pragma once
+
+#include <cstdint>
+
+namespace orv {
+
+struct rand_stream { std::uint64_t state; };
+
+void  stream_seed(rand_stream* s, unsigned seed);
+int   stream_intrand(rand_stream* s, int min, int max);    // min..max, both reachable
+float stream_fltrand(rand_stream* s, float min, float max);
+
+}  // namespace orv
