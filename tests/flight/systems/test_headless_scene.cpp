@@ -9,7 +9,7 @@
 
 #include "2-QZutils/records.h"
 #include "flight/flt_init.h"
-#include "flight_sim.h"
+#include "flight/flight_sim.h"
 #include "render/scene.h"
 #include "render/ships.h"
 #include "world/nav_db.h"
