@@ -132,7 +132,9 @@ TEST(FlightEdges, FromTheSouthPoleAndAcrossTheAntimeridianTheWorldHoldsTogether)
         EXPECT_LE(lon_hi, 180.0f);
         EXPECT_GT(lowest, field - 1.0f);   // no start, nor restart, below the field
         EXPECT_LT(files_under(cache), 12);
-        if (c.runway_end == 1) EXPECT_TRUE(lon_lo < -179.9f && lon_hi > 179.9f) << "never crossed the line";
+        if (c.runway_end == 1) {
+            EXPECT_TRUE(lon_lo < -179.9f && lon_hi > 179.9f) << "never crossed the line";
+        }
         scenery_cache_set_dir("");
     }
 }
