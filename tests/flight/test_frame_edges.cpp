@@ -1,5 +1,5 @@
 // The region frame at its edges: the aircraft's latitude and longitude through region shifts,
-// across the antimeridian and over a pole, and the frame's north against true north.
+// across the antimeridian and over a pole.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -102,16 +102,4 @@ TEST_F(FrameEdges, OverThePoleTheAircraftComesBackOnTheFarMeridianHeadedTheOther
     // The meridians meet at the pole, so a few metres there is a degree or two of longitude.
     EXPECT_NEAR(std::remainder(flt.lon - (-149.0f + 180.0f), 360.0), 0.0, 2.0);
     EXPECT_NEAR(std::remainder(flt.psi, 360.0f), 0.0f, 0.5f);
-}
-
-TEST_F(FrameEdges, TrueNorthIsSkewedInTheFrameAwayFromTheReferenceMeridian)
-{
-    load(60, 10);   // reference meridian 10 E
-    // On the reference meridian the frame's north is true north; two degrees east at 61 N
-    // a true heading of 0 runs sin(61) * 2 degrees west of the frame's -z.
-    EXPECT_NEAR(region_frame_heading(X_with_latlon(61.0f, 10.0f), 61.0, 0.0f), 0.0f, 1e-3f);
-    const double x = X_with_latlon(61.0f, 12.0f);
-    EXPECT_NEAR(region_frame_heading(x, 61.0, 0.0f), 360.0f - std::sin(61.0 * M_PI / 180) * 2.0, 0.01f);
-    // A step the frame calls north, seen from the Earth, runs that much east of north.
-    EXPECT_NEAR(region_true_bearing(x, 61.0, 0.0, -100.0), std::sin(61.0 * M_PI / 180) * 2.0, 0.01f);
 }
