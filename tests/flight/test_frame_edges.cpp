@@ -59,6 +59,19 @@ TEST_F(FrameEdges, ShiftsLeaveTheAircraftWhereItIs)
     }
 }
 
+TEST_F(FrameEdges, AnAircraftFarFromItsRegionGetsOneRoundIt)
+{
+    load(33, -119);
+    at(34.5f, -117.5f);
+    flt.lon = -100.25f;   // as after a pole: the region is a world away from the aircraft
+    shift_region(REGION_RELOAD);
+    EXPECT_EQ(env.lat_sou, 34);
+    EXPECT_EQ(env.lon_wes, -102);
+    set_latlon_from_xz();
+    EXPECT_NEAR(flt.lat, 34.5f, 1e-5f);
+    EXPECT_NEAR(flt.lon, -100.25f, 1e-5f);
+}
+
 TEST_F(FrameEdges, TheAntimeridianIsCrossedNotJumped)
 {
     load(-18, 179);   // quadrants 179, 180 and 181 east: the last two are -180 and -179
