@@ -1,6 +1,7 @@
 // nav_db.cpp -- the navigation database: the three text files of "additional nav data"
 // read into fixed tables at start-up, their writers, and the per-region flags.
 #include "world/nav_db.h"
+#include "world/region.h"
 
 #include <cmath>
 #include <cstdio>
@@ -10,7 +11,6 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
-#include "world/region.h"
 
 namespace orv {
 
