@@ -13,6 +13,7 @@
 #include "flight/events_sec.h"
 #include "flight/flight_hooks.h"
 #include "flight/funct.h"
+#include "world/region.h"
 
 namespace orv {
 
@@ -57,8 +58,7 @@ int voice_warnings() { return pln.bitchinbettyEQ && msc.warn_bb; }
 // Bearing (degrees true, -180..180) from the aircraft to (x, z) relative to `course`.
 float bearing_minus(float x, float z, float course)
 {
-    const float brg = std::atan2(x - (float)flt.X, (float)flt.Z - z) * con.radtodgr;
-    return fltwrap(fltwrap(brg - course, -180, 180), -180, 180);
+    return fltwrap(fltwrap(true_bearing_to(x, z) - course, -180, 180), -180, 180);
 }
 
 void stall_warning()
@@ -145,7 +145,7 @@ void record_path()
 void radar_cell(double x, double z, int* i, int* j)
 {
     const float lat = lat_with_z(z), lon = lon_with_xz(x, z);
-    const float fi = (lon - (float)env.lon_wes) * kWxPerDeg, fj = (lat - (float)env.lat_sou) * kWxPerDeg;
+    const float fi = (float)region_lon_offset(lon, env.lon_wes) * kWxPerDeg, fj = (lat - (float)env.lat_sou) * kWxPerDeg;
     *i = std::isfinite(fi) ? intlim((int)fi, 0, kWxCols) : 0;
     *j = std::isfinite(fj) ? intlim((int)fj, 0, kWxRows - 1) : 0;
 }

@@ -33,8 +33,9 @@ bool any_terrain() { return env.dz > 0.0f; }
 // Placing behind a point at distance d on heading h (north is -Z, east is +X).
 void place_behind(double x, double z, float h, float d)
 {
-    flt.X = x - std::sin(h * DEG_TO_RAD_F) * d;
-    flt.Z = z + std::cos(h * DEG_TO_RAD_F) * d;
+    const float fh = region_frame_heading(x, lat_with_z(z), h);   // h is true, the frame's north is not
+    flt.X = x - std::sin(fh * DEG_TO_RAD_F) * d;
+    flt.Z = z + std::cos(fh * DEG_TO_RAD_F) * d;
 }
 
 void alert(const char* a, const char* b, const char* c)
@@ -74,9 +75,10 @@ void runway_start()
     if (apt_len[a][r] < 1) r = 0;
     const float h = (float)apt_hdng[a][r];
     const float d = (apt_len[a][r] - 20) * 0.5f;
-    const float ox = recip ? std::sin(h * DEG_TO_RAD_F) * d : -std::sin(h * DEG_TO_RAD_F) * d;
-    const float oz = recip ? -std::cos(h * DEG_TO_RAD_F) * d : std::cos(h * DEG_TO_RAD_F) * d;
     const float lat = apt_lat[a][r], lon = apt_lon[a][r];
+    const float fh = region_frame_heading(X_with_latlon(lat, lon), lat, h);   // as the runway is laid
+    const float ox = recip ? std::sin(fh * DEG_TO_RAD_F) * d : -std::sin(fh * DEG_TO_RAD_F) * d;
+    const float oz = recip ? -std::cos(fh * DEG_TO_RAD_F) * d : std::cos(fh * DEG_TO_RAD_F) * d;
     flt.X = X_with_latlon(lat, lon) + ox;
     flt.Z = Z_with_lat(lat) + oz;
     flt.Y = apt_h[a];
@@ -266,7 +268,8 @@ void frame_region_on_airport()
     const int a = intlim(msc.loc_apt_wrl, 0, APT_CAP - 1);
     const int r = intlim(msc.rway_sel / 2, 0, APT_RWYS - 1);
     const float lat = apt_lat[a][r], lon = apt_lon[a][r];
-    const bool inside = lat >= env.lat_sou && lat < env.lat_sou + 2 && lon >= env.lon_wes && lon < env.lon_wes + 3;
+    const double east = region_lon_offset(lon, env.lon_wes);
+    const bool inside = lat >= env.lat_sou && lat < env.lat_sou + 2 && east >= 0.0 && east < 3.0;
     if (inside && any_terrain()) return;
     env.lat_sou = round(lat - 1.0f);
     env.lon_wes = round(lon - 1.5f);

@@ -9,6 +9,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
 #include "world/nav_db.h"
+#include "world/region.h"
 
 namespace orv {
 
@@ -331,70 +332,26 @@ float lat_with_z(double z)
     return static_cast<float>((env.hiz - z) / mpd + env.lat_sou);
 }
 
-namespace {
-
-// The one-degree cell of a longitude or latitude, as the conversions in both directions
-// choose it (so that a point always comes back through the cell it went out through).
-// Wild values are held near the region first so the integer arithmetic cannot overflow.
-int lon_cell(float lon)
-{
-    return intlim(round(fltlim(lon, -1000.0f, 1000.0f) - 0.5f) - env.lon_wes, 0, 2);
-}
-int lat_cell(float lat)
-{
-    return intlim(round(fltlim(lat, -1000.0f, 1000.0f) - 0.5f) - env.lat_sou, 0, 1);
-}
-
-}  // namespace
-
-double X_with_latlon(float lat, float lon)
-{
-    const int i = lon_cell(lon);
-    const int j = lat_cell(lat);
-    return (static_cast<double>(lon) - env.lonwes_ref[i][j]) * metres_per_degree() *
-               std::cos(lat * DEG_TO_RAD) +
-           env.planex_ref[i][j];
-}
+double X_with_latlon(float lat, float lon) { return region_x_latlon(lat, lon); }
 
 float lon_with_xz(double x, double z)
 {
-    // The row is the latitude's own cell, found exactly as X_with_latlon finds it.
-    const float lat = lat_with_z(z);
-    const int j = lat_cell(lat);
-    double across = metres_per_degree() * std::cos(lat * DEG_TO_RAD);
-    if (std::fabs(across) < 1e-3) across = 1e-3;   // at the poles a degree of longitude has no width
-    auto lon_in = [&](int i) {
-        return static_cast<float>((x - env.planex_ref[i][j]) / across + env.lonwes_ref[i][j]);
-    };
+    const double lon = region_lon(x, lat_with_z(z));
+    return static_cast<float>(std::isfinite(lon) ? std::remainder(lon, 360.0) : lon);
+}
 
-    // Cells whose references differ (a region that has moved keeps each quadrant's own
-    // meridian) do not meet on a straight line of X, so the column guessed from the region's
-    // width can be the neighbour near a cell edge. The answer is the cell whose longitude
-    // falls in that same cell; the guess only settles the seams, where no cell or two cells
-    // claim the point.
-    int guess = 0;
-    if (env.dx > 0.0f) {
-        const double g = std::trunc((x - env.lox) / env.dx * 3.0);
-        guess = (g > 2.0) ? 2 : (g > 0.0 ? static_cast<int>(g) : 0);
-    }
-    const float at_guess = lon_in(guess);
-    if (lon_cell(at_guess) == guess) return at_guess;
-    for (int i = 0; i < 3; ++i) {
-        if (i == guess) continue;
-        const float lon = lon_in(i);
-        if (lon_cell(lon) == i) return lon;
-    }
-    return at_guess;
+float true_bearing_to(double x, double z)
+{
+    return region_true_bearing(flt.X, flt.lat, x - flt.X, z - flt.Z);
 }
 
 // ---------------------------------------------------------------- GPS and radios
 
 void get_gps_data(float* crs, float* dis)
 {
-    const double dx = X_with_latlon(nav.gps_lat, nav.gps_lon) - flt.X;
-    const double dz = flt.Z - Z_with_lat(nav.gps_lat);
-    if (crs) *crs = fltwrap(static_cast<float>(std::atan2(dx, dz) * RAD_TO_DEG), 0.0f, 360.0f);
-    if (dis) *dis = static_cast<float>(std::sqrt(dx * dx + dz * dz));
+    const double x = X_with_latlon(nav.gps_lat, nav.gps_lon), z = Z_with_lat(nav.gps_lat);
+    if (crs) *crs = true_bearing_to(x, z);
+    if (dis) *dis = static_cast<float>(pythag((float)(x - flt.X), (float)(z - flt.Z)));
 }
 
 namespace {
@@ -408,7 +365,7 @@ int last_nav()
 // Bearing from the aircraft to (x, z), degrees true, -180..180 relative to `course`.
 float bearing_off(double x, double z, float course)
 {
-    const float brg = static_cast<float>(std::atan2(x - flt.X, flt.Z - z) * RAD_TO_DEG);
+    const float brg = true_bearing_to(x, z);
     float off = std::fmod(brg - course, 360.0f);
     if (off > 180.0f) off -= 360.0f;
     if (off < -180.0f) off += 360.0f;

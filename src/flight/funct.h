@@ -68,9 +68,12 @@ void get_phonetic(char ch, char* out);
 double X_with_latlon(float lat, float lon);
 double Z_with_lat(float lat);
 float  lat_with_z(double z);
-// Exact inverse of X_with_latlon wherever one quadrant alone holds the point; outside the
-// region the nearest quadrant is extended.
+// Exact inverse of X_with_latlon wherever one quadrant alone holds the point (outside the
+// region the nearest quadrant is extended), wrapped into -180..180.
 float  lon_with_xz(double x, double z);
+// True bearing (degrees, 0..360) from the aircraft to frame point (x, z): the frame's north
+// is true north only on the reference meridian.
+float  true_bearing_to(double x, double z);
 
 // Course (degrees true, 0..360) and distance (m) from the aircraft to nav.gps_lat/gps_lon.
 void get_gps_data(float* crs, float* dis);

@@ -14,6 +14,7 @@
 #include "flight/fltcalc.h"
 #include "flight/funct.h"
 #include "world/magvar.h"
+#include "world/region.h"
 #include "world/scene_tables.h"
 #include "world/terrain_grid.h"
 
@@ -196,11 +197,41 @@ int crs_wrapped()
     return std::fabs(d) > 90.0f ? 1 : 0;
 }
 
+namespace {
+
+// Past a pole the frame goes on with latitudes beyond 90 degrees; the aircraft is then on
+// the far meridian, headed the other way.
+bool past_pole(float lat) { return std::fabs(lat) > 90.0f; }
+
+float wrap_lon(double lon) { return (float)std::remainder(lon, 360.0); }
+
+// Brings an aircraft that has flown across a pole back onto the Earth: the same point seen
+// from the far meridian, moving the same way, which there is the opposite heading.
+void cross_pole()
+{
+    const float beyond = lat_with_z(flt.Z);
+    const float lat = (beyond > 0 ? 180.0f : -180.0f) - beyond;
+    const float lon = wrap_lon((double)lon_with_xz(flt.X, flt.Z) + 180.0);
+    flt.X = X_with_latlon(lat, lon);
+    flt.Z = Z_with_lat(lat);
+    flt.vX = -flt.vX;
+    flt.vZ = -flt.vZ;
+    flt.psi = fltwrap(flt.psi + 180.0f, 0.0f, 360.0f);
+}
+
+}  // namespace
+
 void set_latlon_from_xz()
 {
-    flt.lat = env.lat_sou - ((float)flt.Z - env.hiz) * con.mtrstonm / 60.0f;
-    const float cl = std::cos(flt.lat * DEG_TO_RAD_F);
-    flt.lon = env.lon_wes + ((float)flt.X - env.lox) * con.mtrstonm / (60.0f * (cl > 0.01f ? cl : 0.01f));
+    // The region frame's own inverse, so that nothing moves when the region does.
+    float lat = lat_with_z(flt.Z);
+    double lon = lon_with_xz(flt.X, flt.Z);
+    if (past_pole(lat)) {
+        lat = (lat > 0 ? 180.0f : -180.0f) - lat;
+        lon += 180.0;
+    }
+    flt.lat = fltlim(lat, -90.0f, 90.0f);
+    flt.lon = std::isfinite(lon) ? wrap_lon(lon) : 0.0f;
 }
 
 void integ_vx()
@@ -267,9 +298,12 @@ void integ_vx()
     env.mvar = find_var(flt.lat, flt.lon);
     flt.magpsi = fltwrap(flt.psi + (float)env.mvar, 0.0f, 360.0f);
 
-    flt.X += flt.vX * prd;
+    // The velocity is true east and south; its step in the frame follows the frame's north.
+    const double skew = region_north_skew(flt.X, flt.lat);
+    flt.X += (flt.vX - skew * flt.vZ) * prd;
     flt.Y += flt.vY * prd;
     flt.Z += flt.vZ * prd;
+    if (past_pole(lat_with_z(flt.Z))) cross_pole();
     flt.hind = (float)flt.Y + (ins.baro - atm.baro) * 1000.0f * con.fttomtrs;
     set_latlon_from_xz();
 

@@ -61,6 +61,10 @@ float eye_x() { return con.VIEW_xyz[0]; }
 float eye_y() { return con.VIEW_xyz[1]; }
 float eye_z() { return con.VIEW_xyz[2]; }
 
+// The aircraft's heading as the frame draws it: true north is skewed in the flat frame
+// away from its reference meridian, and the runways are laid true.
+float frame_psi() { return region_frame_heading(flt.X, flt.lat, flt.psi); }
+
 void set_attitude_trig()
 {
     con.sinPLANthe = std::sin(flt.the * DEG_TO_RAD_F);
@@ -354,7 +358,7 @@ void place_eye()
         for (int k = 0; k < 3; k++) con.VIEW_xyz[k] = lag_eye[k];
     } else {
         lag_eye_set = 0;
-        const eye_attitude e = view_attitude(view, flt.the, flt.psi, flt.phi);
+        const eye_attitude e = view_attitude(view, flt.the, frame_psi(), flt.phi);
         scn.the = e.the;
         scn.psi = e.psi;
         scn.phi = e.phi;
@@ -526,7 +530,7 @@ void scn2(int typeshift)
     for (int t = 0; t < TRAFFIC; t++)
         if (traffic_visible(traf_xyz[t][1], eye_y()))
             plot_plane(traf_xyz[t][0], traf_xyz[t][1], traf_xyz[t][2], 0.0f, (float)traf_h[t], 0.0f);
-    if (view_is_outside(set.view_type)) plot_plane((float)flt.X, (float)flt.Y, (float)flt.Z, flt.the, flt.psi, flt.phi);
+    if (view_is_outside(set.view_type)) plot_plane((float)flt.X, (float)flt.Y, (float)flt.Z, flt.the, frame_psi(), flt.phi);
     // 13. the recorded path.
     if (msc.show_path) draw_path_trace();
 

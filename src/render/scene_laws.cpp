@@ -4,6 +4,7 @@
 
 #include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
+#include "world/region.h"
 
 namespace orv {
 
@@ -13,6 +14,7 @@ namespace {
 // the two high; each band below leaves some hysteresis round the middle.
 constexpr float SHIFT_WEST_BELOW = 0.95f, SHIFT_EAST_ABOVE = 2.05f;
 constexpr float SHIFT_SOUTH_BELOW = 0.45f, SHIFT_NORTH_ABOVE = 1.55f;
+constexpr float POLAR_LAT = 89.0f;
 
 constexpr float RAGGED_MAX = 300.0f;            // m
 constexpr float TOPS_FEATHER = 600.0f;          // tops fade to clear over this, m
@@ -64,10 +66,20 @@ rgb3 tint(float h, rgb3 peak, rgb3 night)
 
 int region_shift_type(float lat, float lon, int lat_sou, int lon_wes)
 {
-    if (lon < (float)lon_wes + SHIFT_WEST_BELOW) return REGION_WEST;
-    if (lon > (float)lon_wes + SHIFT_EAST_ABOVE) return REGION_EAST;
-    if (lat < (float)lat_sou + SHIFT_SOUTH_BELOW) return REGION_SOUTH;
-    if (lat > (float)lat_sou + SHIFT_NORTH_ABOVE) return REGION_NORTH;
+    // East of the western meridian the short way round, so the region follows across the
+    // antimeridian. An aircraft more than a degree beyond the region (a pole crossed, a
+    // longitude that ran fast near a pole) gets a region of its own, not a degree a frame.
+    const float east = (float)region_lon_offset(lon, lon_wes);
+    const float north = lat - (float)lat_sou;
+    if (!std::isfinite(east) || !std::isfinite(north)) return SHIFT_NONE;
+    // Near a pole the meridians crowd together: a degree of longitude is a few hundred
+    // metres, so the region follows the latitude only.
+    const bool polar = std::fabs(lat) > POLAR_LAT;
+    if (north < -1.0f || north > 3.0f || (!polar && (east < -1.0f || east > 4.0f))) return REGION_RELOAD;
+    if (!polar && east < SHIFT_WEST_BELOW) return REGION_WEST;
+    if (!polar && east > SHIFT_EAST_ABOVE) return REGION_EAST;
+    if (north < SHIFT_SOUTH_BELOW && lat_sou > REGION_LAT_SOU_MIN) return REGION_SOUTH;
+    if (north > SHIFT_NORTH_ABOVE && lat_sou < REGION_LAT_SOU_MAX) return REGION_NORTH;
     return SHIFT_NONE;
 }
 

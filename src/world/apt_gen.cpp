@@ -306,7 +306,8 @@ void build_apt(int apt_reg, int apt_wrl)
         const float x = (float)region_x_latlon(apt_lat[apt_wrl][r], apt_lon[apt_wrl][r]);
         const float z = (float)region_z(apt_lat[apt_wrl][r]);
         setuprunway(a, r, x, z, apt_h[apt_wrl], (float)apt_len[apt_wrl][r],
-                    (float)intmax2(apt_width[apt_wrl][r], 1), (float)apt_hdng[apt_wrl][r], apt_lite[apt_wrl][r]);
+                    (float)intmax2(apt_width[apt_wrl][r], 1), region_frame_heading(x, apt_lat[apt_wrl][r], (float)apt_hdng[apt_wrl][r]),
+                    apt_lite[apt_wrl][r]);
     }
     // A runway's connectors start at its own edge, so they are cleared only where they cross
     // another runway, like the runway and its taxiway.

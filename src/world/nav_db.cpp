@@ -380,13 +380,15 @@ void init_country_data()
 
 void set_region_flags()
 {
-    float la = (float)env.lat_sou, lo = (float)env.lon_wes;
-    for (int i = 0; i <= env.aptmax && i < APT_CAP; i++)
-        apt_inreg[i] = apt_lat[i][0] >= la && apt_lat[i][0] <= la + 2 &&
-                       apt_lon[i][0] >= lo && apt_lon[i][0] <= lo + 3;
-    for (int i = 0; i <= env.navmax && i < NAV_CAP; i++)
-        nav_inreg[i] = nav_lat[i] >= la && nav_lat[i] <= la + 2 &&
-                       nav_lon[i] >= lo && nav_lon[i] <= lo + 3;
+    // Longitudes are counted east of the western meridian, so places across the antimeridian
+    // belong to a region that reaches it.
+    const float la = (float)env.lat_sou;
+    auto inside = [&](float lat, float lon) {
+        const double east = region_lon_offset(lon, env.lon_wes);
+        return lat >= la && lat <= la + 2 && east >= 0.0 && east <= 3.0;
+    };
+    for (int i = 0; i <= env.aptmax && i < APT_CAP; i++) apt_inreg[i] = inside(apt_lat[i][0], apt_lon[i][0]);
+    for (int i = 0; i <= env.navmax && i < NAV_CAP; i++) nav_inreg[i] = inside(nav_lat[i], nav_lon[i]);
 }
 
 void finish_nav_readin()

@@ -55,25 +55,118 @@ double region_metres_per_degree() { return 60.0 * static_cast<double>(con.nmtomt
 double region_corner_z() { return corner_z; }
 void   region_move_corner_z(double dz) { corner_z += dz; }
 
+double region_lon_offset(float lon, double from)
+{
+    return std::remainder(static_cast<double>(lon) - from, 360.0);
+}
+
 double region_x(float lat, float lon, int col, int row)
 {
     col = intlim(col, 0, 2);
     row = intlim(row, 0, 1);
-    return (static_cast<double>(lon) - env.lonwes_ref[col][row]) * region_metres_per_degree() *
+    // The offset from the reference meridian is taken the short way round, so the quadrants
+    // past the antimeridian continue the frame instead of lying a world away.
+    return region_lon_offset(lon, env.lonwes_ref[col][row]) * region_metres_per_degree() *
                std::cos(lat * DEG_TO_RAD) +
            env.planex_ref[col][row];
 }
 
+namespace {
+
+// The one-degree cell of a position, as both directions of the conversion choose it (so that
+// a point always comes back through the cell it went out through).
+int lon_cell(float lon)
+{
+    const double east = region_lon_offset(lon, env.lon_wes);
+    return intlim((int)std::floor(std::isfinite(east) ? east : 0.0), 0, 2);
+}
+int lat_cell(float lat)
+{
+    return intlim(round(fltlim(lat, -1000.0f, 1000.0f) - 0.5f) - env.lat_sou, 0, 1);
+}
+
+// The width of a degree of longitude at this latitude, never quite zero: at a pole every
+// meridian meets, and the frame still needs a number.
+double degree_across(double lat)
+{
+    const double across = region_metres_per_degree() * std::cos(lat * DEG_TO_RAD);
+    return std::fabs(across) < 1e-3 ? (across < 0 ? -1e-3 : 1e-3) : across;
+}
+
+// The quadrant column whose own frame puts frame point x (at latitude lat, row j) inside it,
+// and the longitude east of the column's reference meridian that it has there. Cells whose
+// references differ do not meet on a straight line of x, so the column guessed from the
+// region's width can be the neighbour near a cell edge: the guess only settles the seams,
+// where no cell or two cells claim the point.
+int frame_column(double x, double lat, int j, double* east_of_ref)
+{
+    const double across = degree_across(lat);
+    auto east_in = [&](int i) { return (x - env.planex_ref[i][j]) / across; };
+    auto cell_of = [&](int i) { return lon_cell((float)(env.lonwes_ref[i][j] + east_in(i))); };
+    int guess = 0;
+    if (env.dx > 0.0f) {
+        const double g = std::trunc((x - env.lox) / env.dx * 3.0);
+        guess = (g > 2.0) ? 2 : (g > 0.0 ? static_cast<int>(g) : 0);
+    }
+    int col = guess;
+    if (cell_of(guess) != guess)
+        for (int i = 0; i < 3; i++)
+            if (i != guess && cell_of(i) == i) {
+                col = i;
+                break;
+            }
+    *east_of_ref = east_in(col);
+    return col;
+}
+
+}  // namespace
+
 double region_x_latlon(float lat, float lon)
 {
-    const int col = intlim(round(fltlim(lon, -1000.0f, 1000.0f) - 0.5f) - env.lon_wes, 0, 2);
-    const int row = intlim(round(fltlim(lat, -1000.0f, 1000.0f) - 0.5f) - env.lat_sou, 0, 1);
-    return region_x(lat, lon, col, row);
+    return region_x(lat, lon, lon_cell(lon), lat_cell(lat));
 }
 
 double region_z(float lat)
 {
     return corner_z - (static_cast<double>(lat) - env.lat_sou) * region_metres_per_degree();
+}
+
+double region_lat(double z)
+{
+    return (corner_z - z) / region_metres_per_degree() + env.lat_sou;
+}
+
+double region_lon(double x, double lat)
+{
+    const int j = lat_cell((float)lat);
+    double east = 0.0;
+    const int i = frame_column(x, lat, j, &east);
+    return env.lonwes_ref[i][j] + east;
+}
+
+double region_north_skew(double x, double lat)
+{
+    // x = cos(lat) (lon - ref) + planex: moving north by dn metres changes x by
+    // -sin(lat) (lon - ref) dn, the longitude in radians, with lon - ref read from x itself.
+    const int j = lat_cell((float)lat);
+    double east = 0.0;
+    frame_column(x, lat, j, &east);
+    const double lat_rad = fltlim((float)lat, -89.999f, 89.999f) * DEG_TO_RAD;
+    return -std::sin(lat_rad) * east * DEG_TO_RAD;
+}
+
+float region_frame_heading(double x, double lat, float hdg)
+{
+    const double k = region_north_skew(x, lat), h = hdg * DEG_TO_RAD;
+    const double deg = std::atan2(std::sin(h) + k * std::cos(h), std::cos(h)) / DEG_TO_RAD;
+    return (float)(deg < 0 ? deg + 360.0 : deg);
+}
+
+float region_true_bearing(double x, double lat, double dx, double dz)
+{
+    const double north = -dz, east = dx - region_north_skew(x, lat) * north;
+    const double deg = std::atan2(east, north) / DEG_TO_RAD;
+    return (float)(deg < 0 ? deg + 360.0 : deg);
 }
 
 void region_stored_position(double x, double z, double* sx, double* sz)
@@ -123,6 +216,7 @@ int find_env_file(int lat, int lon, char* path, int* old_layout)
 {
     char name[64];
     *old_layout = 0;
+    lon = region_wrap_lon(lon);   // the tiles past the antimeridian are named as the world counts
     return_latlon_str_ENV(lat, lon, name, 1);
     static const char* const folders[2] = {"additional nav data", "DATA"};
     for (const char* folder : folders) {
@@ -157,18 +251,18 @@ int gather_runway_areas(int lat, int lon, int* next_airport)
         for (int r = 0; r < 3; r++) rway_elev[s][r] = -999.0f;
     int used = 0;
     const float la0 = lat - RWAY_AREA_REACH_DEG, la1 = lat + 1 + RWAY_AREA_REACH_DEG;
-    const float lo0 = lon - RWAY_AREA_REACH_DEG, lo1 = lon + 1 + RWAY_AREA_REACH_DEG;
     int a = *next_airport;
     for (; a <= env.aptmax && a < APT_CAP && used < RWAY_AREA_CAP; a++) {
-        if (apt_lat[a][0] < la0 || apt_lat[a][0] > la1 || apt_lon[a][0] < lo0 ||
-            apt_lon[a][0] > lo1)
+        const double east = region_lon_offset(apt_lon[a][0], lon);
+        if (apt_lat[a][0] < la0 || apt_lat[a][0] > la1 || east < -RWAY_AREA_REACH_DEG ||
+            east > 1 + RWAY_AREA_REACH_DEG)
             continue;
         const int s = used++;
         for (int r = 0; r < 3; r++) {
             if (apt_len[a][r] <= 0) continue;
             const double x = region_x_latlon(apt_lat[a][r], apt_lon[a][r]);
             const double z = region_z(apt_lat[a][r]);
-            const double h = apt_hdng[a][r] * DEG_TO_RAD;
+            const double h = region_frame_heading(x, apt_lat[a][r], (float)apt_hdng[a][r]) * DEG_TO_RAD;
             const double ax = std::sin(h), az = -std::cos(h);   // along the heading
             const double bx = std::cos(h), bz = std::sin(h);    // to the right-hand side
             const double half = 0.5 * apt_len[a][r], w = apt_width[a][r];
@@ -286,8 +380,10 @@ int read_points(int lat, int lon, int col, int row, quad_span q, const char* pat
                 water = (w1 == 1 || w2 == 1);
             }
             if (!inf_good()) return 0;
+            // A tile past the antimeridian holds its own longitudes (-180 for 180).
+            const double east = region_lon_offset(plon, lon);
             if (!(plat >= lat - OUTSIDE_QUADRANT_DEG && plat <= lat + 1 + OUTSIDE_QUADRANT_DEG &&
-                  plon >= lon - OUTSIDE_QUADRANT_DEG && plon <= lon + 1 + OUTSIDE_QUADRANT_DEG) ||
+                  east >= -OUTSIDE_QUADRANT_DEG && east <= 1 + OUTSIDE_QUADRANT_DEG) ||
                 !std::isfinite(h)) {
                 if (!reported) damaged_file(path);
                 reported = 1;
@@ -436,8 +532,16 @@ void read_quadrant(int lat, int lon, int quadrant)
 
 // ---------------------------------------------------------------- whole region
 
+int region_wrap_lon(int lon)
+{
+    return ((lon + 180) % 360 + 360) % 360 - 180;
+}
+
 void load_region()
 {
+    // Two rows of quadrants fit between the poles; the western meridian is one the world has.
+    env.lat_sou = intlim(env.lat_sou, REGION_LAT_SOU_MIN, REGION_LAT_SOU_MAX);
+    env.lon_wes = region_wrap_lon(env.lon_wes);
     obs_clear(0, OBJ_CAP - 1);
     next_env_obj = OBJ_ENV_FIRST;
     corner_z = 0.0;

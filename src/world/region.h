@@ -51,11 +51,33 @@ void   region_move_corner_z(double dz);      // a north or south shift moves the
 double region_x(float lat, float lon, int col, int row);   // in quadrant column/row's frame
 double region_x_latlon(float lat, float lon);               // in the frame of the point's cell
 double region_z(float lat);
+// The inverse: latitude of z (past a pole the frame goes on, beyond -90..90), and the
+// longitude of frame x at that latitude, counted on from the quadrant's reference meridian
+// (not wrapped).
+double region_lat(double z);
+double region_lon(double x, double lat);
+// Degrees from `from` to lon the short way round (-180..180): the region's own longitudes
+// continue across the antimeridian.
+double region_lon_offset(float lon, double from);
+// The frame is flat, the Earth is not: away from the reference meridian, true north is
+// skewed in the frame. This is the frame x per metre moved true north at frame x and
+// latitude lat; a true move (east, north) is the frame move (east + skew north, -north).
+double region_north_skew(double x, double lat);
+// The frame direction (degrees, 0 along -z) of true heading hdg at (x, lat), and the true
+// bearing of the frame step (dx, dz) from there.
+float  region_frame_heading(double x, double lat, float hdg);
+float  region_true_bearing(double x, double lat, double dx, double dz);
 // The stored form of a position (situation files): x from the region's western meridian at
 // the position's latitude and z from its southern edge (env.hiz): the position a fresh load
 // of the present corner gives it, so that loading that corner and placing the aircraft at the
 // two numbers puts it back on the same spot.
 void   region_stored_position(double x, double z, double* sx, double* sz);
+
+// The region's south-west corner: two rows of quadrants between the poles, the western
+// meridian wrapped into -180..179.
+constexpr int REGION_LAT_SOU_MIN = -90;
+constexpr int REGION_LAT_SOU_MAX = 88;
+int region_wrap_lon(int lon);
 
 // ---- loading
 // Loads the whole region whose south-west corner is (env.lat_sou, env.lon_wes).

@@ -122,11 +122,19 @@ void shift_region(int type)
     // The quadrant slots that come new with each shift: west 0 and 3, east 2 and 5, north the
     // northern row, south the southern row.
     static const int slots[6][3] = {{-1, -1, -1}, {-1, -1, -1}, {0, 3, -1}, {2, 5, -1}, {3, 4, 5}, {0, 1, 2}};
+    if (type == REGION_RELOAD) {
+        env.lat_sou = round(flt.lat - 1.0f);
+        env.lon_wes = round(flt.lon - 1.5f);
+        load_region();
+        flt.X = region_x_latlon(flt.lat, flt.lon);
+        flt.Z = region_z(flt.lat);
+        return;
+    }
     if (type < REGION_WEST || type > REGION_SOUTH) return;
     drop_old_quadrants(type);              // while the corner is still the old one
     switch (type) {
-    case REGION_WEST: env.lon_wes--; break;
-    case REGION_EAST: env.lon_wes++; break;
+    case REGION_WEST: env.lon_wes = region_wrap_lon(env.lon_wes - 1); break;
+    case REGION_EAST: env.lon_wes = region_wrap_lon(env.lon_wes + 1); break;
     case REGION_NORTH: env.lat_sou++; break;
     default: env.lat_sou--; break;
     }

@@ -6,6 +6,8 @@ namespace orv {
 
 // Shift types, as the scene's region following names them.
 enum { REGION_WEST = 2, REGION_EAST = 3, REGION_NORTH = 4, REGION_SOUTH = 5 };
+// The aircraft is too far from the region for a one-degree step: a new region round it.
+constexpr int REGION_RELOAD = 6;
 
 // Moves the region's data one degree (type REGION_*), called while the corner (env.lat_sou,
 // env.lon_wes) is still the old one: the quadrants that stay move in the arrays.
@@ -13,7 +15,9 @@ void drop_old_quadrants(int type);
 
 // The whole shift the scene's region following asks for: the drop, the new corner, the new
 // quadrants (west: slots 0 and 3, east 2 and 5, north 3, 4, 5, south 0, 1, 2), the region's
-// completion (finish_nav_readin) and the new cloud sectors.
+// completion (finish_nav_readin) and the new cloud sectors. REGION_RELOAD loads the region
+// round the aircraft's latitude and longitude and puts the aircraft at its place in the new
+// frame (its velocity is true east and south, so it keeps it).
 void shift_region(int type);
 
 // Move the mesh (every per-point and per-cell table), the weather grid, the cloud grid or

@@ -20,6 +20,18 @@ TEST(RegionFollowing, ShiftsOnlyPastTheBandsAndWestWinsOverNorth)
     EXPECT_EQ(region_shift_type(34.0f + 1.9f, -117.0f + 0.5f, 34, -117), REGION_WEST);
 }
 
+TEST(RegionFollowing, TheAntimeridianAndThePolesBoundTheShifts)
+{
+    // 179.5 W is 1.5 degrees east of a region from 179 E: in the middle, no shift.
+    EXPECT_EQ(region_shift_type(-16.7f, -179.5f, -18, 179), SHIFT_NONE);
+    EXPECT_EQ(region_shift_type(-16.7f, -178.9f, -18, 179), REGION_EAST);
+    // No row south of the pole; near it the meridians crowd, so longitude is not followed.
+    EXPECT_EQ(region_shift_type(-89.99f, -120.0f, -90, -150), SHIFT_NONE);
+    EXPECT_EQ(region_shift_type(89.99f, 0.0f, 88, 0), SHIFT_NONE);
+    // Far from the region (a pole crossed): a region of its own, not a degree a frame.
+    EXPECT_EQ(region_shift_type(-88.5f, 30.0f, -90, -150), REGION_RELOAD);
+}
+
 TEST(Views, BackAndSideViewsTurnTheAttitude)
 {
     const eye_attitude back = view_attitude(VIEW_BACK, 10.0f, 270.0f, 20.0f);

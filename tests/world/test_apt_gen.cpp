@@ -15,7 +15,8 @@ using namespace orv;
 
 namespace {
 
-// A flat region at (33, -119) with airport 0 at (34, -117.5); runways set by each test.
+// A flat region at (-1, -119) with airport 0 at (0, -117.5); runways set by each test. On the
+// equator the frame's north is true north, so headings are frame directions.
 struct AptFixture : ::testing::Test {
     void SetUp() override
     {
@@ -24,7 +25,7 @@ struct AptFixture : ::testing::Test {
         region_set_generation(0);
         env.aptmax = -1;
         env.navmax = -1;
-        env.lat_sou = 33;
+        env.lat_sou = -1;
         env.lon_wes = -119;
         load_region();
         std::memset(apt_len, 0, sizeof apt_len);
@@ -72,13 +73,13 @@ float quad_length(int r, int m)
 TEST_F(AptFixture, EmptyMiddleSlotIsSkippedAndShedsStandBesideTheLongestRunway)
 {
     // The list entry served an airport with three runways before.
-    for (int r = 0; r < 3; r++) runway(r, 34.0f + 0.01f * r, -117.5f, 90, 3000, 45, 1555555);
+    for (int r = 0; r < 3; r++) runway(r, 0.01f * r, -117.5f, 90, 3000, 45, 1555555);
     build_apt(0, 0);
     ASSERT_TRUE(runway_built(0, 1));
     ASSERT_TRUE(env.tway[0][1]);
-    runway(0, 34.0f, -117.5f, 90, 1000, 10, 1111111);
-    runway(1, 34.01f, -117.5f, 90, 1, 45, 1555555);       // length 1: an empty slot
-    runway(2, 34.02f, -117.5f, 0, 2500, 100, 1111111);   // the longest: 100 m wide
+    runway(0, 0.0f, -117.5f, 90, 1000, 10, 1111111);
+    runway(1, 0.01f, -117.5f, 90, 1, 45, 1555555);       // length 1: an empty slot
+    runway(2, 0.02f, -117.5f, 0, 2500, 100, 1111111);   // the longest: 100 m wide
     build_apt(0, 0);
     EXPECT_EQ(env.rwaymax[0], 2);
     EXPECT_FALSE(runway_built(0, 1));
@@ -94,7 +95,7 @@ TEST_F(AptFixture, EmptyMiddleSlotIsSkippedAndShedsStandBesideTheLongestRunway)
     EXPECT_NEAR(side_offset(0, 2), 420.0f, 0.5f);
 
     std::memset(apt_len, 0, sizeof apt_len);
-    runway(0, 34.0f, -117.5f, 90, 1000, 10, 1111111);   // 10 m wide: at least 80 m
+    runway(0, 0.0f, -117.5f, 90, 1000, 10, 1111111);   // 10 m wide: at least 80 m
     build_apt(0, 0);
     EXPECT_NEAR(side_offset(0, 0), 80.0f, 0.5f);
 }
@@ -103,8 +104,8 @@ TEST_F(AptFixture, CrossingRunwaysKeepTheirTaxiwaysOffEachOtherAndLoseSocksOnThe
 {
     // An east-west runway, and a north-south one whose first end (1350 m south of its middle)
     // lies just past runway 0 near its eastern end.
-    runway(0, 34.0f, -117.5f, 90, 3000, 45, 1000000 + 255255);
-    runway(1, 34.0f + 1350.0f / 111120.0f, -117.5f + 0.0125f, 0, 3000, 45, 1000000 + 255255);
+    runway(0, 0.0f, -117.5f, 90, 3000, 45, 1000000 + 255255);
+    runway(1, 0.0f + 1350.0f / 111120.0f, -117.5f + 0.0125f, 0, 3000, 45, 1000000 + 255255);
     build_apt(0, 0);
     ASSERT_TRUE(env.tway[0][0]);
     // Runway 1 runs north through x of its centre; runway 0's taxiway (2..2.5 widths south of
@@ -132,7 +133,7 @@ TEST_F(AptFixture, CrossingRunwaysKeepTheirTaxiwaysOffEachOtherAndLoseSocksOnThe
 TEST_F(AptFixture, ConnectorsKeepTheirFullLengthAtEveryHeading)
 {
     for (int hdg = 0; hdg < 360; hdg++) {
-        runway(0, 34.0f, -117.5f, hdg, 2000, 45, 1111111);
+        runway(0, 0.0f, -117.5f, hdg, 2000, 45, 1111111);
         build_apt(0, 0);
         ASSERT_NEAR(quad_length(0, 2), 0.03f * 2000.0f, 0.5f) << hdg;
         ASSERT_NEAR(quad_length(0, 3), 0.02f * 2000.0f, 0.5f) << hdg;
@@ -144,7 +145,7 @@ TEST_F(AptFixture, LightingCodeChoosesTheLightSets)
 {
     // Concrete; first end: four-light glide slope, full runway lights, longest approach;
     // far end: two-bar glide slope, edge lights only, no approach lights.
-    runway(0, 34.0f, -117.5f, 90, 3000, 45, 1000000 + 356 * 1000 + 221);
+    runway(0, 0.0f, -117.5f, 90, 3000, 45, 1000000 + 356 * 1000 + 221);
     build_apt(0, 0);
     EXPECT_EQ(env.rwy_typ[0][0], 73);
     EXPECT_EQ(count(0, LGT_GLIDE), 4 + 4);
@@ -159,7 +160,7 @@ TEST_F(AptFixture, LightingCodeChoosesTheLightSets)
 
     // An unlit grass strip has no lights and a grass surface.
     std::memset(apt_len, 0, sizeof apt_len);
-    runway(0, 34.0f, -117.5f, 90, 600, 20, 3000000 + 111111);
+    runway(0, 0.0f, -117.5f, 90, 600, 20, 3000000 + 111111);
     build_apt(0, 0);
     EXPECT_EQ(env.rwy_typ[0][0], 75);
     EXPECT_EQ(rwy_lgt_n[0][0], 0);

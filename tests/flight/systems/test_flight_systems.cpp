@@ -21,6 +21,7 @@
 #include "flight/real_weather.h"
 #include "support/test_support.h"
 #include "world/nav_db.h"
+#include "world/region.h"
 #include "world/wxr_file.h"
 
 using namespace orv;
@@ -509,8 +510,7 @@ TEST(FlightSystems, GpsCourseIsFlownBackOntoItsLine)
     nav.gps_index = target;
     gps_sync_id();
     const double tx = X_with_latlon(apt_lat[target][0], apt_lon[target][0]), tz = Z_with_lat(apt_lat[target][0]);
-    const float bearing = std::atan2(tx - flt.X, flt.Z - tz) * con.radtodgr;
-    sim_air_start(10000.0f, 240.0f, fltwrap(bearing, 0.0f, 360.0f));
+    sim_air_start(10000.0f, 240.0f, true_bearing_to(tx, tz));
     sim_power(0.5f);
     ap_set(SET_VS, 500.0f);
     ap_set(SET_ALT, 10000.0f);
@@ -521,17 +521,25 @@ TEST(FlightSystems, GpsCourseIsFlownBackOntoItsLine)
     sim_fly(7.0f, nullptr);   // the lock is taken at the next tuning
     ASSERT_EQ(ins.lock_GPS, 0) << "the GPS never tuned";
     const float crs = nav.gps_lock_crs;
-    const double c = crs * con.dgrtorad, nm = con.nmtomtrs;
+    const double nm = con.nmtomtrs;
     double cross = 0, along = 0;
-    flt.X += std::cos(c) * nm;   // a mile to the right of the course line
-    flt.Z += std::sin(c) * nm;
-    track_offsets(tx, tz, crs, &cross, &along);
+    // The course line is the true bearing to the waypoint; away from the region's reference
+    // meridian the frame's directions are skewed from true ones.
+    auto gps_offsets = [&] {
+        const double off = (crs - true_bearing_to(tx, tz)) * con.dgrtorad, d = std::hypot(flt.X - tx, flt.Z - tz);
+        cross = d * std::sin(off);
+        along = -d * std::cos(off);
+    };
+    const double right = region_frame_heading(flt.X, flt.lat, crs + 90.0f) * con.dgrtorad;
+    flt.X += std::sin(right) * nm;   // a mile to the right of the course line
+    flt.Z -= std::cos(right) * nm;
+    gps_offsets();
     ASSERT_NEAR(cross, nm, 30.0);
 
     float worst_readout = 0;
     for (int i = 0; i < 20 * 900 && -along > 10.0 * nm; i++) {
         sim_frame();
-        track_offsets(tx, tz, crs, &cross, &along);
+        gps_offsets();
         worst_readout = std::fmax(worst_readout, (float)std::fabs(nav.gps_dis - std::hypot(flt.X - tx, flt.Z - tz)));
     }
     const double cross_at_10 = -along <= 10.0 * nm ? cross : NAN;
