@@ -8,17 +8,14 @@ namespace orv_test {
 
 struct sound_slot_log {
     int  has_buffer;
-    orv::plat_sound_format fmt;
     long bytes;
     int  frequency;      // Hz; 0 until set
     int  volume;         // hundredths of a decibel; 1 until set (never a real value)
-    int  playing, looped;
-    int  plays, stops;
+    int  playing, looped, plays;
 };
 
-// Installs the recorder with cleared logs; `device` says whether its open succeeds.
+// Installs the recorder with cleared logs; `device` says whether a device opens.
 void sound_recorder_install(int device = 1);
 const sound_slot_log& sound_log(int slot);
-void sound_log_clear_levels();   // frequency and volume back to "not set", for the next frame
 
 }  // namespace orv_test
