@@ -5,7 +5,8 @@
 #    platform/openal) are included only by themselves and by the programs' entry points;
 #  - SDL, EGL, OpenGL and OpenAL headers appear only in the back ends (the qgl*.h tables take GL's
 #    types);
-#  - world, flight and aircraft reach no drawing, GPU or sound header of the shared library.
+#  - world, flight and aircraft reach no drawing, GPU or sound header of the shared library,
+#    nor the sound back-end table.
 #
 #   cmake -DSRC_DIR=<src folder> -P check_include_arrows.cmake
 if(NOT SRC_DIR)
