@@ -234,7 +234,7 @@ void fill_buffer(int sound_en)
 void fill_buffers()
 {
     stop_engine_and_windrain();
-    // The stall horn comes after the warnings of slots 5..17 and before the call-outs.
+    // The continuous sounds first; a damaged set of files gives its alerts in this order.
     fill_buffer(SND_ENGINE);
     fill_buffer(SND_WIND);
     fill_buffer(SND_RAIN);
