@@ -398,6 +398,7 @@ struct flightplanstruct {
     int   IFR, VFR, DVFR;
     float cruise_alt;
     int   mr, mrs;
+    char  dep_id_str[5], arr_id_str[5];   // departure and arrival identifiers, four characters
 };
 
 // ---- window layer state
