@@ -268,9 +268,11 @@ void load_textures()
 {
     char base[420], path[440];
     base_path(base, sizeof base);
+    // A part the aircraft has no paint for is bare metal, never the last aircraft's paint.
     for (const paint& pt : PAINTS) {
         std::snprintf(path, sizeof path, "%s %s", base, pt.word);
-        if (file_exists(path)) OGL_texbmp(BMP_TEXTURE_PATH, pt.name, 0, path);
+        if (!file_exists(path) || !OGL_texbmp(BMP_TEXTURE_PATH, pt.name, 0, path))
+            OGL_texbmp(BMP_TEXTURE, pt.name, 0, "metal");
     }
     std::snprintf(path, sizeof path, "%s hand", base);
     if (!file_exists(path) || !OGL_texbmp(BMP_TEXTURE_PATH, TEX_HAND, 0, path)) OGL_texbmp(BMP_TEXTURE, TEX_HAND, 0, "hand");
@@ -455,6 +457,8 @@ void wheel(int en, float xa, float ya, float za, float r, float xh, float xt, fl
     disc(xa, ya, za, xt + inset, xh - inset, 0.0f, rh, 0);
 }
 
+void turn_propellers() { prop_angle = fltwrap(prop_angle + prop_step((int)pln.numblades[0]), 0.0f, 360.0f); }
+
 void plot_plane(float x, float y, float z, float the, float psi, float phi)
 {
     const float* eye = con.VIEW_xyz;
@@ -462,7 +466,6 @@ void plot_plane(float x, float y, float z, float the, float psi, float phi)
     if (d > atm.vis_eff) return;
     const float zoom = scn.zoom > 0.0f ? scn.zoom : 1.0f;
     const float ps = plane_light_size(d, zoom);
-    prop_angle = fltwrap(prop_angle + prop_step((int)pln.numblades[0]), 0.0f, 360.0f);
 
     qgl3d.PushMatrix();
     qgl3d.Translatef(x, y, z);

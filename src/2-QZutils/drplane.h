@@ -13,6 +13,8 @@ extern float prop_angle;            // propeller strobe angle, degrees
 
 void load_plane_geo(int new_tex, int dump_map);
 void plot_plane(float x, float y, float z, float the, float psi, float phi);
+// The propeller strobe's turn: once per drawn frame, however many aircraft it draws.
+void turn_propellers();
 void load_pln(float xi, float yi, float zi, float* xyzout);
 void heavy_light(float x, float y, float z, float r, float g, float b, float ps);
 void disc(float xc, float yc, float zc, float xh, float xt, float rh, float rt, int t);

@@ -243,8 +243,10 @@ void OGL_2dquad(float s1, float t1, float s2, float t2, float s3, float t3, floa
 
 void OGL_3dline(float x1, float y1, float z1, float x2, float y2, float z2)
 {
+    qgl.Begin(GL_LINES);
     qgl.Vertex3f(x1, y1, z1);
     qgl.Vertex3f(x2, y2, z2);
+    qgl.End();
 }
 
 static void quad_normal(const float a[3], const float b[3], const float c[3])

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "2-QZutils/qz_file.h"
+#include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_joy.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
@@ -37,6 +38,7 @@ static int panel_for_keys(key_panel* p)
 {
     p->oseng = oseng;
     p->osrad = osrad;
+    p->engines = intlim(pln.numen, 1, 4);
     for (int e = 0; e < 4; e++) {
         p->thro_x[e] = thro_x[e];
         p->prop_x[e] = prop_x[e];

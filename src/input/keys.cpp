@@ -14,8 +14,8 @@ namespace {
 key_hooks hooks;
 
 // Columns of the engine quadrant and radio stack the keys click (from oseng / osrad).
-constexpr int kFlapDX = 650, kStopLeverDX = 786, kSbrkDX = 698, kTrimDX = 787, kReverserDX = 675;
-constexpr int kFixedThroDX = 675, kFixedPropDX = 724, kFixedMixtDX = 765;
+constexpr int kFlapDX = 650, kStopLeverDX = 786, kSbrkDX = 698, kTrimDX = 787, kGearDX = 625;
+constexpr int kThroGrabDX = 6, kKnobGrabDX = 4;   // into a lever's column from its left edge
 constexpr int kStopLow = 52, kStopHigh = 4;
 constexpr int kTrimDownY = 122, kTrimUpY = 81;
 constexpr int kReverseInY = 23, kReverseOutY = 11;
@@ -41,11 +41,13 @@ bool layout(key_panel* p)
     return hooks.panel_layout && hooks.panel_layout(p);
 }
 
+// Every throttle goes into reverse together, or back out, as engine 0's does.
 void reverser_click(const key_panel& p)
 {
     const int was = mnw.delay_dragging;
     mnw.delay_dragging = 1;   // the lever is dragged past its detent, as the hand would
-    click(p.oseng + kReverserDX, p.engine0_reversing ? kReverseInY : kReverseOutY);
+    for (int e = 0; e < intlim(p.engines, 1, 4); e++)
+        click(p.oseng + p.thro_x[e] + kThroGrabDX, p.engine0_reversing ? kReverseInY : kReverseOutY);
     mnw.delay_dragging = was;
 }
 
@@ -111,7 +113,7 @@ bool panel_key(int ch)
     case '9': x = p.osrad + 580; y = 20; break;
     case '0': x = p.osrad + 590; y = 20; break;
     case 'b': x = p.osrad + 520; y = 10; break;
-    case 'g': x = p.osrad + 625; y = 30; break;
+    case 'g': x = p.oseng + kGearDX; y = 30; break;   // the gear handle is on the engine panel
     case '$': x = p.osrad + 516; y = kAutopilotRowY; break;
     case '%': x = p.osrad + 536; y = kAutopilotRowY; break;
     case '^': x = p.osrad + 556; y = kAutopilotRowY; break;
@@ -235,17 +237,18 @@ void function_key(int code)
     if (!layout(&p)) return;
     const int kind = n / 4, lever = n % 4;   // 0 throttles, 1 propellers, 2 mixtures
     if (kind == 0) set.thro_pot = 0;        // the throttle follows the panel again
-    int x;
-    if (set.eq_thr) {
-        if (lever != 0) return;   // a hardware throttle leaves only the first lever of each kind
-        x = p.oseng + (kind == 0 ? kFixedThroDX : kind == 1 ? kFixedPropDX : kFixedMixtDX);
-    } else {
-        const int* col = kind == 0 ? p.thro_x : kind == 1 ? p.prop_x : p.mixt_x;
-        x = p.oseng + col[lever] + (kind == 0 ? 6 : 4);
-    }
+    const int* col = kind == 0 ? p.thro_x : kind == 1 ? p.prop_x : p.mixt_x;
     const int* knob = kind == 0 ? p.thro : kind == 1 ? p.prop : p.mixt;
+    const int dx = kind == 0 ? kThroGrabDX : kKnobGrabDX;
     const int lift = kind == 0 ? (shift ? 9 : 5) : (shift ? 15 : 11);
-    click(x, knob[lever] + lift);
+    if (!set.eq_thr) {
+        click(p.oseng + col[lever] + dx, knob[lever] + lift);
+        return;
+    }
+    // A hardware throttle gangs the levers: only the first key of each kind acts, and it
+    // moves every engine's lever of that kind to engine 0's height.
+    if (lever != 0) return;
+    for (int e = 0; e < intlim(p.engines, 1, 4); e++) click(p.oseng + col[e] + dx, knob[0] + lift);
 }
 
 void keys_handle(int c)

@@ -9,6 +9,7 @@ namespace orv {
 constexpr int KEY_PANEL_INSTRUMENTS = 11;
 struct key_panel {
     int oseng, osrad;                    // x origins of the engine quadrant and the radio stack
+    int engines;                         // engine levers on the quadrant, 1..4
     int thro_x[4], prop_x[4], mixt_x[4]; // lever columns from oseng
     int thro[4], prop[4], mixt[4];       // knob positions now, panel pixels
     int flap, sbrk;                      // flap and speed-brake knobs

@@ -296,7 +296,7 @@ void levers(int x, int y)
         ins.flap = slot_y(y, FLAP_DOWN_Y, FLAP_UP_Y);
         flt.flaprequest = round(interp(FLAP_UP_Y, 0, FLAP_DOWN_Y, 50, ins.flap));
     }
-    if (pln.sbrkEQ && intbox(x, y, ox + 692, 70, ox + 712, 138)) {
+    if (plane_has_speedbrake() && intbox(x, y, ox + 692, 70, ox + 712, 138)) {
         ins.sbrk = slot_y(y, SBRK_FULL_Y, SBRK_ARMED_Y);
         // detents: armed, stowed, half, full
         if (ins.sbrk > (SBRK_ARMED_Y + SBRK_STOWED_Y) / 2 && pln.autosbrkEQ) flt.sbrk = -1;

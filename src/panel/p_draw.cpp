@@ -14,6 +14,7 @@
 #include "flight/funct.h"
 #include "panel/p_glass.h"
 #include "panel/p_gps_face.h"
+#include "panel/manage_das.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
 #include "platform/plat_fs.h"
@@ -100,6 +101,18 @@ void vvi_scale(float x, float y)
             init_tickmark(x, y, 38, 40, a, MARK_COLOUR);
         }
     }
+}
+
+// Lever columns of the engine panel (from oseng): each lever's slot and handle.
+constexpr int FLAP_HANDLE_DX = 664, STOP_HANDLE_DX = 791, SBRK_HANDLE_DX = 701, VECT_HANDLE_DX = 739;
+constexpr int SWEEP_HANDLE_DX = 742, TRIM_HANDLE_DX = 787;
+constexpr int LOWER_SLOT_Y = 72, UPPER_SLOT_Y = 3, SLOT_LENGTH = 63;
+
+bool any_variable_sweep()
+{
+    for (int p = 4; p <= 10; p += 2)
+        if (pln.varsweepEQ[p]) return true;
+    return false;
 }
 
 void slot(float x, float y, float h)
@@ -201,6 +214,29 @@ const char* gauge_caption(int row)
     return jet_engine() ? "FF" : pln.entype == 3 ? "TRQ" : "MP";
 }
 
+// The speed dial's limits: a jet's N1 red mark at 100 %; else the tachometer's green band
+// and its red line at the maximum speed. Scale numbers at zero, half and full scale (N1 in
+// per cent, rpm in hundreds).
+void speed_dial_marks(float x, float y, int colour)
+{
+    constexpr float BAND_IN = 19.0f, BAND_OUT = 22.0f, LIMIT_IN = 15.0f, NUMBER_R = 29.0f;
+    const float dial_zero = 180.0f;
+    if (jet_engine()) {
+        init_tickmark(x, y, LIMIT_IN, 23, round(dial_zero + 100.0f * ins.n1_toINS), RED_ARC);
+    } else {
+        const float to_rpm = con.rsctorpm * pln.gearrat;
+        const float g1 = dial_zero + pln.omegamingreen * to_rpm * ins.tactoINS;
+        const float g2 = dial_zero + pln.omegamaxgreen * to_rpm * ins.tactoINS;
+        if (g2 > g1) OGL_arc(GREEN_ARC, x, y, BAND_IN, BAND_OUT, g1, g2);
+        init_tickmark(x, y, LIMIT_IN, 23, round(dial_zero + pln.omegamax * to_rpm * ins.tactoINS), RED_ARC);
+    }
+    const float full = jet_engine() ? 100.0f : (float)tac_max() / 100.0f;
+    for (int k = 0; k <= 10; k += 5) {
+        const int a = 180 + 27 * k;
+        OGL_number(colour, x + NUMBER_R * isin(a) - 6, y + NUMBER_R * icos(a) - 3, full * k / 10.0f, 3, 0, 6, 0);
+    }
+}
+
 void gauge_dial(float x, float y, int row)
 {
     if (!has_gauge(row)) return;
@@ -221,6 +257,7 @@ void gauge_dial(float x, float y, int row)
     OGL_framecircle(colour, x, y, 23);
     // a tenth of full scale per tick over the 270 degrees from straight down
     for (int k = 0; k <= 10; ++k) init_tickmark(x, y, k % 5 ? 20 : 18, 23, 180 + 27 * k, colour);
+    if (row == 1) speed_dial_marks(x, y, colour);
     const char* cap = gauge_caption(row);
     OGL_string(colour, x - 3.0f * (float)std::strlen(cap), y - 34, cap, 800, 6);
 }
@@ -261,7 +298,7 @@ void plot_ahregion(float pitch_px, float roll)
     }
 }
 
-void plot_handle(float x, int pos) { OGL_fillrect(0, x - 3, pos - 2, 8, 5); }
+void plot_handle(float x, int pos) { OGL_fillrect(NEEDLE_COLOUR, x - 3, pos - 2, 8, 5); }
 
 // A compass card's label at radius r: the cardinal letters, else the heading in tens.
 void card_label(float x, float y, float r, int heading, int angle, int colour)
@@ -411,275 +448,387 @@ void draw_panel_statics()
         OGL_framerect(MARK_COLOUR, osrad + FUEL_GAUGE_X - 2, FUEL_GAUGE_Y - 2, 35, 10);
         OGL_string(38, osrad + FUEL_GAUGE_X + 4, FUEL_GAUGE_Y + 10, "FUEL", 800, 6);
     }
-    slot(oseng + 664, 72, 63);
-    slot(oseng + 791, 3, 62);
+    slot(oseng + FLAP_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
+    slot(oseng + STOP_HANDLE_DX, UPPER_SLOT_Y, SLOT_LENGTH - 1);
+    if (plane_has_speedbrake()) slot(oseng + SBRK_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
+    if (any_variable_sweep()) slot(oseng + SWEEP_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
+    else if (pln.vectEQ) slot(oseng + VECT_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
+    slot(oseng + TRIM_HANDLE_DX, TRIM_SLOT_LOW, TRIM_SLOT_HIGH - TRIM_SLOT_LOW);
     for (int e = 0; e < intlim(pln.numen, 0, 4); ++e) {
-        slot(thro_x[e] + oseng + 5, 3, 63);
-        slot(prop_x[e] + oseng + 3, 3, 63);
-        slot(mixt_x[e] + oseng + 3, 3, 63);
+        slot(thro_x[e] + oseng + 5, UPPER_SLOT_Y, SLOT_LENGTH);
+        slot(prop_x[e] + oseng + 3, UPPER_SLOT_Y, SLOT_LENGTH);
+        slot(mixt_x[e] + oseng + 3, UPPER_SLOT_Y, SLOT_LENGTH);
     }
     to_array = was;
 }
 
-void draw_panel_live()
+namespace {
+
+// Colours of the live drawing (palette indices).
+constexpr int TEXT_COLOUR = 47, WARNING_COLOUR = 41, GLASS_COLOUR = 38, UNLIT_COLOUR = 26;
+constexpr int POINTER_COLOUR = 9, LIMIT_COLOUR = 8, BUG_COLOUR = 32, EGT_BAR_COLOUR = 3;
+constexpr int STALL_LAMP_COLOUR = 2, GLASS_COURSE_COLOUR = 41, GLASS_LUBBER_COLOUR = 43, DME_LABEL_COLOUR = 46;
+
+// The status bar and the equipment strip's read-outs.
+constexpr int STATUS_TEXT_Y = 569, FEEL_X = 10, MODE_X = 130, STATUS_X = 430;
+constexpr int PAUSED_X = 742, STRIP_TEXT_Y = 318, STALL_LAMP_X = 7, STALL_LAMP_Y = 316;
+constexpr int OAT_BAR_X = 748, OAT_Y = 565, OAT_UNIT_X = 713;
+constexpr int AP_ALT_X = 270, AP_VVI_X = 360, AP_SPD_X = 444;
+constexpr int COMPASS_X = 373, COMPASS_Y = 566, COMPASS_PX_PER_DEG = 5, COMPASS_HALF_PX = 30;
+// The radio stack's read-outs, from osrad.
+constexpr int DME_Y = 270, DME_DIST_DX = 499, DME_SPEED_DX = 532, DME_TIME_DX = 565, DME_STEP_DX = 33;
+constexpr int MARKER_DX = 494, MARKER_STEP_DX = 16, MARKER_Y = 292;
+constexpr int XPDR_DX = 540, XPDR_Y = 127, DIGIT_STEP_DX = 10;
+constexpr int RADIO_LABEL_DX = 493, NAV_ROW_Y = 217, COM_ROW_Y = 168, ADF_ROW_Y = 192;
+constexpr int FREQ_DX = 515, FREQ_STEP_DX = 45, ADF_DIGITS_DX = 542;
+// The engine panel's lamps, captions and levers, from oseng.
+constexpr int BRAKES_LAMP_DX = 500, BRAKES_LAMP_Y = 22, GEAR_LIGHT_STEP_Y = 9;
+constexpr int BURN_DX = 651, BURN_STEP_DX = 40, BURN_Y = 283;
+constexpr int ECAM_LAMP_DX = 650, ECAM_LAMP_STEP_DX = 30, ECAM_LAMP_Y = 150;
+// The ADF needle: head and tail each this long, with barbs behind the head.
+constexpr float ADF_NEEDLE_R = 30.0f, ADF_BARB_R = 22.0f;
+constexpr int ADF_BARB_DEG = 12;
+
+// Engines with needles on the gauges: a helicopter's one set of dials serves its first engine
+// only (a second needle would stand where it has no dial).
+int needle_engines() { return pln.is_heli ? intlim(pln.numen, 0, 1) : intlim(pln.numen, 0, 4); }
+
+void live_status_bar(const panel_shown& s)
 {
-    const panel_shown& s = panel_shown_values();
+    OGL_string(TEXT_COLOUR, FEEL_X, STATUS_TEXT_Y, s.feel ? s.feel : "", 800, 6);
+    OGL_string(TEXT_COLOUR, MODE_X, STATUS_TEXT_Y, s.mode ? s.mode : "", 800, 6);
+    OGL_string(s.status_warning ? WARNING_COLOUR : TEXT_COLOUR, STATUS_X, STATUS_TEXT_Y, s.status ? s.status : "", 800, 6);
+    if (s.paused_caption) OGL_string(WARNING_COLOUR, PAUSED_X, STRIP_TEXT_Y, "PAUSED", 800, 6);
+    OGL_fillrect(TEXT_COLOUR, OAT_BAR_X + s.oat / 2, OAT_Y, 2, 4);
+    const char unit[2] = {s.oat_unit ? s.oat_unit : 'F', 0};
+    OGL_string(TEXT_COLOUR, OAT_UNIT_X, OAT_Y, unit, 800, 6);
+    if (s.stall_lamp) OGL_fillrect(STALL_LAMP_COLOUR, STALL_LAMP_X, STALL_LAMP_Y, 10, 10);
+    OGL_number(TEXT_COLOUR, AP_ALT_X, STRIP_TEXT_Y, (float)s.ap_alt_ft, 5, 0, 6, 0);
+    OGL_number(TEXT_COLOUR, AP_VVI_X, STRIP_TEXT_Y, (float)s.ap_vvi_fpm, 4, 0, 6, 1);
+    OGL_number(TEXT_COLOUR, AP_SPD_X, STRIP_TEXT_Y, (float)s.ap_spd_kt, 4, 0, 6, 0);
+    // the compass card: ten-degree marks through its box
+    for (int d = 0; d < 360; d += 10) {
+        const float off = fltwrap(d - s.compass, -180, 180) * COMPASS_PX_PER_DEG;
+        if (std::fabs(off) <= COMPASS_HALF_PX)
+            OGL_line(NEEDLE_COLOUR, COMPASS_X + off, COMPASS_Y, COMPASS_X + off, COMPASS_Y + (d % 30 ? 4 : 8));
+    }
+}
+
+void live_airspeed(const panel_shown& s, bool glass)
+{
     const int* X = ins.x_loc;
     const int* Y = ins.y_loc;
-    // status bar
-    OGL_string(47, 10, 569, s.feel ? s.feel : "", 800, 6);
-    OGL_string(47, 130, 569, s.mode ? s.mode : "", 800, 6);
-    OGL_string(s.status_warning ? 41 : 47, 430, 569, s.status ? s.status : "", 800, 6);
-    if (s.paused_caption) OGL_string(41, 742, 318, "PAUSED", 800, 6);
-    OGL_fillrect(47, 748 + s.oat / 2, 565, 2, 4);
-    const char unit[2] = {s.oat_unit ? s.oat_unit : 'F', 0};
-    OGL_string(47, 713, 565, unit, 800, 6);
-    if (s.stall_lamp) OGL_fillrect(2, 7, 316, 10, 10);
-    OGL_number(47, 270, 318, (float)s.ap_alt_ft, 5, 0, 6, 0);
-    OGL_number(47, 360, 318, (float)s.ap_vvi_fpm, 4, 0, 6, 1);
-    OGL_number(47, 444, 318, (float)s.ap_spd_kt, 4, 0, 6, 0);
-    // compass card: ten-degree marks, 5 px per degree, through the box at (343, 566)
-    for (int d = 0; d < 360; d += 10) {
-        const float off = fltwrap(d - s.compass, -180, 180) * 5.0f;
-        if (std::fabs(off) <= 30) OGL_line(0, 373 + off, 566, 373 + off, 566 + (d % 30 ? 4 : 8));
-    }
-    // instruments
-    const bool glass = pln.paneltype == 2;
-    // the glass panel's flight instruments are one screen: blank when it has failed
-    const bool screen = !glass || rel.efis_1;
-    auto shows = [screen](int n) { return screen && ins.avail[n]; };
-    if (glass && shows(INS_ASI)) {
+    if (glass) {
         const float kt = s.asi_kt;
         glass_tape(GLASS_ASI_X, kt, GLASS_ASI_PX_PER_KT, 5, 10, 3);
         glass_speed_bug(kt, pln.Vso, WHITE_ARC);
         glass_speed_bug(kt, pln.Vs, GREEN_ARC);
         glass_speed_bug(kt, pln.Vno, YELLOW_ARC);
         glass_speed_bug(kt, pln.Vne, RED_ARC);
-    } else if (shows(INS_ASI)) {
-        plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_angle, 0, 35, NEEDLE_COLOUR, 10);
-        if (s.asi_max_angle >= 0) plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_max_angle, 15, 35, 8, 10);
-        if (pln.AStype == 3) {   // the digital drum under the hub
-            OGL_fillrect(FACE_COLOUR, X[INS_ASI] - 10, Y[INS_ASI] - 21, 21, 10);
-            OGL_number(47, X[INS_ASI] - 9, Y[INS_ASI] - 19, std::round(s.asi_kt), 3, 0, 6, 0);
-        }
+        return;
     }
-    if (shows(INS_AHZ)) {
-        const float pitch = round(1.5f * ins.the180);
-        plot_ahregion(pitch, ins.phi180);
-        // pitch ladder every 5 degrees, along the horizon (c, s) and stepped along its normal
-        const float c = cos_deg(ins.phi180), sn = sin_deg(ins.phi180);
-        for (int rung = -4; rung <= 4; ++rung) {
-            if (!rung) continue;
-            const float half = rung % 2 ? 7.0f : 14.0f;
-            const float off = rung * 7.5f - pitch;
-            const float px = X[INS_AHZ] - off * sn, py = Y[INS_AHZ] + off * c;
-            OGL_line(0, px - half * c, py - half * sn, px + half * c, py + half * sn);
-        }
-        OGL_line(0, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 50, X[INS_AHZ] + 5 * flt.Beta, Y[INS_AHZ] - 46);
-        OGL_line(9, X[INS_AHZ] - 20, Y[INS_AHZ] + set.ah_bar_adjust, X[INS_AHZ] + 20, Y[INS_AHZ] + set.ah_bar_adjust);
-        if (atm.inshear) OGL_string(41, X[INS_AHZ] - 33, Y[INS_AHZ] + 30, "WIND SHEAR!", 800, 6);
+    plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_angle, 0, 35, NEEDLE_COLOUR, 10);
+    if (s.asi_max_angle >= 0) plot_needle(X[INS_ASI], Y[INS_ASI], s.asi_max_angle, 15, 35, LIMIT_COLOUR, 10);
+    if (pln.AStype == 3) {   // the digital drum under the hub
+        OGL_fillrect(FACE_COLOUR, X[INS_ASI] - 10, Y[INS_ASI] - 21, 21, 10);
+        OGL_number(TEXT_COLOUR, X[INS_ASI] - 9, Y[INS_ASI] - 19, std::round(s.asi_kt), 3, 0, 6, 0);
     }
-    if (glass && shows(INS_ALT)) {
+}
+
+void live_attitude()
+{
+    const float x = ins.x_loc[INS_AHZ], y = ins.y_loc[INS_AHZ];
+    const float pitch = round(1.5f * ins.the180);
+    plot_ahregion(pitch, ins.phi180);
+    // pitch ladder every 5 degrees, along the horizon (c, s) and stepped along its normal
+    const float c = cos_deg(ins.phi180), sn = sin_deg(ins.phi180);
+    for (int rung = -4; rung <= 4; ++rung) {
+        if (!rung) continue;
+        const float half = rung % 2 ? 7.0f : 14.0f;
+        const float off = rung * 7.5f - pitch;
+        const float px = x - off * sn, py = y + off * c;
+        OGL_line(NEEDLE_COLOUR, px - half * c, py - half * sn, px + half * c, py + half * sn);
+    }
+    OGL_line(NEEDLE_COLOUR, x + 5 * flt.Beta, y - 50, x + 5 * flt.Beta, y - 46);
+    OGL_line(POINTER_COLOUR, x - 20, y + set.ah_bar_adjust, x + 20, y + set.ah_bar_adjust);
+    if (atm.inshear) OGL_string(WARNING_COLOUR, x - 33, y + 30, "WIND SHEAR!", 800, 6);
+}
+
+void live_altimeter(const panel_shown& s, bool glass)
+{
+    if (glass) {
         glass_tape(GLASS_ALT_X, s.alt_ft, GLASS_ALT_PX_PER_FT, 50, 100, 5);
-        OGL_number(47, GLASS_ALT_X - 12, GLASS_TAPE_Y - 66, (float)s.baro_window, 4, 0, 6, 0);
-    } else if (shows(INS_ALT)) {
-        plot_needle(X[INS_ALT], Y[INS_ALT], s.alt_angle, 0, 35, NEEDLE_COLOUR, 10);
-        const int thousands = round(std::fmod(std::fabs(s.alt_ft), 10000.0f) * 0.036f) % 360;
-        plot_needle(X[INS_ALT], Y[INS_ALT], thousands, 0, 20, 9, 10);
-        OGL_number(47, X[INS_ALT] + 21, Y[INS_ALT] - 3, (float)s.baro_window, 4, 0, 6, 0);   // the face's window
+        OGL_number(TEXT_COLOUR, GLASS_ALT_X - 12, GLASS_TAPE_Y - 66, (float)s.baro_window, 4, 0, 6, 0);
+        return;
     }
-    if (ins.avail[INS_TSI]) {
-        const int ts = round(s.turn);
-        plot_needle(X[INS_TSI], Y[INS_TSI] + 1, ts + 270, 0, 31, 0, 10);
-        plot_needle(X[INS_TSI], Y[INS_TSI] - 1, ts, 0, 15, 0, 10);
-        plot_needle(X[INS_TSI], Y[INS_TSI], ts + 90, 0, 31, 0, 10);
-        OGL_fillrect(0, X[INS_TSI] - round(s.slip) - 1, Y[INS_TSI] - 46, 3, 6);
+    const float x = ins.x_loc[INS_ALT], y = ins.y_loc[INS_ALT];
+    plot_needle(x, y, s.alt_angle, 0, 35, NEEDLE_COLOUR, 10);
+    const int thousands = round(std::fmod(std::fabs(s.alt_ft), 10000.0f) * 0.036f) % 360;
+    plot_needle(x, y, thousands, 0, 20, POINTER_COLOUR, 10);
+    OGL_number(TEXT_COLOUR, x + 21, y - 3, (float)s.baro_window, 4, 0, 6, 0);   // the face's window
+}
+
+void live_turn_slip(const panel_shown& s)
+{
+    const float x = ins.x_loc[INS_TSI], y = ins.y_loc[INS_TSI];
+    const int ts = round(s.turn);
+    plot_needle(x, y + 1, ts + 270, 0, 31, NEEDLE_COLOUR, 10);
+    plot_needle(x, y - 1, ts, 0, 15, NEEDLE_COLOUR, 10);
+    plot_needle(x, y, ts + 90, 0, 31, NEEDLE_COLOUR, 10);
+    OGL_fillrect(NEEDLE_COLOUR, x - round(s.slip) - 1, y - 46, 3, 6);
+}
+
+void live_hsi(const panel_shown& s, bool glass)
+{
+    const float x = ins.x_loc[INS_HSI], y = ins.y_loc[INS_HSI];
+    const int k = glass ? GLASS_COURSE_COLOUR : POINTER_COLOUR;
+    for (int d = 0; d < 360; d += 30) {
+        init_tickmark(x, y, 45, 52, d - s.hsi_card, NEEDLE_COLOUR);
+        card_label(x, y, 37, d, d - s.hsi_card, glass ? GLASS_COLOUR : NEEDLE_COLOUR);
     }
-    if (shows(INS_HSI)) {
-        const float x = X[INS_HSI], y = Y[INS_HSI];
-        const int k = pln.paneltype == 1 ? 9 : 41;
-        for (int d = 0; d < 360; d += 30) {
-            init_tickmark(x, y, 45, 52, d - s.hsi_card, 0);
-            card_label(x, y, 37, d, d - s.hsi_card, pln.paneltype == 1 ? 0 : 38);
+    const int c = s.hsi_course;
+    // course arrow: a head at the tip, a short tail opposite
+    const pt tip = hsi_arrow_tip(x, y, c);
+    OGL_line(k, x - 32 * isin(c - 8), y + 32 * icos(c - 8), tip.x, tip.y);
+    OGL_line(k, tip.x, tip.y, x - 32 * isin(c + 8), y + 32 * icos(c + 8));
+    OGL_line(k, x + 40 * isin(c), y - 40 * icos(c), x + 32 * isin(c), y - 32 * icos(c));
+    // deviation scale across the course: the centre square and two dots each 5 px apart
+    OGL_framerect(k, (int)x - 3, (int)y - 3, 6, 6);
+    for (int g = 1; g <= 4; ++g)
+        for (int side = -1; side <= 1; side += 2)
+            OGL_framerect(k, (int)(x + side * 5 * g * icos(c)) - 1, (int)(y + side * 5 * g * isin(c)) - 1, 2, 2);
+    pt a, b;
+    hsi_deviation_bar(x, y, c, s.hsi_dev_px, &a, &b);
+    OGL_line(k, a.x, a.y, b.x, b.y);
+    if (nav.ntf[1] == 1 || nav.ntf[1] == 2) {
+        // to/from: a triangle on the course line, pointing along it for "to"
+        const float dir = nav.ntf[1] == 1 ? 1.0f : -1.0f;
+        const float ax = -isin(c) * dir, ay = icos(c) * dir, sx = icos(c), sy = isin(c);
+        const float tx = x + 22 * ax, ty = y + 22 * ay, bx = x + 15 * ax, by = y + 15 * ay;
+        OGL_line(k, tx, ty, bx + 4 * sx, by + 4 * sy);
+        OGL_line(k, bx + 4 * sx, by + 4 * sy, bx - 4 * sx, by - 4 * sy);
+        OGL_line(k, bx - 4 * sx, by - 4 * sy, tx, ty);
+    }
+    if (glass) {
+        for (int r = 52; r <= 54; ++r) OGL_line(GLASS_LUBBER_COLOUR, x - 3, y + r, x + 4, y + r);
+        OGL_line(GLASS_COLOUR, x, y + 55, x, y + 52);
+        OGL_number(GLASS_COLOUR, x - 32, y + 54, (float)intwrap(s.hsi_card, 0, 359), 3, 0, 6, 0);
+        OGL_number(GLASS_COURSE_COLOUR, x + 17, y + 54, (float)intwrap((int)nav.obs[1], 0, 359), 3, 0, 6, 0);
+        OGL_string(DME_LABEL_COLOUR, x - 82, y - 50, "DME", 800, 6);
+        if (s.hsi_dme_good) OGL_number(TEXT_COLOUR, x - 60, y - 50, s.hsi_dme_nm, 3, 1, 6, 0);
+        else OGL_string(TEXT_COLOUR, x - 60, y - 50, "-", 800, 6);
+    } else {
+        for (int d = -1; d <= 1; ++d) OGL_line(k, x + d, y + 43, x + d, y + 51);   // lubber line
+    }
+    plot_needle(x - 50 * isin(s.hsi_bug), y + 50 * icos(s.hsi_bug), 210 - s.hsi_bug, 0, 10, BUG_COLOUR, 10);
+    plot_needle(x - 50 * isin(s.hsi_bug), y + 50 * icos(s.hsi_bug), 150 - s.hsi_bug, 0, 10, BUG_COLOUR, 10);
+    OGL_fillrect(POINTER_COLOUR, pln.gsx1, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
+    OGL_fillrect(POINTER_COLOUR, pln.gsx2, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
+}
+
+// A compass card turned by `card` degrees: marks and labels every 30 degrees.
+void turned_card(float x, float y, int card)
+{
+    for (int d = 0; d < 360; d += 30) {
+        init_tickmark(x, y, 40, 45, d - card, NEEDLE_COLOUR);
+        card_label(x, y, 33, d, d - card, NEEDLE_COLOUR);
+    }
+}
+
+void live_adf(const panel_shown& s)
+{
+    const float x = ins.x_loc[INS_ADF], y = ins.y_loc[INS_ADF];
+    // the compass card turns with its knob; the needle shows the relative bearing: a head
+    // with two barbs toward the station, a tail as long behind the hub
+    turned_card(x, y, ins.adf_card);
+    const int a = round(s.adf_needle);
+    plot_needle(x, y, a, 0, ADF_NEEDLE_R, POINTER_COLOUR, 10);
+    plot_needle(x, y, a + 180, 0, ADF_NEEDLE_R, POINTER_COLOUR, 10);
+    const float hx = x + ADF_NEEDLE_R * isin(a), hy = y + ADF_NEEDLE_R * icos(a);
+    for (int side = -1; side <= 1; side += 2)
+        OGL_line(POINTER_COLOUR, hx, hy, x + ADF_BARB_R * isin(a + side * ADF_BARB_DEG), y + ADF_BARB_R * icos(a + side * ADF_BARB_DEG));
+    OGL_number(TEXT_COLOUR, x + 18, y - 66, (float)nav.adff, 4, 0, 6, 0);   // on the caption plate
+}
+
+void live_supplementary(const panel_shown& s)
+{
+    const float x = ins.x_loc[INS_SUPP], y = ins.y_loc[INS_SUPP];
+    switch (pln.supptype) {
+    case SUPP_RADALT:
+        plot_needle(x, y, round(s.radalt_angle), 0, 35, NEEDLE_COLOUR, 10);
+        plot_needle(x, y, round(radalt_angle(ins.radalt_ft)), 30, 38, LIMIT_COLOUR, 10);
+        break;
+    case SUPP_VARIOMETER: plot_needle(x, y, s.vari_angle, 0, 25, NEEDLE_COLOUR, 10); break;
+    case SUPP_STORMSCOPE:
+        // the last strike's ground ends, relative to the nose, while the flash lasts
+        if (s.stormscope_shown && msc.elap_time < atm.strike_stop_time) {
+            for (int b = 0; b < 4; b++) {
+                const float* end = atm.lightXYZ[b][19];
+                pt o;
+                if (stormscope_dot(end[0], end[2], flt.X, flt.Z, flt.psi, ins.rad_range * con.nmtomtrs,
+                                   STORMSCOPE_RADIUS_PX, &o))
+                    OGL_fillrect(POINTER_COLOUR, x + o.x - 1, y + o.y - 1, 3, 3);
+            }
         }
-        const int c = s.hsi_course;
-        // course arrow: a head at the tip, a short tail opposite
-        const pt tip = hsi_arrow_tip(x, y, c);
-        OGL_line(k, x - 32 * isin(c - 8), y + 32 * icos(c - 8), tip.x, tip.y);
-        OGL_line(k, tip.x, tip.y, x - 32 * isin(c + 8), y + 32 * icos(c + 8));
-        OGL_line(k, x + 40 * isin(c), y - 40 * icos(c), x + 32 * isin(c), y - 32 * icos(c));
-        // deviation scale across the course: the centre square and two dots each 5 px apart
-        OGL_framerect(k, (int)x - 3, (int)y - 3, 6, 6);
-        for (int g = 1; g <= 4; ++g)
-            for (int side = -1; side <= 1; side += 2)
-                OGL_framerect(k, (int)(x + side * 5 * g * icos(c)) - 1, (int)(y + side * 5 * g * isin(c)) - 1, 2, 2);
+        break;
+    case SUPP_CLOCK: {
+        // local time on the hands, the timer as minutes and seconds under them
+        const float t = fltwrap(msc.locl_time, 0, 86400);
+        const float hours = std::fmod(t / 3600.0f, 12.0f), minutes = std::fmod(t / 60.0f, 60.0f);
+        plot_needle(x, y, round(hours * 30.0f), 0, 22, NEEDLE_COLOUR, 10);
+        plot_needle(x, y, round(minutes * 6.0f), 0, 34, NEEDLE_COLOUR, 10);
+        const int timer = (int)msc.timr_time;
+        const int colour = msc.timer_running ? TEXT_COLOUR : GLASS_COLOUR;
+        OGL_number(colour, x - 15, y - 28, (float)(timer / 60), 2, 0, 6, 0);
+        OGL_string(colour, x - 3, y - 28, ":", 800, 6);
+        OGL_number(colour, x + 3, y - 28, (float)(timer % 60), 2, 0, 6, 0);
+        break;
+    }
+    case SUPP_RMI:
+        turned_card(x, y, s.rmi_card);
+        plot_needle(x, y, s.rmi_bearing - s.rmi_card, 0, 35, POINTER_COLOUR, 10);
+        break;
+    case SUPP_VOR2: {
+        // the course card turns so that the selected course stands under the index
+        turned_card(x, y, s.vor2_course);
+        OGL_line(POINTER_COLOUR, x - 3, y + 46, x, y + 40);
+        OGL_line(POINTER_COLOUR, x, y + 40, x + 3, y + 46);
+        if (nav.ntf[0] == 1 || nav.ntf[0] == 2) {
+            const float dir = nav.ntf[0] == 1 ? 1.0f : -1.0f;   // "to" points up, "from" down
+            OGL_line(POINTER_COLOUR, x + 18, y + 8 * dir, x + 14, y + 2 * dir);
+            OGL_line(POINTER_COLOUR, x + 14, y + 2 * dir, x + 22, y + 2 * dir);
+            OGL_line(POINTER_COLOUR, x + 22, y + 2 * dir, x + 18, y + 8 * dir);
+        }
         pt a, b;
-        hsi_deviation_bar(x, y, c, s.hsi_dev_px, &a, &b);
-        OGL_line(k, a.x, a.y, b.x, b.y);
-        if (nav.ntf[1] == 1 || nav.ntf[1] == 2) {
-            // to/from: a triangle on the course line, pointing along it for "to"
-            const float dir = nav.ntf[1] == 1 ? 1.0f : -1.0f;
-            const float ax = -isin(c) * dir, ay = icos(c) * dir, sx = icos(c), sy = isin(c);
-            const float tx = x + 22 * ax, ty = y + 22 * ay, bx = x + 15 * ax, by = y + 15 * ay;
-            OGL_line(k, tx, ty, bx + 4 * sx, by + 4 * sy);
-            OGL_line(k, bx + 4 * sx, by + 4 * sy, bx - 4 * sx, by - 4 * sy);
-            OGL_line(k, bx - 4 * sx, by - 4 * sy, tx, ty);
-        }
-        if (glass) {
-            for (int r = 52; r <= 54; ++r) OGL_line(43, x - 3, y + r, x + 4, y + r);
-            OGL_line(38, x, y + 55, x, y + 52);
-            OGL_number(38, x - 32, y + 54, (float)intwrap(s.hsi_card, 0, 359), 3, 0, 6, 0);
-            OGL_number(41, x + 17, y + 54, (float)intwrap((int)nav.obs[1], 0, 359), 3, 0, 6, 0);
-            OGL_string(46, x - 82, y - 50, "DME", 800, 6);
-            if (s.hsi_dme_good) OGL_number(47, x - 60, y - 50, s.hsi_dme_nm, 3, 1, 6, 0);
-            else OGL_string(47, x - 60, y - 50, "-", 800, 6);
-        } else {
-            for (int d = -1; d <= 1; ++d) OGL_line(k, x + d, y + 43, x + d, y + 51);   // lubber line
-        }
-        plot_needle(x - 50 * isin(s.hsi_bug), y + 50 * icos(s.hsi_bug), 210 - s.hsi_bug, 0, 10, 32, 10);
-        plot_needle(x - 50 * isin(s.hsi_bug), y + 50 * icos(s.hsi_bug), 150 - s.hsi_bug, 0, 10, 32, 10);
-        OGL_fillrect(9, pln.gsx1, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
-        OGL_fillrect(9, pln.gsx2, s.hsi_gs_px + pln.gsyc - 1, pln.gsw, 3);
+        hsi_deviation_bar(x, y, 0, s.vor2_dev_px, &a, &b);
+        OGL_line(NEEDLE_COLOUR, a.x, a.y, b.x, b.y);
+        OGL_line(NEEDLE_COLOUR, x - 30, y + s.vor2_gs_px, x + 30, y + s.vor2_gs_px);
+        break;
     }
-    if (shows(INS_VVI)) {
-        plot_needle(X[INS_VVI], Y[INS_VVI], s.vvi_angle, 0, glass ? 23 : 36, glass ? 38 : 0, 10);
+    default: break;
     }
-    if (ins.avail[INS_ADF]) {
-        // the compass card turns with its knob; the needle shows the relative bearing
-        for (int d = 0; d < 360; d += 30) {
-            init_tickmark(X[INS_ADF], Y[INS_ADF], 40, 45, d - ins.adf_card, 0);
-            card_label(X[INS_ADF], Y[INS_ADF], 33, d, d - ins.adf_card, 0);
-        }
-        plot_needle(X[INS_ADF], Y[INS_ADF], round(s.adf_needle), 0, 30, 9, 10);
-        OGL_number(47, X[INS_ADF] + 18, Y[INS_ADF] - 66, (float)nav.adff, 4, 0, 6, 0);   // on the caption plate
-    }
-    if (ins.avail[INS_SUPP]) {
-        const float x = X[INS_SUPP], y = Y[INS_SUPP];
-        switch (pln.supptype) {
-        case SUPP_RADALT:
-            plot_needle(x, y, round(s.radalt_angle), 0, 35, 0, 10);
-            plot_needle(x, y, round(radalt_angle(ins.radalt_ft)), 30, 38, 8, 10);
-            break;
-        case SUPP_VARIOMETER: plot_needle(x, y, s.vari_angle, 0, 25, 0, 10); break;
-        case SUPP_STORMSCOPE:
-            // the last strike's ground ends, relative to the nose, while the flash lasts
-            if (s.stormscope_shown && msc.elap_time < atm.strike_stop_time) {
-                for (int b = 0; b < 4; b++) {
-                    const float* end = atm.lightXYZ[b][19];
-                    pt o;
-                    if (stormscope_dot(end[0], end[2], flt.X, flt.Z, flt.psi, ins.rad_range * con.nmtomtrs,
-                                       STORMSCOPE_RADIUS_PX, &o))
-                        OGL_fillrect(9, x + o.x - 1, y + o.y - 1, 3, 3);
-                }
-            }
-            break;
-        case SUPP_CLOCK: {
-            // local time on the hands, the timer as minutes and seconds under them
-            const float t = fltwrap(msc.locl_time, 0, 86400);
-            const float hours = std::fmod(t / 3600.0f, 12.0f), minutes = std::fmod(t / 60.0f, 60.0f);
-            plot_needle(x, y, round(hours * 30.0f), 0, 22, 0, 10);
-            plot_needle(x, y, round(minutes * 6.0f), 0, 34, 0, 10);
-            const int timer = (int)msc.timr_time;
-            OGL_number(msc.timer_running ? 47 : 38, x - 15, y - 28, (float)(timer / 60), 2, 0, 6, 0);
-            OGL_string(msc.timer_running ? 47 : 38, x - 3, y - 28, ":", 800, 6);
-            OGL_number(msc.timer_running ? 47 : 38, x + 3, y - 28, (float)(timer % 60), 2, 0, 6, 0);
-            break;
-        }
-        case SUPP_RMI:
-            for (int d = 0; d < 360; d += 30) {
-                init_tickmark(x, y, 40, 45, d - s.rmi_card, 0);
-                card_label(x, y, 33, d, d - s.rmi_card, 0);
-            }
-            plot_needle(x, y, s.rmi_bearing - s.rmi_card, 0, 35, 9, 10);
-            break;
-        case SUPP_VOR2: {
-            // the course card turns so that the selected course stands under the index
-            for (int d = 0; d < 360; d += 30) {
-                init_tickmark(x, y, 40, 45, d - s.vor2_course, 0);
-                card_label(x, y, 33, d, d - s.vor2_course, 0);
-            }
-            OGL_line(9, x - 3, y + 46, x, y + 40);
-            OGL_line(9, x, y + 40, x + 3, y + 46);
-            if (nav.ntf[0] == 1 || nav.ntf[0] == 2) {
-                const float dir = nav.ntf[0] == 1 ? 1.0f : -1.0f;   // "to" points up, "from" down
-                OGL_line(9, x + 18, y + 8 * dir, x + 14, y + 2 * dir);
-                OGL_line(9, x + 14, y + 2 * dir, x + 22, y + 2 * dir);
-                OGL_line(9, x + 22, y + 2 * dir, x + 18, y + 8 * dir);
-            }
-            pt a, b;
-            hsi_deviation_bar(x, y, 0, s.vor2_dev_px, &a, &b);
-            OGL_line(0, a.x, a.y, b.x, b.y);
-            OGL_line(0, x - 30, y + s.vor2_gs_px, x + 30, y + s.vor2_gs_px);
-            break;
-        }
-        default: break;
-        }
-    }
+}
+
+void live_instruments(const panel_shown& s)
+{
+    const bool glass = pln.paneltype == 2;
+    // the glass panel's flight instruments are one screen: blank when it has failed
+    const bool screen = !glass || rel.efis_1;
+    auto shows = [screen](int n) { return screen && ins.avail[n]; };
+    if (shows(INS_ASI)) live_airspeed(s, glass);
+    if (shows(INS_AHZ)) live_attitude();
+    if (shows(INS_ALT)) live_altimeter(s, glass);
+    if (ins.avail[INS_TSI]) live_turn_slip(s);
+    if (shows(INS_HSI)) live_hsi(s, glass);
+    if (shows(INS_VVI))
+        plot_needle(ins.x_loc[INS_VVI], ins.y_loc[INS_VVI], s.vvi_angle, 0, glass ? 23 : 36, glass ? GLASS_COLOUR : NEEDLE_COLOUR, 10);
+    if (ins.avail[INS_ADF]) live_adf(s);
+    if (ins.avail[INS_SUPP]) live_supplementary(s);
     if (s.efis_map_shown) update_glass(GLASS_EFIS_MAP);
     if (s.moving_map_shown) update_glass(GLASS_MOVING_MAP);
     if (s.wx_radar_shown) update_glass(GLASS_WX_RADAR);
-    // radio stack read-outs
+}
+
+void live_radio_stack(const panel_shown& s)
+{
     if (s.gps_shown) {
-        for (int d = -1; d <= 1; ++d) OGL_line(47, s.gps.bar_x + d, 253, s.gps.bar_x + d, 260);
-        OGL_number(47, osrad + 530, 253, (float)s.gps.course, 3, 0, 6, 0);
-        OGL_number(47, osrad + 498, 238, (float)s.gps.dist_nm, 4, 0, 6, 0);
-        OGL_number(47, osrad + 538, 238, (float)s.gps.speed_kt, 4, 0, 6, 0);
-        OGL_number(47, osrad + 577, 238, (float)s.gps.minutes, 3, 0, 6, 0);
+        for (int d = -1; d <= 1; ++d) OGL_line(TEXT_COLOUR, s.gps.bar_x + d, 253, s.gps.bar_x + d, 260);
+        OGL_number(TEXT_COLOUR, osrad + 530, 253, (float)s.gps.course, 3, 0, 6, 0);
+        OGL_number(TEXT_COLOUR, osrad + 498, 238, (float)s.gps.dist_nm, 4, 0, 6, 0);
+        OGL_number(TEXT_COLOUR, osrad + 538, 238, (float)s.gps.speed_kt, 4, 0, 6, 0);
+        OGL_number(TEXT_COLOUR, osrad + 577, 238, (float)s.gps.minutes, 3, 0, 6, 0);
         gps_waypoint();
     } else if (s.dme_good) {
-        OGL_number(47, osrad + 499, 270, (float)round(s.dme.dist_nm), 3, 0, 6, 0);
-        OGL_number(47, osrad + 532, 270, (float)round(s.dme.speed_kt), 3, 0, 6, 0);
-        OGL_number(47, osrad + 565, 270, (float)minutes_to_go(s.dme.dist_nm, s.dme.speed_kt), 3, 0, 6, 0);
+        OGL_number(TEXT_COLOUR, osrad + DME_DIST_DX, DME_Y, (float)round(s.dme.dist_nm), 3, 0, 6, 0);
+        OGL_number(TEXT_COLOUR, osrad + DME_SPEED_DX, DME_Y, (float)round(s.dme.speed_kt), 3, 0, 6, 0);
+        OGL_number(TEXT_COLOUR, osrad + DME_TIME_DX, DME_Y, (float)minutes_to_go(s.dme.dist_nm, s.dme.speed_kt), 3, 0, 6, 0);
     } else {
-        for (int k = 0; k < 3; ++k) OGL_string(47, osrad + 499 + 33 * k, 270, "---", 800, 6);
+        for (int k = 0; k < 3; ++k) OGL_string(TEXT_COLOUR, osrad + DME_DIST_DX + DME_STEP_DX * k, DME_Y, "---", 800, 6);
     }
-    static const int marker_colour[3] = {9, 11, 0};
+    static const int marker_colour[3] = {POINTER_COLOUR, 11, NEEDLE_COLOUR};
     for (int m = 0; m < 3; ++m)
-        OGL_fillrect(s.marker[m] ? marker_colour[m] : 26, osrad + 494 + 16 * m, 292, 10, 6);
-    for (int k = 0; k < 4; ++k) OGL_number(47, osrad + 540 + 10 * k, 127, (float)s.xpdr[k], 1, 0, 6, 0);
+        OGL_fillrect(s.marker[m] ? marker_colour[m] : UNLIT_COLOUR, osrad + MARKER_DX + MARKER_STEP_DX * m, MARKER_Y, 10, 6);
+    for (int k = 0; k < 4; ++k) OGL_number(TEXT_COLOUR, osrad + XPDR_DX + DIGIT_STEP_DX * k, XPDR_Y, (float)s.xpdr[k], 1, 0, 6, 0);
     // the frequencies beside their knobs: NAV and COM rows (radio 1, radio 2), the ADF's
     // digits over the columns that tune them
-    OGL_string(38, osrad + 493, 217, "NAV", 800, 6);
-    OGL_string(38, osrad + 493, 168, "COM", 800, 6);
-    OGL_string(38, osrad + 493, 192, "ADF", 800, 6);
-    OGL_string(38, osrad + 493, 127, "XPDR", 800, 6);
+    OGL_string(GLASS_COLOUR, osrad + RADIO_LABEL_DX, NAV_ROW_Y, "NAV", 800, 6);
+    OGL_string(GLASS_COLOUR, osrad + RADIO_LABEL_DX, COM_ROW_Y, "COM", 800, 6);
+    OGL_string(GLASS_COLOUR, osrad + RADIO_LABEL_DX, ADF_ROW_Y, "ADF", 800, 6);
+    OGL_string(GLASS_COLOUR, osrad + RADIO_LABEL_DX, XPDR_Y, "XPDR", 800, 6);
     for (int r = 0; r < 2; ++r) {
-        OGL_number(47, osrad + 515 + 45 * r, 217, nav.nf[r] / 100.0f, 5, 2, 6, 0);
-        OGL_number(47, osrad + 515 + 45 * r, 168, nav.cf[r] / 100.0f, 5, 2, 6, 0);
+        OGL_number(TEXT_COLOUR, osrad + FREQ_DX + FREQ_STEP_DX * r, NAV_ROW_Y, nav.nf[r] / 100.0f, 5, 2, 6, 0);
+        OGL_number(TEXT_COLOUR, osrad + FREQ_DX + FREQ_STEP_DX * r, COM_ROW_Y, nav.cf[r] / 100.0f, 5, 2, 6, 0);
     }
     for (int k = 0; k < 3; ++k) {
         static const int place[3] = {100, 10, 1};
-        OGL_number(47, osrad + 542 + 10 * k, 192, (float)((nav.adff / place[k]) % 10), 1, 0, 6, 0);
+        OGL_number(TEXT_COLOUR, osrad + ADF_DIGITS_DX + DIGIT_STEP_DX * k, ADF_ROW_Y, (float)((nav.adff / place[k]) % 10), 1, 0, 6, 0);
     }
-    // engines and levers
-    if (s.brakes_lamp) OGL_string(41, oseng + 500, 22, "brakes", 800, 6);
+}
+
+void live_lamps(const panel_shown& s)
+{
+    if (s.brakes_lamp) OGL_string(WARNING_COLOUR, oseng + BRAKES_LAMP_DX, BRAKES_LAMP_Y, "brakes", 800, 6);
     for (int leg = 0; leg < 3; ++leg) {
-        static const int light_colour[4] = {26, 1, 2, 26};
-        OGL_fillrect(light_colour[s.gear_light[leg]], oseng + GEAR_LIGHT_X, GEAR_LIGHT_Y + 9 * leg, 6, 6);
+        static const int light_colour[4] = {UNLIT_COLOUR, 1, 2, UNLIT_COLOUR};
+        OGL_fillrect(light_colour[s.gear_light[leg]], oseng + GEAR_LIGHT_X, GEAR_LIGHT_Y + GEAR_LIGHT_STEP_Y * leg, 6, 6);
     }
     if (s.fuel_needle >= 0 && !pln.ecam)
-        OGL_line(0, osrad + FUEL_GAUGE_X + s.fuel_needle, FUEL_GAUGE_Y, osrad + FUEL_GAUGE_X + s.fuel_needle, FUEL_GAUGE_Y + 6);
-    const int engines = intlim(pln.numen, 0, 4);
+        OGL_line(NEEDLE_COLOUR, osrad + FUEL_GAUGE_X + s.fuel_needle, FUEL_GAUGE_Y, osrad + FUEL_GAUGE_X + s.fuel_needle, FUEL_GAUGE_Y + 6);
+}
+
+// Needles of the engine dials, the exhaust bars, the engine display and the afterburner words.
+void live_engine_gauges(const panel_shown& s)
+{
     const bool ecam_page = pln.ecam && ins.ecam_mode >= 4 && ins.ecam_mode <= 7;
     if (ecam_page) update_ecam();
-    if (s.ecam_lamp) OGL_fillrect(47, oseng + 650 + 30 * (s.ecam_lamp - 3), 150, 24, 2);   // the page shown
-    for (int e = 0; e < engines; ++e) {
+    if (s.ecam_lamp) OGL_fillrect(TEXT_COLOUR, oseng + ECAM_LAMP_DX + ECAM_LAMP_STEP_DX * (s.ecam_lamp - 3), ECAM_LAMP_Y, 24, 2);   // the page shown
+    for (int e = 0; e < needle_engines(); ++e) {
         if (!ecam_page)
             for (int row = 1; row < 3; ++row)
                 if (has_gauge(row)) engine_needle(en_x[row][e] + oseng, en_y[row], s.gauge[row][e]);
         if (!pln.ecam && has_gauge(0) && (e < 2 || pln.tape)) {
             const float x = en_x[0][e] + oseng, y = en_y[0];
             const float b = (float)(int)interp(0, x - 8, 1, x + 22, fltlim(s.egt_bar[e], 0, 1));
-            OGL_line(3, b, y + 8, b, y + 12);
+            OGL_line(EGT_BAR_COLOUR, b, y + 8, b, y + 12);
         }
         if (!ecam_page && pln.ecam && !pln.tape) engine_readouts(e);
-        if (s.afterburner[e]) OGL_string(41, oseng + 40 * e + 651, 283, "BURN", 800, 6);
+    }
+    // With more than two engines the words stand in a row over the quadrant, else beside
+    // each engine's tachometer.
+    const int engines = intlim(pln.numen, 0, 4);
+    for (int e = 0; e < engines; ++e) {
+        if (!s.afterburner[e]) continue;
+        if (engines > 2) OGL_string(WARNING_COLOUR, oseng + BURN_DX + BURN_STEP_DX * e, BURN_Y, "BURN", 800, 6);
+        else OGL_string(WARNING_COLOUR, en_x[1][e] + oseng - 11, en_y[1] + 4, "BURN", 800, 6);
+    }
+}
+
+void live_levers()
+{
+    for (int e = 0; e < intlim(pln.numen, 0, 4); ++e) {
         plot_handle(thro_x[e] + oseng + 5, ins.thro[e]);
         plot_handle(prop_x[e] + oseng + 3, ins.prop[e]);
         plot_handle(mixt_x[e] + oseng + 3, ins.mixt[e]);
     }
-    plot_handle(oseng + 664, ins.flap);
-    plot_handle(oseng + 791, pln.collectEQ ? ins.collect : ins.heat);
+    plot_handle(oseng + FLAP_HANDLE_DX, ins.flap);
+    plot_handle(oseng + STOP_HANDLE_DX, pln.collectEQ ? ins.collect : ins.heat);
+    if (plane_has_speedbrake()) plot_handle(oseng + SBRK_HANDLE_DX, ins.sbrk);
+    if (any_variable_sweep()) plot_handle(oseng + SWEEP_HANDLE_DX, ins.swee);
+    else if (pln.vectEQ) plot_handle(oseng + VECT_HANDLE_DX, ins.vect);
+    plot_handle(oseng + TRIM_HANDLE_DX, round(interp(-1, TRIM_SLOT_LOW, 1, TRIM_SLOT_HIGH, flt.elv_trim)));
+}
+
+}  // namespace
+
+void draw_panel_live()
+{
+    const panel_shown& s = panel_shown_values();
+    live_status_bar(s);
+    live_instruments(s);
+    live_radio_stack(s);
+    live_lamps(s);
+    live_engine_gauges(s);
+    live_levers();
 }
 
 }  // namespace orv

@@ -165,6 +165,8 @@ void glide_slope_scale()
 
 }  // namespace
 
+bool plane_has_speedbrake() { return pln.sbrkEQ || pln.fbrkEQ; }
+
 bool wide_instrument(int n) { return (n >= INS_ASI && n <= INS_ALT) || (n >= INS_TSI && n <= INS_VVI); }
 int  instrument_half_width(int n) { return wide_instrument(n) ? WIDE_HALF : NARROW_HALF; }
 

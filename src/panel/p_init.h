@@ -28,6 +28,9 @@ extern int en_x[3][4], en_y[3];            // gauge centres: row 0 EGT, 1 rpm/N1
 extern int ins_of_loc[9];                  // instrument at panel location 1..8
 extern int loc_of_ins[INS_COUNT];          // location of each instrument
 
+// A speed-brake lever: brakes on the wings' elements or on the fuselage (the drag of which
+// the flight model takes from the same lever).
+bool plane_has_speedbrake();
 bool wide_instrument(int number);          // the "standard six"
 int  instrument_half_width(int number);    // 64 wide, 50 narrow
 

@@ -115,7 +115,7 @@ void update_airspeed()
     if (jet(pln.entype)) {
         const float mmo_kt = pln.Mmo * atm.a * atm.crtsig * con.msctokts;
         const float vmax = fltmin2(mmo_kt > 0.0f ? mmo_kt : pln.Vne, pln.Vne);
-        shown.asi_max_angle = intlim(asi_needle_angle(vmax, pln.ASpwr, pln.Vmin, ins.indtoASI), 0, 350);
+        shown.asi_max_angle = asi_needle_angle(vmax, pln.ASpwr, pln.Vmin, ins.indtoASI, ASI_MAX_NEEDLE_DEG);
     }
 }
 
@@ -232,14 +232,13 @@ void instruments()
     if (ins.avail[INS_ADF]) update_ADF();
     shown.stormscope_shown = shown.moving_map_shown = shown.wx_radar_shown = 0;
     supplementary();
-    shown.gps_shown = plane_has_gps();
-    if (shown.gps_shown) {
-        if (rel.radios)
-            shown.gps = gps_readouts(nav.hdef[0], env.mvar, nav.gps_crs, nav.gps_dis, flt.v, osrad,
-                                     con.mtrstonm, con.msctokts);
-    } else {
+    // With failed radios a GPS panel falls back to the DME read-out, never to frozen figures.
+    shown.gps_shown = plane_has_gps() && rel.radios;
+    if (shown.gps_shown)
+        shown.gps = gps_readouts(nav.hdef[0], env.mvar, nav.gps_crs, nav.gps_dis, flt.v, osrad,
+                                 con.mtrstonm, con.msctokts);
+    else
         update_DME();
-    }
     shown.efis_map_shown = glass && rel.efis_2;
 }
 

@@ -17,11 +17,11 @@ float asi_dial_speed(float vind_kt, int asi_units, float nm_to_sm)
     return asi_units == 2 ? vind_kt * nm_to_sm : vind_kt;
 }
 
-int asi_needle_angle(float v, float ASpwr, float Vmin, float indtoASI)
+int asi_needle_angle(float v, float ASpwr, float Vmin, float indtoASI, int max_deg)
 {
     const float vp = v > 0.0f ? std::pow(v, ASpwr) : 0.0f;
     const float vmin = Vmin > 0.0f ? std::pow(Vmin, ASpwr) : 0.0f;
-    return intlim(round((vp - vmin) * indtoASI), 0, ASI_SWEEP_DEG);
+    return intlim(round((vp - vmin) * indtoASI), 0, max_deg);
 }
 
 float turn_needle_step(float shown, float yaw_rate_dps, float prd)

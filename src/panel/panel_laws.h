@@ -11,7 +11,10 @@ namespace orv {
 constexpr int ASI_SWEEP_DEG = 330;
 // Speed on the dial's units: statute miles per hour when asi_units is 2.
 float asi_dial_speed(float vind_kt, int asi_units, float nm_to_sm);
-int   asi_needle_angle(float v, float ASpwr, float Vmin, float indtoASI);
+// The needle's angle, held within 0..max_deg: the airspeed needle's sweep, or further for the
+// maximum-allowable-speed needle.
+constexpr int ASI_MAX_NEEDLE_DEG = 350;
+int   asi_needle_angle(float v, float ASpwr, float Vmin, float indtoASI, int max_deg = ASI_SWEEP_DEG);
 
 // ---- turn and slip (one frame of lag each)
 float turn_needle_step(float shown, float yaw_rate_dps, float prd);

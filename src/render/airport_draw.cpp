@@ -204,6 +204,7 @@ void plot_airports()
         const int w = apt_to_index[a];
         if (w < 0) continue;
         for (int r = intlim(env.rwaymax[a], -1, 2); r >= 0; r--) {
+            if (!runway_built(a, r)) continue;
             if (env.tway[a][r]) plot_pavement(a, r, 1, 1.0f, TEX_RWY_PAVE);
             plot_pavement(a, r, 5, 3.0f, TEX_RWY_PAVE);
             for (int m = 2; m <= 4; m++) plot_pavement(a, r, m, 1.0f, TEX_RWY_TURN);

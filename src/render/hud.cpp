@@ -61,7 +61,58 @@ void heading_tape(int color, float mag)
 
 float magnetic_heading() { return flt.magpsi; }
 
+// The path the hoops mark: a point on it, the horizontal unit vector it runs along and its
+// climb per metre. With a localiser on receiver 2 it is the approach (down its glide slope
+// when it has one); otherwise level at the altitude target along the heading bug.
+struct hoop_path { float x, y, z, ux, uz, climb; };
+
+hoop_path path_to_follow()
+{
+    hoop_path p;
+    const int approach = nav.goodnav[1] && nav.ilsgs[1] != VOR_GLIDE_MARK;
+    const float course = (approach ? nav.ilscrs[1] : nav.hdsel - (float)env.mvar) * (float)M_PI / 180.0f;
+    p.ux = std::sin(course);
+    p.uz = -std::cos(course);
+    p.climb = 0.0f;
+    if (approach && nav.ilsgs[1] != 0.0f) {
+        p.x = nav.gsX[1];
+        p.y = nav.gsY[1];
+        p.z = nav.gsZ[1];
+        p.climb = -std::tan(nav.ilsgs[1] * (float)M_PI / 180.0f);   // it descends toward the runway
+    } else {
+        p.x = approach ? nav.vorX[1] : (float)flt.X;
+        p.z = approach ? nav.vorZ[1] : (float)flt.Z;
+        p.y = !approach && ott.al_hold > 0.0f ? ott.al_hold : (float)flt.Y;
+    }
+    return p;
+}
+
 }  // namespace
+
+int hud_hoop(int k, float* x, float* y, float* half)
+{
+    const hoop_path p = path_to_follow();
+    // Hoops stand at whole multiples of the spacing along the path, so they come toward the
+    // aircraft rather than travel with it.
+    const float along_now = ((float)flt.X - p.x) * p.ux + ((float)flt.Z - p.z) * p.uz;
+    const float s = (std::floor(along_now / HOOP_SPACING) + (float)(k + 1)) * HOOP_SPACING;
+    const float hx = p.x + p.ux * s, hz = p.z + p.uz * s;
+    const float hy = p.climb != 0.0f ? fltmax2(p.y + p.climb * s, p.y) : p.y;
+    if (p.climb != 0.0f && s > 0.0f) return 0;   // past the glide-slope antenna: the runway
+    const float rx = hx - (float)flt.X, ry = hy - (float)flt.Y, rz = hz - (float)flt.Z;
+    const float psi = flt.psi * (float)M_PI / 180.0f, the = flt.the * (float)M_PI / 180.0f;
+    const float ahead = rx * std::sin(psi) - rz * std::cos(psi), right = rx * std::cos(psi) + rz * std::sin(psi);
+    const float fwd = ahead * std::cos(the) + ry * std::sin(the), up = ry * std::cos(the) - ahead * std::sin(the);
+    if (fwd < HOOP_NEAREST) return 0;
+    const float deg = 180.0f / (float)M_PI;
+    const float dx = std::atan2(right, fwd) * deg * HUD_PIX_PER_DEG;
+    const float dy = (std::atan2(up, fwd) * deg - view_pitch_offset(set.view_type)) * HUD_PIX_PER_DEG;
+    const float roll = flt.phi * (float)M_PI / 180.0f;
+    *x = con.cntrx + dx * std::cos(roll) + dy * std::sin(roll);
+    *y = con.cntry - dx * std::sin(roll) + dy * std::cos(roll);
+    *half = std::atan2(HOOP_HALF_SIZE, fwd) * deg * HUD_PIX_PER_DEG;
+    return *x - *half >= con.HUD_lft && *x + *half <= con.HUD_rgt && *y - *half >= con.HUD_bot && *y + *half <= con.HUD_top;
+}
 
 void hud_fpm(float beta, float alpha, float offset, float* x, float* y)
 {
@@ -141,6 +192,10 @@ void plot_cool_hud()
     OGL_framerect(c, con.HUD_rgt - 50.0f, con.cntry - 6.0f, 40.0f, 12.0f);
     OGL_number(c, con.HUD_rgt - 46.0f, con.cntry - 3.0f, flt.hind * con.mtrstoft, 5, 0, CHAR_PITCH, 1);
     heading_tape(c, magnetic_heading());
+    for (int k = 0; k < HOOPS; k++) {
+        float hx, hy, h;
+        if (hud_hoop(k, &hx, &hy, &h)) OGL_framerect(c, hx - h, hy - h, 2.0f * h, 2.0f * h);
+    }
 }
 
 }  // namespace orv

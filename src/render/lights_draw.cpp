@@ -97,14 +97,17 @@ void plot_rway_lights()
         if (!apt_inrange[a]) continue;
         const int w = apt_to_index[a];
         if (w < 0) continue;
+        const int first = first_runway(a);
+        if (first < 0) continue;
         // Airport beacon beside the first runway, white and green in turn.
-        const float(*c)[3] = scn.rwayxyz[a][0];
+        const float(*c)[3] = scn.rwayxyz[a][first];
         qgl3d.PointSize(BEACON_POINT);
         qgl.Begin(GL_POINTS);
         point(scn.rb_cycle < (float)M_PI ? WHITE : BEACON_GREEN, c[1][0] + (c[1][0] - c[0][0]) * 3.0f,
               apt_h[w] + BEACON_LIFT, c[1][2] + (c[1][2] - c[0][2]) * 3.0f);
         qgl.End();
-        for (int r = 0; r <= intlim(env.rwaymax[a], -1, 2); r++) {
+        for (int r = first; r <= intlim(env.rwaymax[a], -1, 2); r++) {
+            if (!runway_built(a, r)) continue;
             const int toward = approach_end((float)apt_hdng[w][r], scn.psi);
             const int n = intlim(rwy_lgt_n[a][r], 0, RWY_LGT_CAP);
             // Glide-slope indicators are lit day and night.

@@ -17,6 +17,7 @@
 #include "render/ships.h"
 #include "render/sky.h"
 #include "render/terrain_draw.h"
+#include "world/apt_gen.h"
 #include "world/nav_db.h"
 #include "world/region.h"
 #include "world/region_shift.h"
@@ -68,12 +69,13 @@ void set_attitude_trig()
     con.cosPLANphi = std::cos(flt.phi * DEG);
 }
 
-// The pilot's eye point turned by the aircraft's roll, then pitch, then heading.
+// The pilot's eye point turned by the aircraft's roll (right wing down for a positive roll,
+// so an eye above the centre of gravity swings to the right), then pitch, then heading.
 void pilot_eye(float out[3])
 {
     float x = pln.peX, y = pln.peY, z = pln.peZ;
-    const float xr = x * con.cosPLANphi - y * con.sinPLANphi;
-    const float yr = x * con.sinPLANphi + y * con.cosPLANphi;
+    const float xr = x * con.cosPLANphi + y * con.sinPLANphi;
+    const float yr = -x * con.sinPLANphi + y * con.cosPLANphi;
     x = xr;
     y = yr;
     const float yp = y * con.cosPLANthe - z * con.sinPLANthe;
@@ -93,10 +95,11 @@ void outside_target(int view, float t[3])
     switch (view) {
     case VIEW_TOWER: {
         const int a = msc.loc_apt_reg;
-        if (a >= 0 && a < REG_LIST_CAP && env.rwaymax[a] >= 0) {
+        const int r = first_runway(a);
+        if (r >= 0) {
             // The tower stands beside the first runway, off its right edge.
-            const float* p = scn.rwayxyz[a][0][1];
-            const float* q = scn.rwayxyz[a][0][0];
+            const float* p = scn.rwayxyz[a][r][1];
+            const float* q = scn.rwayxyz[a][r][0];
             t[0] = p[0] + (p[0] - q[0]) * 2.0f;
             t[1] = p[1] + 30.0f;
             t[2] = p[2] + (p[2] - q[2]) * 2.0f;
@@ -148,8 +151,9 @@ void nearest_airport()
     float best = 1e30f;
     for (int a = 0; a < REG_LIST_CAP && a <= env.apt_list_max; a++) {
         const int w = apt_to_index[a];
-        if (w < 0 || env.rwaymax[a] < 0) continue;
-        const float* p = scn.rwayxyz[a][0][0];
+        const int r = first_runway(a);
+        if (w < 0 || r < 0) continue;
+        const float* p = scn.rwayxyz[a][r][0];
         const float d = pythag(p[0] - (float)flt.X, p[2] - (float)flt.Z);
         if (d < best) {
             best = d;
@@ -221,8 +225,9 @@ void cone_tests()
         obj_inrange[o] = obj_type[o] != OBJ_NONE && in_box(obj_xyz[o][0][0][0], obj_xyz[o][0][0][2], OBJ_RANGE_MARGIN) &&
                          incone(obj_xyz[o][0][0][0], obj_xyz[o][0][0][2], OBJ_RANGE_MARGIN);
     for (int a = 0; a < REG_LIST_CAP; a++) {
-        const float* p = scn.rwayxyz[a][0][0];
-        apt_inrange[a] = a <= env.apt_list_max && apt_to_index[a] >= 0 && env.rwaymax[a] >= 0 &&
+        const int r = first_runway(a);
+        const float* p = scn.rwayxyz[a][r < 0 ? 0 : r][0];
+        apt_inrange[a] = a <= env.apt_list_max && apt_to_index[a] >= 0 && r >= 0 &&
                          in_box(p[0], p[2], APT_RANGE_MARGIN) && incone(p[0], p[2], APT_RANGE_MARGIN);
     }
     const int all = scn.the < STEEP_DOWN;
@@ -349,6 +354,7 @@ void place_eye()
 
 void scene_frame_setup()
 {
+    turn_propellers();
     int vi = 0, vj = 0;
     const float ground = find_local_h(eye_x(), eye_z(), &vi, &vj, 0);
     env.i_viewpoint = vi;
@@ -517,12 +523,15 @@ void scn2(int typeshift)
     // Overlays in 2-D over the 3-D viewport.
     OGL_setstate(0, 0, 0, 0);
     const int forward = view_is_forward(set.view_type);
-    if (forward && ins.HUD_on && hud_kind(pln.HUDtype) == HUD_HOOPS) plot_cool_hud();
     ortho_over(0, 0, SCREEN_W, SCREEN_H);
     qgl.Viewport(ogl_view.x, ogl_view.y, ogl_view.w, ogl_view.h);
     if (atm.cld_type == 1 && !scn.abovetops)
         do_window_precip((float)p.vx, (float)p.vy, (float)(p.vx + p.vw), (float)(p.vy + p.vh));
-    if (forward && ins.HUD_on && hud_kind(pln.HUDtype) == HUD_NORMAL) plot_nrml_hud();
+    if (forward) {
+        const int hud = hud_shown(pln.HUDtype, ins.HUD_on, ins.HOOP_on);
+        if (hud == HUD_NORMAL) plot_nrml_hud();
+        if (hud == HUD_HOOPS) plot_cool_hud();
+    }
     if (set.replay_mode) {
         const char* const label = "REPLAY";
         OGL_string(HUD_COLOR, (float)p.vx + 8, (float)(p.vy + p.vh) - 14, label, (float)WRAP_OFF_WIDTH, 6);

@@ -299,4 +299,11 @@ int hud_kind(int hud_type)
     return hud_type == 3 ? HUD_HOOPS : HUD_NORMAL;
 }
 
+int hud_shown(int hud_type, int hud_on, int hoop_on)
+{
+    const int kind = hud_kind(hud_type);
+    if (kind == HUD_HOOPS) return hoop_on ? HUD_HOOPS : HUD_NONE;   // its own switch on the strip
+    return hud_on ? kind : HUD_NONE;
+}
+
 }  // namespace orv

@@ -82,6 +82,9 @@ hud_box_out hud_box(int fullscreen);
 // 1 none, 3 the one with flight-path hoops, any other the normal one.
 constexpr int HUD_NONE = 0, HUD_NORMAL = 1, HUD_HOOPS = 3;
 int hud_kind(int hud_type);
+// The display drawn this frame: the normal one on the strip's HUD switch, the type-3 one on
+// its HOOP switch.
+int hud_shown(int hud_type, int hud_on, int hoop_on);
 
 // ---- lights on
 int city_lights_on(float hours);

@@ -94,17 +94,18 @@ static void load_oil_rig()
         load_geo(cx[i] * leg, -5.0f, cz[i] * leg, oilr_pxyz[n][0]);
         load_geo(cx[i] * leg, D, cz[i] * leg, oilr_pxyz[n++][1]);
     }
-    for (int i = 0; i < 4; i++) {              // deck box: 6 m deep
+    for (int i = 0; i < 4; i++) {              // deck box
         load_geo(cx[i] * h, D, cz[i] * h, oilr_pxyz[n][0]);
-        load_geo(cx[i] * h, D + 6.0f, cz[i] * h, oilr_pxyz[n++][1]);
+        load_geo(cx[i] * h, D + OILR_BOX_DEPTH, cz[i] * h, oilr_pxyz[n++][1]);
     }
     for (int i = 0; i < 4; i++) {              // derrick: 10 m base tapering to 2 m, 40 m high
         load_geo(cx[i] * 5.0f + 10.0f, D + 6.0f, cz[i] * 5.0f, oilr_pxyz[n][0]);
         load_geo(cx[i] * 1.0f + 10.0f, D + 46.0f, cz[i] * 1.0f, oilr_pxyz[n++][1]);
     }
     for (int i = 0; i < 4; i++) {              // helideck, 20 m square, cantilevered to the west
-        load_geo(cx[i] * 10.0f - h - 6.0f, D + 8.0f, cz[i] * 10.0f, oilr_pxyz[n][0]);
-        load_geo(cx[i] * 10.0f - h - 6.0f, D + 9.0f, cz[i] * 10.0f, oilr_pxyz[n++][1]);
+        const float x = cx[i] * OILR_HELIDECK_HALF + OILR_HELIDECK_X, z = cz[i] * OILR_HELIDECK_HALF;
+        load_geo(x, OILR_HELIDECK_BOTTOM, z, oilr_pxyz[n][0]);
+        load_geo(x, OILR_HELIDECK_TOP, z, oilr_pxyz[n++][1]);
     }
 }
 

@@ -21,5 +21,9 @@ void load_ship_models();
 constexpr float CARR_LENGTH = 332.0f, CARR_BEAM = 76.0f, CARR_DECK_H = 21.0f;
 constexpr float FRIG_LENGTH = 135.0f, FRIG_BEAM = 14.0f, FRIG_DECK_H = 7.0f;
 constexpr float OILR_SIZE = 60.0f, OILR_DECK_H = 30.0f;
+constexpr float OILR_BOX_DEPTH = 6.0f;                       // the deck box's top stands this high
+// The helideck, cantilevered off the deck box's western side: 20 m square, top 9 m above the deck.
+constexpr float OILR_HELIDECK_HALF = 10.0f, OILR_HELIDECK_X = -(OILR_SIZE / 2 + 6.0f);
+constexpr float OILR_HELIDECK_BOTTOM = OILR_DECK_H + 8.0f, OILR_HELIDECK_TOP = OILR_DECK_H + 9.0f;
 
 }  // namespace orv

@@ -12,6 +12,7 @@
 #include "render/scene.h"
 #include "render/ship_models.h"
 #include "world/nav_db.h"
+#include "world/region.h"
 
 namespace orv {
 
@@ -116,17 +117,21 @@ void CFR_3dquad(const float* a, const float* b, const float* c, const float* d)
     qgl.End();
 }
 
-void publish_carrier_ils(float lat, float lon, float h)
+void publish_carrier_ils(int carrier, float lat, float lon, float h)
 {
-    set_navaid(env.navmax - 1, NAV_LOC, lat, lon, h);
-    set_navaid(env.navmax - 2, NAV_GS, lat, lon, h);
+    const int loc = carrier_loc_entry(carrier);
+    if (loc < 0) return;
+    set_navaid(loc, NAV_LOC, lat, lon, h);
+    set_navaid(loc - 1, NAV_GS, lat, lon, h);
 }
+
+int carrier_of_cell(int i, int j) { return intlim(i / QUAD_DI, 0, 2) + 3 * intlim(j / QUAD_DJ, 0, 1); }
 
 // The ship is drawn about the current origin (the caller has moved to its centre and
 // turned it by its pitch and roll); (xcg, ycg, zcg) is that centre in the region frame.
-void draw_a_carr(float xcg, float ycg, float zcg)
+void draw_a_carr(float xcg, float ycg, float zcg, int carrier)
 {
-    publish_carrier_ils(lat_with_z(zcg), lon_with_xz(xcg, zcg), ycg + CARR_DECK_H);
+    publish_carrier_ils(carrier, lat_with_z(zcg), lon_with_xz(xcg, zcg), ycg + CARR_DECK_H);
     if (over(xcg, zcg, CARR_BEAM * 0.5f, CARR_LENGTH * 0.5f)) {
         env.over_carr = 1;
         env.surf_type = SURF_CARRIER_DECK;
@@ -165,9 +170,13 @@ void draw_a_frig(float xcg, float ycg, float zcg)
 
 void draw_a_oilr(float xcg, float ycg, float zcg)
 {
+    // What stands under the aircraft is what is drawn: the deck box, or the helideck beside it.
     if (over(xcg, zcg, OILR_SIZE * 0.5f, OILR_SIZE * 0.5f)) {
         env.over_obs = 1;
-        env.obj_height = ycg + OILR_DECK_H + 6.0f;
+        env.obj_height = ycg + OILR_DECK_H + OILR_BOX_DEPTH;
+    } else if (over(xcg + OILR_HELIDECK_X, zcg, OILR_HELIDECK_HALF, OILR_HELIDECK_HALF)) {
+        env.over_obs = 1;
+        env.obj_height = ycg + OILR_HELIDECK_TOP;
     }
     OGL_setstate(1, 1, 1, 1);
     qgl3d.Color3f(1, 1, 1);

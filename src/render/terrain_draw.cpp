@@ -56,7 +56,7 @@ void ship_in_cell(int i, int j)
     } else if (carr_on_poly[i][j]) {
         qgl3d.Rotatef(-env.carr_the, -1, 0, 0);
         qgl3d.Rotatef(-env.carr_phi, 0, 0, 1);
-        draw_a_carr(x, y, z);
+        draw_a_carr(x, y, z, carrier_of_cell(i, j));
     } else {
         draw_a_oilr(x, y, z);
     }
@@ -146,12 +146,25 @@ int fire_texture(float frame, int phase)
     return intwrap(round(frame) + phase, FIRE_TEX_FIRST, FIRE_TEX_LAST);
 }
 
+// The pick-th burning fire, counted round the burning ones (0 when none burns: the caller
+// draws fires only while one does).
+static int burning_fire(int pick)
+{
+    int lit[FIRES], n = 0;
+    for (int f = 0; f < FIRES; f++)
+        if (scn.fire_on[f]) lit[n++] = f;
+    return n ? lit[pick % n] : 0;
+}
+
 void plot_fires()
 {
     if (!fires_started) {
         fires_started = 1;
         for (int f = 0; f < FIRES; f++) fire_phase[f] = intrand(0, 11);
-        for (int p = 0; p < SMOKE_PUFFS; p++) smoke[p] = {2.0f * p, SMOKE_START_SIZE, scn.firexyz[0][0], scn.firexyz[0][1] + SMOKE_LIFT, scn.firexyz[0][2], 0.0f};
+        for (int p = 0; p < SMOKE_PUFFS; p++) {
+            const float* at = scn.firexyz[burning_fire(p)];
+            smoke[p] = {2.0f * p, SMOKE_START_SIZE, at[0], at[1] + SMOKE_LIFT, at[2], 0.0f};
+        }
     }
     qgl3d.Color3f(1.0f, 1.0f, 1.0f);
     qgl.Normal3f(0.0f, 1.0f, 0.0f);
@@ -183,7 +196,7 @@ void plot_fires()
         if (s.age > SMOKE_LIFE) {
             s.age -= SMOKE_LIFE;
             s.size = SMOKE_START_SIZE;
-            const int f = intrand(0, FIRES - 1);
+            const int f = burning_fire(intrand(0, FIRES - 1));
             s.x = scn.firexyz[f][0];
             s.y = scn.firexyz[f][1] + SMOKE_LIFT;
             s.z = scn.firexyz[f][2];

@@ -1,6 +1,7 @@
 #include "world/apt_gen.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
@@ -174,7 +175,33 @@ const layer_box LAYER[RWY_LAYERS] = {
     {0.5f, 2.0f, -0.01f, 0.01f}, {0.5f, 2.0f, -0.5f, -0.47f}, {2.5f, 4.5f, 0.1f, 0.4f}};
 layer_box cut[90][3][RWY_LAYERS];   // what is left of each layer after clearing
 
+// An empty slot keeps nothing of the airport that used this list entry before.
+void clear_runway(int a, int r)
+{
+    frm[a][r] = {};
+    rwy_lgt_n[a][r] = 0;
+    std::memset(scn.rwayxyz[a][r], 0, sizeof scn.rwayxyz[a][r]);
+    std::memset(scn.markxyz[a][r], 0, sizeof scn.markxyz[a][r]);
+    std::memset(scn.sockxyz[a][r], 0, sizeof scn.sockxyz[a][r]);
+    scn.sockinit[a][r][0] = scn.sockinit[a][r][1] = 0;
+    env.tway[a][r] = 0;
+    env.rwy_typ[a][r] = 0;
+    for (int e = 0; e < 2; e++) env.lgt_gls[a][r][e] = env.lgt_rwy[a][r][e] = env.lgt_app[a][r][e] = 0;
+}
+
 }  // namespace
+
+int runway_built(int apt_reg, int r)
+{
+    return apt_reg >= 0 && apt_reg < REG_LIST_CAP && r >= 0 && r < 3 && frm[apt_reg][r].on;
+}
+
+int first_runway(int apt_reg)
+{
+    for (int r = 0; r < 3; r++)
+        if (runway_built(apt_reg, r)) return r;
+    return -1;
+}
 
 int in_runway(int apt_reg, float x, float z, int r)
 {
@@ -271,9 +298,7 @@ void build_apt(int apt_reg, int apt_wrl)
     const int a = apt_reg;
     env.rwaymax[a] = -1;
     for (int r = 0; r < 3; r++) {
-        frm[a][r].on = 0;
-        rwy_lgt_n[a][r] = 0;
-        scn.sockinit[a][r][0] = scn.sockinit[a][r][1] = 0;
+        clear_runway(a, r);
         if (apt_len[apt_wrl][r] > 1) env.rwaymax[a] = r;
     }
     for (int r = 0; r < 3; r++) {
@@ -282,14 +307,13 @@ void build_apt(int apt_reg, int apt_wrl)
         const float z = (float)region_z(apt_lat[apt_wrl][r]);
         setuprunway(a, r, x, z, apt_h[apt_wrl], (float)apt_len[apt_wrl][r],
                     (float)intmax2(apt_width[apt_wrl][r], 1), (float)apt_hdng[apt_wrl][r], apt_lite[apt_wrl][r]);
-        for (int m = 2; m <= 4; m++) clear_region(a, r, r, m);
     }
+    // A runway's connectors start at its own edge, so they are cleared only where they cross
+    // another runway, like the runway and its taxiway.
     for (int r = 0; r < 3; r++)
         for (int s = 0; s < 3; s++)
-            if (r != s) {
-                clear_region(a, r, s, 0);
-                clear_region(a, r, s, 1);
-            }
+            if (r != s)
+                for (int m = 0; m <= 4; m++) clear_region(a, r, s, m);
 
     int longest = -1;
     for (int r = 0; r < 3; r++)

@@ -36,6 +36,10 @@ void setuprunway(int apt_reg, int r, float X, float Z, float Y, float l, float w
                  int litecode);
 // Takes layer m of runway `blockee` off where it lies on runway `blocker`.
 void clear_region(int apt_reg, int blockee, int blocker, int m);
+// 1 when runway r of region airport apt_reg was built: a slot of length 1 or less is empty and
+// is drawn, lit and stood on nowhere.
+int  runway_built(int apt_reg, int r);
+int  first_runway(int apt_reg);             // the first built runway, or -1
 // 1 when (x, z) lies on runway r (any runway of the airport when r < 0), 25 m margin included.
 int  in_runway(int apt_reg, float x, float z, int r);
 

@@ -257,6 +257,8 @@ static void read_airports()
     env.aptmax = n - 1;
 }
 
+static int nav_end;
+
 static void read_navaids()
 {
     char path[PATH_LEN] = "nav_dat";
@@ -280,9 +282,8 @@ static void read_navaids()
         inf_close();
     }
     // Entry n holds the terminator whatever stopped the read, so every loop up to navmax
-    // meets a clean end. The carrier takes over the two entries below navmax; with no navaid
-    // at all an empty entry (type 0, matching no kind) stands in for the last one, so those
-    // two entries are never before the table.
+    // meets a clean end; the carriers' pairs follow it. With no navaid at all an empty entry
+    // (type 0, matching no kind) stands in for the first.
     if (n == 0) {
         nav_type[0] = 0;
         nav_id[0][0] = nav_name[0][0] = 0;
@@ -292,7 +293,22 @@ static void read_navaids()
     nav_lat[n] = nav_lon[n] = nav_h[n] = 0;
     nav_f12[n] = nav_hdng[n] = 0;
     nav_id[n][0] = nav_name[n][0] = 0;
-    env.navmax = n + 1;
+    nav_end = n;
+    for (int k = n + 1; k <= n + 2 * CARRIER_NAV_PAIRS; k++) {
+        nav_type[k] = 0;
+        nav_inreg[k] = 0;
+        nav_id[k][0] = nav_name[k][0] = 0;
+    }
+    env.navmax = n + 2 * CARRIER_NAV_PAIRS;
+}
+
+int nav_end_entry() { return nav_end; }
+
+int carrier_loc_entry(int carrier)
+{
+    if (carrier < 0 || carrier >= CARRIER_NAV_PAIRS) return -1;
+    const int loc = env.navmax - 2 * (CARRIER_NAV_PAIRS - 1 - carrier);
+    return loc >= 2 && loc < NAV_CAP ? loc : -1;
 }
 
 static void read_fixes()

@@ -13,10 +13,15 @@ constexpr float NAV_ELEV_FT_MAX = 100000.0f;   // no airport or navaid stands hi
 constexpr int FIX_CAP  = 34000;   // fixes
 constexpr int REG_LIST_CAP = 90;  // entries of each region index list
 
+// The placed carriers' own localizer and glide-slope entries, one pair per region quadrant,
+// after the terminator (type 0, matching no kind, until a carrier is drawn): they never take
+// a navaid of the data file and no carrier takes another's.
+constexpr int CARRIER_NAV_PAIRS = 6;
+
 // Records stored before the table-full alert (the navaid and fix tables keep room behind
-// the last record for the terminator and the carrier's localizer and glide slope).
+// the last record for the terminator and the carriers' localizers and glide slopes).
 constexpr int APT_READ_MAX = 15000;
-constexpr int NAV_READ_MAX = 19997;
+constexpr int NAV_READ_MAX = NAV_CAP - 1 - 2 * CARRIER_NAV_PAIRS;
 constexpr int FIX_READ_MAX = 33999;
 
 constexpr int NAV_NDB = 2, NAV_VOR = 3, NAV_LOC = 4, NAV_LOC_ONLY = 5, NAV_GS = 6,
@@ -57,9 +62,12 @@ extern int vor_to_index[REG_LIST_CAP];
 extern int ndb_to_index[REG_LIST_CAP];
 extern int apt_inrange[REG_LIST_CAP];
 
+int  nav_end_entry();                    // the terminator: also the count of navaids read
+int  carrier_loc_entry(int carrier);     // carrier 0..5's localizer; its glide slope is the one below
+
 // Reads "apt_dat", "nav_dat" and "fix_dat" from the folder "additional nav data" under
-// app_path into the tables; sets env.aptmax (airports - 1), env.navmax (navaids + 1, the
-// terminator at navmax - 1; 2 when there is no navaid, entry 0 then empty) and env.fixmax
+// app_path into the tables; sets env.aptmax (airports - 1), env.navmax (the last carrier
+// entry; the terminator at nav_end_entry(), entry 0 empty when there is no navaid) and env.fixmax
 // (fixes - 1). A missing or bad file is reported and leaves its table empty; the program
 // goes on. Reading stops at a table's capacity after the table-full alert.
 void init_country_data();

@@ -321,14 +321,16 @@ void flat_water(int lat, int lon, int col, int row, quad_span q)
     }
 }
 
-void mark_city_round(int oi, int oj)
+// The cells round an object light up as a town; only those of the quadrant being read, whose
+// light points are placed with it (a neighbour's cells would keep lights at the origin).
+void mark_city_round(int oi, int oj, quad_span q)
 {
-    for (int i = oi - 1; i <= oi + 1; i++)
-        for (int j = oj - 1; j <= oj + 1; j++)
-            if (i >= 0 && i < TER_I - 1 && j >= 0 && j < TER_J - 1) city_on_poly[i][j] = 1;
+    for (int i = intlim(oi - 1, q.i0, TER_I - 2); i <= intlim(oi + 1, 0, q.i0 + QUAD_DI - 1); i++)
+        for (int j = intlim(oj - 1, q.j0, TER_J - 2); j <= intlim(oj + 1, 0, q.j0 + QUAD_DJ - 1); j++)
+            if (i < TER_I - 1 && j < TER_J - 1) city_on_poly[i][j] = 1;
 }
 
-void read_objects()
+void read_objects(quad_span q)
 {
     for (int guard = 0; guard < 100000; guard++) {
         const int type = intscanNOSN("env obj type");
@@ -366,7 +368,7 @@ void read_objects()
         int oi = 0, oj = 0;
         const float x = (float)region_x_latlon(olat, olon), z = (float)region_z(olat);
         make_an_obs(x, z, height, name, otype, o, &oi, &oj);
-        if (oi >= 0 && oi < TER_I && oj >= 0 && oj < TER_J && !on_water[oi][oj]) mark_city_round(oi, oj);
+        if (oi >= 0 && oi < TER_I && oj >= 0 && oj < TER_J && !on_water[oi][oj]) mark_city_round(oi, oj, q);
     }
 }
 
@@ -418,7 +420,7 @@ void read_quadrant_ground(int lat, int lon, int quadrant)
     if (points_ok) {
         if (!inf_is_bin && intscan("env checkpoint") != 1)
             MACIBM_alert("Env file checkpoint busted!", path, "", "", ALERT_NOTE);
-        if (inf_good()) read_objects();
+        if (inf_good()) read_objects(q);
     }
     if (opened) inf_close();
     inf_use = keep_use;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real window under a virtual X display: it opens, draws, answers its alerts through
+# The real window under a virtual X display: it opens with a depth buffer of 24 bits or more, draws, answers its alerts through
 # scripted keys, takes a scripted click on an alert's O.K. button in a window twice the
 # picture's size, survives being resized and closes cleanly when --frames ends. A click that
 # missed the button would leave the alert up and the run would never end.
@@ -34,6 +34,8 @@ DISPLAY=":$display" timeout 120 "$vantorel" --frames 40 --fixed-step --script ru
 rc=$?
 [ $rc -eq 0 ] || fail "windowed run exited $rc: $(tail -5 err.txt)"
 grep -q "headless" err.txt && fail "ran without a window: $(cat err.txt)"
+depth=$(sed -n 's/^OpenGL depth buffer: \([0-9]*\) bits$/\1/p' err.txt)
+[ "${depth:-0}" -ge 24 ] || fail "the window's depth buffer is not of 24 bits or more: $(grep depth err.txt)"
 [ -s about.png ] || fail "no screenshot of the alert: $(tail -5 err.txt)"
 [ -s small.png ] || fail "no screenshot after the second resize"
 

@@ -9,6 +9,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
+#include "panel/manage_das.h"
 #include "panel/p_draw.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
@@ -133,6 +134,78 @@ TEST_F(PanelPixels, EnginesShowOnlyTheGaugesTheirTypeCarries)
     pln.varpitchEQ = 1;
     draw(100, 1000);
     EXPECT_GT(white_near_centre(2), 10);
+}
+
+// Pixels of palette colour c in the box x1..x2, y1..y2 of the screen image.
+int pixels_of(int c, int x1, int y1, int x2, int y2)
+{
+    const unsigned char want[3] = {(unsigned char)round(col_rgb[c][0] * 255), (unsigned char)round(col_rgb[c][1] * 255),
+                                   (unsigned char)round(col_rgb[c][2] * 255)};
+    int n = 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x) n += std::memcmp(rgb_array + (y * SCREEN_W + x) * 3, want, 3) == 0;
+    return n;
+}
+
+// The tachometer's green band and red line stand where its needle points at those speeds.
+TEST_F(PanelPixels, TachometerBandAndRedLineMeetTheNeedleAtTheirSpeeds)
+{
+    const float per_rpm = 1.0f / con.rsctorpm;
+    pln.gearrat = 1.0f;
+    pln.omegamax = 2700 * per_rpm;
+    pln.omegamingreen = 2100 * per_rpm;
+    pln.omegamaxgreen = 2500 * per_rpm;
+    init_panel_layout();
+    const struct { float rpm, r; int colour; } marks[] = {{2300, 20.5f, 13}, {2700, 17.0f, 8}};
+    for (const auto& m : marks) {
+        flt.tac[0] = m.rpm * per_rpm;
+        update_panel();
+        draw_panel_background();
+        const int a = panel_shown_values().gauge[1][0] + 180;
+        const int x = round(en_x[1][0] + oseng + m.r * isin(a)), y = round(en_y[1] + m.r * icos(a));
+        EXPECT_GT(pixels_of(m.colour, x - 1, y - 1, x + 1, y + 1), 0) << m.rpm;
+    }
+}
+
+// Every lever the aircraft has shows a handle inside the column the click handler moves it
+// by, at the lever's height.
+TEST_F(PanelPixels, SpeedbrakeVectorAndTrimHandlesStandInTheirClickColumns)
+{
+    pln.fbrkEQ = pln.vectEQ = 1;   // a fuselage speed brake, as on the carrier jet
+    init_panel_layout();
+    ins.sbrk = 103;
+    ins.vect = 100;
+    flt.elv_trim = 0.0f;
+    draw(100, 1000);
+    const struct { int x1, x2, y; } levers[] = {
+        {oseng + 692, oseng + 712, 103}, {oseng + 730, oseng + 750, 100},
+        {oseng + 780, oseng + 796, (TRIM_SLOT_LOW + TRIM_SLOT_HIGH) / 2}};
+    for (const auto& l : levers) EXPECT_GE(pixels_of(NEEDLE_COLOUR, l.x1, l.y - 2, l.x2, l.y + 2), 30) << l.x1 - oseng;
+}
+
+// A twin helicopter's one set of dials carries engine 0's needles only; a twin's afterburner
+// word stands beside its tachometer; the ADF needle runs through the hub with a barbed head.
+TEST_F(PanelPixels, HelicopterTwinNeedlesBurnWordsAndTheAdfNeedle)
+{
+    pln.is_heli = 1;
+    pln.numen = 2;
+    init_panel_layout();
+    flt.tac[0] = flt.tac[1] = 200;
+    draw(100, 1000);
+    const int x2 = en_x[1][1] + oseng, y2 = en_y[1];
+    EXPECT_EQ(pixels_of(NEEDLE_COLOUR, x2 - 19, y2 - 19, x2 + 19, y2 + 19), 0);
+
+    pln.is_heli = 0;
+    pln.entype = 4;
+    init_panel_layout();
+    flt.after_burning[1] = 1;
+    draw(100, 1000);
+    EXPECT_GT(pixels_of(41, x2 - 11, y2 + 4, x2 + 13, y2 + 11), 10);
+
+    const int ax = ins.x_loc[INS_ADF], ay = ins.y_loc[INS_ADF];
+    EXPECT_GT(pixels_of(9, ax - 2, ay - 29, ax + 2, ay - 20), 5);   // the tail below the hub (needle up)
+    EXPECT_GT(pixels_of(9, ax - 6, ay + 20, ax - 2, ay + 27), 0);   // the barbs either side of the head
+    EXPECT_GT(pixels_of(9, ax + 2, ay + 20, ax + 6, ay + 27), 0);
 }
 
 TEST_F(PanelPixels, AnAircraftsOwnCockpitPictureReplacesTheFaces)

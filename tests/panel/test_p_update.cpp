@@ -8,6 +8,7 @@
 #include "2-QZutils/records.h"
 #include "flight/events.h"
 #include "flight/flight_hooks.h"
+#include "flight/funct.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
 #include "panel_test_util.h"
@@ -124,6 +125,27 @@ TEST_F(PanelFrame, MarkerLampFlashesOnlyOverItsMarker)
     run(0.05f);
     EXPECT_EQ(panel_shown_values().marker[MARKER_MIDDLE], 0);
     set_marker_flags(0, 0, 0);
+}
+
+// A jet's maximum-allowable-speed needle sweeps past the airspeed needle's 330 degrees up to
+// 350; a GPS face whose radios failed shows the DME read-out, not frozen GPS figures.
+TEST_F(PanelFrame, MaximumSpeedNeedleToThreeFiftyAndGpsFallsBackToDmeWithoutRadios)
+{
+    pln.entype = 4;
+    pln.Mmo = 5.0f;
+    pln.ASpwr = 1.0f;
+    pln.Vmin = 0.0f;
+    ins.indtoASI = 1.0f;
+    for (float vne : {340.0f, 900.0f}) {
+        pln.Vne = vne;
+        run(0.05f);
+        EXPECT_EQ(panel_shown_values().asi_max_angle, (int)fltmin2(vne, 350.0f)) << vne;
+    }
+    pln.supptype = SUPP_RADALT;   // neither the second VOR nor the RMI: the panel has a GPS
+    ASSERT_TRUE(plane_has_gps());
+    rel.radios = 0;
+    run(0.05f);
+    EXPECT_FALSE(panel_shown_values().gps_shown);
 }
 
 TEST_F(PanelFrame, TurboPropGaugesAndHsiFromTheRecords)

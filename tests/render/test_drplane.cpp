@@ -2,13 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "2-QZutils/acf_parts.h"
 #include "2-QZutils/drplane.h"
 #include "2-QZutils/qgl.h"
+#include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "support/test_support.h"
 
 namespace orv {
 namespace {
@@ -134,10 +139,33 @@ TEST_F(PlaneMesh, SurfacesRunClockwiseSeenFromOutside)
     EXPECT_EQ(tris_outside, tris);
 }
 
+// Every paint name gets a picture when the aircraft has no paint files: bare metal, not the
+// paint the previous aircraft left in it.
+std::vector<GLuint> painted;
+GLuint bound_name;
+void bind_name(GLenum, GLuint name) { bound_name = name; }
+void upload(GLenum, GLint level, GLint, GLsizei, GLsizei, GLint, GLenum, GLenum, const void*)
+{
+    if (level == 0 && std::find(painted.begin(), painted.end(), bound_name) == painted.end()) painted.push_back(bound_name);
+}
+
+TEST_F(PlaneMesh, PartsWithoutAPaintFileAreBareMetal)
+{
+    set_app_path(ORV_BINARY_DIR);
+    std::snprintf(pln.C_path, sizeof pln.C_path, "%s", (orv_test::temp_dir("unpainted") + "/Plain.acf").c_str());
+    const qgl_table saved = qgl;
+    qgl.BindTexture = bind_name;
+    qgl.TexImage2D = upload;
+    painted.clear();
+    load_plane_geo(1, 0);
+    qgl = saved;
+    EXPECT_EQ(painted.size(), 13u + 3u);   // the thirteen paints, the hand, the tyre and the metal
+}
+
 int plane_vertices;
 void count_plane_vertex(GLfloat, GLfloat, GLfloat) { plane_vertices++; }
 
-TEST_F(PlaneMesh, DrawingTurnsThePropellerEachFrameAndFarOnlyLightsTheAircraft)
+TEST_F(PlaneMesh, ThePropellerTurnsOncePerFrameAndFarOnlyLightsTheAircraft)
 {
     const qgl_table saved = qgl;
     qgl.Vertex3f = count_plane_vertex;
@@ -145,14 +173,15 @@ TEST_F(PlaneMesh, DrawingTurnsThePropellerEachFrameAndFarOnlyLightsTheAircraft)
     atm.vis_eff = 20000.0f;
     scn.zoom = 1.0f;
     prop_angle = 350.0f;
+    turn_propellers();
+    EXPECT_FLOAT_EQ(prop_angle, 17.0f);           // 27 degrees on, wrapped past 360
     plane_vertices = 0;
     plot_plane(0.0f, 0.0f, -1.5f * 1852.0f, 0.0f, 0.0f, 0.0f);
     EXPECT_EQ(plane_vertices, 3);                 // two wing tips and the beacon
-    EXPECT_FLOAT_EQ(prop_angle, 17.0f);           // 27 degrees on, wrapped past 360
     plane_vertices = 0;
     plot_plane(0.0f, 0.0f, -0.5f * 1852.0f, 0.0f, 0.0f, 0.0f);
     EXPECT_GT(plane_vertices, 100);               // the mesh within a mile
-    EXPECT_FLOAT_EQ(prop_angle, 44.0f);
+    EXPECT_FLOAT_EQ(prop_angle, 17.0f);           // the traffic drawn in the frame turns it no further
     plane_vertices = 0;
     plot_plane(0.0f, 0.0f, -25000.0f, 0.0f, 0.0f, 0.0f);   // beyond the visibility: nothing
     EXPECT_EQ(plane_vertices, 0);

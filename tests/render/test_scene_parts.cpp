@@ -5,35 +5,52 @@
 #include <cmath>
 #include <cstring>
 
+#include "2-QZutils/drplane.h"
 #include "2-QZutils/qgl.h"
+#include "2-QZutils/qgl3d.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "render/airport_draw.h"
 #include "render/hud.h"
+#include "render/lights_draw.h"
 #include "render/precip.h"
 #include "render/scene.h"
+#include "render/scene_laws.h"
 #include "render/ship_models.h"
 #include "render/ships.h"
 #include "render/sky.h"
 #include "render/terrain_draw.h"
+#include "support/gl_record.h"
+#include "world/apt_gen.h"
 #include "world/nav_db.h"
+#include "world/obstacles.h"
 #include "world/terrain_grid.h"
 
 namespace orv {
 namespace {
 
-TEST(Carrier, PublishesItsLocalizerAndGlideSlope)
+// Two carriers keep a localizer and glide slope each, and neither takes the data file's last
+// navaid.
+TEST(Carrier, EachPublishesItsOwnLocalizerAndGlideSlope)
 {
-    env.navmax = 12;
-    publish_carrier_ils(33.5f, -118.25f, 19.0f);
-    EXPECT_EQ(nav_type[11], NAV_LOC);
-    EXPECT_EQ(nav_type[10], NAV_GS);
-    EXPECT_EQ(nav_f12[10], 10800);
-    EXPECT_EQ(nav_hdng[11], 352);
-    EXPECT_FLOAT_EQ(nav_lat[10], 33.5f);
-    EXPECT_FLOAT_EQ(nav_h[11], 19.0f);
-    EXPECT_STREQ(nav_id[11], "----");
-    EXPECT_STREQ(nav_name[10], "USS Enterprise");
-    EXPECT_EQ(nav_inreg[11], 1);
+    env.navmax = 21 + 2 * CARRIER_NAV_PAIRS;   // the terminator at 21, the carriers after it
+    nav_type[20] = NAV_VOR;
+    nav_type[21] = NAV_END;
+    const int west = carrier_of_cell(10, 10), east = carrier_of_cell(150, 100);
+    ASSERT_NE(west, east);
+    publish_carrier_ils(west, 33.5f, -118.25f, 19.0f);
+    publish_carrier_ils(east, 34.5f, -116.25f, 19.0f);
+    const int w = carrier_loc_entry(west), e = carrier_loc_entry(east);
+    ASSERT_GT(fltmin2((float)w, (float)e) - 1, 21.0f);   // behind the terminator, inside navmax
+    ASSERT_LE(fltmax2((float)w, (float)e), (float)env.navmax);
+    EXPECT_EQ(nav_type[w], NAV_LOC);
+    EXPECT_EQ(nav_type[e - 1], NAV_GS);
+    EXPECT_FLOAT_EQ(nav_lat[w], 33.5f);   // neither pair overwrote the other
+    EXPECT_FLOAT_EQ(nav_lat[w - 1], 33.5f);
+    EXPECT_FLOAT_EQ(nav_lat[e], 34.5f);
+    EXPECT_FLOAT_EQ(nav_lat[e - 1], 34.5f);
+    EXPECT_EQ(nav_type[20], NAV_VOR);
+    EXPECT_EQ(nav_type[21], NAV_END);
 }
 
 // Level faces of the ships as the culling sees them from above: a deck or roof must run
@@ -71,9 +88,7 @@ void deck_vertex(GLfloat x, GLfloat y, GLfloat z)
 TEST(Ships, DecksAndRoofsFaceUp)
 {
     load_ship_models();
-    const qgl_table saved = qgl;
-    qgl.Begin = deck_begin;
-    qgl.Vertex3f = deck_vertex;
+    orv_test::gl_record_start(deck_begin, deck_vertex);
     env.navmax = -1;
     for (int ship = 0; ship < 3; ship++) {
         level_faces = level_up = 0;
@@ -83,7 +98,62 @@ TEST(Ships, DecksAndRoofsFaceUp)
         EXPECT_GE(level_faces, ship == 2 ? 2 : CARR_STATIONS / 2) << ship;
         EXPECT_EQ(level_up, level_faces) << ship;
     }
-    qgl = saved;
+    EXPECT_EQ(orv_test::gl_record_stop(), 0);
+    EXPECT_EQ(orv_test::glrec.vertices[GL_LINES], 8);   // the rig's four legs
+}
+
+// The rig's ground contact stands where its deck box and helideck are drawn.
+TEST(Ships, RigDeckAndHelideckCarryTheAircraftAtTheirDrawnTops)
+{
+    load_ship_models();
+    orv_test::gl_record_start();
+    const float rig_y = 2.0f;
+    struct spot { float x, top; } spots[] = {
+        {0.0f, rig_y + oilr_pxyz[4][1][1]},                                             // the deck box
+        {0.5f * (oilr_pxyz[12][1][0] + oilr_pxyz[13][1][0]), rig_y + oilr_pxyz[12][1][1]}};   // the helideck
+    for (const spot& s : spots) {
+        flt.X = s.x;
+        flt.Z = 0.0f;
+        env.over_obs = 0;
+        draw_a_oilr(0.0f, rig_y, 0.0f);
+        EXPECT_EQ(env.over_obs, 1) << s.x;
+        EXPECT_FLOAT_EQ(env.obj_height, s.top) << s.x;
+    }
+    orv_test::gl_record_stop();
+}
+
+// Smoke rises from the fires that burn, never from an unlit one or the region's origin.
+float smoke_far;
+void smoke_at(GLfloat x, GLfloat, GLfloat z) { smoke_far = fltmax2(smoke_far, pythag(x - 5000.0f, z + 5000.0f)); }
+TEST(Fires, SmokeRisesOnlyFromTheBurningFire)
+{
+    x0 = 0; z0 = 1e6f; x1 = -1e7f; z1 = -1e7f; x2 = 1e7f; z2 = -1e7f;   // everything in view
+    std::memset(scn.fire_on, 0, sizeof scn.fire_on);
+    std::memset(scn.firexyz, 0, sizeof scn.firexyz);
+    scn.fire_on[6] = 1;
+    scn.firexyz[6][0] = 5000.0f;
+    scn.firexyz[6][2] = -5000.0f;
+    msc.prd = 0.05f;
+    const qgl3d_table saved = qgl3d;
+    qgl3d.Translatef = smoke_at;
+    smoke_far = 0.0f;
+    for (int frame = 0; frame < 400; frame++) plot_fires();
+    qgl3d = saved;
+    EXPECT_LT(smoke_far, 500.0f);
+}
+
+// Poles, pylons, masts and guy wires are lines: each pair of vertices inside its own primitive.
+TEST(SceneLines, WindsockPolePowerTowerAndGuyedMast)
+{
+    for (int k = 0; k < 3; k++) scn.sockxyz[0][0][0][k] = 10.0f * k;
+    obj_xyz[7][0][0][1] = 100.0f;
+    obj_xyz[7][0][1][1] = 160.0f;
+    orv_test::gl_record_start();
+    plot_windsock(0, 0, 0);
+    plot_powertower(7);
+    plot_radtower(7);
+    EXPECT_EQ(orv_test::gl_record_stop(), 0);
+    EXPECT_EQ(orv_test::glrec.vertices[GL_LINES], 2 * (1 + 4 + 4));
 }
 
 TEST(Ships, AircraftOverTheCarrierStandsOnTheDeckAsDrawn)
@@ -173,6 +243,42 @@ TEST(Hud, FlightPathMarkerStaysInsideTheBox)
     hud_fpm(-90.0f, 60.0f, 0.0f, &x, &y);
     EXPECT_FLOAT_EQ(x, 698.0f);
     EXPECT_FLOAT_EQ(y, 43.0f);
+}
+
+// On the glide path and pointed down it, the hoops line up on the boresight and shrink with
+// distance; 100 m north of an eastbound approach they stand to the right.
+TEST(Hud, HoopsMarkTheApproachAheadAndSwitchOnTheirOwnButton)
+{
+    con.cntrx = con.cntry = 400.0f;
+    con.HUD_lft = 100.0f, con.HUD_rgt = 700.0f, con.HUD_bot = 200.0f, con.HUD_top = 600.0f;
+    set.view_type = VIEW_FWD;
+    nav.goodnav[1] = 1;
+    nav.ilsgs[1] = 3.0f;
+    nav.ilscrs[1] = 90.0f;
+    nav.gsX[1] = 10000.0f, nav.gsY[1] = 0.0f, nav.gsZ[1] = 0.0f;
+    const float back = 5556.0f;
+    flt.X = 10000.0f - back;
+    flt.Y = back * std::tan(3.0f * (float)M_PI / 180.0f);
+    flt.Z = 0.0f;
+    flt.psi = 90.0f, flt.the = -3.0f, flt.phi = 0.0f;
+    float last_half = 1e9f;
+    for (int k = 0; k < HOOPS; k++) {
+        float x, y, h;
+        ASSERT_TRUE(hud_hoop(k, &x, &y, &h)) << k;
+        EXPECT_NEAR(x, 400.0f, 0.5f) << k;
+        EXPECT_NEAR(y, 400.0f, 0.5f) << k;
+        EXPECT_LT(h, last_half) << k;
+        last_half = h;
+    }
+    flt.Z = -100.0f;
+    float x, y, h;
+    ASSERT_TRUE(hud_hoop(3, &x, &y, &h));   // about 1 km ahead: 5 degrees right
+    EXPECT_NEAR(x, 400.0f + 5.4f * HUD_PIX_PER_DEG, 3.0f);
+    flt.X = nav.gsX[1] + 10.0f;   // past the antenna: nothing left to fly through
+    EXPECT_FALSE(hud_hoop(0, &x, &y, &h));
+
+    EXPECT_EQ(hud_shown(3, 1, 0), HUD_NONE);   // the HUD switch alone does not bring it up
+    EXPECT_EQ(hud_shown(3, 0, 1), HUD_HOOPS);
 }
 
 TEST(Precipitation, DropCountFollowsStormAndDepthInCloud)
@@ -358,12 +464,11 @@ TEST_F(FrameSetup, TowerViewFromTheFirstFrameStandsAtTheNearestAirport)
     std::memset(&env, 0, sizeof env);
     for (int a = 0; a < REG_LIST_CAP; a++) apt_to_index[a] = -1;
     env.apt_list_max = 1;
+    // Airport 1 is the aircraft's own; its first slot is empty and its runway is in the second.
     for (int a = 0; a < 2; a++) {
         apt_to_index[a] = 10 + a;
-        env.rwaymax[a] = 0;
-        const float x = a == 0 ? 30000.0f : 150.0f;   // airport 1 is the aircraft's own
-        const float c[4][3] = {{x, 0, 0}, {x + 30, 0, 0}, {x + 30, 0, -900}, {x, 0, -900}};
-        std::memcpy(scn.rwayxyz[a][0], c, sizeof c);
+        env.rwaymax[a] = a;
+        setuprunway(a, a, a == 0 ? 30000.0f : 165.0f, -450.0f, 0.0f, 900.0f, 30.0f, 0.0f, 0);
     }
     msc.loc_apt_reg = 0;   // what a start leaves before any frame is drawn
     set.view_type = VIEW_TOWER;
@@ -372,6 +477,21 @@ TEST_F(FrameSetup, TowerViewFromTheFirstFrameStandsAtTheNearestAirport)
     EXPECT_EQ(msc.loc_apt_reg, 1);
     EXPECT_NEAR(con.VIEW_xyz[0], 150.0f + 30.0f + 60.0f, 1.0f);   // two widths off the right edge
     EXPECT_NEAR(con.VIEW_xyz[1], 30.0f, 0.5f);
+}
+
+// In a right bank an eye above the centre of gravity swings right; the frame turns the
+// propeller strobe once.
+TEST_F(FrameSetup, CockpitEyeRollsWithTheBankAndTheFrameTurnsThePropellerOnce)
+{
+    set.view_type = VIEW_FWD;
+    pln.peY = 1.0f;
+    flt.psi = 0.0f, flt.the = 0.0f, flt.phi = 90.0f;
+    place_eye();
+    EXPECT_NEAR(con.VIEW_xyz[0], 100.0f + 1.0f, 0.01f);
+    EXPECT_NEAR(con.VIEW_xyz[1], 300.0f, 0.01f);
+    prop_angle = 0.0f;
+    scene_frame_setup();
+    EXPECT_FLOAT_EQ(prop_angle, prop_step(0));
 }
 
 TEST_F(FrameSetup, ChaseEyeLagsBehindAndLooksAtTheAircraft)

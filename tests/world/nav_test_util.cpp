@@ -50,7 +50,7 @@ std::vector<int> all_airports()
 std::vector<int> all_navaids()
 {
     std::vector<int> v;
-    for (int n = 0; n < env.navmax - 1; n++) v.push_back(n);
+    for (int n = 0; n < nav_end_entry(); n++) v.push_back(n);
     return v;
 }
 

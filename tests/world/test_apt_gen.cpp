@@ -71,11 +71,23 @@ float quad_length(int r, int m)
 
 TEST_F(AptFixture, EmptyMiddleSlotIsSkippedAndShedsStandBesideTheLongestRunway)
 {
+    // The list entry served an airport with three runways before.
+    for (int r = 0; r < 3; r++) runway(r, 34.0f + 0.01f * r, -117.5f, 90, 3000, 45, 1555555);
+    build_apt(0, 0);
+    ASSERT_TRUE(runway_built(0, 1));
+    ASSERT_TRUE(env.tway[0][1]);
     runway(0, 34.0f, -117.5f, 90, 1000, 10, 1111111);
+    runway(1, 34.01f, -117.5f, 90, 1, 45, 1555555);       // length 1: an empty slot
     runway(2, 34.02f, -117.5f, 0, 2500, 100, 1111111);   // the longest: 100 m wide
     build_apt(0, 0);
     EXPECT_EQ(env.rwaymax[0], 2);
+    EXPECT_FALSE(runway_built(0, 1));
+    EXPECT_EQ(first_runway(0), 0);
     EXPECT_EQ(rwy_lgt_n[0][1], 0);
+    EXPECT_EQ(env.tway[0][1], 0);
+    EXPECT_EQ(scn.sockinit[0][1][0] + scn.sockinit[0][1][1], 0);
+    EXPECT_EQ(scn.rwayxyz[0][1][2][0], 0.0f);   // no phantom outline left behind
+    EXPECT_EQ(scn.markxyz[0][1][5][2][2], 0.0f);
     for (int k = 0; k < 4; k++) EXPECT_EQ(obj_type[k], OBJ_SHED) << k;
     EXPECT_EQ(obj_type[4], OBJ_CONTROL_TOWER);
     // The first shed is 4.2 widths (420 m) beside the runway.
@@ -113,6 +125,19 @@ TEST_F(AptFixture, CrossingRunwaysKeepTheirTaxiwaysOffEachOtherAndLoseSocksOnThe
     EXPECT_EQ(in_runway(0, x1 + 22.5f + 24.0f, cz - 500.0f, 1), 1);
     EXPECT_EQ(in_runway(0, x1 + 22.5f + 30.0f, cz - 500.0f, 1), 0);
     EXPECT_EQ(in_runway(0, x1 + 22.5f + 30.0f, cz - 500.0f, -1), 0);
+}
+
+// The connectors run from the runway's edge to its taxiway: whatever the heading, nothing of
+// them lies on their own runway to be cleared.
+TEST_F(AptFixture, ConnectorsKeepTheirFullLengthAtEveryHeading)
+{
+    for (int hdg = 0; hdg < 360; hdg++) {
+        runway(0, 34.0f, -117.5f, hdg, 2000, 45, 1111111);
+        build_apt(0, 0);
+        ASSERT_NEAR(quad_length(0, 2), 0.03f * 2000.0f, 0.5f) << hdg;
+        ASSERT_NEAR(quad_length(0, 3), 0.02f * 2000.0f, 0.5f) << hdg;
+        ASSERT_NEAR(quad_length(0, 4), 0.03f * 2000.0f, 0.5f) << hdg;
+    }
 }
 
 TEST_F(AptFixture, LightingCodeChoosesTheLightSets)

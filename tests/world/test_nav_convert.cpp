@@ -178,7 +178,7 @@ TEST(NavDb_Converter, AirportSelectionRunwaysAndCodes)
     int vor = 0, ndb = 0, loc = 0, gs = 0, om = 0, mm = 0, im = 0;
     std::set<int> loc_freqs;
     std::set<std::string> loc_ids;
-    for (int n = 0; n < env.navmax - 1; n++) {
+    for (int n = 0; n < nav_end_entry(); n++) {
         switch (nav_type[n]) {
         case NAV_VOR: vor++; break;
         case NAV_NDB: ndb++; break;
@@ -217,7 +217,7 @@ TEST(NavDb_Converter, AirportSelectionRunwaysAndCodes)
     EXPECT_EQ(nav_f12[3], 1750);
     // The localizer of runway 27R lies beyond the 09L end, course 271; its glide slope is
     // 1000 ft past the 27R threshold.
-    for (int n = 0; n < env.navmax - 1; n++) {
+    for (int n = 0; n < nav_end_entry(); n++) {
         if (std::string(nav_name[n]) == "KAAA 27R ILS") {
             EXPECT_EQ(nav_hdng[n], 271);
             EXPECT_LT(nav_lon[n], -117.02);
@@ -254,7 +254,7 @@ TEST(NavDb_Converter, MoreAirportsThanTheTableKeepsTheLargestKinds)
     EXPECT_LT(find_apt("HELI"), 0);
     EXPECT_LT(find_apt("S000"), 0);      // the shortest small runway made room
     EXPECT_GE(find_apt("S001"), 0);
-    EXPECT_EQ(env.navmax, 2);            // no navaids: an empty entry and the terminator
+    EXPECT_EQ(nav_end_entry(), 1);       // no navaids: an empty entry and the terminator
 }
 
 // ---- the real data the build converted into its data tree
@@ -287,8 +287,8 @@ TEST(NavDb_RealData, ReadsWithoutAlertsInTheExpectedAmounts)
     }
     EXPECT_GT(vor + ndb, 8500);
     EXPECT_GT(ils, 1000);
-    EXPECT_EQ(nav_type[env.navmax - 1], NAV_END);
-    EXPECT_LE(env.navmax - 1, NAV_READ_MAX);
+    EXPECT_EQ(nav_type[nav_end_entry()], NAV_END);
+    EXPECT_LE(nav_end_entry(), NAV_READ_MAX);
     for (int a = 0; a <= env.aptmax; a++) {
         ASSERT_GT(apt_len[a][0], 1) << apt_id[a];
         ASSERT_EQ(std::strlen(apt_id[a]), 4u);
@@ -345,7 +345,7 @@ TEST(NavDb_RealData, DumpAndReadBackReproducesTheTables)
     std::vector<int> as, ns;
     for (int a = 0; a <= env.aptmax; a++)
         if (a % 37 == 0 || apt_id[a][3] == ' ' || std::strchr(apt_name[a], ' ') == nullptr) as.push_back(a);
-    for (int n = 0; n < env.navmax - 1; n++)
+    for (int n = 0; n < nav_end_entry(); n++)
         if (n % 37 == 0 || nav_id[n][3] == ' ' || std::strchr(nav_name[n], '-') || nav_hdng[n] > 300) ns.push_back(n);
     ASSERT_GT(as.size(), 300u);
     ASSERT_GT(ns.size(), 300u);
@@ -378,7 +378,7 @@ TEST(NavDb_RealData, DumpAndReadBackReproducesTheTables)
     init_country_data();
     EXPECT_EQ(mnw_alert_count(), before);
     ASSERT_EQ(env.aptmax + 1, (int)aw.size());
-    ASSERT_EQ(env.navmax - 1, (int)nw.size());
+    ASSERT_EQ(nav_end_entry(), (int)nw.size());
     int bad = 0;
     for (size_t i = 0; i < aw.size() && bad < 5; i++) {
         const A& x = aw[i];

@@ -93,9 +93,8 @@ TEST(NavDb_Reader, AirportFieldsConversionsAndEmptySlots)
     EXPECT_EQ(apt_twr[1], 0);            // only exactly 1 is a tower
     EXPECT_STREQ(apt_id[1], "ABC ");
     EXPECT_STREQ(apt_name[1], "Alpha Bravo Field");
-    // No navaid: an empty entry before the terminator keeps the carrier's two entries
-    // (navmax - 1 and navmax - 2) inside the table.
-    EXPECT_EQ(env.navmax, 2);
+    // No navaid: an empty entry before the terminator.
+    EXPECT_EQ(nav_end_entry(), 1);
     EXPECT_EQ(nav_type[0], 0);
     EXPECT_EQ(nav_type[1], NAV_END);
     EXPECT_EQ(env.fixmax, -1);
@@ -117,7 +116,7 @@ TEST(NavDb_Reader, NavaidsFixesAndLongNames)
     init_country_data();
     EXPECT_EQ(alerts_since(before), 0);
     EXPECT_EQ(env.aptmax, -1);
-    ASSERT_EQ(env.navmax, 4);            // three navaids + 1
+    ASSERT_EQ(nav_end_entry(), 3);       // three navaids
     EXPECT_EQ(nav_type[3], NAV_END);
     EXPECT_EQ(nav_type[0], NAV_NDB);
     EXPECT_EQ(nav_f12[0], 344);
@@ -152,7 +151,7 @@ TEST(NavDb_Reader, CrLfFilesReadAlike)
     EXPECT_EQ(alerts_since(before), 0);
     EXPECT_EQ(env.aptmax, 0);
     EXPECT_STREQ(apt_name[0], "San Bernardino International Airport");
-    EXPECT_EQ(env.navmax, 2);
+    EXPECT_EQ(nav_end_entry(), 1);
     EXPECT_STREQ(nav_name[0], "Abc");
     EXPECT_STREQ(fix_name[0], "FIXAB");
 }
@@ -166,7 +165,7 @@ TEST(NavDb_Reader, LineEndingBeforeTheIdentifierLeavesTheNextRecordAlone)
     int before = mnw_alert_count();
     init_country_data();
     EXPECT_EQ(alerts_since(before), 0);
-    ASSERT_EQ(env.navmax, 3);
+    ASSERT_EQ(nav_end_entry(), 2);
     EXPECT_STREQ(nav_id[0], "    ");
     EXPECT_STREQ(nav_name[0], "");
     EXPECT_EQ(nav_type[1], NAV_NDB);
@@ -191,7 +190,7 @@ TEST(NavDb_Failures, MissingFolderAlertsAndGoesOn)
     EXPECT_NE(alert_line(2).find("fix_dat"), std::string::npos);
     EXPECT_EQ(alert_line(3), "Make sure the file listed above is available in the path listed above!");
     EXPECT_EQ(env.aptmax, -1);
-    EXPECT_EQ(env.navmax, 2);
+    EXPECT_EQ(nav_end_entry(), 1);
     EXPECT_EQ(nav_type[1], NAV_END);
     EXPECT_EQ(env.fixmax, -1);
     EXPECT_EQ(fix_lat[5], -999.0f);
@@ -244,7 +243,7 @@ TEST(NavDb_Failures, TruncatedAndDamagedRecordsKeepWhatWasRead)
     EXPECT_STREQ(apt_id[0], "KSBD");
     EXPECT_EQ(apt_len[1][0], 0);          // the broken record is not kept
     EXPECT_EQ(apt_id[1][0], 0);
-    EXPECT_EQ(env.navmax, 2);             // one navaid; the broken one became the terminator
+    EXPECT_EQ(nav_end_entry(), 1);             // one navaid; the broken one became the terminator
     EXPECT_EQ(nav_type[1], NAV_END);
     EXPECT_EQ(env.fixmax, 1);
 
@@ -274,7 +273,7 @@ TEST(NavDb_Failures, OutOfRangeNumbersAreRefusedBeforeTheyAreComputedWith)
         const int before = mnw_alert_count();
         init_country_data();
         EXPECT_EQ(alerts_since(before), 2) << damaged;   // nav_dat and fix_dat, once each
-        EXPECT_EQ(env.navmax, 2) << damaged;             // only the first navaid is kept
+        EXPECT_EQ(nav_end_entry(), 1) << damaged;        // only the first navaid is kept
         EXPECT_EQ(nav_f12[0], 11580);
         EXPECT_EQ(nav_type[1], NAV_END);
         EXPECT_EQ(env.fixmax, -1);
@@ -306,7 +305,7 @@ TEST(NavDb_Failures, TablesStopAtCapacityAfterTheAlert)
     EXPECT_EQ(alert_line(3), std::to_string(FIX_READ_MAX));
     EXPECT_EQ(env.aptmax, APT_READ_MAX - 1);
     EXPECT_STREQ(apt_id[APT_READ_MAX - 1], "4999");
-    EXPECT_EQ(env.navmax, NAV_READ_MAX + 1);
+    EXPECT_EQ(nav_end_entry(), NAV_READ_MAX);
     EXPECT_EQ(nav_type[NAV_READ_MAX], NAV_END);
     EXPECT_EQ(nav_type[NAV_READ_MAX - 1], NAV_NDB);
     EXPECT_EQ(env.fixmax, FIX_READ_MAX - 1);
@@ -429,7 +428,7 @@ TEST(NavDb_RoundTrip, ShortIdentifierAndBlankSideLetterKeepTheRecordReadable)
     EXPECT_EQ(apt_lr[0][1], 'x');
     EXPECT_EQ(apt_lr[0][2], 'x');
     EXPECT_EQ(apt_twr[0], 1);
-    ASSERT_EQ(env.navmax, 2);
+    ASSERT_EQ(nav_end_entry(), 1);
     EXPECT_EQ(nav_f12[0], 11390);
     EXPECT_STREQ(nav_id[0], "Q   ");
     EXPECT_STREQ(nav_name[0], "One Letter");
@@ -675,7 +674,7 @@ TEST(NavDb_Layout, ReaderTakesFilesWrittenInTheLayoutWithSeparateLines)
         EXPECT_STREQ(apt_id[i], a.id);
         EXPECT_STREQ(apt_name[i], a.name);
     }
-    ASSERT_EQ(env.navmax, 5);
+    ASSERT_EQ(nav_end_entry(), 4);
     EXPECT_EQ(nav_type[4], NAV_END);
     for (int i = 0; i < 4; i++) {
         const Nav& n = NAVS[i];
@@ -708,7 +707,7 @@ TEST(NavDb_Startup, ProgressAdvancesAtEveryThousandthRecord)
     orv_test::write_file(f.path("fix_dat"), fix + "99\n");
     MACIBM_showinit(0);
     init_country_data();
-    EXPECT_EQ(env.navmax, 1000);
+    EXPECT_EQ(nav_end_entry(), 999);
     EXPECT_EQ(mnw_last_init_step(), 0);   // 999 of each: no step yet
 
     orv_test::write_file(f.path("fix_dat"), fix + "1.5 2.5 FIXAB\n99\n");
@@ -778,7 +777,7 @@ TEST(NavDb_Failures, EveryUnreadableNumberNamesItsField)
         orv_test::write_file(f.path("nav_dat"), std::string(HEADER) + "1\n" + n[0] + "99\n");
         init_country_data();
         EXPECT_STREQ(mnw_last_alert_line(3), n[1]) << n[0];
-        EXPECT_EQ(env.navmax, 2);
+        EXPECT_EQ(nav_end_entry(), 1);
         EXPECT_EQ(nav_type[1], NAV_END);
     }
     orv_test::write_file(f.path("nav_dat"), end);

@@ -219,7 +219,9 @@ TEST(Region_Quadrant, AirportJustOutsideFlattensNearbyCellsAndObjectsArePlaced)
     Tile hills;
     for (float& h : hills.elev) h = 500.0f;
     env_object low = {2, 34.5f, -117.5f, 200.0f, ""}, tall = {2, 34.6f, -117.4f, 500.0f, ""};
-    hills.objs = {low, tall};
+    env_object west_edge = {2, 34.5f, -117.999f, 200.0f, ""};   // its town would reach quadrant 3
+    hills.objs = {low, tall, west_edge};
+    std::memset(city_on_poly, 0, sizeof city_on_poly);
     hills.write(f.tile_path("additional nav data", 34, -118), 34, -118);
     read_quadrant(34, -118, 4);   // slot 4: 34..35 N, 118..117 W
 
@@ -236,6 +238,8 @@ TEST(Region_Quadrant, AirportJustOutsideFlattensNearbyCellsAndObjectsArePlaced)
     EXPECT_GE(obj_type[OBJ_ENV_FIRST + 1], OBJ_TALL_FIRST);
     EXPECT_LE(obj_type[OBJ_ENV_FIRST + 1], OBJ_TALL_LAST);
     EXPECT_NEAR(obj_xyz[OBJ_ENV_FIRST][0][3][1], 500.0f + 200.0f * 0.3048f, 0.01f);   // roof height
+    // City lights only where this quadrant placed their points.
+    for (int j = 0; j < TER_J; j++) EXPECT_EQ(city_on_poly[58][j], 0) << j;
 }
 
 TEST(Region_Ships, EachSeaQuadrantCarriesOneOfEachShipAndLandNone)

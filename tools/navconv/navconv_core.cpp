@@ -47,7 +47,7 @@
 // before the threshold. Localizer and glide slope share a frequency from the 40 ILS
 // channels 108.10 to 111.95 MHz (odd tenths and their .x5 neighbours), distinct among the
 // airport's ILSes; identifiers are "I" plus three letters; names tell airport and runway
-// end ("KSFO 28R ILS"). The navaid table holds 19997 records, fewer than every such end
+// end ("KSFO 28R ILS"). The navaid table holds NAV_READ_MAX records, fewer than every such end
 // would need: after the VORs and NDBs, airports get their whole ILS sets in the order
 // large, medium, small..., longest runway first, as long as the sets fit.
 //

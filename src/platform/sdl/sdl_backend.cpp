@@ -64,31 +64,38 @@ static int sdl_init(int width, int height, const char* title)
         std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
         return PLAT_INIT_NO_WINDOW;
     }
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    // Terrain and buildings 5 km off fight in a 16-bit depth buffer: ask for 24 bits and take
+    // 16 only from a display that refuses them.
+    static const int depth_sizes[2] = {24, 16};
+    int context_failed = 0;
+    for (int depth : depth_sizes) {
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+        SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
+        SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
+        SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
+        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depth);
+        const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+        window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+        if (!window) continue;
+        context = SDL_GL_CreateContext(window);
+        if (context) break;
+        context_failed = 1;
+        SDL_DestroyWindow(window);
+        window = nullptr;
+    }
     if (!window) {
-        std::fprintf(stderr, "SDL could not open the window: %s\n", SDL_GetError());
+        std::fprintf(stderr, "SDL could not open the window with an OpenGL context: %s\n", SDL_GetError());
         // A plain window that opens says the display is there but has no such pixel format.
         SDL_Window* plain = SDL_CreateWindow(title, 0, 0, 16, 16, SDL_WINDOW_HIDDEN);
-        int code = plain ? PLAT_INIT_NO_FORMAT : PLAT_INIT_NO_WINDOW;
+        const int code = !plain ? PLAT_INIT_NO_WINDOW : context_failed ? PLAT_INIT_NO_CONTEXT : PLAT_INIT_NO_FORMAT;
         if (plain) SDL_DestroyWindow(plain);
         SDL_Quit();
         return code;
     }
-    context = SDL_GL_CreateContext(window);
-    if (!context) {
-        std::fprintf(stderr, "SDL could not create the OpenGL context: %s\n", SDL_GetError());
-        SDL_DestroyWindow(window);
-        window = nullptr;
-        SDL_Quit();
-        return PLAT_INIT_NO_CONTEXT;
-    }
+    int depth_bits = 0;
+    SDL_GL_GetAttribute(SDL_GL_DEPTH_SIZE, &depth_bits);
+    std::fprintf(stderr, "OpenGL depth buffer: %d bits\n", depth_bits);
     SDL_GL_MakeCurrent(window, context);
     SDL_GL_SetSwapInterval(1);
     load(gl_clear, "glClear");
