@@ -10,6 +10,7 @@ PACKAGES=(
   libsdl2-dev libgl-dev libegl-dev libegl-mesa0 libgl1-mesa-dri libpng-dev
   xvfb xauth python3
   nlohmann-json3-dev
+  libopenal-dev
 )
 
 missing=()

@@ -93,6 +93,21 @@ if [ -x "$build/tools/artgen/artgen" ]; then
   head -c 200 "$work/art/textures/cursor.BMP" > "$work/seed/bmp/cut.BMP"
 fi
 
+# Sound seeds: a short mono 16-bit sound, a stereo 8-bit one with a longer format chunk, and
+# one cut short.
+mkdir -p "$work/seed/wav"
+python3 - "$work/seed/wav" <<'PY'
+import struct, sys
+d = sys.argv[1]
+def wav(ch, bits, samples, extra=b""):
+    fmt = struct.pack("<HHIIHH", 1, ch, 22050, 22050 * ch * bits // 8, ch * bits // 8, bits) + extra
+    body = b"WAVEfmt " + struct.pack("<I", len(fmt)) + fmt + b"data" + struct.pack("<I", len(samples)) + samples
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+open(d + "/mono16.WAV", "wb").write(wav(1, 16, bytes(range(200))))
+open(d + "/stereo8.WAV", "wb").write(wav(2, 8, bytes(64), b"\0\0"))
+open(d + "/cut.WAV", "wb").write(wav(1, 16, bytes(100))[:60])
+PY
+
 seeds_of() {
   case "$1" in
     fuzz_acf) echo "$work/seed/acf" ;;
@@ -107,6 +122,7 @@ seeds_of() {
     fuzz_env) echo "$work/seed/env" ;;
     fuzz_obj) echo "$work/seed/obj" ;;
     fuzz_bmp) echo "$work/seed/bmp" ;;
+    fuzz_wav) echo "$work/seed/wav" ;;
     *) echo "$work/seed/afl" ;;
   esac
 }

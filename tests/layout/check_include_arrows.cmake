@@ -1,11 +1,12 @@
 # Checks the include graph of src/ against the map in src/README.md:
 #  - the areas, in the order of src/CMakeLists.txt, are the ones the map lists in that order;
 #  - a file includes headers of its own area or of areas before it, never after;
-#  - the window and offscreen back ends (platform/sdl, platform/offscreen) are included only
-#    by themselves and by the programs' entry points;
-#  - SDL, EGL and OpenGL headers appear only in the back ends (the qgl*.h tables take GL's
+#  - the window, offscreen and sound back ends (platform/sdl, platform/offscreen,
+#    platform/openal) are included only by themselves and by the programs' entry points;
+#  - SDL, EGL, OpenGL and OpenAL headers appear only in the back ends (the qgl*.h tables take GL's
 #    types);
-#  - world, flight and aircraft reach no drawing, GPU or sound header of the shared library;
+#  - world, flight and aircraft reach no drawing, GPU or sound header of the shared library,
+#    nor the sound back-end table;
 #  - the map names every module: each source file's name (without .cpp or .h) appears in the
 #    map in backticks, alone or with its suffix.
 #
@@ -56,7 +57,7 @@ foreach(_f IN LISTS _files)
     set(_bad 1)
   endif()
   set(_is_backend OFF)
-  if(_f MATCHES "^platform/(sdl|offscreen)/")
+  if(_f MATCHES "^platform/(sdl|offscreen|openal)/")
     set(_is_backend ON)
   endif()
   set(_is_entry OFF)
@@ -73,11 +74,15 @@ foreach(_f IN LISTS _files)
         message(SEND_ERROR "${_f}: includes ${_to}/${_rest}, an area above ${_area}")
         set(_bad 1)
       endif()
-      if(_to STREQUAL "platform" AND _rest MATCHES "^(sdl|offscreen)/" AND NOT _is_backend AND NOT _is_entry)
+      if(_to STREQUAL "platform" AND _rest MATCHES "^(sdl|offscreen|openal)/" AND NOT _is_backend AND NOT _is_entry)
         message(SEND_ERROR "${_f}: includes the back end ${_to}/${_rest}; only the programs may")
         set(_bad 1)
       endif()
       list(FIND _device_free "${_area}" _df)
+      if(_df GREATER_EQUAL 0 AND _to STREQUAL "platform" AND _rest STREQUAL "plat_sound.h")
+        message(SEND_ERROR "${_f}: ${_area} must not reach the sound back ends (${_to}/${_rest})")
+        set(_bad 1)
+      endif()
       if(_df GREATER_EQUAL 0 AND _to STREQUAL "2-QZutils")
         list(FIND _device_headers "${_rest}" _dh)
         if(_dh GREATER_EQUAL 0)
@@ -85,7 +90,7 @@ foreach(_f IN LISTS _files)
           set(_bad 1)
         endif()
       endif()
-    elseif(_i MATCHES "include[ \t]*<(SDL|EGL/|GL/)")
+    elseif(_i MATCHES "include[ \t]*<(SDL|EGL/|GL/|AL/)")
       if(NOT _is_backend AND NOT _f MATCHES "^2-QZutils/qgl[^/]*\\.h$")
         message(SEND_ERROR "${_f}: includes a window or GPU header (${_i}); only the back ends may")
         set(_bad 1)
