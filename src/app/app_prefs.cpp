@@ -12,6 +12,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "windows/data_output.h"
 #include "world/nav_db.h"
 #include "world/region.h"
 
@@ -338,7 +339,7 @@ void initprefs()
         flt.lat = lat;
         flt.lon = lon;
     }
-    // The data-output choices (set_rlt_grf_choices) join here with the data-output module.
+    set_rlt_grf_choices();
 }
 
 int write_prefs_file()
