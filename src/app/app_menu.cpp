@@ -209,7 +209,11 @@ void load_situation_menu()
 void save_situation_menu()
 {
     char name[NAME_LEN] = "Untitled.sit", path[PATH_LEN] = "";
-    if (MACIBM_save(FILE_SITUATION, name, path)) save_situation(path);
+    if (!MACIBM_save(FILE_SITUATION, name, path)) return;
+    // The load picker lists only ".sit" files: a name typed without it gets it, or the
+    // situation saved could never be loaded.
+    if (!takeit(name, FILE_SITUATION, 0) && std::strlen(path) + 4 < sizeof path) std::strcat(path, ".sit");
+    save_situation(path);
 }
 
 void reset_prefs_and_exit()

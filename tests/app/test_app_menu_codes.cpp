@@ -394,6 +394,9 @@ TEST_F(MenuCodes, SituationSavedInFlightComesBackInAFreshRun)
     choose(MENU_SAVE_SITUATION);
     const std::string text = orv_test::read_file(sit);
     ASSERT_FALSE(text.empty());
+    picker_queue_answer(system_form(e.work + "/Dawn").c_str());   // typed without its suffix
+    choose(MENU_SAVE_SITUATION);
+    EXPECT_EQ(orv_test::read_file(e.work + "/Dawn.sit"), text);
 
     // A fresh run started from it.
     MACIBM_finishup();
