@@ -96,7 +96,7 @@ constexpr float LOST_SPEED_OF_STALL = 1.3f, OVER_NAVAID_SPEED_OF_STALL = 1.5f, O
 constexpr int WIN_CHART = 24, CHART_MAP = 998;
 constexpr int REPLAY_HELD = 2;
 constexpr float FREEZING_F = 32;
-enum { SOUND_ENGINE = 0, SOUND_WIND = 1, SOUND_RAIN = 2 };
+enum { SOUND_ENGINE = 0, SOUND_WIND = 1, SOUND_RAIN = BUF_RAIN };
 
 void append_items(int m, const menu_item* items, int n)
 {
@@ -418,9 +418,11 @@ void controller_says(const char* words)
 
 void file_flight_plan()
 {
+    char want[5];                              // identifiers are blank padded to four
+    std::snprintf(want, sizeof want, "%-4.4s", fpl.arr_id_str);
     int found = -1;
     for (int a = 0; a <= env.aptmax && a < APT_CAP; a++)
-        if (!std::strncmp(apt_id[a], fpl.arr_id_str, 4)) found = a;   // the last one wins
+        if (!std::strncmp(apt_id[a], want, 4)) found = a;   // the last one wins
     if (found < 0)
         return controller_says("I am unable to find an airport with that identifier. You will need to file to "
                                "an airport that I have in my computer.");

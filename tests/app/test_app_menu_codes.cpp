@@ -251,6 +251,9 @@ TEST_F(MenuCodes, OutputSpecialAndViewItems)
         choose(code);
         EXPECT_EQ(set.view_type, code);
     }
+    const float zoom = scn.zoom;
+    choose(523);
+    EXPECT_EQ(scn.zoom, 2 * zoom);
     const int show = msc.show_path;
     choose(525);
     EXPECT_EQ(msc.show_path, !show);
@@ -267,6 +270,12 @@ TEST_F(MenuCodes, OutputSpecialAndViewItems)
     choose(MENU_REPLAY);
     EXPECT_EQ(set.replay_mode, 0);
     EXPECT_TRUE(same_place(start, now()));
+
+    choose(MENU_QUIT);
+    EXPECT_EQ(gdone, 1);
+    choose(MENU_RESET_PREFS);
+    EXPECT_EQ(app_test::exit_calls, 1);
+    EXPECT_EQ(orv_test::read_file(app_test::prefs_file(e)), "I\n-1 version\nz\n\n");
 }
 
 TEST_F(MenuCodes, OpenAircraftTakesAReadableFileAndKeepsTheOldOneOtherwise)

@@ -16,9 +16,13 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 # The picker (320 by 568) is centred: its list rows are 10 pixels from y 540 down, x from 250.
 row_y() { echo $((544 - 10 * $1)); }
-folder_row() { ls "$1" | LC_ALL=C sort | grep -nx "$2" | cut -d: -f1; }
+# The picker lists folders and aircraft files in byte order.
+folder_row() {
+    find "$1" -mindepth 1 -maxdepth 1 \( -type d -o -name '*.acf' \) -printf '%f\n' | LC_ALL=C sort | grep -nx "$2" | cut -d: -f1
+}
 aircraft=$(( $(folder_row "$build" Aircraft) - 1 ))
 trainer=$(( $(folder_row "$build/Aircraft" "Trainer 172") - 1 ))
+acf=$(( $(folder_row "$build/Aircraft/Trainer 172" "Trainer 172.acf") - 1 ))
 
 cd "$work" && mkdir cfg
 cat > run.txt <<SCRIPT
@@ -27,7 +31,7 @@ at 0 key enter                          # the first-start welcome: the picker fo
 at 0 screenshot picker.png
 at 0 click 340 $(row_y $aircraft)       # Aircraft
 at 0 click 340 $(row_y $trainer)        # Trainer 172
-at 0 click 340 $(row_y 0)               # Trainer 172.acf
+at 0 click 340 $(row_y $acf)            # Trainer 172.acf
 at 0 key enter                          # no joystick: the mouse flies
 SCRIPT
 DISPLAY=":$display" timeout 120 "$vantorel" --frames 20 --fixed-step --script run.txt \
