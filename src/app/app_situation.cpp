@@ -99,7 +99,7 @@ int grab_corner()
 
 void refuse(const char* path, const char* why)
 {
-    MACIBM_alert("I could not load this situation:", path, why, "Your flight goes on as it was.", ALERT_NOTE);
+    MACIBM_alert("I could not load this situation:", native_path(path), why, "Your flight goes on as it was.", ALERT_NOTE);
 }
 
 char start_situation[PATH_LEN];
