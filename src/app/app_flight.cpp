@@ -1,9 +1,12 @@
 #include "app/app_flight.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <thread>
 
 #include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_graph.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "app/app_log.h"
@@ -12,6 +15,7 @@
 #include "flight/flt_hooks.h"
 #include "flight/flt_init.h"
 #include "flight/integ.h"
+#include "platform/plat_backend.h"
 
 namespace orv {
 
@@ -127,6 +131,34 @@ template <int E> double col_ff() { return flt.ff_[E] * 3600.0 * con.kgstolbs / 6
 
 void crash_alert(const char* a, const char* b, const char* c, const char* d) { MACIBM_alert(a, b, c, d, ALERT_NOTE); }
 
+constexpr int CRASH_FLASHES = 40;
+constexpr int CRASH_COLOR_A = 8, CRASH_COLOR_B = 29;
+constexpr auto CRASH_PAUSE = std::chrono::seconds(4);
+constexpr int NIGHT_LIGHT_COLOR = 56;
+
+// The whole picture flashes between two colours, each shown, so that the flash is seen
+// whatever the drawing layer buffers; then a pause for the pilot before the new flight. A
+// run without a picture has nothing to flash, and one nobody watches nothing to wait for.
+void crash_flash()
+{
+    const plat_backend* b = plat_backend_get();
+    if (b->headless) return;
+    const int keep_x = mnw.x, keep_y = mnw.y;
+    mnw.x = mnw.y = 0;
+    OGL_setup_context();
+    OGL_setstate(0, 0, 0, 0);
+    for (int i = 0; i < CRASH_FLASHES; i++)
+        for (int color : {CRASH_COLOR_A, CRASH_COLOR_B}) {
+            OGL_fillrect(color, 0, 0, SCREEN_W, SCREEN_H);
+            OGL_sbuf();
+        }
+    mnw.x = keep_x;
+    mnw.y = keep_y;
+    if (b->interactive) std::this_thread::sleep_for(CRASH_PAUSE);
+}
+
+void night_light(float r, float g, float b) { OGL_assigncolor(NIGHT_LIGHT_COLOR, r, g, b); }
+
 }  // namespace
 
 float calibrated_airspeed_kt()
@@ -161,6 +193,8 @@ void register_flight_step()
 {
     app_set_flight_step(update_flight);
     flt_hooks.crash_alert = crash_alert;
+    flt_hooks.crash_flash = crash_flash;
+    flt_hooks.night_light = night_light;
 }
 
 void register_flight_log_columns()

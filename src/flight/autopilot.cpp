@@ -95,12 +95,25 @@ int ap_any_mode()
            ott.ASHOLD;
 }
 
-void ap_disconnect()
+namespace {
+void all_modes_off()
 {
     ott.HDSLCT = ott.NAV[0] = ott.NAV[1] = 0;
     ott.ALHOLD = ott.VVHOLD = ott.GS2 = 0;
     ott.ASHOLD = 0;
+}
+}  // namespace
+
+void ap_disconnect()
+{
+    all_modes_off();
     if (pln.bitchinbettyEQ && msc.warn_bb) fh_play(kAutopilotOffBuffer, 0);
+}
+
+void ap_new_flight()
+{
+    all_modes_off();
+    ap_reset();
 }
 
 void ap_knob_alt(int dir)

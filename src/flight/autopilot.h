@@ -49,5 +49,8 @@ void  ap_vertical_law(float c_rat);
 // takes over from where the panel lever stands rather than from the absent axis's idle.
 int   ap_speed_law();
 void  ap_reset();                // a fresh run: no engagement history
+// A new flight: every mode off without the disconnect warning, and no engagement history, so
+// nothing of the last flight's targets flies the new one.
+void  ap_new_flight();
 
 }  // namespace orv

@@ -62,13 +62,6 @@ int in_cloud_layer()
     return atm.cld_type == 1 && flt.Y > atm.baseMSL && flt.Y < atm.topsMSL;
 }
 
-// Engine speed, rpm, of engine e from its propeller speed.
-float engine_rpm(int e)
-{
-    const float ratio = pln.gearrat > 0 ? pln.gearrat : 1.0f;
-    return flt.tac[e] * con.rsctorpm * ratio;
-}
-
 void load_textures(const char* const* names, int n)
 {
     const flight_hooks& h = flight_hook_table();
@@ -225,14 +218,15 @@ void sec_icing()
     msc.frame_ice = fltmax2(msc.frame_ice, 0);
 
     if (pln.entype == 1 && !flt.onground && t >= -5 && t <= 25 && ins.heat > CARB_HEAT_OFF_ABOVE) {
+        // The green arc is loaded as propeller speed in rad/s, the unit of flt.tac.
         for (int e = 0; e < engines(); e++) {
-            const float rpm = engine_rpm(e);
-            if (rpm >= 0.5f * pln.omegamingreen && rpm <= pln.omegamingreen) msc.carb_ice[e] += 0.005f;
+            const float w = flt.tac[e];
+            if (w >= 0.5f * pln.omegamingreen && w <= pln.omegamingreen) msc.carb_ice[e] += 0.005f;
         }
     }
     if (ins.heat < CARB_HEAT_OFF_ABOVE) {
         for (int e = 0; e < engines(); e++) {
-            if (engine_rpm(e) > pln.omegamingreen) msc.carb_ice[e] -= 0.01f;
+            if (flt.tac[e] > pln.omegamingreen) msc.carb_ice[e] -= 0.01f;
             msc.carb_ice[e] -= 0.2f;
         }
     }

@@ -6,6 +6,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "flight/autopilot.h"
 #include "flight/failures.h"
 #include "flight/flt_hooks.h"
 #include "flight/fltcalc.h"
@@ -214,6 +215,7 @@ void common_reset()
     ins.EFIS_wxr = ins.EFIS_tcas = 1;
     ins.ecam_mode = 3;
     ins.lock_GPS = 1;
+    ap_new_flight();
     gps_home();   // a waypoint of another region is no use for the flight ahead
     pat.inited[intlim(pat.cntr_record, 0, PATH_SAMPLES - 1)] = 0;
     flt.jatoleft = pln.jatodur;

@@ -25,8 +25,8 @@ constexpr float FUSE_LIFT_SLOPE = 0.27f;   // body lift and side coefficient at 
 constexpr float FUSE_ANGLE_LIMIT = 15.0f;
 constexpr float FAIRING_CD = 0.05f;
 constexpr float HARD_TOUCH_VY = -2.54f;    // m/s: a touchdown heard as a thump
-// Contact points are looked for only while the aircraft is within this much of the ground
-// beyond its own reach (terrain under the points may rise above the ground under the CG).
+// Contact points are looked for only while the aircraft is within this much of what is under
+// it beyond its own reach (terrain under the points may rise above the ground under the CG).
 constexpr float CONTACT_MARGIN = 30.0f;
 
 int asym_side;            // 35 or 36 once drawn
@@ -108,6 +108,17 @@ bool over_water()
     return on_water[i][j] != 0;
 }
 
+bool over_deck() { return env.over_carr || env.over_frig || env.over_obs; }
+
+// Height of what the aircraft would land on under its centre of gravity: a ship's deck or an
+// obstacle's top where it is over one (they stand in water cells and far above the terrain).
+float surface_under_cg()
+{
+    if (!over_deck()) return env.localh_cg;
+    int i, j;
+    return fltmax2(env.localh_cg, find_local_h((float)flt.X, (float)flt.Z, &i, &j, 1));
+}
+
 void touch_event(int was, int now, int sound, int strength, int duration)
 {
     if (now && !was) {
@@ -121,8 +132,9 @@ void contacts()
     if (contact_reach <= 0.0f) contact_reach = compute_reach();
     flt.onground = 0;
     for (int w = 0; w < 3; w++) flt.gearf[w] = 0;
-    const bool low = (float)flt.Y - env.localh_cg < contact_reach + CONTACT_MARGIN;
+    const bool low = (float)flt.Y - surface_under_cg() < contact_reach + CONTACT_MARGIN;
     const bool water = over_water();
+    const bool open_water = water && !over_deck();
     int touch[9] = {};
     if (low) {
         if (pln.gear_type >= 3) {
@@ -141,8 +153,9 @@ void contacts()
             if (have_this_part(p))
                 touch[8] |= handle_contact_point(8, get_wing_Xarm(p, pln.semilen[p]), get_wing_Yarm(p, pln.semilen[p]),
                                                  get_wing_Zarm(p, pln.semilen[p]));
-        // On the water the hulls float on their points instead of resting on the surface.
-        for (int p = 18; p <= 24 && !water; p++) {
+        // On open water the hulls float on their points instead of resting on the surface;
+        // on a deck they rest on it like anywhere on land.
+        for (int p = 18; p <= 24 && !open_water; p++) {
             if (!have_this_part(p)) continue;
             for (int s = 0; s < f_body_s_dim(p); s++)
                 for (int k = 0; k < f_body_r_dim(p); k++) {
@@ -170,7 +183,7 @@ void contacts()
         const int strength = flt.m_total > 0 ? intlim((int)(flt.gearf[w] / flt.m_total * 200.0f), 0, 300) : 0;
         touch_event(flt.gear_touch[w], touch[w], flt.vY < HARD_TOUCH_VY ? 10 : (rough ? 8 : 7), strength, 300);
     }
-    touch_event(flt.gear_touch[7] || flt.gear_touch[8], touch[7] || touch[8], water ? 9 : 10, 100, 250);
+    touch_event(flt.gear_touch[7] || flt.gear_touch[8], touch[7] || touch[8], open_water ? 9 : 10, 100, 250);
     for (int w = 0; w < 9; w++) flt.gear_touch[w] = touch[w];
 }
 

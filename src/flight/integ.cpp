@@ -38,6 +38,13 @@ double flight_clock;                 // simulated seconds the flight model has r
 float  contact_sink;
 int    contact_touched;
 double dump_at = -1.0;
+
+// The catapult shuttle runs this far from where the launch began, short of the bow;
+// the push and the held heading end there. The aircraft stays on the shuttle to the end of
+// the stroke, so a wheel bouncing off the deck during the run does not end it.
+constexpr double CATAPULT_STROKE = 95.0;      // m
+double cat_from_x, cat_from_z;                // where the stroke began
+int    cat_stroking;                          // the stroke has begun
 float  wash_clock1, wash_clock2;
 
 // Standard temperature profile: (feet, kelvin) corners, linear within a layer.
@@ -217,6 +224,13 @@ void integ_vx()
         flt.psidot = qr / flt.costhe;
         flt.phidot = flt.P + flt.sinthe / flt.costhe * qr;
     }
+    if (flt.cat_stage != 4) cat_stroking = 0;
+    else if (!cat_stroking) {
+        cat_stroking = 1;
+        cat_from_x = flt.X;
+        cat_from_z = flt.Z;
+    } else if (pythag((float)(flt.X - cat_from_x), (float)(flt.Z - cat_from_z)) >= CATAPULT_STROKE)
+        flt.cat_stage = 5;
     if (flt.cat_stage == 4) {
         const float push = msc.est_Vs * msc.est_Vs / 200.0f;
         flt.aX += std::sin(2.0f * kDeg) * push;

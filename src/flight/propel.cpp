@@ -21,11 +21,31 @@ constexpr float CARB_HEAT_ON = 28.0f;          // heat lever position from which
 constexpr float REVERSE_PITCH = -15.0f;
 constexpr float FEATHER_PITCH = 80.0f;
 constexpr float HELI_WASH_FROM_KT = 15.0f;
+// A stopped engine turned by its propeller is motored: friction and the pumping of closed
+// throttles hold back a share of the rated torque that is nearly the same at any speed
+// (rising a little with the square of it), so a dead engine's windmilling propeller is braked
+// and draws the drag it does in a glide. Below a tenth of full speed the floor fades, so the
+// friction stops the propeller rather than turning it backwards.
+constexpr float MOTORING_FLOOR = 0.16f;        // share of rated torque, at any speed
+constexpr float MOTORING_SQUARE = 0.06f;       // more at full speed, with its square
+constexpr float MOTORING_FADE = 0.1f;          // speed ratio below which the floor fades
 
 bool dumping() { return set.cycout && trk; }
 
+// Braking torque of a stopped engine, as a share of its rated torque, at speed ratio w (the
+// propeller's speed over its full speed; negative turning backwards).
+float motoring_share(float w)
+{
+    const float a = std::fabs(w);
+    return (MOTORING_FLOOR * fltmin2(a / MOTORING_FADE, 1.0f) + MOTORING_SQUARE * a * a) * (w < 0 ? -1.0f : 1.0f);
+}
+
 // Per-engine aircraft values of engine `eng`: a helicopter keeps them all in slot 0.
 int slot(int eng) { return pln.is_heli ? 0 : eng; }
+
+// The reverser of an engine is out when the pilot selects it, or on its own when its lock
+// has failed.
+bool reversing(int eng) { return flt.revving_thrust[eng] || (pln.revthrustEQ && !rel.revlok[eng]); }
 
 }  // namespace
 
@@ -47,7 +67,7 @@ void apropengine(int eng)
         trq = p_alt * interp(0.0f, tq_idle, 1.0f, tq_full, std::sqrt(fltmax2(flt.thro[eng], 0.0f))) *
               flt.mixt_powr_rat[eng];
     else
-        trq = -t0 * r * std::fabs(r);
+        trq = -t0 * motoring_share(pln.omegamax > 0.0f ? tac / pln.omegamax : 0.0f);
     if (!rel.oilpmp[eng] && trq > 0.0f) trq *= rel.oil_rat;
     if (pln.is_heli && trq < 0.0f) trq = 0.0f;
     trq *= 1.0f - msc.carb_ice[eng];
@@ -147,12 +167,13 @@ static float spin_up(float net_torque, float inertia)
     return flt.propomegadot;
 }
 
-// Collective aircraft: the governor holds the rotor speed with the throttle.
-static void governor(int eng)
+// Collective aircraft: the governor holds the speed of the rotor or propeller that engine
+// `eng` drives (speed, rad/s, accelerating at wdot) with that engine's throttle.
+static void governor(int eng, float speed, float wdot)
 {
     if (rel.thrgov[eng])
-        flt.throrequest[eng] = fltlim(
-            flt.throrequest[eng] + ((pln.omegamax - flt.tac[0]) * 0.5f - flt.propomegadot) * msc.prd, 0.0f, 1.0f);
+        flt.throrequest[eng] =
+            fltlim(flt.throrequest[eng] + ((pln.omegamax - speed) * 0.5f - wdot) * msc.prd, 0.0f, 1.0f);
     else
         flt.throrequest[eng] = 1.0f;
 }
@@ -160,7 +181,11 @@ static void governor(int eng)
 static void props_heli()
 {
     aprop(0, pln.Xarm[0], pln.Yarm[0], pln.Zarm[0]);
-    aprop(1, pln.Xarm[1], pln.Yarm[1], pln.Zarm[1]);
+    // A failed tail-rotor drive leaves the tail rotor standing: no anti-torque thrust, and
+    // no load or inertia of its own on the main rotor.
+    const bool tail_driven = rel.trotor != 0;
+    if (tail_driven) aprop(1, pln.Xarm[1], pln.Yarm[1], pln.Zarm[1]);
+    else flt.thrust[1] = flt.Dtq[1] = flt.DVinc[1] = flt.tac[1] = 0.0f;
     float torque = 0.0f;
     const int n = intlim(pln.numen, 0, 2);
     for (int e = 0; e < n; e++) {
@@ -168,17 +193,17 @@ static void props_heli()
         torque += flt.trq[e];
     }
     const float tail_load = flt.Dtq[1] * pln.trotor_rat;
-    const float inertia = pln.miprop[0] + pln.miprop[1] * pln.trotor_rat * pln.trotor_rat;
+    const float inertia = pln.miprop[0] + (tail_driven ? pln.miprop[1] * pln.trotor_rat * pln.trotor_rat : 0.0f);
     const float wdot = spin_up(torque - flt.Dtq[0] - tail_load, inertia);
     if (pln.collectEQ || pln.entype == 3)
-        for (int e = 0; e < n; e++) governor(e);
+        for (int e = 0; e < n; e++) governor(e, flt.tac[0], wdot);
     const float gyro = 0.4f * pln.miprop[0] * flt.tac[0];
     flt.L -= gyro * flt.Qrad;
     flt.M += gyro * flt.Prad;
     flt.tac[0] += wdot * msc.prd;
     if (!rel.oilpmp[0]) flt.tac[0] *= (rel.oil_rat + 9.0f) / 10.0f;
     if (flt.tac[0] < 0.0f) flt.tac[0] = 0.0f;
-    flt.tac[1] = flt.tac[0] * pln.trotor_rat;
+    flt.tac[1] = tail_driven ? flt.tac[0] * pln.trotor_rat : 0.0f;
 }
 
 void props()
@@ -193,9 +218,9 @@ void props()
         aprop(e, pln.Xarm[e], pln.Yarm[e], pln.Zarm[e]);
         if (n == 1) flt.DVinc[1] = flt.DVinc[0];
         const float wdot = spin_up(flt.trq[e] - flt.Dtq[e], pln.miprop[e]);
-        if (pln.collectEQ) governor(e);
+        if (pln.collectEQ) governor(e, flt.tac[e], wdot);
         else if (pln.varpitchEQ) {
-            if (pln.revthrustEQ && flt.revving_thrust[e]) flt.proppitch[e] = REVERSE_PITCH;
+            if (pln.revthrustEQ && reversing(e)) flt.proppitch[e] = REVERSE_PITCH;
             else
                 flt.proppitch[e] = fltlim(flt.proppitch[e] + ((flt.tac[e] - flt.prop[e]) * 0.3f + 0.1f * wdot) * msc.prd,
                                           pln.minpitch[e], pln.maxpitch[e]);
@@ -238,7 +263,7 @@ void jets()
             flt.n1_[e] *= rel.oil_rat;
             T *= rel.oil_rat;
         }
-        if (flt.revving_thrust[e]) T *= -0.4f;
+        if (reversing(e)) T *= -0.4f;
         flt.thrust[e] = T;
         const float vc = flt.vertcant[e] * kDeg;
         addFaprop(std::cos(vc) * T, pln.Xarm[e], pln.Yarm[e]);

@@ -4,8 +4,13 @@
 
 #include <cmath>
 
+#include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
+#include "app/app_flight.h"
 #include "app/app_update.h"
+#include "flight/flt_hooks.h"
+#include "flight/integ.h"
+#include "platform/plat_backend.h"
 #include "app_test_env.h"
 
 using namespace orv;
@@ -319,6 +324,29 @@ TEST_F(App_Frame, FrameAndTimeLimitsEndTheRun)
     while (!gdone && frames < 1000) { APPLICATION_update(); frames++; }
     EXPECT_EQ(frames, 20);       // 20 frames of 0.05 s
     app_set_run_limits(0, 0);
+}
+
+static int presents;
+
+// The program's flight step brings the crash's flash (every fill shown, 40 of each colour;
+// no pause where nobody watches) and the night lights' pulse of colour 56.
+TEST_F(App_Frame, CrashFlashesThePictureAndTheNightLightPulses)
+{
+    plat_backend picture = *plat_headless_backend();
+    picture.headless = 0;
+    picture.present = [] { presents++; };
+    plat_backend_install(&picture);
+    register_flight_step();
+    flt.onground = 1;
+    flt.vY = -30;
+    EXPECT_EQ(crash_check(), 1);
+    EXPECT_EQ(presents, 80);
+    ASSERT_NE(flt_hooks.night_light, nullptr);
+    flt_hooks.night_light(0.1f, 0.5f, 0.1f);
+    EXPECT_FLOAT_EQ(col_rgb[56][1], 0.5f);
+    plat_backend_install(nullptr);
+    flt_hooks = flight_model_hooks{};
+    app_set_flight_step(nullptr);
 }
 
 // The event schedule's divisor and the clocks' boundaries, with the constants set.

@@ -11,6 +11,7 @@
 #include "flight/autopilot.h"
 #include "flight/controls.h"
 #include "flight/flight_hooks.h"
+#include "flight/flt_init.h"
 
 namespace orv {
 namespace {
@@ -270,6 +271,25 @@ TEST_F(Controls, TouchdownBrakesAndDisconnectsEveryMode)
     EXPECT_FLOAT_EQ(set.parkbrake, 1.0f);
     ASSERT_FALSE(clicks_x.empty());
     EXPECT_EQ(clicks_x.back(), SBRK_LEVER_DX);
+}
+
+// A new flight must not fly the old one's targets: every mode off without the disconnect
+// warning, and the next vertical engagement takes the new flight's trim as its base.
+TEST_F(Controls, NewFlightClearsEveryModeSilently)
+{
+    flight_hooks h = flight_hook_table();
+    h.play_buffer = [](int, int) { ADD_FAILURE() << "a sound"; };
+    flight_set_hooks(h);
+    pln.bitchinbettyEQ = msc.warn_bb = 1;
+    ott.HDSLCT = ott.NAV[1] = ott.ALHOLD = ott.VVHOLD = ott.GS2 = ott.ASHOLD = 1;
+    flt.elv_trim = 0.8f;
+    update_controls();                      // engaged with 0.8 as the trim base
+    set_fltvars(10);
+    EXPECT_FALSE(ap_any_mode());
+    ott.ALHOLD = 1;                          // engaged again before a frame of the new flight
+    ott.al_hold = (float)flt.hind;
+    update_controls();
+    EXPECT_LT(std::fabs(flt.elv_trim), 0.2f);
 }
 
 TEST_F(Controls, ButtonsExcludeWithinTheirGroupOnly)

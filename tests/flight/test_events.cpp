@@ -174,18 +174,19 @@ TEST_F(Events, CarbHeatOffNeverRemovesCarburettorIce)
 {
     pln.entype = 1;
     pln.numen = 1;
-    pln.gearrat = 1;
-    pln.omegamingreen = 2000;
+    pln.gearrat = 2;                          // geared: the arc is held at the propeller
+    pln.omegamingreen = 2000 * con.rpmtorsc / pln.gearrat;   // as the loader leaves it
+    const auto prop_speed = [](float engine_rpm) { return engine_rpm * con.rpmtorsc / pln.gearrat; };
     atm.temp_SL = 59;                         // 15 C at sea level
     flt.Y = 300;
     ins.heat = 40;                            // lever up: heat off
     for (float rpm : {0.f, 800.f, 1200.f, 1900.f, 2500.f, 2700.f}) {
         msc.carb_ice[0] = 0.5f;
-        flt.tac[0] = rpm / con.rsctorpm;
+        flt.tac[0] = prop_speed(rpm);
         sec_icing();
         EXPECT_GE(msc.carb_ice[0], 0.5f) << rpm;
     }
-    flt.tac[0] = 1500 / con.rsctorpm;         // in the icing band it grows
+    flt.tac[0] = prop_speed(1500);            // in the icing band it grows
     msc.carb_ice[0] = 0.5f;
     sec_icing();
     EXPECT_NEAR(msc.carb_ice[0], 0.505f, 1e-5f);

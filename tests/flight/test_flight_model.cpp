@@ -121,7 +121,10 @@ TEST_F(FlightModel, JetBelowQuarterN1SpoolsAtTheStartRateWhateverTheThrottle)
     }
 }
 
-TEST_F(FlightModel, StoppedPistonEngineBrakesThePropellerByTheSquareOfItsSpeed)
+// A dead engine turned by a windmilling propeller brakes it even just above idle speed (the
+// friction and pumping of a motored engine), a little more at full speed, and never turns a
+// propeller at rest.
+TEST_F(FlightModel, StoppedEngineBrakesAWindmillingPropellerNearIdleSpeed)
 {
     pln.entype = 2;
     pln.pmax = 100000.0f;
@@ -129,12 +132,56 @@ TEST_F(FlightModel, StoppedPistonEngineBrakesThePropellerByTheSquareOfItsSpeed)
     pln.omegamax = 250.0f;
     rel.oilpmp[0] = 1;
     atm.crtsig = 1.0f;
-    flt.tac[0] = 150.0f;   // r = 0.5
+    const float rated = 100000.0f / 250.0f;
+    float last = -0.1f * rated;
+    for (float w : {60.0f, 125.0f, 250.0f}) {       // just above idle speed to full speed
+        flt.tac[0] = w;
+        apropengine(0);
+        EXPECT_LT(flt.trq[0], last) << w;
+        EXPECT_GT(flt.trq[0], -0.5f * rated) << w;  // a motored engine, not a full-power brake
+        last = flt.trq[0];
+    }
+    flt.tac[0] = 0.0f;
     apropengine(0);
-    EXPECT_NEAR(flt.trq[0], -(100000.0f / 250.0f) * 0.25f, 1e-3f);
-    flt.tac[0] = 250.0f;   // r = 1
-    apropengine(0);
-    EXPECT_NEAR(flt.trq[0], -(100000.0f / 250.0f), 1e-3f);
+    EXPECT_EQ(flt.trq[0], 0.0f);
+}
+
+// Each engine on its own: a collective twin's governors open each throttle on its own
+// propeller's speed; a failed reverser lock reverses that jet alone; a failed tail-rotor drive
+// stops the tail rotor, so nothing holds the main rotor's torque.
+TEST_F(FlightModel, GovernorsAndFailuresActOnTheirOwnEngine)
+{
+    pln.numen = 2;
+    pln.entype = 3;
+    pln.collectEQ = pln.revthrustEQ = 1;
+    pln.omegamax = pln.tmax = 200.0f;
+    msc.prd = 0.05f;
+    atm.crtsig = 1.0f;
+    for (int e = 0; e < 2; e++) {
+        rel.thrgov[e] = rel.oilpmp[e] = flt.eng_running[e] = 1;
+        flt.throrequest[e] = 0.5f;
+        flt.parteqlbmthrust[e] = flt.thro[e] = 1.0f;
+        flt.tac[e] = e ? 100.0f : 200.0f;
+    }
+    props();
+    EXPECT_NEAR(flt.throrequest[0], 0.5f, 1e-3f);
+    EXPECT_GT(flt.throrequest[1], 0.9f);
+    pln.entype = 4;
+    rel.revlok[0] = 1;
+    jets();
+    EXPECT_GT(flt.thrust[0], 0.0f);
+    EXPECT_LT(flt.thrust[1], 0.0f);
+
+    pln = planestruct{};
+    pln.is_heli = pln.numen = 1;
+    pln.trotor_rat = 5.0f;
+    flt.tac[0] = 50.0f;
+    for (int drive : {1, 0}) {
+        rel.trotor = drive;
+        props();
+        EXPECT_EQ(flt.tac[1] > 200.0f, drive == 1);
+    }
+    EXPECT_EQ(flt.thrust[1], 0.0f);
 }
 
 TEST_F(FlightModel, InitpowerBelowATenthLeavesTheEnginesAtRest)
@@ -253,6 +300,44 @@ TEST_F(Contact, FloatPointExactlyAtTheSurfaceFloatsWithoutBuoyancy)
     EXPECT_EQ(flt.onground, 0);
 }
 
+// Decks stand in water cells, far above the sea under the centre of gravity: a helicopter's
+// skids on the rig's deck act as it arrives, and a fuselage on a carrier's deck rests on it
+// rather than passing through as if afloat.
+TEST_F(Contact, DecksCarryTheSkidsAndTheHullAboveTheSea)
+{
+    int i, j;
+    find_local_h((float)flt.X, (float)flt.Z, &i, &j, 0);
+    on_water[i][j] = 1;
+    env.i_viewpoint = i;
+    env.j_viewpoint = j;
+    env.localh_cg = 0;
+    flt.m_total = 1000;
+    pln.Jxx_unitmass = pln.Jyy_unitmass = pln.Jzz_unitmass = 1;
+    pln.skidcon = 50000;
+    const float rig_deck = 36;
+    pln.gear_type = 2;
+    pln.skidX = 1;
+    pln.skidY = -1;
+    pln.skidl = 2;
+    env.over_obs = 1;
+    env.obj_height = rig_deck;
+    flt.Y = rig_deck + 0.95;
+    flight_contact_reach_reset();
+    set_a();
+    EXPECT_GT(flt.fnrmlgear, 0.0f) << "skids on the rig";
+    env.over_obs = 0;
+    pln.gear_type = 0;                              // no gear: the fuselage's points meet the deck
+    env.over_carr = 1;
+    con.BOAT_loc_Y = 0;
+    con.cosBOATthe = con.cosBOATphi = 1;
+    const float carrier_deck = 21;                  // above the ship's reference point
+    flt.Y = carrier_deck - 0.1;
+    flight_contact_reach_reset();
+    set_a();
+    EXPECT_GT(flt.fnrmlgear, 0.0f) << "fuselage on the carrier";
+    on_water[i][j] = 0;
+}
+
 // ---------------------------------------------------------------- integration and crash
 
 TEST_F(FlightModel, PitchingThroughTheVerticalTurnsHeadingAndRoll)
@@ -267,6 +352,24 @@ TEST_F(FlightModel, PitchingThroughTheVerticalTurnsHeadingAndRoll)
     EXPECT_NEAR(flt.the, 89.05f, 1e-3f);
     EXPECT_NEAR(flt.psi, 190.0f, 1e-3f);
     EXPECT_NEAR(std::fabs(flt.phi), 180.0f, 1e-3f);
+}
+
+// The shuttle's push and held heading end with its stroke, whatever the wheels do during the
+// run (a bounce does not drop the aircraft off the shuttle); a stroke lasting the whole flight
+// accelerates the aircraft for ever.
+TEST_F(FlightModel, CatapultStrokeEndsAtItsEnd)
+{
+    msc.prd = 0.025f;
+    msc.est_Vs = 60.0f;
+    flt.costhe = flt.cosphi = 1.0f;
+    flt.cat_stage = 4;                              // released where it stands
+    for (int i = 0; i < 400 && flt.cat_stage == 4; i++) {
+        flt.aX = flt.aZ = 0;                        // the force build-up's part
+        flt.onground = i % 2;
+        integ_vx();
+    }
+    EXPECT_EQ(flt.cat_stage, 5);
+    EXPECT_NEAR(-flt.Z, 95.0, 5.0);
 }
 
 TEST_F(FlightModel, CrashEdgesForAeroplaneAndHelicopter)

@@ -30,11 +30,12 @@ struct Type {
     float cruise_ft;      // altitude of the published cruise figure
     float cruise_power;   // share of maximum power (propellers) or thrust (jets) for it
     bool  tas;            // the published cruise figure is true (else indicated) airspeed
+    float glide_kias;     // best glide speed of the handbook (0: none published)
 };
 const Type kTypes[] = {
-    {"trainer", 74, 55, 17, 8500, 0.75f, true},      {"twin", 105, 85, 0, 4000, 0.70f, false},
-    {"turboprop", 135, 95, 0, 29000, 1.0f, true},    {"bizjet", 200, 110, 0, 35000, 1.0f, true},
-    {"floatplane", 80, 60, 0, 5000, 0.65f, true},     {"carrierjet", 300, 140, 0, 30000, 0.85f, true},
+    {"trainer", 74, 55, 17, 8500, 0.75f, true, 68},     {"twin", 105, 85, 0, 4000, 0.70f, false, 0},
+    {"turboprop", 135, 95, 0, 29000, 1.0f, true, 0},    {"bizjet", 200, 110, 0, 35000, 1.0f, true, 0},
+    {"floatplane", 80, 60, 0, 5000, 0.65f, true, 0},     {"carrierjet", 300, 140, 0, 30000, 0.85f, true, 0},
 };
 
 bool is(const Type& t, const char* id) { return std::string(t.id) == id; }
@@ -266,6 +267,29 @@ TEST(FlightRuns, StallSpeedsCleanAndLandingFlaps)
             const double err = report(t.id, fig, least, published, "KCAS");
             EXPECT_LE(std::fabs(err), 10.0) << t.id << " " << fig;
         }
+    }
+}
+
+// Engine stopped by the mixture (the propellers windmilling), wings level, the handbook's best
+// glide speed held: distance flown over height lost in calm air.
+TEST(FlightRuns, GlideRatioAtBestGlideSpeed)
+{
+    for (const Type& t : kTypes) {
+        if (!wanted(t.id)) continue;
+        const double published = reference_figure(t.id, "glide_ratio");
+        if (std::isnan(published) || t.glide_kias <= 0) continue;
+        if (sim_start(t.id) != 1) GTEST_SKIP() << "stock aircraft not installed";
+        sim_air_start(6000.0f, t.glide_kias, flt.psi);
+        sim_set_weight_lb(weight_for(t.id, "glide_ratio"));
+        sim_power(0.0f);
+        for (int e = 0; e < NUM_ENGINES; e++) flt.mixt[e] = 0.0f;
+        target_kias = t.glide_kias;
+        sim_fly(40.0f, [] { pilot_hold_speed(target_kias); });
+        const double x0 = flt.X, y0 = flt.Y, z0 = flt.Z;
+        sim_fly(60.0f, [] { pilot_hold_speed(target_kias); });
+        const double ratio = std::hypot(flt.X - x0, flt.Z - z0) / std::fmax(y0 - flt.Y, 1.0);
+        const double err = report(t.id, "glide_ratio", ratio, published, ":1");
+        EXPECT_LE(std::fabs(err), is(t, "trainer") ? 5.0 : 10.0) << t.id;
     }
 }
 
