@@ -333,6 +333,8 @@ static void dispatch(const plat_event& ev)
             char line[120];
             std::snprintf(line, sizeof line, "menu %d ignored: window %d owns the screen", ev.code, mnw.topwin);
             mnw_log(line);
+            // As the menu bar clicked with a settings window up: the click closes the window.
+            if (mnw.topwin >= WIN_SETTINGS_FIRST && mnw.topwin <= WIN_SETTINGS_LAST) MACIBM_startwind(WIN_COCKPIT);
         }
         break;
     case PLAT_EV_COMMAND:

@@ -405,7 +405,7 @@ struct flightplanstruct {
     int   IFR, VFR, DVFR;
     float cruise_alt;
     int   mr, mrs;
-    char  arr_id_str[8];           // arrival airport identifier
+    char  dep_id_str[5], arr_id_str[5];   // departure and arrival identifiers, four characters
     int   onfile, activated;
 };
 

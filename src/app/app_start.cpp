@@ -38,6 +38,7 @@
 #include "2-QZutils/drplane.h"
 #include "render/scene.h"
 #include "render/ships.h"
+#include "windows/windows.h"
 
 namespace orv {
 
@@ -167,6 +168,13 @@ static bool have_picture() { return !plat_backend_get()->headless; }
 static void cockpit_window_statics(int w)
 {
     if (w == WIN_COCKPIT) draw_panel_statics();   // over the panel bitmap the layer drew
+    else window_statics(w);                       // the settings windows' own pictures
+}
+
+// Each settings window's routine runs in the frame while its window owns the screen.
+static void register_windows()
+{
+    for (int w = WIN_SETTINGS_FIRST; w <= WIN_SETTINGS_LAST; w++) app_set_window_manager(w, window_routine(w));
 }
 
 // A new aircraft: its panel layout, and the cockpit image composed again for the textures.
@@ -195,7 +203,19 @@ static const char* panel_args(const float* a, int)
     return (a[0] != 1.0f && a[0] != 2.0f) ? "the panel is 1 (round dials) or 2 (glass)" : nullptr;
 }
 
-void register_panel_commands() { register_script_command_checked("panel", 1, 1, cmd_panel, panel_args); }
+// "window <w>" opens a settings window as its menu item does (and "window 0" closes it).
+static void cmd_window(const float* a, int) { MACIBM_startwind((int)a[0]); }
+static const char* window_args(const float* a, int)
+{
+    const int w = (int)a[0];
+    return (a[0] != (float)w || w < WIN_COCKPIT || w > WIN_SETTINGS_LAST) ? "the window is 0 (the cockpit) or 1..25" : nullptr;
+}
+
+void register_panel_commands()
+{
+    register_script_command_checked("panel", 1, 1, cmd_panel, panel_args);
+    register_script_command_checked("window", 1, 1, cmd_window, window_args);
+}
 
 // What the airspeed indicator and the altimeter show, as needle angles clockwise from up:
 // the pictures of a run can be read against them.
@@ -230,6 +250,7 @@ void register_app_callbacks()
     mnw_set_window_builder(cockpit_window_statics);
     set_plane_loaded_hook(panel_after_load);
     register_panel();
+    register_windows();
     region_set_menu_hook(APPLICATION_setupmenus);
     wire_pilot_input();
 }

@@ -14,8 +14,8 @@ int  start_simulator(const void* previous_instance, int have_seed, unsigned seed
 void run_main_loop();      // MACIBM_event_proc until gdone
 void register_app_callbacks();
 
-// Script command `panel <1|2>` (the conventional or glass panel for the loaded aircraft, laid
-// out again) and the log columns of the needles the panel shows.
+// Script commands `panel <1|2>` (the conventional or glass panel for the loaded aircraft, laid
+// out again) and `window <0..25>` (a settings window opened, or closed with 0), and the log columns of the needles the panel shows.
 void register_panel_commands();
 void register_panel_log_columns();
 

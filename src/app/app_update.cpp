@@ -154,6 +154,8 @@ void APPLICATION_handlekey(int c)
     if (key_fn) key_fn(c);
 }
 
+static int window_last_run;   // the window whose routine the previous frame ran (0: the cockpit)
+
 void APPLICATION_update()
 {
     float prd_used = msc.prd;
@@ -165,9 +167,12 @@ void APPLICATION_update()
         if (scenery_fn) scenery_fn();
         if (panel_update_fn) panel_update_fn();
     } else if (mnw.topwin >= WIN_SETTINGS_FIRST && mnw.topwin <= WIN_SETTINGS_LAST) {
+        // The click that opened the window (its menu item) is not also a click in it.
+        if (mnw.topwin != window_last_run) mnw.mouse_clicked = 0;
         // The flight stands still while a settings window owns the screen.
         if (window_managers[mnw.topwin]) window_managers[mnw.topwin]();
     }
+    window_last_run = mnw.topwin;
 
     sim_time += prd_used;
     frame_count++;

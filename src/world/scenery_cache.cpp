@@ -18,7 +18,17 @@ constexpr int DIR_LEN = 400;
 char cache_dir_opt[DIR_LEN];
 int  source_tried;   // the scenery source is looked for once per run
 
-int source_available()
+int file_exists(const char* native)
+{
+    std::FILE* f = std::fopen(native, "rb");
+    if (!f) return 0;
+    std::fclose(f);
+    return 1;
+}
+
+}  // namespace
+
+int scenery_source_available()
 {
     if (scenery_source_ready()) return 1;
     if (source_tried) return 0;
@@ -32,16 +42,6 @@ int source_available()
     mnw_log(line);
     return 0;
 }
-
-int file_exists(const char* native)
-{
-    std::FILE* f = std::fopen(native, "rb");
-    if (!f) return 0;
-    std::fclose(f);
-    return 1;
-}
-
-}  // namespace
 
 void scenery_cache_set_dir(const char* native_dir)
 {
@@ -74,7 +74,7 @@ int scenery_cache_tile(int lat, int lon, char* path, int len)
     const int folder_len = (int)std::strlen(native);
     std::snprintf(native + folder_len, sizeof native - folder_len, "/%s", sep + 1);
     if (!file_exists(native)) {
-        if (!source_available()) return 0;
+        if (!scenery_source_available()) return 0;
         native[folder_len] = 0;
         const int made = plat_make_dirs(native);
         native[folder_len] = '/';
