@@ -3,8 +3,6 @@
 
 namespace orv {
 
-constexpr int DATA_GROUPS = 60, SCREEN_SLOTS = 10, GRAPH_SLOTS = 4;
-
 // From the choices set.Bdsk, Brlt, Bgrf: the first ten screen groups (set.rltsel) and the
 // first four graph groups (set.grfsel), -1 in a slot nothing fills; the three output flags;
 // the graph starts afresh and the distance flown from zero.
