@@ -93,7 +93,7 @@ void set_app_path(const char* native_folder)
 int find_app_path()
 {
     char folder[PATH_LEN];
-    if (!plat_exe_folder(folder, PATH_LEN)) return 0;
+    if (!plat_data_folder(folder, PATH_LEN)) return 0;
     set_app_path(folder);
     return 1;
 }

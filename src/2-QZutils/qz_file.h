@@ -89,6 +89,6 @@ void  to_system_form(char* s);
 void  ap_dir(const char* folder, char* name);          // name = app_path + folder + "\" + name
 const char* native_path(const char* path);             // "\" -> "/" (static buffer)
 void  set_app_path(const char* native_folder);         // also resets wrk_path
-int   find_app_path();                                 // app_path = the program's folder
+int   find_app_path();                                 // app_path = the data tree (plat_data_folder)
 
 }  // namespace orv

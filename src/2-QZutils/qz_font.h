@@ -17,6 +17,10 @@ void OGL_char(float x, float y, char n);
 void OGL_string(int color, float x, float y, const char* input, float dx, int pitch);
 void OGL_number(int color, float x, float y, float input, int dig, int dec, int pitch, int sign);
 
+// Text is drawn in capitals; file names, whose case tells them apart, keep theirs between
+// OGL_keep_case(1) and OGL_keep_case(previous). Answers the previous setting.
+int OGL_keep_case(int on);
+
 // The glyph rows of character n, top to bottom, bit 4 the leftmost column; 0 when the
 // character has no glyph.
 const unsigned char* font_glyph(char n);

@@ -92,6 +92,7 @@ void mnw_set_dirs(const char* data_dir, const char* config_dir)
 
 // ---- windows: titles and sizes by window code
 struct wind_shape { int w; const char* title; int dx, dy; };
+constexpr int WIN_CHART = 24;
 static const wind_shape shapes[] = {
     {0, "", 800, 600},
     {1, "Airport by ID", 176, 440},        {2, "Airport by Name", 352, 205},
@@ -119,6 +120,7 @@ static const wind_shape* find_shape(int w)
 
 const char* mnw_window_title(int w)
 {
+    if (w == WIN_CHART && mnw.chart_title[0]) return mnw.chart_title;   // the airport's approach chart
     const wind_shape* s = find_shape(w);
     return s ? s->title : "";
 }

@@ -248,6 +248,7 @@ int MACIBM_save(int type, char* name, char* path)
 // Picker colours: folders, files, the list's ground, the cursor's two phases.
 enum { PICK_C_FOLDER = 41, PICK_C_FILE = 47, PICK_C_GROUND = 29, PICK_C_TEXT = 22 };
 constexpr int PICK_ROW_H = 10, PICK_FIRST_Y = 524, PICK_TEXT_X = 30;
+constexpr size_t PICK_PATH_CHARS = 48;   // of the folder line, at 6 pixels a character
 
 static void folder_symbol(float y)
 {
@@ -263,10 +264,12 @@ void OPENSAVE_update()
     OGL_setstate(0, 0, 0, 0);
     OGL_fillrect(PICK_C_GROUND, 10, 34, 300, 500);
     OGL_fillrect(PICK_C_GROUND, 10, 544, 300, 14);
+    // Names as the system spells them: their case, and "/" between folders.
+    const int kept_case = OGL_keep_case(1);
     // The folder shown, its last characters when it is long; a click here goes up one folder.
-    const char* shown = wrk_path;
+    const char* shown = native_path(wrk_path);
     size_t n = std::strlen(shown);
-    if (n > 48) shown += n - 48;
+    if (n > PICK_PATH_CHARS) shown += n - PICK_PATH_CHARS;
     OGL_string(PICK_C_FOLDER, 14, 548, shown, WRAP_OFF_WIDTH, 6);
     for (int i = 0; i < number_items; i++) {
         const float y = PICK_FIRST_Y - PICK_ROW_H * i;
@@ -278,6 +281,7 @@ void OPENSAVE_update()
         OGL_line(frame % 2 ? PICK_C_GROUND : PICK_C_FILE, end, 12, end, 22);
         OGL_string(PICK_C_TEXT, 15, 14, g_cs1, WRAP_OFF_WIDTH, 6);
     }
+    OGL_keep_case(kept_case);
 }
 
 }  // namespace orv

@@ -305,6 +305,8 @@ struct ottostruct {
 struct settingstruct {
     int   replay_mode;             // 0 off, 1 rewind fast, 2 held, 3 play, 4 forward fast
     int   Bdsk[60], Brlt[60], Bgrf[60];
+    int   rltsel[10], grfsel[4];   // the first groups chosen for the screen and the graph, -1 none
+    int   rltout;                  // data to the screen
     int   serout;
     float damp;
     float joy_rat_ptch, joy_rat_hdng, joy_rat_roll;
@@ -351,6 +353,8 @@ struct miscstruct {
     int   logtime;
     int   show_path;
     float est_Vs;
+    int   map_type;                // chart of the map window: 402..404, 998 an approach chart
+    int   plate_index;             // airport of the approach chart
     // ---- periodic events and controls
     int   mouse_is_joy;            // the mouse flies the aircraft
     float frame_ice;               // airframe ice
@@ -392,6 +396,9 @@ struct relstruct {
 // ---- ATC and flight plan
 struct atcstruct {
     int voice_out, text_out;
+    int plan_index;                // arrival airport of the filed plan
+    int ils_vec_in_progress;
+    char said[160];                // the controller's last words
 };
 
 struct flightplanstruct {
@@ -399,6 +406,7 @@ struct flightplanstruct {
     float cruise_alt;
     int   mr, mrs;
     char  dep_id_str[5], arr_id_str[5];   // departure and arrival identifiers, four characters
+    int   onfile, activated;
 };
 
 // ---- window layer state
@@ -428,6 +436,7 @@ struct menuwindowstruct {
          itemy1[MENU_COUNT][MENU_ITEMS], itemy2[MENU_COUNT][MENU_ITEMS];
     // ---- drawing options
     int  draw_wire;                // aircraft drawn as wire frame
+    char chart_title[80];          // title of the approach-chart window
 };
 
 extern planestruct       pln;

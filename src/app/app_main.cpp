@@ -16,6 +16,7 @@
 #include "app/app_log.h"
 #include "app/app_script.h"
 #include "app/app_script_flight.h"
+#include "app/app_situation.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
 #include "flight/integ.h"
@@ -57,11 +58,14 @@ const char* help_text()
            "  --log FILE           CSV flight log, one row every 0.1 s of simulated time\n"
            "  --dump-cycle-at S    write every force of the flight model for the half step at\n"
            "                       simulated time S to Vantorel.out\n"
-           "  --data-dir DIR       installation data tree (default: the program's folder)\n"
+           "  --data-dir DIR       installation data tree (default: the program's folder, or\n"
+           "                       PREFIX/share/vantorel for a program in PREFIX/bin)\n"
            "  --config-dir DIR     preferences folder (default: $XDG_CONFIG_HOME/vantorel,\n"
            "                       else ~/.config/vantorel); created when missing\n"
            "  --aircraft PATH      aircraft file to fly; answers the first-start aircraft\n"
            "                       dialog and replaces the aircraft in the preferences\n"
+           "  --situation FILE     start from a situation saved with File > Save Situation\n"
+           "                       (its aircraft, place, weather and time of day)\n"
            "  --real-weather FILE  read weather reports from FILE as the program folder's\n"
            "                       \"WORLD.RWX\" (time, wind, clouds, visibility, pressure)\n"
            "  --screenshot FILE    draw without a display (offscreen) and write the last\n"
@@ -166,6 +170,8 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
             if (!need() || !copy_arg(o->screenshot, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--aircraft")) {
             if (!need() || !copy_arg(o->aircraft, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--situation")) {
+            if (!need() || !copy_arg(o->situation, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--real-weather")) {
             if (!need() || !copy_arg(o->real_weather, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--airport")) {
@@ -271,6 +277,12 @@ int app_main(int argc, char** argv)
     char real[PATH_MAX];
     if (app_opt.aircraft[0] && realpath(app_opt.aircraft, real) && std::strlen(real) < sizeof app_opt.aircraft)
         std::snprintf(app_opt.aircraft, sizeof app_opt.aircraft, "%s", real);   // kept in the preferences
+    if (app_opt.situation[0] && (stat(app_opt.situation, &st) != 0 || !S_ISREG(st.st_mode))) {
+        std::fprintf(stderr, "vantorel: --situation: no such file: %s\n", app_opt.situation);
+        return 2;
+    }
+    if (app_opt.situation[0] && realpath(app_opt.situation, real) && std::strlen(real) < sizeof app_opt.situation)
+        std::snprintf(app_opt.situation, sizeof app_opt.situation, "%s", real);
     if (app_opt.real_weather[0] && (stat(app_opt.real_weather, &st) != 0 || !S_ISREG(st.st_mode))) {
         std::fprintf(stderr, "vantorel: --real-weather: no such file: %s\n", app_opt.real_weather);
         return 2;
@@ -297,6 +309,7 @@ int app_main(int argc, char** argv)
 
     region_set_generation(!app_opt.no_scenery_gen);
     app_set_start_airport(app_opt.airport, app_opt.runway_end);
+    app_set_start_situation(app_opt.situation);
     if (!start_simulator(nullptr, app_opt.have_seed, app_opt.seed, app_opt.aircraft)) {
         if (!app_start_airport_refused()) return plat_stop_exit_status();
         MACIBM_finishup();

@@ -15,6 +15,7 @@ struct app_options {
     char     data_dir[400];    // --data-dir DIR
     char     config_dir[400];  // --config-dir DIR
     char     aircraft[400];    // --aircraft PATH
+    char     situation[400];   // --situation FILE: start from a saved situation
     char     real_weather[400];  // --real-weather FILE: the report file read as "WORLD.RWX"
     char     airport[8];       // --airport ICAO
     int      runway_end;       // --runway-end N (-1: not given)

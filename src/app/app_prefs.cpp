@@ -15,6 +15,7 @@
 #include "2-QZutils/records.h"
 #include "flight/funct.h"
 #include "flight/weather_evol.h"
+#include "windows/data_output.h"
 #include "world/nav_db.h"
 #include "world/region.h"
 
@@ -395,7 +396,7 @@ void initprefs()
         flt.lat = lat;
         flt.lon = lon;
     }
-    // The data-output choices (set_rlt_grf_choices) join here with the data-output module.
+    set_rlt_grf_choices();
 }
 
 int write_prefs_file()

@@ -19,6 +19,7 @@
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_script.h"
+#include "app/app_situation.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
 #include "flight/flt_init.h"
@@ -76,6 +77,8 @@ static void fill_atmosphere_table()
     for (int i = 0; i < 21; i++) assign_hr(i, 10.0f * i, rho[i]);
     assign_hr(21, 259.0f, 0.0f);
 }
+
+constexpr int FLTVARS_RUNWAY = 8, FLTVARS_CUSTOM = 9;
 
 static int  seed_fixed;
 static unsigned seed_value;
@@ -279,6 +282,7 @@ void register_app_callbacks()
     cb.handlekey = APPLICATION_handlekey;
     cb.handlemenu = APPLICATION_handlemenu;
     cb.setupmenus = APPLICATION_setupmenus;
+    cb.process_zap = process_zap;
     cb.command = mnw_command;
     cb.sim_time = app_sim_time;
     cb.quit = quit_from_window;
@@ -327,8 +331,10 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     }
     initprefs();
     picker_clear_answers();
+    // A saved situation takes the place of the preferences' start airport and settings.
+    const int from_situation = app_read_start_situation();
     take_command_line_aircraft(aircraft);
-    app_select_start_airport();
+    if (!from_situation) app_select_start_airport();
     MACIBM_showinit(3);
     load_region();                        // the scenery round the start position
     if (have_picture()) load_scenery_textures();   // terrain, airports, ships, fire, sock
@@ -339,8 +345,12 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     scene_set_drawing(have_picture());        // without one, only what the flight meets
     app_set_scenery_update(update_scenery);   // the 3-D world each frame
     register_flight_step();
-    frame_region_on_airport();
-    set_fltvars(8);
+    if (from_situation) {
+        set_fltvars(FLTVARS_CUSTOM);
+    } else {
+        frame_region_on_airport();
+        set_fltvars(FLTVARS_RUNWAY);
+    }
     // speakstring(" "): wake the speech engine.
     start_joystick();                     // JOY_init, with the axis settings beside the preferences
     frame_timing_reset();

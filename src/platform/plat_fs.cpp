@@ -66,6 +66,27 @@ int plat_exe_folder(char* buf, int len)
     return 1;
 }
 
+int plat_data_folder(char* buf, int len)
+{
+    char exe[4096];
+    if (!plat_exe_folder(exe, (int)sizeof exe)) return 0;
+    // <prefix>/bin/ -> <prefix>/share/vantorel/ when the installation put the data there.
+    const size_t n = std::strlen(exe);
+    const char* bin = "/bin/";
+    char shared[4096 + 32];
+    if (n >= 5 && std::strcmp(exe + n - 5, bin) == 0) {
+        std::snprintf(shared, sizeof shared, "%.*s/%s/", (int)(n - 5), exe, INSTALLED_DATA_DIR);
+        if (plat_is_folder(shared)) {
+            if ((int)std::strlen(shared) >= len) return 0;
+            std::snprintf(buf, (size_t)len, "%s", shared);
+            return 1;
+        }
+    }
+    if ((int)n >= len) return 0;
+    std::snprintf(buf, (size_t)len, "%s", exe);
+    return 1;
+}
+
 int plat_is_folder(const char* path)
 {
     struct stat st;

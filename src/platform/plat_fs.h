@@ -21,6 +21,10 @@ int plat_list_dir(const char* folder, plat_dir_entry* out, int max,
 
 // The folder holding the running program, with a trailing "/". Answers 0 when unknown.
 int plat_exe_folder(char* buf, int len);
+// The installation data tree: beside the program (a folder of its own, or the build tree), or
+// for a program installed in <prefix>/bin, <prefix>/share/vantorel when that folder is there.
+constexpr const char* INSTALLED_DATA_DIR = "share/vantorel";
+int plat_data_folder(char* buf, int len);
 
 // 1 when `path` names an existing folder / a regular file that can be read.
 int plat_is_folder(const char* path);

@@ -124,11 +124,34 @@ static int sdl_init(int width, int height, const char* title)
     return PLAT_INIT_OK;
 }
 
+// Full screen is a borderless window over the whole desktop, which keeps its own mode. Asking
+// the window manager for full screen instead does nothing where there is none (a bare X
+// server), while SDL then reports the desktop's size: the picture was drawn for a surface the
+// window did not have, and all but its lower-left 800 by 600 pixels were lost.
+static int windowed_x = SDL_WINDOWPOS_CENTERED, windowed_y = SDL_WINDOWPOS_CENTERED;
+static int windowed_w, windowed_h;
+
 static void sdl_set_fullscreen(int on)
 {
-    if (!window) return;
+    if (!window || (on ? 1 : 0) == fullscreen) return;
     fullscreen = on ? 1 : 0;
-    SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (fullscreen) {
+        SDL_GetWindowPosition(window, &windowed_x, &windowed_y);
+        SDL_GetWindowSize(window, &windowed_w, &windowed_h);
+        SDL_Rect desk;
+        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &desk) != 0) {
+            fullscreen = 0;
+            return;
+        }
+        SDL_SetWindowBordered(window, SDL_FALSE);
+        SDL_SetWindowPosition(window, desk.x, desk.y);
+        SDL_SetWindowSize(window, desk.w, desk.h);
+        SDL_RaiseWindow(window);
+    } else {
+        SDL_SetWindowBordered(window, SDL_TRUE);
+        SDL_SetWindowSize(window, windowed_w > 0 ? windowed_w : pic_w, windowed_h > 0 ? windowed_h : pic_h);
+        SDL_SetWindowPosition(window, windowed_x, windowed_y);
+    }
 }
 
 static void sdl_resize(int w, int h)

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# cmake --install lays the program out in bin/ and its data in share/vantorel/; the installed
+# program finds its data from its own place (no --data-dir): the navigation data knows the
+# start airport, the first start takes the stock trainer, and nothing of the build is listed.
+set -u
+vantorel="$1"
+build="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+[ -f "$build/Aircraft/Trainer 172/Trainer 172.acf" ] || { echo "SKIP: no data tree in $build"; exit 77; }
+
+cmake --install "$build" --prefix "$work/prefix" > "$work/install.txt" 2>&1 || fail "install: $(tail -3 "$work/install.txt")"
+share="$work/prefix/share/vantorel"
+[ -x "$work/prefix/bin/vantorel" ] || fail "no bin/vantorel"
+for d in Aircraft airfoils flaps "additional nav data" scenery; do
+    [ -d "$share/$d" ] || fail "no share/vantorel/$d"
+done
+for d in CMakeFiles src tests; do
+    [ -e "$share/$d" ] && fail "the build's $d was installed"
+done
+
+cd "$work" && mkdir cfg
+echo "at 0 menu 105" > quit.txt      # Quit keeps the preferences
+"$work/prefix/bin/vantorel" --headless --frames 3 --fixed-step --script quit.txt --config-dir cfg --airport KSBD > out.txt 2>&1 ||
+    fail "installed program exited $?: $(tail -5 out.txt)"
+grep -q "Trainer 172.acf" "cfg/Vantorel 4.prf" || fail "no trainer in the preferences: $(head -4 "cfg/Vantorel 4.prf")"
+grep -qF 'prefix\share\vantorel\Aircraft' "cfg/Vantorel 4.prf" || fail "the aircraft is not the installed one"
+echo "ok"
