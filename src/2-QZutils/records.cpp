@@ -1,6 +1,10 @@
 #include "2-QZutils/qz_angles.h"
 #include "2-QZutils/records.h"
 
+#include <cstring>
+
+#include "2-QZutils/records_reset.h"
+
 namespace orv {
 
 planestruct       pln;
@@ -59,6 +63,24 @@ void set_constants()
     con.rearth = 6378137.0f;
     con.cntrx = 400.0f;
     con.cntry = 300.0f;
+}
+
+void clear_records()
+{
+    std::memset(&flt, 0, sizeof flt);
+    std::memset(&ott, 0, sizeof ott);
+    std::memset(&ins, 0, sizeof ins);
+    std::memset(&set, 0, sizeof set);
+    std::memset(&msc, 0, sizeof msc);
+    std::memset(&scn, 0, sizeof scn);
+    std::memset(&nav, 0, sizeof nav);
+    std::memset(&atm, 0, sizeof atm);
+    std::memset(&env, 0, sizeof env);
+    std::memset(&grf, 0, sizeof grf);
+    std::memset(&pat, 0, sizeof pat);
+    std::memset(&rel, 0, sizeof rel);
+    std::memset(&atc, 0, sizeof atc);
+    std::memset(&fpl, 0, sizeof fpl);
 }
 
 }  // namespace orv

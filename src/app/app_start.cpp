@@ -43,24 +43,6 @@
 
 namespace orv {
 
-void clear_records()
-{
-    std::memset(&flt, 0, sizeof flt);
-    std::memset(&ott, 0, sizeof ott);
-    std::memset(&ins, 0, sizeof ins);
-    std::memset(&set, 0, sizeof set);
-    std::memset(&msc, 0, sizeof msc);
-    std::memset(&scn, 0, sizeof scn);
-    std::memset(&nav, 0, sizeof nav);
-    std::memset(&atm, 0, sizeof atm);
-    std::memset(&env, 0, sizeof env);
-    std::memset(&grf, 0, sizeof grf);
-    std::memset(&pat, 0, sizeof pat);
-    std::memset(&rel, 0, sizeof rel);
-    std::memset(&atc, 0, sizeof atc);
-    std::memset(&fpl, 0, sizeof fpl);
-}
-
 void assign_hr(int index, float height_kft, float density)
 {
     atm.hr[index][0] = height_kft * con.fttomtrs * 1000.0f;

@@ -1,9 +1,10 @@
 // app_start.h -- start-up, the main loop and finish-up of the simulator.
 #pragma once
 
+#include "2-QZutils/records_reset.h"   // clear_records, which start-up calls first
+
 namespace orv {
 
-void clear_records();      // the fourteen records the entry point clears, in order
 void initgen();            // general initialisation (random seed, atmosphere, stars, ships, defaults)
 void assign_hr(int index, float height_kft, float density_slug_ft3);
 

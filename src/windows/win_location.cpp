@@ -23,9 +23,8 @@
 namespace orv {
 
 constexpr int START_AT_RUNWAY = 7, FLTVARS_RUNWAY = 8, FLTVARS_CUSTOM_AIRBORNE = 10;
-// A region is 2 degrees north by 3 east of its corner: corners that keep it on the globe,
-// short of the poles and of the 180th meridian.
-constexpr int REGION_LAT_SOU_MIN = -90, REGION_LAT_SOU_MAX = 88, REGION_LON_WES_MIN = -180, REGION_LON_WES_MAX = 177;
+// The region's corner wraps past the 180th meridian, so every whole western longitude is a corner.
+constexpr int REGION_LON_WES_MIN = -180, REGION_LON_WES_MAX = 179;
 
 static int airport_count() { return std::min(env.aptmax + 1, APT_CAP); }
 

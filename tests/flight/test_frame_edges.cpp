@@ -6,7 +6,7 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
-#include "app/app_start.h"
+#include "2-QZutils/records_reset.h"
 #include "flight/funct.h"
 #include "flight/integ.h"
 #include "world/nav_db.h"
