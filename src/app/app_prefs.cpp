@@ -1,6 +1,7 @@
 #include "app/app_prefs.h"
 
 #include <cmath>
+#include <limits>
 #include <cstdio>
 #include <cstring>
 #include <iomanip>
@@ -338,11 +339,12 @@ void dump_situation_lines()
     ouf << flt.v << " situation data\n";
 }
 
-// A situation line's number within its range; one that is no number at all becomes 0.
+// A situation line's number within its range. One that is no number at all stays none (NaN):
+// a position made up for it would misplace the flight, so the situation's load refuses it.
 static float situation_value(float lo, float hi)
 {
     const float v = fltscan("sit file");
-    return std::isfinite(v) ? fltlim(v, lo, hi) : 0.0f;
+    return std::isfinite(v) ? fltlim(v, lo, hi) : std::numeric_limits<float>::quiet_NaN();
 }
 
 void grab_situation_lines()
