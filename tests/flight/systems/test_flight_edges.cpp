@@ -1,10 +1,9 @@
-// Long flights and the edges of the world: the logged position against speed times time
-// across region shifts, heading against the track flown, the antimeridian and a pole.
+// Long flights: the logged position against speed times time across region shifts, and
+// heading against the track flown (the antimeridian and the pole: soak/test_flight_poles.cpp).
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
@@ -13,7 +12,6 @@
 #include "support/test_support.h"
 #include "world/nav_db.h"
 #include "world/region.h"
-#include "world/scenery_cache.h"
 
 using namespace orv;
 using namespace orv_test;
@@ -23,7 +21,7 @@ namespace {
 constexpr double kDeg = M_PI / 180.0;
 constexpr double kEarthM = 60.0 * 1852.0 / kDeg;   // 60 nm a degree
 
-float cruise_heading, across_ft;
+float cruise_heading;
 void cruise() { pilot_hold_height(35000.0f, bank_for_heading(cruise_heading, 10.0f)); }
 
 // Great-circle metres between two logged positions.
@@ -32,14 +30,6 @@ double metres_between(double lat1, double lon1, double lat2, double lon2)
     const double a = std::pow(std::sin((lat2 - lat1) * kDeg / 2), 2) +
                      std::cos(lat1 * kDeg) * std::cos(lat2 * kDeg) * std::pow(std::sin((lon2 - lon1) * kDeg / 2), 2);
     return 2 * kEarthM * std::asin(std::sqrt(a));
-}
-
-int files_under(const std::string& dir)
-{
-    int n = 0;
-    for (auto& e : std::filesystem::recursive_directory_iterator(dir))
-        if (e.is_regular_file()) n++;
-    return n;
 }
 
 struct Leg {
@@ -107,47 +97,4 @@ TEST(FlightEdges, NorthboundTheTrackFlownIsTheHeadingHeld)
     const Leg leg = cruise_leg("KLAX", 0.0f, 1200.0f);
     if (leg.dist_flown == 0) GTEST_SKIP() << "stock aircraft or navigation data not installed";
     EXPECT_NEAR(leg.track, 0.0, 0.1);
-}
-
-TEST(FlightEdges, FromTheSouthPoleAndAcrossTheAntimeridianTheWorldHoldsTogether)
-{
-    // A take-off, then from overhead across the pole or, from Matei, across the line a few
-    // miles west; a restart after them.
-    struct Case { const char* icao; float across_hdg; } cases[] = {{"NZSP", 180.0f}, {"NFNM", 270.0f}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.icao);
-        const std::string cache = temp_dir(std::string("edges_cache_") + c.icao);
-        scenery_cache_set_dir(cache.c_str());
-        if (!sim_start("bizjet", c.icao)) GTEST_SKIP() << "stock aircraft not installed";
-        const int apt = msc.loc_apt_wrl;
-        ASSERT_STREQ(apt_id[apt], c.icao);
-        const float field = apt_h[apt];
-        EXPECT_GE(flt.Y, field);   // the start stands on the field
-        float lat_lo = 90, lat_hi = -90, lon_lo = 180, lon_hi = -180;
-        auto fly = [&](float seconds, void (*pilot)()) {
-            for (double t = 0; t < seconds; t += msc.prd) {
-                if (pilot) pilot();
-                sim_frame();
-                lat_lo = fminf(lat_lo, flt.lat), lat_hi = fmaxf(lat_hi, flt.lat);
-                lon_lo = fminf(lon_lo, flt.lon), lon_hi = fmaxf(lon_hi, flt.lon);
-            }
-        };
-        sim_power(1.0f);
-        fly(60.0f, [] { pilot_hold_pitch(flt.vind > 110 ? 8.0f : 0.0f); });
-        across_ft = 10000.0f + field * con.mtrstoft;
-        sim_air_start(across_ft, 250.0f, c.across_hdg);
-        sim_power(0.3f);
-        fly(150.0f, [] { pilot_hold_height(across_ft); });   // wings level: over the pole south turns north
-        EXPECT_GE(lat_lo, -90.0f);
-        EXPECT_LE(lat_hi, 90.0f);
-        EXPECT_GE(lon_lo, -180.0f);
-        EXPECT_LE(lon_hi, 180.0f);
-        EXPECT_LT(lon_lo, -179.0f);   // both ways across the line: over the pole, or west from Matei
-        EXPECT_GT(lon_hi, 179.0f);
-        EXPECT_LT(files_under(cache), 12);
-        msc.typestart = 7;   // as the crash check restarts
-        set_fltvars(8);
-        EXPECT_GE(flt.Y, field);
-        scenery_cache_set_dir("");
-    }
 }

@@ -1,0 +1,75 @@
+// The antimeridian and a pole: a take-off and a flight across each, the position within its
+// ranges, few tiles made, and a restart on the field. On request (label slow): at the pole the
+// region's mesh folds, and every ground lookup falls back to searching the whole mesh.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "2-QZutils/records.h"
+#include "flight/flight_sim.h"
+#include "flight/flt_init.h"
+#include "support/test_support.h"
+#include "world/nav_db.h"
+#include "world/scenery_cache.h"
+
+using namespace orv;
+using namespace orv_test;
+
+namespace {
+
+float across_ft;
+
+int files_under(const std::string& dir)
+{
+    int n = 0;
+    for (auto& e : std::filesystem::recursive_directory_iterator(dir))
+        if (e.is_regular_file()) n++;
+    return n;
+}
+
+}  // namespace
+
+TEST(FlightEdges, FromTheSouthPoleAndAcrossTheAntimeridianTheWorldHoldsTogether)
+{
+    // A take-off, then from overhead across the pole or, from Matei, across the line a few
+    // miles west; a restart after them.
+    struct Case { const char* icao; float across_hdg; } cases[] = {{"NZSP", 180.0f}, {"NFNM", 270.0f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.icao);
+        const std::string cache = temp_dir(std::string("edges_cache_") + c.icao);
+        scenery_cache_set_dir(cache.c_str());
+        if (!sim_start("bizjet", c.icao)) GTEST_SKIP() << "stock aircraft not installed";
+        const int apt = msc.loc_apt_wrl;
+        ASSERT_STREQ(apt_id[apt], c.icao);
+        const float field = apt_h[apt];
+        EXPECT_GE(flt.Y, field);   // the start stands on the field
+        float lat_lo = 90, lat_hi = -90, lon_lo = 180, lon_hi = -180;
+        auto fly = [&](float seconds, void (*pilot)()) {
+            for (double t = 0; t < seconds; t += msc.prd) {
+                if (pilot) pilot();
+                sim_frame();
+                lat_lo = fminf(lat_lo, flt.lat), lat_hi = fmaxf(lat_hi, flt.lat);
+                lon_lo = fminf(lon_lo, flt.lon), lon_hi = fmaxf(lon_hi, flt.lon);
+            }
+        };
+        sim_power(1.0f);
+        fly(60.0f, [] { pilot_hold_pitch(flt.vind > 110 ? 8.0f : 0.0f); });
+        across_ft = 10000.0f + field * con.mtrstoft;
+        sim_air_start(across_ft, 250.0f, c.across_hdg);
+        sim_power(0.3f);
+        fly(150.0f, [] { pilot_hold_height(across_ft); });   // wings level: over the pole south turns north
+        EXPECT_GE(lat_lo, -90.0f);
+        EXPECT_LE(lat_hi, 90.0f);
+        EXPECT_GE(lon_lo, -180.0f);
+        EXPECT_LE(lon_hi, 180.0f);
+        EXPECT_LT(lon_lo, -179.0f);   // both ways across the line: over the pole, or west from Matei
+        EXPECT_GT(lon_hi, 179.0f);
+        EXPECT_LT(files_under(cache), 12);
+        msc.typestart = 7;   // as the crash check restarts
+        set_fltvars(8);
+        EXPECT_GE(flt.Y, field);
+        scenery_cache_set_dir("");
+    }
+}
