@@ -22,6 +22,12 @@ namespace {
 constexpr float FUSE_LIFT_SLOPE = 0.27f;   // body lift and side coefficient at 90 degrees
 constexpr float FUSE_ANGLE_LIMIT = 15.0f;
 constexpr float FAIRING_CD = 0.05f;
+// A body behind a propeller (fuselage in the propwash, nacelle) meets the slipstream at the
+// speed it has through the disc, half the far wake's increment by momentum theory: the far
+// wake's full increment is reached only about a diameter behind the disc, and by then it is
+// mixing out with the air round it. Taking the far wake over the whole body counted the
+// slipstream's scrubbing twice at full power, where the increment is largest.
+constexpr float SLIPSTREAM_AT_BODY = 0.5f;
 constexpr float HARD_TOUCH_VY = -2.54f;    // m/s: a touchdown heard as a thump
 // Contact points are looked for only while the aircraft is within this much of what is under
 // it beyond its own reach (terrain under the points may rise above the ground under the CG).
@@ -317,7 +323,7 @@ void bodies()
 {
     const float rho = atm.rho;
     {
-        const float V = pln.fusewash ? flt.av + flt.DVinc[0] : flt.av;
+        const float V = pln.fusewash ? flt.av + SLIPSTREAM_AT_BODY * flt.DVinc[0] : flt.av;
         const float q = 0.5f * rho * V * V;
         const float af = fltlim(flt.Alpha, -FUSE_ANGLE_LIMIT, FUSE_ANGLE_LIMIT);
         const float bf = fltlim(flt.Beta, -FUSE_ANGLE_LIMIT, FUSE_ANGLE_LIMIT);
@@ -340,7 +346,7 @@ void bodies()
             if (pln.entype == 4 || pln.entype == 5) continue;
             cd = pln.entype == 3 ? pln.fuse_cd : 2.0f * pln.fuse_cd;
             area = pln.nace_s;
-            V = flt.av + flt.DVinc[p - 19];
+            V = flt.av + SLIPSTREAM_AT_BODY * flt.DVinc[p - 19];
         } else if (p <= 24) {
             cd = pln.fuse_cd;
             area = pln.misc_s;

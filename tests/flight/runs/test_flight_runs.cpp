@@ -41,6 +41,10 @@ const Type kTypes[] = {
 
 bool is(const Type& t, const char* id) { return std::string(t.id) == id; }
 
+// Per cent a figure may stray from its handbook: the trainer, whose handbook gives every
+// figure at a stated weight and configuration, is held to 5 % in all of them.
+double band(const Type& t, double others) { return is(t, "trainer") ? 5.0 : others; }
+
 // ORV_FLIGHT_ONLY=twin,bizjet flies only those types (while tuning a description).
 bool wanted(const char* id)
 {
@@ -157,7 +161,7 @@ TEST(FlightRuns, TakeoffGroundRollAtMaximumWeight)
         }
         const double err = report(t.id, "takeoff_roll", roll_ft, published, "ft");
         EXPECT_GT(roll_ft, 0.0f) << t.id << " never left the ground";
-        EXPECT_LE(std::fabs(err), 25.0) << t.id;
+        EXPECT_LE(std::fabs(err), band(t, 25.0)) << t.id;
     }
 }
 
@@ -184,7 +188,7 @@ TEST(FlightRuns, ClimbAtBestRateSpeedFullPower)
                 // a fifth of it: the light jet climbs some 40 % faster than its handbook. The law
                 // stands; the figure is printed, not held to the band.
                 if (is(t, "bizjet")) continue;
-                EXPECT_LE(std::fabs(err), 20.0) << t.id;
+                EXPECT_LE(std::fabs(err), band(t, 20.0)) << t.id;
             } else {
                 std::printf("%-10s %-22s measured %9.1f ft/min (no published figure)\n", t.id, "climb_8000ft", fpm);
                 EXPECT_GT(fpm, 0.0) << t.id << " cannot climb at 8000 ft";
@@ -201,7 +205,7 @@ TEST(FlightRuns, LevelSpeedAtPublishedCruisePower)
         ORV_NEED_DATA(sim_start(t.id) == 1, "stock aircraft");
         const float measured = level_speed(t);
         const double err = report(t.id, "cruise", measured, published, t.tas ? "KTAS" : "KIAS");
-        EXPECT_LE(std::fabs(err), 10.0) << t.id;
+        EXPECT_LE(std::fabs(err), band(t, 10.0)) << t.id;
     }
 }
 
@@ -243,7 +247,7 @@ TEST(FlightRuns, StallSpeedsCleanAndLandingFlaps)
             }
             if (least > 1e8f) least = 0.0f;   // never slowed in steady flight: reported as 0
             const double err = report(t.id, fig, least, published, "KCAS");
-            EXPECT_LE(std::fabs(err), 10.0) << t.id << " " << fig;
+            EXPECT_LE(std::fabs(err), band(t, 10.0)) << t.id << " " << fig;
         }
     }
 }
@@ -267,7 +271,7 @@ TEST(FlightRuns, GlideRatioAtBestGlideSpeed)
         sim_fly(60.0f, [] { pilot_hold_speed(target_kias); });
         const double ratio = std::hypot(flt.X - x0, flt.Z - z0) / std::fmax(y0 - flt.Y, 1.0);
         const double err = report(t.id, "glide_ratio", ratio, published, ":1");
-        EXPECT_LE(std::fabs(err), is(t, "trainer") ? 5.0 : 10.0) << t.id;
+        EXPECT_LE(std::fabs(err), band(t, 10.0)) << t.id;
     }
 }
 
