@@ -255,6 +255,27 @@ static int guess_cell(float v, float v0, float v1, int last)
     return (int)fltlim(g, 0.0f, (float)(last - 1));
 }
 
+// The mesh's west and east edges at z, between the edges of row gj and the next.
+struct row_edges { float west, east; };
+static row_edges edges_at(float z, int gj, int imx, int jmx)
+{
+    const int j1 = gj < jmx ? gj + 1 : gj;
+    const float z0 = planexyz[0][gj][2], z1 = planexyz[0][j1][2];
+    const float f = z1 != z0 ? fltlim((z - z0) / (z1 - z0), 0.0f, 1.0f) : 0.0f;
+    return {planexyz[0][gj][0] + f * (planexyz[0][j1][0] - planexyz[0][gj][0]),
+            planexyz[imx][gj][0] + f * (planexyz[imx][j1][0] - planexyz[imx][gj][0])};
+}
+
+// A region reaching toward a pole: one end row is less than this share of the other's width.
+constexpr float POLAR_ROW_SHARE = 0.5f;
+
+static int mesh_folds_to_a_pole(int imx, int jmx)
+{
+    const float south = planexyz[imx][0][0] - planexyz[0][0][0];
+    const float north = planexyz[imx][jmx][0] - planexyz[0][jmx][0];
+    return std::min(south, north) < POLAR_ROW_SHARE * std::max(south, north);
+}
+
 // The ring search: rings of cells round the first guess, outward, until a ring holds a
 // triangle under the point; within that ring the last such triangle in row order is the
 // answer. Answers 0 (and leaves the guess) when no triangle of the mesh holds the point.
@@ -452,6 +473,33 @@ static int direct_lookup(float x, float z, int gi, int gj, int imx, int jmx, int
     return best_ring >= 0;
 }
 
+// The lookup where the direct one cannot answer (a mesh too irregular): the rings round a
+// guess from the mesh's width at the point's latitude. Toward a pole the cells narrow to
+// slivers and every lookup comes here, and the region's few degrees of longitude are a narrow
+// wedge that the aircraft leaves with a short walk. There a point more than a cell beyond the
+// mesh's edges takes the ground of the nearest edge at its latitude (the polar ground changes
+// little round the pole): it moves (*x, *z) there, instead of searching the whole mesh and
+// extrapolating a sliver's plane for kilometres.
+static void nearby_lookup(float* x, float* z, int gj, int imx, int jmx, int* hi, int* hj, int* htri)
+{
+    const float z_lo = std::min(planexyz[0][0][2], planexyz[0][jmx][2]);
+    const float z_hi = std::max(planexyz[0][0][2], planexyz[0][jmx][2]);
+    row_edges e = edges_at(*z, gj, imx, jmx);
+    const float cell_x = std::fabs(e.east - e.west) / (float)imx + 1.0f;
+    const float cell_z = (z_hi - z_lo) / (float)jmx + 1.0f;
+    const float x_lo = std::min(e.west, e.east), x_hi = std::max(e.west, e.east);
+    if ((*x < x_lo - cell_x || *x > x_hi + cell_x || *z < z_lo - cell_z || *z > z_hi + cell_z) &&
+        mesh_folds_to_a_pole(imx, jmx)) {
+        *z = fltlim(*z, z_lo, z_hi);
+        e = edges_at(*z, gj, imx, jmx);
+        *x = fltlim(*x, std::min(e.west, e.east), std::max(e.west, e.east));
+    }
+    *hi = guess_cell(*x, e.west, e.east, imx);
+    *hj = gj;
+    *htri = 0;
+    ring_search(*x, *z, *hi, gj, imx, jmx, hi, hj, htri);
+}
+
 static float ground_height(float x, float z, int* i, int* j, int us, int search_all)
 {
     const int imx = intlim(imaxindex, 0, TER_I - 1);
@@ -470,7 +518,10 @@ static float ground_height(float x, float z, int* i, int* j, int us, int search_
         const int gj = guess_cell(z, planexyz[0][0][2], planexyz[0][jmx][2], jmx);
         int hi = gi, hj = gj, htri = 0;
         const int found = search_all ? -1 : direct_lookup(x, z, gi, gj, imx, jmx, &hi, &hj, &htri);
-        if (found < 0) {
+        float qx = x, qz = z;   // where the height is taken
+        if (found < 0 && !search_all) {
+            nearby_lookup(&qx, &qz, gj, imx, jmx, &hi, &hj, &htri);
+        } else if (found < 0) {
             hi = gi;
             hj = gj;
             htri = 0;
@@ -482,7 +533,7 @@ static float ground_height(float x, float z, int* i, int* j, int us, int search_
         }
         *i = hi;
         *j = hj;
-        h = triangle_height(hi, hj, htri, x, z);
+        h = triangle_height(hi, hj, htri, qx, qz);
     }
 
     if (us) {

@@ -43,8 +43,10 @@ void set_st(int i, int j, int s00, int s01, int s11, int s10, int t00, int t01, 
 // Ground height under (x, z); *i, *j receive the cell holding the point. With `us` set,
 // ship decks and obstacle tops under the point count as ground.
 float find_local_h(float x, float z, int* i, int* j, int us);
-// The same answer found by searching rings of cells outward from a first guess: the lookup
-// find_local_h falls back on where the mesh is too irregular to find the cell directly.
+// The same answer found by searching the whole mesh in rings of cells outward from a first
+// guess: the reference find_local_h agrees with wherever it finds the cell directly. Where it
+// cannot (toward a pole) find_local_h searches only the cells near the point, and off the
+// mesh there takes the ground of its nearest edge.
 float find_local_h_searched(float x, float z, int* i, int* j, int us);
 int   inside_cw_reg(float x1, float z1, float x2, float z2, float x, float z, float dis);
 void  convert_ij_dxy(int i, int j, int tri, int* i1, int* j1, int* i2, int* j2, int* i3,
