@@ -1,5 +1,5 @@
 // Long flights: the logged position against speed times time across region shifts, and
-// heading against the track flown (the antimeridian and the pole: soak/test_flight_poles.cpp).
+// heading against the track flown (the antimeridian and the pole: test_flight_poles.cpp).
 #include <gtest/gtest.h>
 
 #include <cmath>
