@@ -3,6 +3,7 @@
 // source loaded, empty cache). Needs the build's scenery source and navigation data.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -171,5 +172,37 @@ void BM_FindLocalH(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FindLocalH)->Arg(0)->Arg(1)->Arg(2)->Arg(3);
+
+// The ground lookup in a region from the South Pole to 88 S, whose cells are slivers and whose
+// three degrees of longitude are a wedge: points on the wedge (0) and walking off it (1).
+// Runs after the others: it leaves its own mesh behind.
+void BM_FindLocalHAtThePole(benchmark::State& state)
+{
+    const double mpd = 60.0 * 1852.0, deg = M_PI / 180.0;
+    for (int i = 0; i < TER_I; i++)
+        for (int j = 0; j < TER_J; j++) {
+            planexyz[i][j][0] = (float)(i / 59.0 * mpd * std::cos((-90.0 + j / 79.0) * deg));
+            planexyz[i][j][1] = 2800.0f + (j > 0 ? 5.0f * std::sin(i * 0.7f) : 0.0f);
+            planexyz[i][j][2] = (float)(-j / 79.0 * mpd);
+        }
+    imaxindex = TER_I - 1;
+    jmaxindex = TER_J - 1;
+    env.over_carr = env.over_frig = env.over_obs = 0;
+    static float pts[4096][2];
+    float x = 0.5f * planexyz[TER_I - 1][10][0], z = planexyz[0][10][2];
+    for (auto& p : pts) {
+        x += state.range(0) ? 2.5f : 0.0f;   // 50 m/s eastward over a 0.025 s half-step
+        z -= 0.3f;
+        p[0] = x;
+        p[1] = z;
+    }
+    int n = 0;
+    for (auto _ : state) {
+        int i, j;
+        const float* p = pts[n++ & 4095];
+        benchmark::DoNotOptimize(find_local_h(p[0], p[1], &i, &j, 0));
+    }
+}
+BENCHMARK(BM_FindLocalHAtThePole)->Arg(0)->Arg(1);
 
 }  // namespace
