@@ -27,6 +27,7 @@
 #include "flight/flt_init.h"
 #include "flight/events.h"
 #include "flight/flight_hooks.h"
+#include "input/keys.h"
 #include "panel/manage_das.h"
 #include "panel/p_draw.h"
 #include "panel/p_init.h"
@@ -183,6 +184,9 @@ static void after_plane_load()
 // The flight and the panel name the sounds they play by slot number, below the sound engine.
 constexpr bool same_slot(int below, int engine) { return below == engine; }
 static_assert(same_slot(BUF_RAIN, SND_RAIN) && same_slot(BUF_STALL, SND_STALL) && same_slot(BUF_FLAP_MOTOR, SND_FLAP) &&
+              same_slot(BUF_TOUCH_RUNWAY, SND_TOUCH_RUNWAY) && same_slot(BUF_TOUCH_ROUGH, SND_TOUCH_OFF) &&
+              same_slot(BUF_TOUCH_WATER, SND_TOUCH_WATER) && same_slot(BUF_CRASH, SND_CRASH) &&
+              same_slot(VOICE_BUFFER_AP_OFF, SND_CAUTION) &&
               same_slot(BUF_THUNDER, SND_THUNDER) && same_slot(BUF_SINK_RATE, SND_SINK) &&
               same_slot(BUF_PULL_UP, SND_PULL_UP) && same_slot(BUF_GEAR, SND_TOO_LOW_GEAR) &&
               same_slot(BUF_GLIDESLOPE, SND_GLIDE_SLOPE) && same_slot(BUF_WINDSHEAR, SND_WIND_SHEAR) &&

@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_trk.h"
 #include "2-QZutils/records.h"
+#include "flight/events.h"
 #include "flight/flight_hooks.h"
 #include "flight/fltutil.h"
 #include "flight/funct.h"
@@ -179,9 +180,10 @@ void contacts()
     const bool rough = env.surf_type >= 75 && env.surf_type <= 78;
     for (int w = 0; w < 3; w++) {
         const int strength = flt.m_total > 0 ? intlim((int)(flt.gearf[w] / flt.m_total * 200.0f), 0, 300) : 0;
-        touch_event(flt.gear_touch[w], touch[w], flt.vY < HARD_TOUCH_VY ? 10 : (rough ? 8 : 7), strength, 300);
+        const int sound = flt.vY < HARD_TOUCH_VY ? BUF_CRASH : (rough ? BUF_TOUCH_ROUGH : BUF_TOUCH_RUNWAY);
+        touch_event(flt.gear_touch[w], touch[w], sound, strength, 300);
     }
-    touch_event(flt.gear_touch[7] || flt.gear_touch[8], touch[7] || touch[8], open_water ? 9 : 10, 100, 250);
+    touch_event(flt.gear_touch[7] || flt.gear_touch[8], touch[7] || touch[8], open_water ? BUF_TOUCH_WATER : BUF_CRASH, 100, 250);
     for (int w = 0; w < 9; w++) flt.gear_touch[w] = touch[w];
 }
 
