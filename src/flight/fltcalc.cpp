@@ -24,6 +24,9 @@ constexpr float FUSE_LIFT_SLOPE = 0.27f;   // body lift and side coefficient at 
 constexpr float FUSE_ANGLE_LIMIT = 15.0f;
 constexpr float FAIRING_CD = 0.05f;
 constexpr float HARD_TOUCH_VY = -2.54f;    // m/s: a touchdown heard as a thump
+// A fresh flight sets the aircraft just above what it stands on; its legs settling there in
+// the first moments are not a landing and make no sound.
+constexpr float START_SETTLE_S = 1.0f;
 // Contact points are looked for only while the aircraft is within this much of what is under
 // it beyond its own reach (terrain under the points may rise above the ground under the CG).
 constexpr float CONTACT_MARGIN = 30.0f;
@@ -121,7 +124,7 @@ float surface_under_cg()
 void touch_event(int was, int now, int sound, int strength, int duration)
 {
     if (now && !was) {
-        fh_play(sound, 0);
+        if (msc.init_time > START_SETTLE_S) fh_play(sound, 0);
         fh_joy_effect(JOY_JOLT, strength, intrand(0, 359), duration);
     }
 }

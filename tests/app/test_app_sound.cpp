@@ -70,7 +70,7 @@ TEST(FlightSound, TrainerTakeoffStallAndLandingAreHeard)
         << "the engine's pitch is not in proportion to its rpm";
 
     set.parkbrake = 0;
-    const int runway_touches = sound_log(SND_TOUCH_RUNWAY).plays;
+    EXPECT_EQ(sound_log(SND_TOUCH_RUNWAY).plays, 0) << "a start on the runway is heard as a landing";
     const float hdg = flt.psi, ground_pitch = flt.the;
     for (int i = 0; i < 2400 && agl_ft() < 1500; i++) {
         pilot_hold_pitch(flt.vind > 55 ? 8.0f : ground_pitch, bank_for_heading(hdg));
@@ -113,12 +113,12 @@ TEST(FlightSound, TrainerTakeoffStallAndLandingAreHeard)
     }
     sim_fly(1.0f, nullptr);
     print("landed", now());
-    std::printf("touchdowns heard: runway %d, off the runway %d, water %d\n", sound_log(SND_TOUCH_RUNWAY).plays - runway_touches,
+    std::printf("touchdowns heard: runway %d, off the runway %d, water %d\n", sound_log(SND_TOUCH_RUNWAY).plays,
                 sound_log(SND_TOUCH_OFF).plays, sound_log(SND_TOUCH_WATER).plays);
     EXPECT_TRUE(flt.onground) << "never came down";
     EXPECT_FALSE(sound_log(SND_STALL).playing) << "the horn still sounds on the ground";
     EXPECT_EQ(sound_log(SND_CRASH).plays, 0) << "the landing was a crash";
-    EXPECT_GT(sound_log(SND_TOUCH_RUNWAY).plays - runway_touches + sound_log(SND_TOUCH_OFF).plays, 0)
+    EXPECT_GT(sound_log(SND_TOUCH_RUNWAY).plays + sound_log(SND_TOUCH_OFF).plays, 0)
         << "no touchdown was heard";
     plat_sound_install(nullptr);
 }
