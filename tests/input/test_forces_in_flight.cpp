@@ -85,7 +85,8 @@ TEST_F(ForcesInFlight, SpringsShakerAndCrashJoltComeAtTheirMoments)
     const fake_effect_call* spring = last(FX_SPRING_Y, FAKE_PLAY);
     ASSERT_NE(spring, nullptr);
     EXPECT_EQ(spring->effect.centre, 0);
-    EXPECT_EQ(spring->effect.coeff_pos, intlim((int)(75 * flt.Qratio), 0, 100));
+    // set at the last once-a-second event, some frames ago: the speed has moved a little since
+    EXPECT_NEAR(spring->effect.coeff_pos, 75 * flt.Qratio, 1.5);
     for (const auto& c : f.dev.calls) EXPECT_FALSE(shaking(c));
 
     // Nose-up trim moves the spring's centre with it at the next second.
