@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "platform/plat_backend.h"
+#include "platform/plat_gl_window.h"
 #include "platform/plat_paths.h"
 
 using namespace orv;
@@ -153,4 +154,31 @@ TEST(Platform_Paths, ProgramFolderIsADirectory)
     char out[400];
     EXPECT_EQ(plat_program_dir(out, sizeof out), 1);
     EXPECT_TRUE(plat_is_dir(out));
+}
+
+// The window asks the display for a 24-bit depth buffer and takes 16 bits only when refused.
+namespace depth_order {
+int asked[4], asks, deepest_granted, open_code;
+void ask(int bits) { asked[asks++ % 4] = bits; }
+int open() { return asked[(asks - 1) % 4] <= deepest_granted ? PLAT_INIT_OK : open_code; }
+int run(int grant_bits, int refusal)
+{
+    asks = 0;
+    deepest_granted = grant_bits;
+    open_code = refusal;
+    int failure = -1;
+    const int got = plat_open_gl_window({ask, open}, &failure);
+    return got ? got : -failure;
+}
+}  // namespace depth_order
+
+TEST(Platform_Backend, WindowAsksForTwentyFourDepthBitsThenSixteen)
+{
+    using namespace depth_order;
+    EXPECT_EQ(run(24, PLAT_INIT_NO_FORMAT), 24);
+    EXPECT_EQ(asks, 1);
+    EXPECT_EQ(run(17, PLAT_INIT_NO_FORMAT), 16);       // a display that refuses 24 bits
+    EXPECT_EQ(asks, 2);
+    EXPECT_EQ(asked[0], 24);
+    EXPECT_EQ(run(8, PLAT_INIT_NO_CONTEXT), -PLAT_INIT_NO_CONTEXT);   // neither: the reason comes back
 }
