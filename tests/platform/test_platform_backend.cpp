@@ -157,28 +157,24 @@ TEST(Platform_Paths, ProgramFolderIsADirectory)
 }
 
 // The window asks the display for a 24-bit depth buffer and takes 16 bits only when refused.
-namespace depth_order {
-int asked[4], asks, deepest_granted, open_code;
-void ask(int bits) { asked[asks++ % 4] = bits; }
-int open() { return asked[(asks - 1) % 4] <= deepest_granted ? PLAT_INIT_OK : open_code; }
-int run(int grant_bits, int refusal)
+static int depth_asked[2], depth_asks, deepest_granted, refusal;
+static int open_gl_window(int granted, int why)
 {
-    asks = 0;
-    deepest_granted = grant_bits;
-    open_code = refusal;
-    int failure = -1;
-    const int got = plat_open_gl_window({ask, open}, &failure);
+    depth_asks = 0;
+    deepest_granted = granted;
+    refusal = why;
+    int failure = 0;
+    const plat_gl_window_steps steps = {[](int bits) { depth_asked[depth_asks++ % 2] = bits; },
+                                        [] { return depth_asked[(depth_asks - 1) % 2] <= deepest_granted ? PLAT_INIT_OK : refusal; }};
+    const int got = plat_open_gl_window(steps, &failure);
     return got ? got : -failure;
 }
-}  // namespace depth_order
 
 TEST(Platform_Backend, WindowAsksForTwentyFourDepthBitsThenSixteen)
 {
-    using namespace depth_order;
-    EXPECT_EQ(run(24, PLAT_INIT_NO_FORMAT), 24);
-    EXPECT_EQ(asks, 1);
-    EXPECT_EQ(run(17, PLAT_INIT_NO_FORMAT), 16);       // a display that refuses 24 bits
-    EXPECT_EQ(asks, 2);
-    EXPECT_EQ(asked[0], 24);
-    EXPECT_EQ(run(8, PLAT_INIT_NO_CONTEXT), -PLAT_INIT_NO_CONTEXT);   // neither: the reason comes back
+    EXPECT_EQ(open_gl_window(24, PLAT_INIT_NO_FORMAT), 24);
+    EXPECT_EQ(depth_asks, 1);
+    EXPECT_EQ(open_gl_window(17, PLAT_INIT_NO_FORMAT), 16);                  // a display that refuses 24 bits
+    EXPECT_EQ(depth_asks, 2);
+    EXPECT_EQ(open_gl_window(8, PLAT_INIT_NO_CONTEXT), -PLAT_INIT_NO_CONTEXT);   // neither: the reason comes back
 }

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "art_set.h"
-#include "panel/p_panel_art.h"
 #include "support/test_support.h"
 
 namespace {
@@ -111,15 +110,6 @@ TEST_F(Artwork, WindowBackgroundsHaveTheWindowsSizes)
     EXPECT_EQ(img("bitmaps/Vantorel/set_flt").w, 787);
     EXPECT_EQ(img("bitmaps/Vantorel/set_flt").h, 519);
     EXPECT_EQ(img("bitmaps/Vantorel/loc_id_").h, 440);
-    // the panel's parts fill the places the panel draws them at
-    const struct { const char* name; int w, h; } parts[] = {
-        {"radios", orv::RADIO_STACK_W, orv::RADIO_STACK_H}, {"statbar", orv::STATUS_BAR_W, orv::STATUS_BAR_H},
-        {"egt", orv::EGT_ART_W, orv::EGT_ART_H}, {"b_sbrkm", orv::SBRK_MANUAL_SLOT.w, orv::SBRK_MANUAL_SLOT.h},
-        {"b_trim", orv::TRIM_SLOT.w, orv::TRIM_SLOT.h}};
-    for (const auto& p : parts) {
-        EXPECT_EQ(img(std::string("bitmaps/Vantorel/") + p.name).w, p.w) << p.name;
-        EXPECT_EQ(img(std::string("bitmaps/Vantorel/") + p.name).h, p.h) << p.name;
-    }
 }
 
 }  // namespace
