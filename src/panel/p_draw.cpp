@@ -512,8 +512,10 @@ constexpr int STALL_LAMP_COLOUR = 2, GLASS_COURSE_COLOUR = 41, GLASS_LUBBER_COLO
 constexpr int PAUSED_X = 742, STRIP_TEXT_Y = 318, STALL_LAMP_X = 7, STALL_LAMP_Y = 316;
 constexpr int AP_ALT_X = 270, AP_VVI_X = 360, AP_SPD_X = 444;
 constexpr int COMPASS_PX_PER_DEG = 5;
+// The parking brake's lamp over its button on the radio stack, from osrad.
+constexpr int BRAKES_LAMP_DX = 500, BRAKES_LAMP_Y = 22;
 // The engine panel's lamps, captions and levers, from oseng.
-constexpr int BRAKES_LAMP_DX = 500, BRAKES_LAMP_Y = 22, GEAR_LIGHT_STEP_Y = 9;
+constexpr int GEAR_LIGHT_STEP_Y = 9;
 constexpr int BURN_DX = 651, BURN_STEP_DX = 40, BURN_Y = 283;
 constexpr int ECAM_LAMP_DX = 650, ECAM_LAMP_STEP_DX = 30, ECAM_LAMP_Y = 150;
 // The ADF needle: head and tail each this long, with barbs behind the head.
@@ -798,7 +800,7 @@ void live_radio_stack(const panel_shown& s)
 
 void live_lamps(const panel_shown& s)
 {
-    if (s.brakes_lamp) OGL_string(WARNING_COLOUR, oseng + BRAKES_LAMP_DX, BRAKES_LAMP_Y, "brakes", 800, 6);
+    if (s.brakes_lamp) OGL_string(WARNING_COLOUR, osrad + BRAKES_LAMP_DX, BRAKES_LAMP_Y, "brakes", 800, 6);
     for (int leg = 0; leg < 3; ++leg) {
         static const int light_colour[4] = {UNLIT_COLOUR, 1, 2, UNLIT_COLOUR};
         OGL_fillrect(light_colour[s.gear_light[leg]], oseng + GEAR_LIGHT_X, GEAR_LIGHT_Y + GEAR_LIGHT_STEP_Y * leg, 6, 6);

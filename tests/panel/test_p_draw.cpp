@@ -211,6 +211,11 @@ TEST_F(PanelPixels, PanelBitmapsLandWhereTheLayoutPutsThem)
         EXPECT_TRUE(is(0x304050u, en_x[0][0] + oseng + EGT_ART_DX, en_y[0] + EGT_ART_DY)) << radiotype;
         EXPECT_TRUE(is(0x405060u, oseng + SBRK_AUTO_SLOT.dx, SBRK_AUTO_SLOT.y)) << radiotype;
         EXPECT_TRUE(is(0x607080u, oseng + TRIM_SLOT.dx + TRIM_SLOT.w - 1, TRIM_SLOT.y + TRIM_SLOT.h - 1)) << radiotype;
+        set.parkbrake = 1;   // the brakes lamp stands over the parking brake's button, which moves with the stack
+        update_panel();
+        to_array = 1;
+        draw_panel_live();
+        EXPECT_GT(pixels_of(41, rx + 11, 20, rx + 51, 30), 10) << radiotype;
     }
     set_app_path("");
 }
