@@ -26,6 +26,13 @@ constexpr int DME_Y = 270, DME_DIST_DX = 499, DME_SPEED_DX = 532, DME_TIME_DX = 
 constexpr int MARKER_DX = 494, MARKER_STEP_DX = 16, MARKER_Y = 292, MARKER_W = 10, MARKER_H = 6;
 // The autopilot's seven buttons (HDG NAV1 NAV2 ALT VVI GS SPD), each AP_BUTTON_W wide.
 constexpr int AP_BUTTON_DX = 493, AP_BUTTON_W = 21, AP_BUTTON_Y0 = 80, AP_BUTTON_Y1 = 105;
+// The stack's buttons and rockers, from osrad: corners (x0, y0) .. (x1, y1).
+struct panel_box { int x0, y0, x1, y1; };
+constexpr panel_box SPEAKER_SWITCH{620, 288, 640, 298};   // the receivers to the speaker
+constexpr panel_box DME_SELECTOR{595, 263, 615, 275};     // the receiver the DME follows (no GPS)
+constexpr panel_box ATC_REPLY_1{493, 125, 512, 155}, ATC_REPLY_2{514, 125, 533, 155};
+constexpr panel_box PARKING_BRAKE{500, 5, 540, 20};
+constexpr panel_box AILERON_TRIM{570, 35, 600, 60}, RUDDER_TRIM{570, 5, 600, 30};   // halves split at TRIM_ROCKER_SPLIT
 // The fuel gauge: a needle along a 31-pixel scale in the free row between the transponder
 // and the COM knobs.
 constexpr int FUEL_GAUGE_X = 600, FUEL_GAUGE_Y = 141;

@@ -457,8 +457,11 @@ canvas radio_stack()
     c.text(X(DME_DIST_DX) + 1, DME_Y - 12, "NM", 1, WHITE);
     c.text(X(DME_SPEED_DX) + 1, DME_Y - 12, "KT", 1, WHITE);
     c.text(X(DME_TIME_DX), DME_Y - 12, "MIN", 1, WHITE);
-    c.rect(X(595), 263, 20, 12, key);
-    c.text_centred(X(605), 269, "N", 1, WHITE);
+    auto button = [&](const panel_box& b, rgb colour, const char* label, float label_y) {
+        c.rect(X(b.x0), b.y0, b.x1 - b.x0, b.y1 - b.y0, colour);
+        c.text_centred(X(b.x0) + (b.x1 - b.x0) / 2.0f, label_y, label, 1, WHITE);
+    };
+    button(DME_SELECTOR, key, "N", (DME_SELECTOR.y0 + DME_SELECTOR.y1) / 2.0f);
     // marker lamps, and the switch that sends the receivers to the speaker
     const char* marks[3] = {"O", "M", "I"};
     for (int m = 0; m < 3; ++m) {
@@ -466,13 +469,10 @@ canvas radio_stack()
         c.frame(mx - 1, MARKER_Y - 1, MARKER_W + 2, MARKER_H + 2, BEZEL);
         c.text_centred(mx + MARKER_W / 2.0f, MARKER_Y + 13, marks[m], 1, WHITE);
     }
-    c.rect(X(620), 288, 20, 10, key);
-    c.text_centred(X(630), 293, "SPK", 1, WHITE);
+    button(SPEAKER_SWITCH, key, "SPK", (SPEAKER_SWITCH.y0 + SPEAKER_SWITCH.y1) / 2.0f);
     // ATC reply buttons, the autopilot row, the fuel gauge's scale
-    c.rect(X(493), 125, 19, 30, key);
-    c.rect(X(514), 125, 19, 30, key);
-    c.text_centred(X(502.5f), 140, "R1", 1, WHITE);
-    c.text_centred(X(523.5f), 140, "R2", 1, WHITE);
+    button(ATC_REPLY_1, key, "R1", (ATC_REPLY_1.y0 + ATC_REPLY_1.y1) / 2.0f);
+    button(ATC_REPLY_2, key, "R2", (ATC_REPLY_2.y0 + ATC_REPLY_2.y1) / 2.0f);
     const char* ap[7] = {"HDG", "NV1", "NV2", "ALT", "VVI", "GS", "SPD"};
     for (int k = 0; k < 7; ++k) {
         const int bx = X(AP_BUTTON_DX + AP_BUTTON_W * k);
@@ -481,12 +481,12 @@ canvas radio_stack()
     }
     window(FUEL_GAUGE_X - 1, FUEL_GAUGE_Y - 1, 33, 8);
     // the parking brake and the aileron and rudder trim rockers
-    c.rect(X(500), 5, 40, 15, {90, 36, 32});
-    c.text_centred(X(520), 12.5f, "PARK", 1, WHITE);
-    for (int y0 : {35, 5}) {
-        c.rect(X(570), y0, 30, 25, key);
-        c.rect(X(585), y0 + 2, 1, 21, BLACK);
-        c.text_centred(X(585), y0 + 30, y0 == 35 ? "AIL" : "RUD", 1, WHITE);
+    button(PARKING_BRAKE, {90, 36, 32}, "PARK", (PARKING_BRAKE.y0 + PARKING_BRAKE.y1) / 2.0f);
+    // each rocker's halves (left, right) marked by notches at the split
+    for (const panel_box& b : {AILERON_TRIM, RUDDER_TRIM}) {
+        button(b, key, b.y0 == AILERON_TRIM.y0 ? "AIL" : "RUD", (b.y0 + b.y1) / 2.0f);
+        c.rect(X(TRIM_ROCKER_SPLIT), b.y0 + 2, 1, 4, BLACK);
+        c.rect(X(TRIM_ROCKER_SPLIT), b.y1 - 6, 1, 4, BLACK);
     }
     return c;
 }
