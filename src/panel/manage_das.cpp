@@ -7,6 +7,7 @@
 #include "flight/flight_hooks.h"
 #include "flight/funct.h"
 #include "panel/p_gps_face.h"
+#include "panel/p_panel_art.h"
 #include "panel/p_init.h"
 #include "panel/panel_laws.h"
 
@@ -23,6 +24,9 @@ constexpr float RANGE_MIN = 2.5f, RANGE_MAX = 320.0f;
 constexpr float REPLY_TIME_S = 3.0f;
 
 bool all_throttles;                            // the controls' throttle sync is clicking
+
+// A click inside box b of the radio stack, the stack at x offset ox.
+bool in_box(int x, int y, int ox, const panel_box& b) { return intbox(x, y, ox + b.x0, b.y0, ox + b.x1, b.y1); }
 
 // One press of a knob or toggle, or a frame of holding it.
 bool pressed() { return mnw.mouse_clicked || !mnw.delay_dragging; }
@@ -177,19 +181,19 @@ void engine_display_pages(int x, int y)
 void radio_stack(int x, int y)
 {
     const int ox = osrad;
-    if (pressed() && intbox(x, y, ox + 620, 288, ox + 640, 298)) nav.radout = intwrap(nav.radout + 1, 0, 2);
+    if (pressed() && in_box(x, y, ox, SPEAKER_SWITCH)) nav.radout = intwrap(nav.radout + 1, 0, 2);
     // the DME selector shares its place with the GPS screen, which then has the place
-    if (!plane_has_gps() && pressed() && intbox(x, y, ox + 595, 263, ox + 615, 275)) nav.dmesel = !nav.dmesel;
+    if (!plane_has_gps() && pressed() && in_box(x, y, ox, DME_SELECTOR)) nav.dmesel = !nav.dmesel;
 
-    // NAV (208..232) and COM (159..183) rows: a knob per radio, the left half steps the
-    // megahertz, the right half the hundredths; the upper half tunes up.
+    // NAV and COM rows: a knob per radio, the left half steps the megahertz, the right half
+    // the hundredths; the upper half tunes up.
     for (int r = 0; r < 2; ++r) {
-        const int kx = ox + 605 + 20 * r;
+        const int kx = ox + RADIO_KNOB_DX + RADIO_KNOB_W * r;
         for (int row = 0; row < 2; ++row) {
-            const int y1 = row == 0 ? 208 : 159;
-            if (!intbox(x, y, kx, y1, kx + 19, y1 + 24)) continue;
-            const int up = y > y1 + 12 ? 1 : -1;
-            const int step = up * (x < kx + 10 ? 1000 : 50);
+            const int y1 = row == 0 ? NAV_Y0 : COM_Y0, y2 = row == 0 ? NAV_Y1 : COM_Y1;
+            if (!intbox(x, y, kx, y1, kx + RADIO_KNOB_W - 1, y2)) continue;
+            const int up = y > (y1 + y2) / 2 ? 1 : -1;
+            const int step = up * (x < kx + RADIO_KNOB_W / 2 ? 1000 : 50);
             if (row == 0) {
                 NAVinc(&nav.nf[r], step);
                 setnav(r);
@@ -198,20 +202,21 @@ void radio_stack(int x, int y)
             }
         }
     }
-    // ADF digits (184..206): hundreds, tens, units
+    // ADF digits: hundreds, tens, units
     for (int k = 0; k < 3; ++k)
-        if (intbox(x, y, ox + 540 + 10 * k, 184, ox + 549 + 10 * k, 206)) {
+        if (intbox(x, y, ox + ADF_DIGITS_DX - 2 + DIGIT_STEP_DX * k, ADF_Y0, ox + ADF_DIGITS_DX + 7 + DIGIT_STEP_DX * k, ADF_Y1)) {
             static const int steps[3] = {100, 10, 1};
-            ADFinc(&nav.adff, y > 195 ? steps[k] : -steps[k]);
+            ADFinc(&nav.adff, y > (ADF_Y0 + ADF_Y1) / 2 ? steps[k] : -steps[k]);
             setnav(4);
         }
-    // transponder digits (120..140)
+    // transponder digits
     int* digit[4] = {&nav.tran1, &nav.tran2, &nav.tran3, &nav.tran4};
     for (int k = 0; k < 4; ++k)
-        if (pressed() && intbox(x, y, ox + 540 + 10 * k, 120, ox + 549 + 10 * k, 140)) XPNinc(digit[k], y > 130 ? 1 : -1);
+        if (pressed() && intbox(x, y, ox + XPDR_DX + DIGIT_STEP_DX * k, XPDR_Y0, ox + XPDR_DX + 9 + DIGIT_STEP_DX * k, XPDR_Y1))
+            XPNinc(digit[k], y > (XPDR_Y0 + XPDR_Y1) / 2 ? 1 : -1);
     // ATC reply buttons (125..155)
-    if (pressed() && intbox(x, y, ox + 493, 125, ox + 512, 155)) ins.reply_time1 = REPLY_TIME_S;
-    if (pressed() && intbox(x, y, ox + 514, 125, ox + 533, 155)) ins.reply_time2 = REPLY_TIME_S;
+    if (pressed() && in_box(x, y, ox, ATC_REPLY_1)) ins.reply_time1 = REPLY_TIME_S;
+    if (pressed() && in_box(x, y, ox, ATC_REPLY_2)) ins.reply_time2 = REPLY_TIME_S;
 }
 
 void gps_controls(int x, int y)
@@ -248,8 +253,9 @@ void gps_controls(int x, int y)
 
 void autopilot_buttons(int x, int y)
 {
-    if (!pressed() || !intbox(x, y, osrad + 493, 80, osrad + 640, 105)) return;
-    const int k = intlim((x - osrad - 493) / 21, 0, 6);   // HDG NAV1 NAV2 ALT VVI GS SPD
+    if (!pressed() || !intbox(x, y, osrad + AP_BUTTON_DX, AP_BUTTON_Y0, osrad + AP_BUTTON_DX + 7 * AP_BUTTON_W, AP_BUTTON_Y1))
+        return;
+    const int k = intlim((x - osrad - AP_BUTTON_DX) / AP_BUTTON_W, 0, 6);   // HDG NAV1 NAV2 ALT VVI GS SPD
     switch (k) {
     case 0: ap_press_lateral(AP_HDG); break;
     case 1: ap_press_lateral(AP_NAV1); break;
@@ -274,14 +280,14 @@ void gear_handle()
 void lower_panel(int x, int y)
 {
     const int ox = osrad;
-    if (pressed() && intbox(x, y, ox + 500, 5, ox + 540, 20)) {
+    if (pressed() && in_box(x, y, ox, PARKING_BRAKE)) {
         if (flt.cat_stage == 3) flt.cat_stage = 4;
         else set.parkbrake = set.parkbrake > 0.5f ? 0.0f : 1.0f;
     }
     const float trim = TRIM_RATE * (msc.prd > 0 ? msc.prd : 0.05f);
     const int split = ox + TRIM_ROCKER_SPLIT;
-    if (intbox(x, y, ox + 570, 35, ox + 600, 60)) flt.ail_trim = fltlim(flt.ail_trim + (x >= split ? trim : -trim), -1, 1);
-    if (intbox(x, y, ox + 570, 5, ox + 600, 30)) flt.rud_trim = fltlim(flt.rud_trim + (x >= split ? trim : -trim), -1, 1);
+    if (in_box(x, y, ox, AILERON_TRIM)) flt.ail_trim = fltlim(flt.ail_trim + (x >= split ? trim : -trim), -1, 1);
+    if (in_box(x, y, ox, RUDDER_TRIM)) flt.rud_trim = fltlim(flt.rud_trim + (x >= split ? trim : -trim), -1, 1);
     if (pln.gear_retract && pressed() && intbox(x, y, oseng + 608, 0, oseng + 640, 60)) gear_handle();
 }
 

@@ -15,6 +15,7 @@
 #include "flight/funct.h"
 #include "panel/p_glass.h"
 #include "panel/p_gps_face.h"
+#include "panel/p_panel_art.h"
 #include "panel/manage_das.h"
 #include "panel/p_init.h"
 #include "panel/p_update.h"
@@ -26,11 +27,9 @@ namespace orv {
 namespace {
 
 constexpr int PANEL_TOP = 333;           // the panel covers the window up to here
-constexpr int STATUS_BAR_Y = 561;
 constexpr int EQUIPMENT_STRIP_Y = 314;
-// The fuel gauge (a needle along a 31-pixel scale) in the free row of the radio stack between
-// the transponder and the COM knobs, and the gear lamps beside the gear handle's slot.
-constexpr int FUEL_GAUGE_X = 600, FUEL_GAUGE_Y = 141, GEAR_LIGHT_X = 610, GEAR_LIGHT_Y = 26;
+// The gear lamps beside the gear handle's slot.
+constexpr int GEAR_LIGHT_X = 610, GEAR_LIGHT_Y = 26;
 // The glass panel's screen and tapes.
 constexpr int GLASS_BOTTOM = 2, GLASS_TOP = 302, GLASS_RIGHT = 488, GLASS_MAP_W = 158;
 constexpr int GLASS_ASI_X = 20, GLASS_ALT_X = 172, GLASS_TAPE_Y = 218;   // beside the fixed glass places
@@ -105,8 +104,8 @@ void vvi_scale(float x, float y)
 }
 
 // Lever columns of the engine panel (from oseng): each lever's slot and handle.
-constexpr int FLAP_HANDLE_DX = 664, STOP_HANDLE_DX = 791, SBRK_HANDLE_DX = 701, VECT_HANDLE_DX = 739;
-constexpr int SWEEP_HANDLE_DX = 742, TRIM_HANDLE_DX = 787;
+// The speedbrake, sweep, vector and trim slots are bitmaps of their own (p_panel_art.h).
+constexpr int FLAP_HANDLE_DX = 664, STOP_HANDLE_DX = 791;
 constexpr int LOWER_SLOT_Y = 72, UPPER_SLOT_Y = 3, SLOT_LENGTH = 63;
 
 bool any_variable_sweep()
@@ -133,6 +132,14 @@ bool panel_bitmap(const char* name, int x, int y)
     if (!texbmp_path(BMP_SCREEN, 0, name, path) || !plat_is_readable_file(native_path(path))) return false;
     OGL_texbmp(BMP_SCREEN, x, y, name);
     return true;
+}
+
+const lever_slot_art& speedbrake_slot() { return pln.autosbrkEQ ? SBRK_AUTO_SLOT : SBRK_MANUAL_SLOT; }
+
+// A lever slot of its own artwork; the plain groove under the handle when there is none.
+void art_slot(const lever_slot_art& a)
+{
+    if (pln.cp || !panel_bitmap(a.name, oseng + a.dx, a.y)) slot(oseng + a.handle_dx, a.y, a.h - 3);
 }
 
 // The aircraft's own cockpit picture, beside its file as "<name> panl.BMP", over the standard
@@ -215,27 +222,57 @@ const char* gauge_caption(int row)
     return jet_engine() ? "FF" : pln.entype == 3 ? "TRQ" : "MP";
 }
 
-// The speed dial's limits: a jet's N1 red mark at 100 %; else the tachometer's green band
-// and its red line at the maximum speed. Scale numbers at zero, half and full scale (N1 in
-// per cent, rpm in hundreds).
-void speed_dial_marks(float x, float y, int colour)
+constexpr float DIAL_ZERO = 180.0f, DIAL_R = 23.0f;
+
+// A tachometer's green band between the green speeds and its red line at the maximum, for
+// shaft speeds (rad/s of the propeller or rotor) turned into rpm by to_rpm and into degrees
+// of the dial by per_rpm.
+void tachometer_band(float x, float y, float to_rpm, float per_rpm)
 {
-    constexpr float BAND_IN = 19.0f, BAND_OUT = 22.0f, LIMIT_IN = 15.0f, NUMBER_R = 29.0f;
-    const float dial_zero = 180.0f;
-    if (jet_engine()) {
-        init_tickmark(x, y, LIMIT_IN, 23, round(dial_zero + 100.0f * ins.n1_toINS), RED_ARC);
-    } else {
-        const float to_rpm = con.rsctorpm * pln.gearrat;
-        const float g1 = dial_zero + pln.omegamingreen * to_rpm * ins.tactoINS;
-        const float g2 = dial_zero + pln.omegamaxgreen * to_rpm * ins.tactoINS;
-        if (g2 > g1) OGL_arc(GREEN_ARC, x, y, BAND_IN, BAND_OUT, g1, g2);
-        init_tickmark(x, y, LIMIT_IN, 23, round(dial_zero + pln.omegamax * to_rpm * ins.tactoINS), RED_ARC);
-    }
-    const float full = jet_engine() ? 100.0f : (float)tac_max() / 100.0f;
+    constexpr float BAND_IN = 19.0f, BAND_OUT = 22.0f, LIMIT_IN = 15.0f;
+    const float g1 = DIAL_ZERO + pln.omegamingreen * to_rpm * per_rpm;
+    const float g2 = DIAL_ZERO + pln.omegamaxgreen * to_rpm * per_rpm;
+    if (g2 > g1) OGL_arc(GREEN_ARC, x, y, BAND_IN, BAND_OUT, g1, g2);
+    init_tickmark(x, y, LIMIT_IN, DIAL_R, round(DIAL_ZERO + pln.omegamax * to_rpm * per_rpm), RED_ARC);
+}
+
+// Scale numbers at zero, half and full scale.
+void dial_numbers(float x, float y, float full, int colour)
+{
+    constexpr float NUMBER_R = 29.0f;
     for (int k = 0; k <= 10; k += 5) {
         const int a = 180 + 27 * k;
         OGL_number(colour, x + NUMBER_R * isin(a) - 6, y + NUMBER_R * icos(a) - 3, full * k / 10.0f, 3, 0, 6, 0);
     }
+}
+
+// The speed dial's limits: a jet's N1 red mark at 100 %; else the tachometer's band and red
+// line (N1 numbered in per cent, rpm in hundreds).
+void speed_dial_marks(float x, float y, int colour)
+{
+    if (jet_engine()) init_tickmark(x, y, 15, DIAL_R, round(DIAL_ZERO + 100.0f * ins.n1_toINS), RED_ARC);
+    else tachometer_band(x, y, con.rsctorpm * pln.gearrat, ins.tactoINS);
+    dial_numbers(x, y, jet_engine() ? 100.0f : (float)tac_max() / 100.0f, colour);
+}
+
+// A dial face: the installation's gauge background, the rim and a tick every tenth of full
+// scale over the 270 degrees from straight down, and the caption under it.
+void dial_face(float x, float y, const char* caption, int colour)
+{
+    if (!pln.ecam && !pln.cp) panel_bitmap("eng_in", (int)x - 30, (int)y - 30);
+    OGL_framecircle(colour, x, y, DIAL_R);
+    for (int k = 0; k <= 10; ++k) init_tickmark(x, y, k % 5 ? 20 : 18, DIAL_R, 180 + 27 * k, colour);
+    OGL_string(colour, x - 3.0f * (float)std::strlen(caption), y - 34, caption, 800, 6);
+}
+
+// A helicopter's rotor tachometer in the second engine's tachometer place, in rotor rpm.
+void rotor_dial()
+{
+    const float x = en_x[1][1] + oseng, y = en_y[1];
+    const int colour = pln.paneltype == 1 ? MARK_COLOUR : 38;
+    dial_face(x, y, "ROTOR", colour);
+    tachometer_band(x, y, con.rsctorpm, rotor_tac_scale());
+    dial_numbers(x, y, (float)rotor_tac_max() / 100.0f, colour);
 }
 
 void gauge_dial(float x, float y, int row)
@@ -250,17 +287,13 @@ void gauge_dial(float x, float y, int row)
     }
     if (row == 0) {
         // the exhaust temperature is a strip the live bar moves along
-        OGL_framerect(colour, x - 9, y + 6, 32, 8);
+        if (!pln.ecam && !pln.cp) panel_bitmap("egt", (int)x + EGT_ART_DX, (int)y + EGT_ART_DY);
+        OGL_framerect(colour, x + EGT_BAR_DX0 - 1, y + EGT_BAR_DY0 - 2, EGT_BAR_DX1 - EGT_BAR_DX0 + 2, EGT_BAR_DY1 - EGT_BAR_DY0 + 4);
         OGL_string(colour, x - 30, y + 7, "EGT", 800, 6);
         return;
     }
-    if (!pln.ecam && !pln.cp) panel_bitmap("eng_in", (int)x - 30, (int)y - 30);
-    OGL_framecircle(colour, x, y, 23);
-    // a tenth of full scale per tick over the 270 degrees from straight down
-    for (int k = 0; k <= 10; ++k) init_tickmark(x, y, k % 5 ? 20 : 18, 23, 180 + 27 * k, colour);
+    dial_face(x, y, gauge_caption(row), colour);
     if (row == 1) speed_dial_marks(x, y, colour);
-    const char* cap = gauge_caption(row);
-    OGL_string(colour, x - 3.0f * (float)std::strlen(cap), y - 34, cap, 800, 6);
 }
 
 void engine_needle(float x, float y, int v)
@@ -410,6 +443,9 @@ void draw_panel_statics()
     const int was = to_array;
     to_array = 1;
     pln.cp = own_panel();
+    if (!pln.cp) panel_bitmap("PANL", 0, 0);
+    panel_bitmap("statbar", 0, STATUS_BAR_Y);
+    if (!pln.cp) panel_bitmap("radios", osrad + RADIO_STACK_X, 0);   // the stack moves with its read-outs
     OGL_string(47, 172, 319, pln.tailnum, 800, 6);
     if (!pln.cp) {
         // the equipment buttons of the strip that this aircraft lacks
@@ -445,16 +481,17 @@ void draw_panel_statics()
     const int engines = (pln.tape || pln.is_heli) ? intlim(pln.numen, 0, 1) : intlim(pln.numen, 0, 2);
     for (int e = 0; e < engines; ++e)
         for (int row = pln.ecam ? 1 : 0; row < 3; ++row) gauge_dial(en_x[row][e] + oseng, en_y[row], row);
+    if (pln.is_heli) rotor_dial();
     if (pln.m_fuel > 0 && !pln.ecam) {   // the engine display has its fuel page instead
         OGL_framerect(MARK_COLOUR, osrad + FUEL_GAUGE_X - 2, FUEL_GAUGE_Y - 2, 35, 10);
         OGL_string(38, osrad + FUEL_GAUGE_X + 4, FUEL_GAUGE_Y + 10, "FUEL", 800, 6);
     }
     slot(oseng + FLAP_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
     slot(oseng + STOP_HANDLE_DX, UPPER_SLOT_Y, SLOT_LENGTH - 1);
-    if (plane_has_speedbrake()) slot(oseng + SBRK_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
-    if (any_variable_sweep()) slot(oseng + SWEEP_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
-    else if (pln.vectEQ) slot(oseng + VECT_HANDLE_DX, LOWER_SLOT_Y, SLOT_LENGTH);
-    slot(oseng + TRIM_HANDLE_DX, TRIM_SLOT_LOW, TRIM_SLOT_HIGH - TRIM_SLOT_LOW);
+    if (plane_has_speedbrake()) art_slot(speedbrake_slot());
+    if (any_variable_sweep()) art_slot(SWEEP_SLOT);
+    else if (pln.vectEQ) art_slot(VECTOR_SLOT);
+    art_slot(TRIM_SLOT);
     for (int e = 0; e < intlim(pln.numen, 0, 4); ++e) {
         slot(thro_x[e] + oseng + 5, UPPER_SLOT_Y, SLOT_LENGTH);
         slot(prop_x[e] + oseng + 3, UPPER_SLOT_Y, SLOT_LENGTH);
@@ -470,20 +507,15 @@ constexpr int TEXT_COLOUR = 47, WARNING_COLOUR = 41, GLASS_COLOUR = 38, UNLIT_CO
 constexpr int POINTER_COLOUR = 9, LIMIT_COLOUR = 8, BUG_COLOUR = 32, EGT_BAR_COLOUR = 3;
 constexpr int STALL_LAMP_COLOUR = 2, GLASS_COURSE_COLOUR = 41, GLASS_LUBBER_COLOUR = 43, DME_LABEL_COLOUR = 46;
 
-// The status bar and the equipment strip's read-outs.
-constexpr int STATUS_TEXT_Y = 569, FEEL_X = 10, MODE_X = 130, STATUS_X = 430;
+// The equipment strip's read-outs (the status bar's and the radio stack's places are those
+// of their bitmaps, p_panel_art.h).
 constexpr int PAUSED_X = 742, STRIP_TEXT_Y = 318, STALL_LAMP_X = 7, STALL_LAMP_Y = 316;
-constexpr int OAT_BAR_X = 748, OAT_Y = 565, OAT_UNIT_X = 713;
 constexpr int AP_ALT_X = 270, AP_VVI_X = 360, AP_SPD_X = 444;
-constexpr int COMPASS_X = 373, COMPASS_Y = 566, COMPASS_PX_PER_DEG = 5, COMPASS_HALF_PX = 30;
-// The radio stack's read-outs, from osrad.
-constexpr int DME_Y = 270, DME_DIST_DX = 499, DME_SPEED_DX = 532, DME_TIME_DX = 565, DME_STEP_DX = 33;
-constexpr int MARKER_DX = 494, MARKER_STEP_DX = 16, MARKER_Y = 292;
-constexpr int XPDR_DX = 540, XPDR_Y = 127, DIGIT_STEP_DX = 10;
-constexpr int RADIO_LABEL_DX = 493, NAV_ROW_Y = 217, COM_ROW_Y = 168, ADF_ROW_Y = 192;
-constexpr int FREQ_DX = 515, FREQ_STEP_DX = 45, ADF_DIGITS_DX = 542;
+constexpr int COMPASS_PX_PER_DEG = 5;
+// The parking brake's lamp over its button on the radio stack, from osrad.
+constexpr int BRAKES_LAMP_DX = 500, BRAKES_LAMP_Y = 22;
 // The engine panel's lamps, captions and levers, from oseng.
-constexpr int BRAKES_LAMP_DX = 500, BRAKES_LAMP_Y = 22, GEAR_LIGHT_STEP_Y = 9;
+constexpr int GEAR_LIGHT_STEP_Y = 9;
 constexpr int BURN_DX = 651, BURN_STEP_DX = 40, BURN_Y = 283;
 constexpr int ECAM_LAMP_DX = 650, ECAM_LAMP_STEP_DX = 30, ECAM_LAMP_Y = 150;
 // The ADF needle: head and tail each this long, with barbs behind the head.
@@ -500,7 +532,7 @@ void live_status_bar(const panel_shown& s)
     OGL_string(TEXT_COLOUR, MODE_X, STATUS_TEXT_Y, s.mode ? s.mode : "", 800, 6);
     OGL_string(s.status_warning ? WARNING_COLOUR : TEXT_COLOUR, STATUS_X, STATUS_TEXT_Y, s.status ? s.status : "", 800, 6);
     if (s.paused_caption) OGL_string(WARNING_COLOUR, PAUSED_X, STRIP_TEXT_Y, "PAUSED", 800, 6);
-    OGL_fillrect(TEXT_COLOUR, OAT_BAR_X + s.oat / 2, OAT_Y, 2, 4);
+    OGL_fillrect(TEXT_COLOUR, OAT_ZERO_X + s.oat / 2, OAT_Y, 2, 4);
     const char unit[2] = {s.oat_unit ? s.oat_unit : 'F', 0};
     OGL_string(TEXT_COLOUR, OAT_UNIT_X, OAT_Y, unit, 800, 6);
     if (s.stall_lamp) OGL_fillrect(STALL_LAMP_COLOUR, STALL_LAMP_X, STALL_LAMP_Y, 10, 10);
@@ -748,7 +780,7 @@ void live_radio_stack(const panel_shown& s)
     }
     static const int marker_colour[3] = {POINTER_COLOUR, 11, NEEDLE_COLOUR};
     for (int m = 0; m < 3; ++m)
-        OGL_fillrect(s.marker[m] ? marker_colour[m] : UNLIT_COLOUR, osrad + MARKER_DX + MARKER_STEP_DX * m, MARKER_Y, 10, 6);
+        OGL_fillrect(s.marker[m] ? marker_colour[m] : UNLIT_COLOUR, osrad + MARKER_DX + MARKER_STEP_DX * m, MARKER_Y, MARKER_W, MARKER_H);
     for (int k = 0; k < 4; ++k) OGL_number(TEXT_COLOUR, osrad + XPDR_DX + DIGIT_STEP_DX * k, XPDR_Y, (float)s.xpdr[k], 1, 0, 6, 0);
     // the frequencies beside their knobs: NAV and COM rows (radio 1, radio 2), the ADF's
     // digits over the columns that tune them
@@ -768,7 +800,7 @@ void live_radio_stack(const panel_shown& s)
 
 void live_lamps(const panel_shown& s)
 {
-    if (s.brakes_lamp) OGL_string(WARNING_COLOUR, oseng + BRAKES_LAMP_DX, BRAKES_LAMP_Y, "brakes", 800, 6);
+    if (s.brakes_lamp) OGL_string(WARNING_COLOUR, osrad + BRAKES_LAMP_DX, BRAKES_LAMP_Y, "brakes", 800, 6);
     for (int leg = 0; leg < 3; ++leg) {
         static const int light_colour[4] = {UNLIT_COLOUR, 1, 2, UNLIT_COLOUR};
         OGL_fillrect(light_colour[s.gear_light[leg]], oseng + GEAR_LIGHT_X, GEAR_LIGHT_Y + GEAR_LIGHT_STEP_Y * leg, 6, 6);
@@ -789,11 +821,12 @@ void live_engine_gauges(const panel_shown& s)
                 if (has_gauge(row)) engine_needle(en_x[row][e] + oseng, en_y[row], s.gauge[row][e]);
         if (!pln.ecam && has_gauge(0) && (e < 2 || pln.tape)) {
             const float x = en_x[0][e] + oseng, y = en_y[0];
-            const float b = (float)(int)interp(0, x - 8, 1, x + 22, fltlim(s.egt_bar[e], 0, 1));
-            OGL_line(EGT_BAR_COLOUR, b, y + 8, b, y + 12);
+            const float b = (float)(int)interp(0, x + EGT_BAR_DX0, 1, x + EGT_BAR_DX1, fltlim(s.egt_bar[e], 0, 1));
+            OGL_line(EGT_BAR_COLOUR, b, y + EGT_BAR_DY0, b, y + EGT_BAR_DY1);
         }
         if (!ecam_page && pln.ecam && !pln.tape) engine_readouts(e);
     }
+    if (pln.is_heli) plot_needle(en_x[1][1] + oseng, en_y[1], s.rotor_gauge + 180, 0, 19, pln.paneltype == 1 ? 0 : 38, 10);
     // With more than two engines the words stand in a row over the quadrant, else beside
     // each engine's tachometer.
     const int engines = intlim(pln.numen, 0, 4);
@@ -813,10 +846,10 @@ void live_levers()
     }
     plot_handle(oseng + FLAP_HANDLE_DX, ins.flap);
     plot_handle(oseng + STOP_HANDLE_DX, pln.collectEQ ? ins.collect : ins.heat);
-    if (plane_has_speedbrake()) plot_handle(oseng + SBRK_HANDLE_DX, ins.sbrk);
-    if (any_variable_sweep()) plot_handle(oseng + SWEEP_HANDLE_DX, ins.swee);
-    else if (pln.vectEQ) plot_handle(oseng + VECT_HANDLE_DX, ins.vect);
-    plot_handle(oseng + TRIM_HANDLE_DX, round(interp(-1, TRIM_SLOT_LOW, 1, TRIM_SLOT_HIGH, flt.elv_trim)));
+    if (plane_has_speedbrake()) plot_handle(oseng + speedbrake_slot().handle_dx, ins.sbrk);
+    if (any_variable_sweep()) plot_handle(oseng + SWEEP_SLOT.handle_dx, ins.swee);
+    else if (pln.vectEQ) plot_handle(oseng + VECTOR_SLOT.handle_dx, ins.vect);
+    plot_handle(oseng + TRIM_SLOT.handle_dx, round(interp(-1, TRIM_SLOT_LOW, 1, TRIM_SLOT_HIGH, flt.elv_trim)));
 }
 
 }  // namespace

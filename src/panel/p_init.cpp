@@ -226,6 +226,9 @@ void init_panel_layout()
     glide_slope_scale();
 }
 
+int rotor_tac_max() { return gage_me(pln.omegamax * con.rsctorpm); }
+float rotor_tac_scale() { return per_full_scale(DIAL_SWEEP, (float)rotor_tac_max()); }
+
 // ---- digit drums and icons ---------------------------------------------------------------
 
 namespace {

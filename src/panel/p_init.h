@@ -34,6 +34,11 @@ bool plane_has_speedbrake();
 bool wide_instrument(int number);          // the "standard six"
 int  instrument_half_width(int number);    // 64 wide, 50 narrow
 
+// A helicopter's rotor tachometer, on the dial the second engine's tachometer would have:
+// its full scale in rotor rpm and its degrees per rotor rpm.
+int   rotor_tac_max();
+float rotor_tac_scale();
+
 // Lays the panel out for pln (run after every aircraft load); fills ins's layout fields,
 // the panel globals and pln's attitude-indicator and glide-slope geometry.
 void init_panel_layout();

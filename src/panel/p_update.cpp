@@ -245,6 +245,7 @@ void instruments()
 void engine_gauges()
 {
     std::memset(shown.gauge, 0, sizeof shown.gauge);
+    shown.rotor_gauge = pln.is_heli ? round(flt.tac[0] * con.rsctorpm * rotor_tac_scale()) : 0;
     const int engines = pln.is_heli ? intlim(pln.numen, 0, 1) : intlim(pln.numen, 0, 4);
     const float torque_full = pln.omegamax > 0.0f ? pln.pmax / pln.omegamax : 0.0f;
     for (int e = 0; e < engines; ++e) {

@@ -59,6 +59,7 @@ struct panel_shown {
     int   efis_map_shown, moving_map_shown, wx_radar_shown, stormscope_shown;
     float egt_bar[4];              // exhaust temperature bar position 0..1
     int   gauge[3][4];             // dial values per gauge row and engine
+    int   rotor_gauge;             // a helicopter's rotor tachometer, degrees from the dial's zero
     int   afterburner[4];
 };
 

@@ -363,13 +363,16 @@ int generate_tile(int lat, int lon, float* elev, int* flags)
     return 1;
 }
 
-int generate_env_file(int lat, int lon, const char* native_path)
+int generate_env_file(int lat, int lon, const char* native_path, const env_object* objs, int nobj)
 {
     std::lock_guard<std::recursive_mutex> hold(source_use);
     static float elev[QUAD_PTS_LAT * QUAD_PTS_LON];
     static int flags[QUAD_PTS_LAT * QUAD_PTS_LON];
     if (!generate_tile(lat, lon, elev, flags)) return 0;
-    return write_env_file(native_path, lat, lon, elev, flags, nullptr, 0);
+    std::vector<env_object> inside;
+    for (int k = 0; k < nobj; k++)
+        if (std::floor(objs[k].lat) == lat && std::floor(objs[k].lon) == lon) inside.push_back(objs[k]);
+    return write_env_file(native_path, lat, lon, elev, flags, inside.data(), (int)inside.size());
 }
 
 }  // namespace orv

@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+#include "world/env_write.h"
+
 namespace orv {
 
 constexpr char SCENERY_SOURCE_MAGIC[8] = {'O', 'R', 'V', 'L', 'A', 'N', 'D', '1'};
@@ -31,8 +33,9 @@ void scenery_source_unload();
 // and the packed flags of an environment file. Answers 0 when no source is loaded.
 int generate_tile(int lat, int lon, float* elev, int* flags);
 
-// Generates the quadrant into a binary environment file. Answers 1 when written.
-int generate_env_file(int lat, int lon, const char* native_path);
+// Generates the quadrant into a binary environment file, with the obstacles given that lie
+// in it (the source itself knows no obstacles). Answers 1 when written.
+int generate_env_file(int lat, int lon, const char* native_path, const env_object* objs = nullptr, int nobj = 0);
 
 // Land or water at one position (for tools and tests); -1 without a source.
 int scenery_is_land(double lat, double lon);

@@ -1009,11 +1009,12 @@ TEST_F(Acf_Load, WashStrengthAndEngineMassesByTheirFormulas)
     EXPECT_NEAR(pln.max_washdir[10][0], std::atan2(dy, dz) / kD, 1e-3f);
     EXPECT_NEAR(pln.hi_washdir[10][0], std::atan2(dy + R, dz) / kD, 1e-3f);
     EXPECT_NEAR(pln.lo_washdir[10][0], std::atan2(dy - R, dz) / kD, 1e-3f);
-    // rings: the annuli of the disc, summing to the disc
+    // rings: eight annuli of equal width, so the hub's disc is a 64th of the whole, each ring
+    // is two 64ths larger than the one inside it, and together they make the disc
+    const float a64 = pln.discarea[0] / 64.0f;
     float sum = 0.0f;
     for (int k = 0; k < 8; ++k) {
-        const float ro = R * (k + 1) / 8.0f, ri = R * k / 8.0f;
-        EXPECT_NEAR(pln.ringarea[0][k], 3.14159265f * (ro * ro - ri * ri), 1e-5f);
+        EXPECT_NEAR(pln.ringarea[0][k], (k ? pln.ringarea[0][k - 1] : -a64) + 2.0f * a64, 1e-5f) << k;
         sum += pln.ringarea[0][k];
     }
     EXPECT_NEAR(sum, pln.discarea[0], 1e-4f);

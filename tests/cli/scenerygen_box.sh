@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # scenerygen pre-builds a box of quadrants in the simulator's layout with a progress line,
-# keeps what is already there, makes the same bytes as a single tile, and refuses bad boxes.
+# keeps what is already there, makes the same bytes as a single tile, adds surveyed obstacles
+# to the tile they stand in, and refuses bad boxes.
 set -u
 build="$2"
 gen="$build/tools/scenerygen/scenerygen"
@@ -21,6 +22,13 @@ grep -q '4 quadrants written, 0 already there' err.txt || fail "summary: $(cat e
 
 "$gen" tile --source "$src" --lat 0 --lon 0 --out "$work/one.env" || fail "tile failed"
 cmp -s "$work/one.env" "$work/box/+00+000/+00+000.env" || fail "tile and box differ"
+
+# Surveyed obstacles join the tile they stand in; a line that does not read is told and passed over.
+printf '4 0.5 0.5 100\n4 1.5 0.5 100   # the next quadrant north\n4 0.5\n' > obstacles.txt
+"$gen" tile --source "$src" --lat 0 --lon 0 --out "$work/towers.env" --obstacles obstacles.txt 2> err.txt ||
+    fail "tile with obstacles failed: $(cat err.txt)"
+grep -q "line 3: it needs type, latitude, longitude and height" err.txt || fail "bad obstacle line not told: $(cat err.txt)"
+[ $(( $(stat -c %s towers.env) - $(stat -c %s one.env) )) -eq 24 ] || fail "not exactly the one obstacle of the quadrant written"
 
 "$gen" build --source "$src" --out "$work/box" --lat-min 0 --lat-max 0 --lon-min 0 --lon-max 0 2> err.txt
 grep -q '0 quadrants written, 1 already there' err.txt || fail "kept quadrant rewritten: $(cat err.txt)"

@@ -12,28 +12,20 @@
 #include "world/nav_db.h"
 #include "world/region.h"
 #include "world/region_shift.h"
+#include "support/world_fixtures.h"
 
 using namespace orv;
 
 namespace {
 
 struct FrameEdges : ::testing::Test {
+    orv_test::flat_region region;   // open water: the frame is on trial, not the scenery
     void SetUp() override
     {
         clear_records();   // level, at rest, no forces
-        set_constants();
-        init_trig_tables();
-        region_set_generation(0);   // open water: the frame is on trial, not the scenery
-        env.aptmax = -1;
-        env.navmax = -1;
+        region.begin();
     }
-    void TearDown() override { region_set_generation(1); }
-    void load(int lat_sou, int lon_wes)
-    {
-        env.lat_sou = lat_sou;
-        env.lon_wes = lon_wes;
-        load_region();
-    }
+    void load(int lat_sou, int lon_wes) { region.load(lat_sou, lon_wes); }
     void at(float lat, float lon)
     {
         flt.X = X_with_latlon(lat, lon);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "2-QZutils/qz_funct.h"
@@ -12,7 +13,7 @@
 #include "flight/funct.h"
 #include "flight/real_weather.h"
 #include "flight/weather_evol.h"
-#include "support/test_support.h"
+#include "support/world_fixtures.h"
 #include "world/nav_db.h"
 #include "world/wxr_file.h"
 
@@ -24,6 +25,7 @@ constexpr float kField = 300;   // m
 class RealWeather : public ::testing::Test {
 protected:
     std::string dir;
+    std::optional<orv_test::weather_reports> reports;
     void SetUp() override
     {
         std::memset(&atm, 0, sizeof atm);
@@ -54,10 +56,7 @@ protected:
         real_weather_reset();
     }
     void TearDown() override { wxr_set_path(""); }
-    void use(const std::string& text)
-    {
-        wxr_set_path(orv_test::write_file(dir + "/WORLD.RWX", text).c_str());
-    }
+    void use(const std::string& text) { reports.emplace(dir, text); }
     void expect_in_window_ranges()
     {
         EXPECT_GE(atm.vis_rep, 185.2f);

@@ -2,16 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
+#include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
 #include "panel/manage_das.h"
 #include "panel/p_draw.h"
 #include "panel/p_init.h"
+#include "panel/p_panel_art.h"
 #include "panel/p_update.h"
 #include "panel_test_util.h"
 #include "support/test_support.h"
@@ -147,24 +151,73 @@ int pixels_of(int c, int x1, int y1, int x2, int y2)
     return n;
 }
 
-// The tachometer's green band and red line stand where its needle points at those speeds.
+// A tachometer's green band and red line stand where its needle points at those speeds: the
+// engine's, and a helicopter's rotor tachometer, which reads the rotor, not the engine.
 TEST_F(PanelPixels, TachometerBandAndRedLineMeetTheNeedleAtTheirSpeeds)
 {
     const float per_rpm = 1.0f / con.rsctorpm;
-    pln.gearrat = 1.0f;
     pln.omegamax = 2700 * per_rpm;
     pln.omegamingreen = 2100 * per_rpm;
     pln.omegamaxgreen = 2500 * per_rpm;
-    init_panel_layout();
-    const struct { float rpm, r; int colour; } marks[] = {{2300, 20.5f, 13}, {2700, 17.0f, 8}};
-    for (const auto& m : marks) {
-        flt.tac[0] = m.rpm * per_rpm;
-        update_panel();
-        draw_panel_background();
-        const int a = panel_shown_values().gauge[1][0] + 180;
-        const int x = round(en_x[1][0] + oseng + m.r * isin(a)), y = round(en_y[1] + m.r * icos(a));
-        EXPECT_GT(pixels_of(m.colour, x - 1, y - 1, x + 1, y + 1), 0) << m.rpm;
+    for (const int heli : {0, 1}) {
+        pln.is_heli = heli;
+        pln.gearrat = heli ? 8.0f : 1.0f;
+        init_panel_layout();
+        const int x0 = en_x[1][heli] + oseng, y0 = en_y[1];
+        const struct { float rpm, r; int colour; } marks[] = {{2300, 20.5f, 13}, {2700, 17.0f, 8}};
+        for (const auto& m : marks) {
+            flt.tac[0] = m.rpm * per_rpm;
+            update_panel();
+            draw_panel_background();
+            const int a = (heli ? panel_shown_values().rotor_gauge : panel_shown_values().gauge[1][0]) + 180;
+            const int x = round(x0 + m.r * isin(a)), y = round(y0 + m.r * icos(a));
+            EXPECT_GT(pixels_of(m.colour, x - 1, y - 1, x + 1, y + 1), 0) << m.rpm << (heli ? " rotor" : " engine");
+        }
     }
+}
+
+// The installation's panel bitmaps, each of its own colour, land where the layout puts them,
+// for the radio stack at its standard place and moved right.
+TEST_F(PanelPixels, PanelBitmapsLandWhereTheLayoutPutsThem)
+{
+    const std::string dir = orv_test::temp_dir("panel_art");
+    std::filesystem::create_directories(dir + "/bitmaps/Vantorel");
+    struct art { const char* name; unsigned rgb; int w, h; };
+    static const art arts[] = {
+        {"radios", 0x102030u, RADIO_STACK_W, RADIO_STACK_H}, {"statbar", 0x203040u, STATUS_BAR_W, STATUS_BAR_H},
+        {"egt", 0x304050u, EGT_ART_W, EGT_ART_H}, {"b_sbrka", 0x405060u, SBRK_AUTO_SLOT.w, SBRK_AUTO_SLOT.h},
+        {"b_trim", 0x607080u, TRIM_SLOT.w, TRIM_SLOT.h}};
+    static unsigned colour;
+    for (const art& a : arts) {
+        colour = a.rgb;
+        orv_test::write_file(dir + "/bitmaps/Vantorel/" + a.name + ".BMP",
+                             orv_test::bmp_file(a.w, a.h, [](int, int) { return colour; }));
+    }
+    set_app_path((dir + "/").c_str());
+    auto is = [](unsigned rgb, int x, int y) {
+        const unsigned char* p = rgb_array + (y * SCREEN_W + x) * 3;
+        return p[0] == (rgb >> 16) && p[1] == ((rgb >> 8) & 255) && p[2] == (rgb & 255);
+    };
+    pln.fbrkEQ = pln.autosbrkEQ = 1;
+    for (const int radiotype : {1, 2}) {
+        pln.radiotype = radiotype;
+        init_panel_layout();
+        draw_panel_background();
+        const int rx = osrad + RADIO_STACK_X;
+        EXPECT_TRUE(is(0x102030u, rx, 1) && is(0x102030u, std::min(rx + RADIO_STACK_W, SCREEN_W) - 1, RADIO_STACK_H - 1))
+            << radiotype;
+        EXPECT_FALSE(is(0x102030u, rx - 1, 1)) << radiotype;
+        EXPECT_TRUE(is(0x203040u, 2, STATUS_BAR_Y + 1));
+        EXPECT_TRUE(is(0x304050u, en_x[0][0] + oseng + EGT_ART_DX, en_y[0] + EGT_ART_DY)) << radiotype;
+        EXPECT_TRUE(is(0x405060u, oseng + SBRK_AUTO_SLOT.dx, SBRK_AUTO_SLOT.y)) << radiotype;
+        EXPECT_TRUE(is(0x607080u, oseng + TRIM_SLOT.dx + TRIM_SLOT.w - 1, TRIM_SLOT.y + TRIM_SLOT.h - 1)) << radiotype;
+        set.parkbrake = 1;   // the brakes lamp stands over the parking brake's button, which moves with the stack
+        update_panel();
+        to_array = 1;
+        draw_panel_live();
+        EXPECT_GT(pixels_of(41, rx + 11, 20, rx + 51, 30), 10) << radiotype;
+    }
+    set_app_path("");
 }
 
 // Every lever the aircraft has shows a handle inside the column the click handler moves it
@@ -190,10 +243,14 @@ TEST_F(PanelPixels, HelicopterTwinNeedlesBurnWordsAndTheAdfNeedle)
     pln.is_heli = 1;
     pln.numen = 2;
     init_panel_layout();
-    flt.tac[0] = flt.tac[1] = 200;
-    draw(100, 1000);
+    // the second dial place holds the rotor tachometer, which engine 1's speed does not move
     const int x2 = en_x[1][1] + oseng, y2 = en_y[1];
-    EXPECT_EQ(pixels_of(NEEDLE_COLOUR, x2 - 19, y2 - 19, x2 + 19, y2 + 19), 0);
+    flt.tac[0] = 100;
+    draw(100, 1000);
+    const int rotor_only = pixels_of(NEEDLE_COLOUR, x2 - 19, y2 - 19, x2 + 19, y2 + 19);
+    flt.tac[1] = 250;
+    draw(100, 1000);
+    EXPECT_EQ(pixels_of(NEEDLE_COLOUR, x2 - 19, y2 - 19, x2 + 19, y2 + 19), rotor_only);
 
     pln.is_heli = 0;
     pln.entype = 4;

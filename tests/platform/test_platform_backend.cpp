@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "platform/plat_backend.h"
+#include "platform/plat_gl_window.h"
 #include "platform/plat_paths.h"
 
 using namespace orv;
@@ -153,4 +154,27 @@ TEST(Platform_Paths, ProgramFolderIsADirectory)
     char out[400];
     EXPECT_EQ(plat_program_dir(out, sizeof out), 1);
     EXPECT_TRUE(plat_is_dir(out));
+}
+
+// The window asks the display for a 24-bit depth buffer and takes 16 bits only when refused.
+static int depth_asked[2], depth_asks, deepest_granted, refusal;
+static int open_gl_window(int granted, int why)
+{
+    depth_asks = 0;
+    deepest_granted = granted;
+    refusal = why;
+    int failure = 0;
+    const plat_gl_window_steps steps = {[](int bits) { depth_asked[depth_asks++ % 2] = bits; },
+                                        [] { return depth_asked[(depth_asks - 1) % 2] <= deepest_granted ? PLAT_INIT_OK : refusal; }};
+    const int got = plat_open_gl_window(steps, &failure);
+    return got ? got : -failure;
+}
+
+TEST(Platform_Backend, WindowAsksForTwentyFourDepthBitsThenSixteen)
+{
+    EXPECT_EQ(open_gl_window(24, PLAT_INIT_NO_FORMAT), 24);
+    EXPECT_EQ(depth_asks, 1);
+    EXPECT_EQ(open_gl_window(17, PLAT_INIT_NO_FORMAT), 16);                  // a display that refuses 24 bits
+    EXPECT_EQ(depth_asks, 2);
+    EXPECT_EQ(open_gl_window(8, PLAT_INIT_NO_CONTEXT), -PLAT_INIT_NO_CONTEXT);   // neither: the reason comes back
 }

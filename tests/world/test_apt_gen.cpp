@@ -10,6 +10,7 @@
 #include "world/nav_db.h"
 #include "world/obstacles.h"
 #include "world/region.h"
+#include "support/world_fixtures.h"
 
 using namespace orv;
 
@@ -18,22 +19,15 @@ namespace {
 // A flat region at (-1, -119) with airport 0 at (0, -117.5); runways set by each test. On the
 // equator the frame's north is true north, so headings are frame directions.
 struct AptFixture : ::testing::Test {
+    orv_test::flat_region region;
     void SetUp() override
     {
-        set_constants();
-        init_trig_tables();
-        region_set_generation(0);
-        env.aptmax = -1;
-        env.navmax = -1;
-        env.lat_sou = -1;
-        env.lon_wes = -119;
-        load_region();
+        region.load(-1, -119);
         std::memset(apt_len, 0, sizeof apt_len);
         env.aptmax = 0;
         apt_h[0] = 100.0f;
         apt_twr[0] = 1;
     }
-    void TearDown() override { region_set_generation(1); }
     void runway(int r, float lat, float lon, int hdng, int len, int width, int lite)
     {
         apt_lat[0][r] = lat;

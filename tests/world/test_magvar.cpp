@@ -1,6 +1,6 @@
 // Magnetic variation: the grid compiled in from the build's grid file, the cell choice,
-// the interpolation and the sign and truncation of the answer. Expected values are worked
-// out here from the shipped grid's corner values.
+// the interpolation and the sign and truncation of the answer, worked by hand from the
+// shipped grid's corner values.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,17 +14,6 @@ namespace {
 
 // Grid value at latitude row lat (-60..60 by 30) and longitude lon (-180..180 by 10).
 double g(int lat, int lon) { return magvar_grid[lat / 30 + 2][lon / 10 + 18]; }
-
-// Straight line through (x1, y1) and (x2, y2) at x.
-double line(double x1, double y1, double x2, double y2, double x) { return y1 + (y2 - y1) * (x - x1) / (x2 - x1); }
-
-// The answer for a point in the cell with south-west corner (la, lo).
-int expected(int la, int lo, double lat, double lon)
-{
-    double w = line(la, g(la, lo), la + 30, g(la + 30, lo), lat);
-    double e = line(la, g(la, lo + 10), la + 30, g(la + 30, lo + 10), lat);
-    return (int)(-line(lo, w, lo + 10, e, lon));
-}
 
 }  // namespace
 
@@ -51,30 +40,17 @@ TEST(MagVar_Lookup, GridPointsGiveTheirOwnValueNegatedAndTruncated)
     EXPECT_EQ(find_var(30, -120), (int)(-g(30, -120)));
 }
 
-TEST(MagVar_Lookup, InsideACellInterpolatesBetweenItsFourCorners)
+// Worked by hand from the shipped 2026 grid: the cell 30..60 N, 120..110 W has the corners
+// 10.95 (SW), 8.54 (SE), 17.23 (NW), 12.81 (NE); the cell 0..30 N at the date line 9.24 and
+// 3.24 on 170 E, 9.97 and 6.18 on 180, 9.74 and 8.21 on 170 W (south, north).
+TEST(MagVar_Lookup, InsideACellAndBeyondItsEdgesTheCornersLinesCarryOn)
 {
-    struct P { float lat, lon; int la, lo; } pts[] = {
-        {34.1f, -117.2f, 30, -120},   // southern California
-        {51.5f, -0.1f, 30, -10},      // London
-        {-33.9f, 151.2f, -60, 150},   // Sydney
-        {-15.0f, -47.9f, -30, -50},   // middle of the -30..0 cell
-        {14.9f, 5.0f, 0, 0},
-        {45.0f, 179.9f, 30, 170},     // last column pair
-        {-45.0f, -180.0f, -60, -180},
-    };
-    for (const P& p : pts)
-        EXPECT_EQ(find_var(p.lat, p.lon), expected(p.la, p.lo, p.lat, p.lon)) << p.lat << " " << p.lon;
-}
-
-TEST(MagVar_Lookup, BeyondTheOuterRowsTheLinesCarryOn)
-{
-    // North of 60: the 30 and 60 rows' line, extrapolated; south of -60 the -60 and -30 rows'.
-    EXPECT_EQ(find_var(75, -100), expected(30, -100, 75, -100));
-    EXPECT_EQ(find_var(75, -95), expected(30, -100, 75, -95));
-    EXPECT_EQ(find_var(-75, 120), expected(-60, 120, -75, 120));
-    double north = -(g(60, -100) + (g(60, -100) - g(30, -100)) * 0.5);
-    EXPECT_EQ(find_var(75, -100), (int)north);
-    // Longitudes past the date line stay in the edge cells.
-    EXPECT_EQ(find_var(10, 185), expected(0, 170, 10, 185));
-    EXPECT_EQ(find_var(10, -185), expected(0, -180, 10, -185));
+    ASSERT_FLOAT_EQ(magvar_grid[3][6], 10.95f);        // the premise: 30 N 120 W as shipped
+    ASSERT_FLOAT_EQ(magvar_grid[4][7], 12.81f);
+    EXPECT_EQ(find_var(45, -115), -12);          // the cell's centre: the corners' mean, 12.38 E
+    EXPECT_EQ(find_var(40, -112.5f), -10);       // 13.04 on 120 W and 9.96 on 110 W, 3/4 of the way: 10.73
+    EXPECT_EQ(find_var(34.1f, -117.2f), -11);    // San Bernardino: 11.06
+    EXPECT_EQ(find_var(75, -110), -14);          // north of 60 the 30..60 line runs on: 12.81 + 4.27 / 2
+    EXPECT_EQ(find_var(10, 185), -9);            // past the date line the edge cell's lines: 7.24 + 1.5 * 1.47
+    EXPECT_EQ(find_var(10, -185), -8);           // and the other side: 8.71 - 0.5 * 0.52
 }

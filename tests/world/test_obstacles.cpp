@@ -10,6 +10,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "support/test_support.h"
+#include "support/world_fixtures.h"
 #include "world/obstacles.h"
 #include "world/region.h"
 
@@ -17,25 +18,17 @@ using namespace orv;
 
 namespace {
 
-struct ObjFolder {
+struct ObjFolder : orv_test::flat_region {
     std::string root, dir;
     ObjFolder()
     {
-        set_constants();
-        init_trig_tables();
         root = orv_test::temp_dir("objects");
         dir = root + "/additional nav data/objects";
         std::filesystem::create_directories(dir);
         set_app_path(root.c_str());
-        region_set_generation(0);
-        env.aptmax = -1;
-        env.navmax = -1;
-        env.lat_sou = 33;
-        env.lon_wes = -119;
-        load_region();
+        load(33, -119);
         current_tex_numb = 0;
     }
-    ~ObjFolder() { region_set_generation(1); }
     void put(const char* name, const std::string& text) { orv_test::write_file(dir + "/" + name, text); }
 };
 

@@ -12,7 +12,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
-#include "support/test_support.h"
+#include "support/world_fixtures.h"
 #include "world/env_write.h"
 #include "world/nav_db.h"
 #include "world/obstacles.h"
@@ -26,23 +26,17 @@ namespace {
 constexpr double MPD = 60.0 * 1852.0;
 
 // A program folder whose scenery comes only from the files a test puts there.
-struct RegionFolder {
+struct RegionFolder : orv_test::flat_region {
     std::string root;
     explicit RegionFolder(int lat_sou = 33, int lon_wes = -119)
     {
-        set_constants();
-        init_trig_tables();
         seed_rand(7);
         root = orv_test::temp_dir("region");
         set_app_path(root.c_str());
-        region_set_generation(0);
-        env.aptmax = -1;
-        env.navmax = -1;
         flt.Y = 0;
         env.lat_sou = lat_sou;
         env.lon_wes = lon_wes;
     }
-    ~RegionFolder() { region_set_generation(1); }
     // Native path of a quadrant's file under `folder` in the ten-degree layout.
     std::string tile_path(const char* folder, int lat, int lon)
     {

@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 
 #include "2-QZutils/qz_bitmap.h"
+#include "panel/manage_das.h"
 #include "panel/p_gps_face.h"
+#include "panel/p_panel_art.h"
 
 namespace art {
 
@@ -384,12 +387,28 @@ canvas panel_body(int h)
     return c;
 }
 
+// The status bar: dark windows where the panel writes the control feel, the mode, the
+// compass card, the status line and the outside-air scale.
 canvas status_bar()
 {
-    canvas c(800, 39, PANEL_DARK);
-    c.rect(0, 0, 800, 2, BEZEL);
-    c.rect(420, 4, 370, 15, BLACK);                 // the status line window
-    c.frame(420, 4, 370, 15, BEZEL);
+    using namespace orv;
+    canvas c(STATUS_BAR_W, STATUS_BAR_H, PANEL_DARK);
+    c.rect(0, 0, STATUS_BAR_W, 2, BEZEL);
+    const int ty = STATUS_TEXT_Y - STATUS_BAR_Y;
+    auto window = [&](int x0, int x1, int y0, int y1) {
+        c.rect(x0, y0, x1 - x0, y1 - y0, BLACK);
+        c.frame(x0 - 1, y0 - 1, x1 - x0 + 2, y1 - y0 + 2, BEZEL);
+    };
+    window(FEEL_X - 3, MODE_X - 6, ty - 3, ty + 10);
+    window(MODE_X - 3, COMPASS_X - COMPASS_HALF_PX - 10, ty - 3, ty + 10);
+    window(COMPASS_X - COMPASS_HALF_PX, COMPASS_X + COMPASS_HALF_PX, COMPASS_Y - STATUS_BAR_Y, COMPASS_Y - STATUS_BAR_Y + COMPASS_H);
+    c.rect(COMPASS_X, COMPASS_Y - STATUS_BAR_Y + COMPASS_H - 4, 1, 4, YELLOW);     // the lubber mark
+    window(STATUS_X - 5, STATUS_END_X, ty - 3, ty + 10);
+    // the outside-air scale: a tick every 20 degrees, longer at zero
+    const int oy = OAT_Y - STATUS_BAR_Y;
+    for (int t = OAT_MIN + 10; t <= OAT_MAX; t += 20) c.rect(OAT_ZERO_X + t / 2, oy - 3, 1, 2, BEZEL);
+    c.rect(OAT_ZERO_X, oy - 5, 1, 4, WHITE);
+    c.rect(OAT_ZERO_X + OAT_MIN / 2, oy - 2, (OAT_MAX - OAT_MIN) / 2 + 2, 1, BEZEL);
     return c;
 }
 
@@ -403,17 +422,71 @@ canvas screen_background()
     return c;
 }
 
+// The radio stack, x from its own left edge: the rows of knobs and windows where the panel
+// writes the frequencies, the transponder, the DME and the marker lamps, the autopilot's
+// buttons, the trim rockers and the parking brake. The GPS face covers the DME rows when the
+// aircraft has one.
 canvas radio_stack()
 {
-    canvas c(311, 205, {38, 40, 44});
-    const char* names[] = {"COM1", "NAV1", "COM2", "NAV2", "ADF", "XPDR"};
-    for (int k = 0; k < 6; k++) {
-        int y = 172 - k * 33;
-        c.text(6, y + 8, names[k], 1, WHITE);
-        for (int w = 0; w < 2; w++) {
-            c.rect(50 + w * 128, y, 110, 24, BLACK);
-            c.frame(50 + w * 128, y, 110, 24, BEZEL);
+    using namespace orv;
+    const rgb face{38, 40, 44}, key{70, 72, 78};
+    canvas c(RADIO_STACK_W, RADIO_STACK_H, face);
+    c.frame(0, 0, RADIO_STACK_W, RADIO_STACK_H, BEZEL, 2);
+    auto X = [](int panel_x) { return panel_x - RADIO_STACK_X; };
+    auto window = [&](int x0, int y0, int w, int h) {
+        c.rect(X(x0), y0, w, h, BLACK);
+        c.frame(X(x0) - 1, y0 - 1, w + 2, h + 2, BEZEL);
+    };
+    // NAV and COM: the two radios' windows and their knobs (left half MHz, right half kHz)
+    for (int y0 : {NAV_Y0, COM_Y0}) {
+        const int row_y = y0 == NAV_Y0 ? NAV_ROW_Y : COM_ROW_Y;
+        for (int r = 0; r < 2; ++r) {
+            window(FREQ_DX + FREQ_STEP_DX * r - 2, row_y - 3, 40, 13);
+            const float kx = X(RADIO_KNOB_DX + RADIO_KNOB_W * r) + RADIO_KNOB_W / 2.0f, ky = (y0 + (y0 == NAV_Y0 ? NAV_Y1 : COM_Y1)) / 2.0f;
+            c.disc(kx, ky, 9, BEZEL);
+            c.disc(kx, ky, 4, key);
         }
+    }
+    // ADF and transponder: a window per digit, which a click above or below steps
+    for (int k = 0; k < 3; ++k) window(ADF_DIGITS_DX + DIGIT_STEP_DX * k - 2, ADF_ROW_Y - 3, 9, 13);
+    for (int k = 0; k < 4; ++k) window(XPDR_DX + DIGIT_STEP_DX * k - 2, XPDR_Y - 3, 9, 13);
+    c.rect(X(ADF_DIGITS_DX) - 2, ADF_Y1 - 1, 29, 1, BEZEL);
+    c.rect(X(XPDR_DX) - 2, XPDR_Y1, 39, 1, BEZEL);
+    // the DME's figures and the selector of the receiver it follows
+    for (int k = 0; k < 3; ++k) window(DME_DIST_DX + DME_STEP_DX * k - 2, DME_Y - 3, 22, 13);
+    c.text(X(DME_DIST_DX) + 1, DME_Y - 12, "NM", 1, WHITE);
+    c.text(X(DME_SPEED_DX) + 1, DME_Y - 12, "KT", 1, WHITE);
+    c.text(X(DME_TIME_DX), DME_Y - 12, "MIN", 1, WHITE);
+    auto button = [&](const panel_box& b, rgb colour, const char* label, float label_y) {
+        c.rect(X(b.x0), b.y0, b.x1 - b.x0, b.y1 - b.y0, colour);
+        c.text_centred(X(b.x0) + (b.x1 - b.x0) / 2.0f, label_y, label, 1, WHITE);
+    };
+    button(DME_SELECTOR, key, "N", (DME_SELECTOR.y0 + DME_SELECTOR.y1) / 2.0f);
+    // marker lamps, and the switch that sends the receivers to the speaker
+    const char* marks[3] = {"O", "M", "I"};
+    for (int m = 0; m < 3; ++m) {
+        const int mx = X(MARKER_DX + MARKER_STEP_DX * m);
+        c.frame(mx - 1, MARKER_Y - 1, MARKER_W + 2, MARKER_H + 2, BEZEL);
+        c.text_centred(mx + MARKER_W / 2.0f, MARKER_Y + 13, marks[m], 1, WHITE);
+    }
+    button(SPEAKER_SWITCH, key, "SPK", (SPEAKER_SWITCH.y0 + SPEAKER_SWITCH.y1) / 2.0f);
+    // ATC reply buttons, the autopilot row, the fuel gauge's scale
+    button(ATC_REPLY_1, key, "R1", (ATC_REPLY_1.y0 + ATC_REPLY_1.y1) / 2.0f);
+    button(ATC_REPLY_2, key, "R2", (ATC_REPLY_2.y0 + ATC_REPLY_2.y1) / 2.0f);
+    const char* ap[7] = {"HDG", "NV1", "NV2", "ALT", "VVI", "GS", "SPD"};
+    for (int k = 0; k < 7; ++k) {
+        const int bx = X(AP_BUTTON_DX + AP_BUTTON_W * k);
+        c.rect(bx, AP_BUTTON_Y0, AP_BUTTON_W - 2, AP_BUTTON_Y1 - AP_BUTTON_Y0, key);
+        c.text_centred(bx + (AP_BUTTON_W - 2) / 2.0f, (AP_BUTTON_Y0 + AP_BUTTON_Y1) / 2.0f, ap[k], 1, WHITE);
+    }
+    window(FUEL_GAUGE_X - 1, FUEL_GAUGE_Y - 1, 33, 8);
+    // the parking brake and the aileron and rudder trim rockers
+    button(PARKING_BRAKE, {90, 36, 32}, "PARK", (PARKING_BRAKE.y0 + PARKING_BRAKE.y1) / 2.0f);
+    // each rocker's halves (left, right) marked by notches at the split
+    for (const panel_box& b : {AILERON_TRIM, RUDDER_TRIM}) {
+        button(b, key, b.y0 == AILERON_TRIM.y0 ? "AIL" : "RUD", (b.y0 + b.y1) / 2.0f);
+        c.rect(X(TRIM_ROCKER_SPLIT), b.y0 + 2, 1, 4, BLACK);
+        c.rect(X(TRIM_ROCKER_SPLIT), b.y1 - 6, 1, 4, BLACK);
     }
     return c;
 }
@@ -470,11 +543,28 @@ canvas engine_gauge(const std::string& label)
     return c;
 }
 
-canvas lever_slot(const std::string& label)
+// A lever's slot: a dark groove under the handle's column, detent marks at the heights the
+// click handler stops the lever at, and its caption at the foot.
+canvas lever_slot(const orv::lever_slot_art& a, const std::string& label, std::initializer_list<int> detents)
 {
-    canvas c(16, 64, {38, 40, 44});
-    c.rect(6, 4, 4, 48, BLACK);
-    c.text_centred(8, 58, label, 1, WHITE);
+    canvas c(a.w, a.h, {38, 40, 44});
+    const int gx = a.handle_dx - a.dx;
+    c.frame(0, 0, a.w, a.h, BEZEL);
+    c.rect(gx - 1, 9, 4, a.h - 12, BLACK);
+    for (int y : detents) c.rect(gx - 4, y - a.y, 10, 1, WHITE);
+    c.text_centred(a.w / 2.0f, 4.5f, label, 1, WHITE);
+    return c;
+}
+
+// The exhaust-temperature strip: a cool-to-hot scale under the window the bar moves in.
+canvas egt_strip()
+{
+    using namespace orv;
+    canvas c(EGT_ART_W, EGT_ART_H, PANEL);
+    const int x0 = EGT_BAR_DX0 - EGT_ART_DX, x1 = EGT_BAR_DX1 - EGT_ART_DX;
+    const int wy = EGT_BAR_DY0 - EGT_ART_DY - 2, wh = EGT_BAR_DY1 - EGT_BAR_DY0 + 4;
+    c.rect(x0 - 1, wy, x1 - x0 + 3, wh, BLACK);
+    for (int x = x0; x <= x1; ++x) c.rect(x, wy - 3, 1, 2, mix({40, 90, 220}, RED, (float)(x - x0) / (x1 - x0)));
     return c;
 }
 
@@ -597,11 +687,14 @@ std::vector<asset> make_all()
     bmp("ecam", labelled_box(150, 170, "ENGINE DISPLAY", {8, 12, 20}));
     bmp("b_gear", gear_handle());
     bmp("eng_in", engine_gauge(""));
-    bmp("egt", engine_gauge("EGT"));
-    for (const char* s : {"b_sbrka", "b_sbrkm", "b_swee", "b_vect", "b_trim"}) {
-        static const struct { const char* n; const char* l; } lbl[] = {
-            {"b_sbrka", "SB"}, {"b_sbrkm", "SB"}, {"b_swee", "SW"}, {"b_vect", "TV"}, {"b_trim", "TR"}};
-        for (auto& e : lbl) if (std::string(e.n) == s) bmp(s, lever_slot(e.l));
+    bmp("egt", egt_strip());
+    {
+        using namespace orv;
+        bmp(SBRK_AUTO_SLOT.name, lever_slot(SBRK_AUTO_SLOT, "SB", {SBRK_ARMED_Y, SBRK_STOWED_Y, SBRK_FULL_Y}));
+        bmp(SBRK_MANUAL_SLOT.name, lever_slot(SBRK_MANUAL_SLOT, "SB", {SBRK_STOWED_Y, SBRK_FULL_Y}));
+        bmp(SWEEP_SLOT.name, lever_slot(SWEEP_SLOT, "SW", {}));
+        bmp(VECTOR_SLOT.name, lever_slot(VECTOR_SLOT, "TV", {}));
+        bmp(TRIM_SLOT.name, lever_slot(TRIM_SLOT, "TR", {(TRIM_SLOT_LOW + TRIM_SLOT_HIGH) / 2}));
     }
     bmp("pict_asi", airspeed());
     bmp("pict_ahz", attitude());

@@ -175,3 +175,40 @@ std::string read_airport_elevations(const std::string& path, std::vector<float>*
 }
 
 }  // namespace scenerygen
+
+namespace scenerygen {
+
+std::string read_obstacles(const std::string& path, std::vector<orv::env_object>* out, std::string* problems)
+{
+    std::ifstream in(path);
+    if (!in) return "cannot read " + path;
+    std::string line;
+    for (int number = 1; std::getline(in, line); number++) {
+        line = line.substr(0, line.find('#'));
+        std::istringstream words(line);
+        orv::env_object o = {};
+        std::string name;
+        if (!(words >> o.type)) {
+            if (line.find_first_not_of(" \t\r") != std::string::npos) *problems += "line " + std::to_string(number) + ": no type\n";
+            continue;
+        }
+        const bool placed_type = o.type == 2 || (o.type >= 3 && o.type <= 6) || o.type == 8;
+        const bool read = (bool)(words >> o.lat >> o.lon >> o.value);
+        if (o.type == 8) words >> name;
+        const char* why = !placed_type                              ? "the type is none of 2, 3, 4, 5, 6, 8"
+                          : !read                                  ? "it needs type, latitude, longitude and height"
+                          : !(o.lat >= -90 && o.lat < 90 && o.lon >= -180 && o.lon < 180) ? "the position is off the Earth"
+                          : !(o.value >= 0 && o.value < 100000)    ? "the height (or heading) is out of range"
+                          : o.type == 8 && (name.empty() || name.size() >= sizeof o.name) ? "a custom object needs its file's name"
+                                                                   : nullptr;
+        if (why) {
+            *problems += "line " + std::to_string(number) + ": " + why + "\n";
+            continue;
+        }
+        name.copy(o.name, sizeof o.name - 1);
+        out->push_back(o);
+    }
+    return "";
+}
+
+}  // namespace scenerygen

@@ -1,7 +1,7 @@
 // scenerygen -- the scenery source and generated environment files.
 //
 //   scenerygen compile --land land-10m.json --airports airports.csv --out earth.dat
-//   scenerygen tile --source earth.dat --lat 33 --lon -118 --out +33-118.env
+//   scenerygen tile --source earth.dat --lat 33 --lon -118 --out +33-118.env [--obstacles towers.txt]
 //   scenerygen build --source earth.dat --out DIR --lat-min 30 --lat-max 35 --lon-min -120 --lon-max -115
 //
 // "build" writes every quadrant of the box (south-west corners lat-min..lat-max and
@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 
 #include "land_compile.h"
@@ -27,8 +28,12 @@ int usage()
 {
     std::fputs("usage:\n"
                "  scenerygen compile --land FILE.json --airports airports.csv --out FILE\n"
-               "  scenerygen tile --source FILE --lat N --lon E --out FILE.env\n"
-               "  scenerygen build --source FILE --out DIR --lat-min N --lat-max N --lon-min E --lon-max E\n",
+               "  scenerygen tile --source FILE --lat N --lon E --out FILE.env [--obstacles FILE]\n"
+               "  scenerygen build --source FILE --out DIR --lat-min N --lat-max N --lon-min E --lon-max E\n"
+               "                   [--obstacles FILE]\n"
+               "An obstacles file holds one surveyed obstacle a line: type (2 building, 3 radio tower,\n"
+               "4 power-line tower, 5, 6, 8 custom object), latitude, longitude, height in feet (a\n"
+               "custom object's heading) and a custom object's file name.\n",
                stderr);
     return 2;
 }
@@ -100,6 +105,21 @@ int compile(int argc, char** argv)
     return 0;
 }
 
+// The obstacles of --obstacles, when given; false when the file cannot be read.
+bool load_obstacles(int argc, char** argv, std::vector<orv::env_object>* out)
+{
+    const char* path = opt(argc, argv, "--obstacles");
+    if (!path) return true;
+    std::string problems;
+    const std::string err = scenerygen::read_obstacles(path, out, &problems);
+    if (!err.empty()) {
+        std::fprintf(stderr, "scenerygen: %s\n", err.c_str());
+        return false;
+    }
+    if (!problems.empty()) std::fprintf(stderr, "scenerygen: %s: lines passed over:\n%s", path, problems.c_str());
+    return true;
+}
+
 int tile(int argc, char** argv)
 {
     int lat, lon;
@@ -107,8 +127,9 @@ int tile(int argc, char** argv)
     if (!out || !whole(opt(argc, argv, "--lat"), "--lat", -90, 89, &lat) ||
         !whole(opt(argc, argv, "--lon"), "--lon", -180, 179, &lon))
         return usage();
-    if (!load_source(opt(argc, argv, "--source"))) return 1;
-    if (!orv::generate_env_file(lat, lon, out)) {
+    std::vector<orv::env_object> obstacles;
+    if (!load_obstacles(argc, argv, &obstacles) || !load_source(opt(argc, argv, "--source"))) return 1;
+    if (!orv::generate_env_file(lat, lon, out, obstacles.data(), (int)obstacles.size())) {
         std::fprintf(stderr, "scenerygen: cannot write %s\n", out);
         return 1;
     }
@@ -128,7 +149,8 @@ int build(int argc, char** argv)
         std::fputs("scenerygen: the box's minimum must not exceed its maximum\n", stderr);
         return 2;
     }
-    if (!load_source(opt(argc, argv, "--source"))) return 1;
+    std::vector<orv::env_object> obstacles;
+    if (!load_obstacles(argc, argv, &obstacles) || !load_source(opt(argc, argv, "--source"))) return 1;
     const long total = (long)(la1 - la0 + 1) * (lo1 - lo0 + 1);
     long done = 0, made = 0;
     const auto t0 = std::chrono::steady_clock::now();
@@ -142,7 +164,7 @@ int build(int argc, char** argv)
             const std::string path = folder + "/" + (sep + 1);
             struct stat st;
             if (stat(path.c_str(), &st) != 0) {
-                if (!orv::plat_make_dirs(folder.c_str()) || !orv::generate_env_file(lat, lon, path.c_str())) {
+                if (!orv::plat_make_dirs(folder.c_str()) || !orv::generate_env_file(lat, lon, path.c_str(), obstacles.data(), (int)obstacles.size())) {
                     std::fprintf(stderr, "\nscenerygen: cannot write %s\n", path.c_str());
                     return 1;
                 }

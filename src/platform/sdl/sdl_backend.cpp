@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/offscreen/shot_png.h"
+#include "platform/plat_gl_window.h"
 #include "platform/plat_keymap.h"
 #include "platform/plat_view.h"
 
@@ -73,6 +74,32 @@ static void learn_driver_limits()
     SDL_SetWindowMaximumSize(window, gl_max_w, gl_max_h);   // also for the user's own dragging
 }
 
+// The two steps of opening the window, for the shared depth order of plat_gl_window.
+static const char* opening_title = "";
+static int opening_w, opening_h;
+
+static void ask_depth(int bits)
+{
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, bits);
+}
+
+static int open_window()
+{
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    window = SDL_CreateWindow(opening_title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, opening_w, opening_h, flags);
+    if (!window) return PLAT_INIT_NO_FORMAT;
+    context = SDL_GL_CreateContext(window);
+    if (context) return PLAT_INIT_OK;
+    SDL_DestroyWindow(window);
+    window = nullptr;
+    return PLAT_INIT_NO_CONTEXT;
+}
+
 static int sdl_init(int width, int height, const char* title)
 {
     pic_w = width;
@@ -81,31 +108,16 @@ static int sdl_init(int width, int height, const char* title)
         std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
         return PLAT_INIT_NO_WINDOW;
     }
-    // Terrain and buildings 5 km off fight in a 16-bit depth buffer: ask for 24 bits and take
-    // 16 only from a display that refuses them.
-    static const int depth_sizes[2] = {24, 16};
-    int context_failed = 0;
-    for (int depth : depth_sizes) {
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-        SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
-        SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
-        SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
-        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depth);
-        const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-        window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
-        if (!window) continue;
-        context = SDL_GL_CreateContext(window);
-        if (context) break;
-        context_failed = 1;
-        SDL_DestroyWindow(window);
-        window = nullptr;
-    }
-    if (!window) {
+    // The depth buffer's size is asked for in the shared order (24 bits, then 16).
+    opening_title = title;
+    opening_w = width;
+    opening_h = height;
+    int failure = PLAT_INIT_NO_WINDOW;
+    if (!plat_open_gl_window({ask_depth, open_window}, &failure)) {
         std::fprintf(stderr, "SDL could not open the window with an OpenGL context: %s\n", SDL_GetError());
         // A plain window that opens says the display is there but has no such pixel format.
         SDL_Window* plain = SDL_CreateWindow(title, 0, 0, 16, 16, SDL_WINDOW_HIDDEN);
-        const int code = !plain ? PLAT_INIT_NO_WINDOW : context_failed ? PLAT_INIT_NO_CONTEXT : PLAT_INIT_NO_FORMAT;
+        const int code = !plain ? PLAT_INIT_NO_WINDOW : failure == PLAT_INIT_NO_CONTEXT ? PLAT_INIT_NO_CONTEXT : PLAT_INIT_NO_FORMAT;
         if (plain) SDL_DestroyWindow(plain);
         SDL_Quit();
         return code;

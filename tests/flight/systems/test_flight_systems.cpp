@@ -19,7 +19,7 @@
 #include "flight/failures.h"
 #include "flight/funct.h"
 #include "flight/real_weather.h"
-#include "support/test_support.h"
+#include "support/world_fixtures.h"
 #include "world/nav_db.h"
 #include "world/region.h"
 #include "world/wxr_file.h"
@@ -419,13 +419,9 @@ TEST(FlightSystems, WindDriftFollowsTheWindTriangle)
 // decoded, and visibility and cloud heights moving 1 % a second towards the report.
 TEST(FlightSystems, RealWeatherReportOfTheStartAirport)
 {
-    const std::string dir = temp_dir("rwx_flight");
-    const std::string file = write_file(dir + "/reports.rwx",
-                                        "KSFO 1830 CLR 20 60/50/3005/001\n"
-                                        "KSBD 1830 30 BKN 80 OVC 4 72/50/2315/998\n");
-    wxr_set_path(file.c_str());
+    const weather_reports reports(temp_dir("rwx_flight"), "KSFO 1830 CLR 20 60/50/3005/001\n"
+                                                          "KSBD 1830 30 BKN 80 OVC 4 72/50/2315/998\n");
     const bool started = start("trainer", "KSBD", 0);
-    if (!started) wxr_set_path("");
     ORV_NEED_DATA(started, "stock aircraft");
     set.parkbrake = 1;
     const float vis0 = atm.vis_rep;
@@ -472,7 +468,6 @@ TEST(FlightSystems, RealWeatherReportOfTheStartAirport)
     // on the ground the gusts' height factor halves it
     line("real weather", "wind felt on the ground (kt)", std::hypot(wx, wz) * con.msctokts, "~", 15 * 0.5, "kt");
     EXPECT_NEAR(std::hypot(wx, wz) * con.msctokts, 7.5, 1.0);
-    wxr_set_path("");
 }
 
 // The bug exactly behind at speed, where the heading barely moves in level flight: the turn
