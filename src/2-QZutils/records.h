@@ -396,6 +396,7 @@ struct relstruct {
 
 // ---- ATC and flight plan
 constexpr int ATC_TEXT = 400;      // a request or a controller's phrase and its terminator
+constexpr float ATC_NO_CARRIER = 1e9f;
 
 struct atcstruct {
     int   sel_i, sel_j;            // selected column and row of the ATC menu
@@ -409,7 +410,7 @@ struct atcstruct {
     int   plan_phase;              // flight-plan phase 1..10
     int   plan_index;              // airport of the destination (or the nearest airport)
     int   waiting_new_frq;         // told to change frequency, not yet called in
-    float cardxyz[3];              // from the carrier's deck: across, up, along (m)
+    float cardxyz[3];              // from the carrier's deck: across, up, along (m); along ATC_NO_CARRIER: none near
 };
 
 struct flightplanstruct {

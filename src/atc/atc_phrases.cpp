@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <strings.h>
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
@@ -92,7 +93,11 @@ void atc_appendf(char* text, const char* fmt, ...)
 void start_command_string(char* text, int us)
 {
     if (us) {
-        atc_append(text, pln.C_name);
+        char name[sizeof pln.C_name];
+        std::snprintf(name, sizeof name, "%s", pln.C_name);
+        const size_t n = std::strlen(name);
+        if (n > 4 && !strcasecmp(name + n - 4, ".acf")) name[n - 4] = 0;   // the name, not the file
+        atc_append(text, name);
         spell(text, pln.tailnum);
         return;
     }

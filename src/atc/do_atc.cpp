@@ -118,7 +118,9 @@ void ils_vectors(const char* request, int nav)
     st.next_vector = msc.elap_time + fltrand(kVectorGapMin, kVectorGapMax);
 
     // The gate 9 nm out on the extended course, and an aim point beside it a turn's width
-    // away on the aircraft's side, so the turn onto the course ends on the course.
+    // away on the aircraft's side: the aircraft joins the circle round the aim point on its
+    // tangent and turns round it (right of the course clockwise, left of it anticlockwise),
+    // which brings it past the gate on the course.
     const float m = con.nmtomtrs;
     const float sc = std::sin(c * DEG_TO_RAD_F), cc = std::cos(c * DEG_TO_RAD_F);
     const double gx = lx - kGateNm * m * sc, gz = lz + kGateNm * m * cc;
@@ -128,7 +130,7 @@ void ils_vectors(const char* request, int nav)
     const float d_nm = pythag((float)(ax - flt.X), (float)(az - flt.Z)) * con.mtrstonm;
     float hdg = true_bearing_to(ax, az);
     const float corr = d_nm > r_nm ? std::asin(r_nm / d_nm) * RAD_TO_DEG_F : interp(0, 180, r_nm, 90, d_nm);
-    hdg += fltwrap(c - hdg, -180, 180) > 0 ? corr : -corr;
+    hdg -= side * corr;
 
     const float elev_ft = nav_h[nav] * con.mtrstoft;
     float alt = elev_ft + (dis_nm < 15 ? 3000 : dis_nm < 30 ? 5000 : 10000);
@@ -419,6 +421,7 @@ void handle_plan(int pick)
             atc_append(text, "make next turn-off contact ground");
             app_random_freq(text);
             atc_append(text, "when clear.");
+            atc.ils_vec_in_progress = 0;
             hand_off(text, PLAN_GROUND);
         }
         return;
@@ -480,7 +483,8 @@ int make_random_call(int can_be_us, int can_change_frq)
 
 void LSO_respond()
 {
-    const float* c = atc.cardxyz;
+    float c[3] = {atc.cardxyz[0], atc.cardxyz[1], atc.cardxyz[2]};
+    atc.cardxyz[2] = ATC_NO_CARRIER;   // a carrier near the aircraft writes it again each frame
     const float dist_m = pythag(c[0], c[2]);
     const float d_nm = dist_m * con.mtrstonm;
     // Bearing from the aircraft to the deck (frame: x east, z south).
@@ -518,6 +522,10 @@ void atc_second()
     if (atc.ils_vec_in_progress) controller_respond(atc.ils_command);
 }
 
-void do_atc_reset() { st = {}; }
+void do_atc_reset()
+{
+    st = {};
+    atc.cardxyz[2] = ATC_NO_CARRIER;
+}
 
 }  // namespace orv
