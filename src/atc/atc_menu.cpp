@@ -243,9 +243,10 @@ void atc_move(int dcol, int drow)
 int atc_click(int x, int y)
 {
     if (!atc.menu_up || y < ATC_AREA_Y0 || y > ATC_AREA_Y1 || x < 0 || x > SCREEN_W) return 0;
-    const int w = is_list(atc.menu_level) ? column_width(atc.menu_level) : SCREEN_W;
-    atc.sel_i = is_list(atc.menu_level) ? intlim((x - kLeftX) / w, 0, columns(atc.menu_level) - 1) : 0;
-    atc.sel_j = intlim((kTopY - y) / kRowPitch, 0, ATC_MENU_ROWS - 1);
+    const bool list = is_list(atc.menu_level);
+    const int w = list ? column_width(atc.menu_level) : SCREEN_W;
+    atc.sel_i = list ? intlim((x - kLeftX) / w, 0, columns(atc.menu_level) - 1) : 0;
+    atc.sel_j = intlim((kTopY - y) / kRowPitch, 0, (list ? kListRows : ATC_MENU_ROWS) - 1);
     plot_atc_options(1);
     return 1;
 }

@@ -107,6 +107,7 @@ void ils_vectors(const char* request, int nav)
         atc_appendf(text, "cleared %s contact tower.", approach_name(nav));
         say(text);
         atc.ils_vec_in_progress = 0;
+        if (atc.plan_phase >= PLAN_TOWER) return;   // already with the tower: the plan goes on
         atc.waiting_new_frq = 1;
         atc.plan_phase = PLAN_TOWER;
         const int near = atc_nearest_airport();

@@ -183,3 +183,22 @@ TEST_F(Atc, LandingSignalOfficerCalls)
     flt.psi = 352;
     EXPECT_EQ(at(1, 3, 0), "Call the ball.");
 }
+
+// A long phrase is cut at 399 characters and stays on the screen 0.1 s a character; with a
+// speech engine said to be ready that cannot speak, the pilot is told.
+TEST_F(Atc, PhraseIsCutTimedAndAlertsWhenSpeechFails)
+{
+    msc.elap_time = 100;
+    const std::string words(500, 'a');
+    speakstring(words.c_str());
+    EXPECT_EQ(std::strlen(atc.response), 399u);
+    EXPECT_FLOAT_EQ(atc.response_timeout, 100 + 39.9f);
+    const int alerts = mnw_alert_count();
+    atc.voice_out = 1;
+    speakstring("wind check");   // no engine: text only, no alert
+    EXPECT_EQ(mnw_alert_count(), alerts);
+    msc.speech_avail = 1;        // the silent default engine answers 0
+    speakstring("wind check");
+    EXPECT_EQ(mnw_alert_count(), alerts + 1);
+    EXPECT_STREQ(mnw_last_alert_line(0), "Can't speak ATC command!");
+}
