@@ -147,6 +147,7 @@ struct atmospherestruct {
     int   meteorite_code;
     int   rway_fric_code;
     float rate_change;             // weather rate of change
+    char  info[2];                 // letter of the last ATIS information given
     // generated weather of the region: 210 intervals a degree, [east][north], values 0..1
     float wxr[631][421];
     // ---- gusts, shear, storms and lightning (periodic events)
@@ -394,16 +395,28 @@ struct relstruct {
 };
 
 // ---- ATC and flight plan
+constexpr int ATC_TEXT = 400;      // a request or a controller's phrase and its terminator
+constexpr float ATC_NO_CARRIER = 1e9f;
+
 struct atcstruct {
-    int voice_out, text_out;
-    int plan_index;                // arrival airport of the filed plan
-    int ils_vec_in_progress;
-    char said[160];                // the controller's last words
+    int   sel_i, sel_j;            // selected column and row of the ATC menu
+    int   menu_up;                 // the menu is shown
+    int   menu_level;              // 4 the main menu; 5 ATIS, 8 vectors, 9 landing, 10 ILS, 11 localizer lists
+    int   ils_vec_in_progress;     // ILS or localizer vectors are being given
+    char  ils_command[ATC_TEXT];   // the request repeated each second while vectoring
+    char  response[ATC_TEXT];      // the controller's last phrase
+    float response_timeout;        // elapsed time until which the phrase stays on the screen, s
+    int   voice_out, text_out;     // speak the phrase; show it as text
+    int   plan_phase;              // flight-plan phase 1..10
+    int   plan_index;              // airport of the destination (or the nearest airport)
+    int   waiting_new_frq;         // told to change frequency, not yet called in
+    float cardxyz[3];              // from the carrier's deck: across, up, along (m); along ATC_NO_CARRIER: none near
 };
 
 struct flightplanstruct {
     int   IFR, VFR, DVFR;
-    float cruise_alt;
+    float cruise_alt;              // ft
+    int   init_alt;                // ft, given with the clearance
     int   mr, mrs;
     char  dep_id_str[5], arr_id_str[5];   // departure and arrival identifiers, four characters
     int   onfile, activated;

@@ -11,9 +11,11 @@
 #include "app/app_main.h"
 #include "app/app_menu.h"
 #include "app/app_update.h"
+#include "atc/atc_menu.h"
 #include "flight/flight_hooks.h"
 #include "input/joy_setup.h"
 #include "input/keys.h"
+#include "input/views_keys.h"
 #include "panel/manage_das.h"
 #include "panel/p_init.h"
 #include "platform/plat_paths.h"
@@ -68,8 +70,9 @@ void wire_pilot_input()
     k.panel_layout = panel_for_keys;
     k.panel_click = manage_das;
     k.play_buffer = fh_play;
-    // The ATC menu joins here when it lands.
+    k.atc_enter = atc_enter;
     keys_set_hooks(k);
+    views_set_atc_move_hook(atc_move);
     keys_install();
     app_set_key_handler(keys_handle);
 }

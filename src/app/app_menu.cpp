@@ -14,6 +14,7 @@
 #include "app/app_goto.h"
 #include "app/app_prefs.h"
 #include "app/app_situation.h"
+#include "atc/atc_phrases.h"
 #include "flight/events.h"
 #include "flight/flt_init.h"
 #include "flight/funct.h"
@@ -407,12 +408,8 @@ void check_weight()
                  "You SHOULD reduce your fuel or fixed load.", "", ALERT_NOTE);
 }
 
-// The controller's words: kept for the ATC text and speech outputs.
-void controller_says(const char* words)
-{
-    copy_str(atc.said, sizeof atc.said, words);
-    mnw_log(words);
-}
+// The controller's words, after the pilot's call sign, shown and spoken.
+void controller_says(const char* words) { speak_to_pilot(words); }
 
 void file_flight_plan()
 {

@@ -7,6 +7,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "app/app_script.h"
+#include "atc/atc_menu.h"
 #include "flight/autopilot.h"
 #include "flight/failures.h"
 #include "flight/funct.h"
@@ -180,6 +181,12 @@ void script_time(const float* args, int)
     msc.zulu_time = wrap_into(msc.locl_time - (float)(round(flt.lon / 15.0f) + 1) * 3600.0f, 86400);
 }
 
+void script_atc_pick(const float* args, int)
+{
+    if (!std::isfinite(args[0]) || args[0] < 0) return refuse("atc-pick (row)", args[0]);
+    atc_pick((int)args[0]);
+}
+
 void register_flight_script_commands()
 {
     static int done;
@@ -193,6 +200,7 @@ void register_flight_script_commands()
     register_script_command("fail", 1, script_fail);
     register_script_word_command("weather", WEATHER_FIELDS, WEATHER_FIELD_COUNT, 1, script_weather);
     register_script_command("time", 1, script_time);
+    register_script_command("atc-pick", 1, script_atc_pick);
 }
 
 }  // namespace orv

@@ -25,5 +25,7 @@ void script_adf(const float* args, int nargs);
 void script_fail(const float* args, int nargs);
 void script_weather(const float* args, int nargs);
 void script_time(const float* args, int nargs);
+// "atc-pick <n>": row n of the ATC menu, or entry n of the list it shows (opening the menu first).
+void script_atc_pick(const float* args, int nargs);
 
 }  // namespace orv

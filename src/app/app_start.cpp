@@ -24,6 +24,9 @@
 #include "app/app_situation.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"
+#include "atc/atc_menu.h"
+#include "atc/atc_phrases.h"
+#include "atc/do_atc.h"
 #include "flight/flt_init.h"
 #include "flight/events.h"
 #include "flight/flight_hooks.h"
@@ -147,7 +150,12 @@ static void take_command_line_aircraft(const char* aircraft)
 static void mnw_command(int code, const float* args, int nargs) { script_run_command(code, args, nargs); }
 static void quit_from_window() { APPLICATION_handlemenu(MENU_QUIT); }
 
-static void panel_click() { manage_das(mnw.mx, mnw.my); }
+// A click goes to the ATC menu while it is up over the view, else to the cockpit.
+static void panel_click()
+{
+    if (mnw.mouse_clicked && atc_click(mnw.mx, mnw.my)) return;
+    manage_das(mnw.mx, mnw.my);
+}
 
 static bool have_picture() { return !plat_backend_get()->headless; }
 
@@ -264,11 +272,19 @@ static void reload_texture(const char* file)
         if (!std::strcmp(t[k].file, file)) OGL_texbmp(BMP_TEXTURE, t[k].name, t[k].mode, t[k].file);
 }
 
+// The ATC menu, or the controller's phrase, over the 3-D view.
+static void scenery_and_atc()
+{
+    update_scenery();
+    if (!have_picture()) return;
+    OGL_setstate(0, 0, 0, 0);
+    atc_overlay();
+}
+
 static void reload_plane_geo() { load_plane_geo(have_picture() ? 1 : 0, 0); }   // paint only with a picture
 
 // The flight area's calls upward, the whole table at once. The entries left empty wait for
-// their area: the scene's approach strobes and smoke, ATC, and the graph, serial and disk
-// output.
+// their area: the scene's approach strobes and smoke, and the graph, serial and disk output.
 static void install_flight_hooks()
 {
     flight_hooks h = {};
@@ -288,6 +304,8 @@ static void install_flight_hooks()
     h.crash_alert = flight_crash_alert;
     h.crash_flash = flight_crash_flash;
     h.night_light = flight_night_light;
+    h.atc_second = atc_second;
+    h.lso_respond = LSO_respond;
     flight_set_hooks(h);
 }
 
@@ -341,6 +359,8 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     clear_records();
     register_app_callbacks();
     start_flight_events();
+    atc_phrases_reset();
+    do_atc_reset();
     MACIBM_init();
     MACIBM_showinit(1);
     initgen();
@@ -370,7 +390,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     place_all_traffic();
     scene_init();
     scene_set_drawing(have_picture());        // without one, only what the flight meets
-    app_set_scenery_update(update_scenery);   // the 3-D world each frame
+    app_set_scenery_update(scenery_and_atc);  // the 3-D world each frame, the ATC menu over it
     register_flight_step();
     if (from_situation) {
         set_fltvars(FLTVARS_CUSTOM);
@@ -378,7 +398,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
         frame_region_on_airport();
         set_fltvars(FLTVARS_RUNWAY);
     }
-    speech_speak(" ");                    // a blank line wakes the speech engine
+    speakstring(" ");                     // a blank line wakes the speech engine
     start_joystick();                     // JOY_init, with the axis settings beside the preferences
     frame_timing_reset();
     app_run_reset();

@@ -375,7 +375,7 @@ void engine_levers(int x, int y)
 
 void manage_das(int x, int y)
 {
-    if (set.controls_type == NO_JOYSTICK && pressed() && intbox(x, y, 300, 343, 500, 543))
+    if (set.controls_type == NO_JOYSTICK && !atc.menu_up && pressed() && intbox(x, y, 300, 343, 500, 543))
         toggle(&msc.mouse_is_joy);
     if (set.replay_mode && pressed()) {
         static const int left[4] = {356, 380, 399, 423};

@@ -19,6 +19,8 @@ namespace orv {
 
 namespace {
 
+constexpr float LSO_WATCH_M = 12000;   // beyond the officer's 5 nm
+
 constexpr int TEX_DECK = 45, TEX_HULL = 49, TEX_TOWER = 48, TEX_METAL_SHIP = -91;
 
 // Carrier island: starboard, amidships; frigate superstructure: forward of amidships.
@@ -132,6 +134,13 @@ int carrier_of_cell(int i, int j) { return intlim(i / QUAD_DI, 0, 2) + 3 * intli
 void carr_deck(float xcg, float ycg, float zcg, int carrier)
 {
     publish_carrier_ils(carrier, lat_with_z(zcg), lon_with_xz(xcg, zcg), ycg + CARR_DECK_H);
+    // Where the aircraft is from the deck, for the landing signal officer (one carrier sails
+    // in a quadrant, so only one is ever this near).
+    if (std::fabs((float)flt.X - xcg) < LSO_WATCH_M && std::fabs((float)flt.Z - zcg) < LSO_WATCH_M) {
+        atc.cardxyz[0] = (float)flt.X - xcg;
+        atc.cardxyz[1] = (float)flt.Y - (ycg + CARR_DECK_H);
+        atc.cardxyz[2] = (float)flt.Z - zcg;
+    }
     if (over(xcg, zcg, CARR_BEAM * 0.5f, CARR_LENGTH * 0.5f)) {
         env.over_carr = 1;
         env.surf_type = SURF_CARRIER_DECK;

@@ -333,14 +333,14 @@ TEST_F(MenuCodes, ClosingAWindowAppliesItsSettings)
     // The flight plan: an unknown arrival is refused, a known one filed, an active one amended.
     std::strcpy(fpl.arr_id_str, "QQQQ");
     close(25);
-    EXPECT_NE(std::string(atc.said).find("unable to find"), std::string::npos);
+    EXPECT_NE(std::string(atc.response).find("unable to find"), std::string::npos);
     std::strcpy(fpl.arr_id_str, "KSBD");
     close(25);
     EXPECT_EQ(std::strncmp(apt_id[atc.plan_index], "KSBD", 4), 0);
     EXPECT_EQ(fpl.onfile, 1);
     fpl.activated = 1;
     close(25);
-    EXPECT_STREQ(atc.said, "flight plan amended as requested.");
+    EXPECT_NE(std::string(atc.response).find(" flight plan amended as requested."), std::string::npos);
 
     // The sound window restarts the engine and wind loops (the trainer has one engine); closed
     // with the sound off, it silences the horn as well.
