@@ -71,7 +71,11 @@ int fg_load_aircraft(const char* path_in)
     char path[PATH_LEN];
     copy_str(path, PATH_LEN, path_in);
     static planestruct rec;
-    if (read_acf(path, rec) != ACF_READ_OK) return 0;
+    const int read = read_acf(path, rec);
+    if (read == ACF_READ_NOT_ACF)       // a damaged one has had its own alert
+        MACIBM_alert("This is not an aircraft file that Flexgauge can open:", path,
+                     "Flexgauge keeps the aircraft it had open.", "", ALERT_NOTE);
+    if (read != ACF_READ_OK) return 0;
     std::memcpy(&pln, &rec, sizeof pln);
     to_system_form(path);
     copy_str(pln.C_path, ACF_STR, path);
@@ -122,10 +126,7 @@ void fg_open()
     char name[NAME_LEN], path[PATH_LEN];
     copy_str(name, NAME_LEN, pln.C_file);
     copy_str(path, PATH_LEN, pln.C_path);
-    if (!MACIBM_open(FILE_AIRCRAFT, name, path)) return;
-    if (!fg_load_aircraft(path))
-        MACIBM_alert("This is not an aircraft file that Flexgauge can open:", path,
-                     "The aircraft you had stays open.", "", ALERT_NOTE);
+    if (MACIBM_open(FILE_AIRCRAFT, name, path)) fg_load_aircraft(path);
 }
 
 void fg_save_as()

@@ -6,7 +6,7 @@ namespace orv {
 
 // Reads the aircraft file at `path` (file-layer or native form) into pln as stored, with the
 // airfoil thicknesses the drawing needs. Answers 1; 0 when it is not a readable, complete
-// aircraft file (pln is then left as it was, the reason already told).
+// aircraft file (pln is then left as it was, and the user told why).
 int  fg_load_aircraft(const char* path);
 
 // Writes pln as an aircraft file at `path` and makes it the design's file. A failed write

@@ -11,7 +11,6 @@
 #include "2-QZutils/qz_pick.h"
 #include "2-QZutils/records.h"
 #include "2-QZutils/records_reset.h"
-#include "design_tool/fg_baseplane.h"
 #include "design_tool/fg_file.h"
 #include "design_tool/fg_menu.h"
 #include "design_tool/fg_plot.h"
@@ -185,8 +184,7 @@ void fg_start()
     mnw.draw_wire = 1;
     fg_default_view();
     fg_read_prefs();
-    setup_baseplane("Untitled.acf", "Untitled.acf");
-    fg_new();
+    fg_new();                           // the default aircraft (setup_baseplane), untitled
 }
 
 int fg_main(int argc, char** argv)
@@ -221,9 +219,7 @@ int fg_main(int argc, char** argv)
         MACIBM_finishup();
         return 2;
     }
-    if (o.aircraft[0] && !fg_load_aircraft(o.aircraft))
-        MACIBM_alert("This is not an aircraft file that Flexgauge can open:", o.aircraft,
-                     "Flexgauge starts with its default aircraft instead.", "", ALERT_NOTE);
+    if (o.aircraft[0]) fg_load_aircraft(o.aircraft);   // one it cannot open is told; the default stays
     for (int i = 0; i < o.picks; i++) picker_queue_answer(o.pick[i]);
     const plat_backend* b = plat_backend_get();
     if (o.screenshot[0] && b->request_shot && !b->request_shot(o.screenshot, 1))

@@ -20,6 +20,7 @@
 #include "design_tool/fg_main.h"
 #include "design_tool/fg_menu.h"
 #include "design_tool/fg_plot.h"
+#include "design_tool/fg_prefs.h"
 #include "platform/plat_backend.h"
 #include "support/test_support.h"
 
@@ -172,10 +173,37 @@ TEST_F(Flexgauge, UnsavedChangesAreWarnedBeforeTheyAreDropped)
     EXPECT_EQ(msc.planemod, 1);
     fg_handle_menu(FG_MENU_NEW);        // repeated, it goes ahead
     EXPECT_EQ(msc.planemod, 0);
+    msc.zoom = 2.5f;
+    msc.bluesky = 1;
     fg_handle_menu(FG_MENU_QUIT);       // nothing left to lose: no warning
     EXPECT_TRUE(gdone);
     EXPECT_EQ(mnw_alert_count(), alerts + 2);
+    // Quit kept the view in the tool's own preferences.
+    msc.zoom = 1.0f;
+    msc.bluesky = 0;
+    fg_read_prefs();
+    EXPECT_EQ(msc.zoom, 2.5f);
+    EXPECT_EQ(msc.bluesky, 1);
     EXPECT_TRUE(fs::exists(work + "/Flexgauge.prf"));
+}
+
+TEST_F(Flexgauge, TheMenuBarStaysLiveAboveADesignWindow)
+{
+    MACIBM_startwind(FG_STANDARD_FIRST + 12);
+    mnw_layout_menu_bar();
+    mnw.mx = (mnw.menux1[1] + mnw.menux2[1]) / 2;      // on the title "File"
+    mnw.my = 590;
+    mnw.mouse_clicked = 1;
+    MACIBM_handleclick();
+    EXPECT_EQ(mnw.menu_up, 1);
+    EXPECT_EQ(mnw.mouse_clicked, 0);                   // the window below does not see it
+    plat_event key = {};
+    key.type = PLAT_EV_KEY;
+    key.key = 'x';
+    plat_script_push(key);
+    const float zoom = msc.zoom;
+    MACIBM_event_proc();
+    EXPECT_GT(msc.zoom, zoom);
 }
 
 TEST_F(Flexgauge, ViewKeysAndModeSwitch)
