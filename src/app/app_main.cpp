@@ -21,6 +21,7 @@
 #include "app/app_update.h"
 #include "flight/integ.h"
 #include "platform/plat_backend.h"
+#include "platform/plat_cli.h"
 #include "platform/plat_paths.h"
 #include "platform/plat_signal.h"
 #include "world/wxr_file.h"
@@ -86,20 +87,6 @@ const char* help_text()
            "  --version            show the version and exit\n";
 }
 
-static int copy_arg(char* dst, const char* src, const char* flag, char* err, int errlen)
-{
-    if (!src || !src[0]) {
-        std::snprintf(err, errlen, "%s needs a value", flag);
-        return 0;
-    }
-    if (std::strlen(src) >= 400) {
-        std::snprintf(err, errlen, "%s: path too long (at most 399 characters)", flag);
-        return 0;
-    }
-    std::snprintf(dst, 400, "%s", src);
-    return 1;
-}
-
 int parse_command_line(int argc, char** argv, app_options* o, char* err, int errlen)
 {
     std::memset(o, 0, sizeof *o);
@@ -159,21 +146,21 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
             o->have_seed = 1;
             o->seed = (unsigned)s;
         } else if (!std::strcmp(a, "--script")) {
-            if (!need() || !copy_arg(o->script, v, a, err, errlen)) return 0;
+            if (!need() || !plat_copy_option(o->script, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--log")) {
-            if (!need() || !copy_arg(o->log, v, a, err, errlen)) return 0;
+            if (!need() || !plat_copy_option(o->log, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--data-dir")) {
-            if (!need() || !copy_arg(o->data_dir, v, a, err, errlen)) return 0;
+            if (!need() || !plat_copy_option(o->data_dir, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--config-dir")) {
-            if (!need() || !copy_arg(o->config_dir, v, a, err, errlen)) return 0;
+            if (!need() || !plat_copy_option(o->config_dir, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--screenshot")) {
-            if (!need() || !copy_arg(o->screenshot, v, a, err, errlen)) return 0;
+            if (!need() || !plat_copy_option(o->screenshot, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--aircraft")) {
-            if (!need() || !copy_arg(o->aircraft, v, a, err, errlen)) return 0;
+            if (!need() || !plat_copy_option(o->aircraft, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--situation")) {
-            if (!need() || !copy_arg(o->situation, v, a, err, errlen)) return 0;
+            if (!need() || !plat_copy_option(o->situation, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--real-weather")) {
-            if (!need() || !copy_arg(o->real_weather, v, a, err, errlen)) return 0;
+            if (!need() || !plat_copy_option(o->real_weather, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--airport")) {
             if (!need()) return 0;
             const size_t n = std::strlen(v);
@@ -209,25 +196,6 @@ void app_set_backends(const plat_backend* windowed, const plat_backend* offscree
 {
     windowed_backend = windowed;
     offscreen_backend = offscreen;
-}
-
-// The window the user sees, an offscreen picture for screenshots, or none at all.
-static void choose_backend(const app_options& o)
-{
-    const plat_backend* b = plat_headless_backend();
-    if (o.headless) {
-        if (o.screenshot[0]) std::fprintf(stderr, "--headless draws nothing: no screenshot is written.\n");
-    } else if (o.screenshot[0]) {
-        if (offscreen_backend) b = offscreen_backend;
-        else std::fprintf(stderr, "This build has no offscreen drawing: no screenshot is written.\n");
-    } else if (!plat_display_available()) {
-        std::fprintf(stderr, "No display found: running without a window (headless).\n");
-    } else if (!windowed_backend) {
-        std::fprintf(stderr, "This build has no window support: running without a window (headless).\n");
-    } else {
-        b = windowed_backend;
-    }
-    plat_backend_install(b);
 }
 
 // No display or driver makes a picture wider or taller than this; the back end limits a
@@ -297,7 +265,7 @@ int app_main(int argc, char** argv)
         return 2;
     }
 
-    choose_backend(app_opt);
+    plat_choose_backend(app_opt.headless, app_opt.screenshot[0] != 0, windowed_backend, offscreen_backend);
     if (app_opt.screenshot[0] && !app_opt.frames && !app_opt.seconds) app_opt.frames = 1;
     // Without a window the frames still come at a display's pace, so simulated time keeps step
     // with real time; a --fixed-step run is a batch run and goes as fast as it can.

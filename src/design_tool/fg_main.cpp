@@ -17,6 +17,7 @@
 #include "design_tool/fg_prefs.h"
 #include "design_tool/fg_windows.h"
 #include "platform/plat_backend.h"
+#include "platform/plat_cli.h"
 #include "platform/plat_clock.h"
 #include "platform/plat_paths.h"
 #include "platform/plat_script.h"
@@ -35,37 +36,7 @@ long frames_drawn;
 const plat_backend* windowed_backend;
 const plat_backend* offscreen_backend;
 
-int copy_value(char* dst, const char* v, const char* flag, char* err, int errlen)
-{
-    if (!v || !v[0]) {
-        std::snprintf(err, errlen, "%s needs a value", flag);
-        return 0;
-    }
-    if (std::strlen(v) >= 400) {
-        std::snprintf(err, errlen, "%s: path too long (at most 399 characters)", flag);
-        return 0;
-    }
-    std::snprintf(dst, 400, "%s", v);
-    return 1;
-}
-
 double scripted_time() { return (double)frames_drawn * FRAME_SECONDS; }
-
-void choose_backend(const fg_options& o)
-{
-    const plat_backend* b = plat_headless_backend();
-    if (o.headless) {
-        if (o.screenshot[0]) std::fprintf(stderr, "--headless draws nothing: no screenshot is written.\n");
-    } else if (o.screenshot[0]) {
-        if (offscreen_backend) b = offscreen_backend;
-        else std::fprintf(stderr, "This build has no offscreen drawing: no screenshot is written.\n");
-    } else if (!plat_display_available()) {
-        std::fprintf(stderr, "No display found: running without a window (headless).\n");
-    } else if (windowed_backend) {
-        b = windowed_backend;
-    }
-    plat_backend_install(b);
-}
 
 int is_file(const char* path)
 {
@@ -109,16 +80,16 @@ int fg_parse_command_line(int argc, char** argv, fg_options* o, char* err, int e
         if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) o->show_help = 1;
         else if (!std::strcmp(a, "--version")) o->show_version = 1;
         else if (!std::strcmp(a, "--headless")) o->headless = 1;
-        else if (!std::strcmp(a, "--screenshot")) { if (!copy_value(o->screenshot, v, a, err, errlen)) return 0; i++; }
-        else if (!std::strcmp(a, "--script")) { if (!copy_value(o->script, v, a, err, errlen)) return 0; i++; }
-        else if (!std::strcmp(a, "--data-dir")) { if (!copy_value(o->data_dir, v, a, err, errlen)) return 0; i++; }
-        else if (!std::strcmp(a, "--config-dir")) { if (!copy_value(o->config_dir, v, a, err, errlen)) return 0; i++; }
+        else if (!std::strcmp(a, "--screenshot")) { if (!plat_copy_option(o->screenshot, v, a, err, errlen)) return 0; i++; }
+        else if (!std::strcmp(a, "--script")) { if (!plat_copy_option(o->script, v, a, err, errlen)) return 0; i++; }
+        else if (!std::strcmp(a, "--data-dir")) { if (!plat_copy_option(o->data_dir, v, a, err, errlen)) return 0; i++; }
+        else if (!std::strcmp(a, "--config-dir")) { if (!plat_copy_option(o->config_dir, v, a, err, errlen)) return 0; i++; }
         else if (!std::strcmp(a, "--pick")) {
-            if (o->picks >= 4) {
-                std::snprintf(err, errlen, "--pick: at most 4 answers");
+            if (o->picks >= FG_PICKS_MAX) {
+                std::snprintf(err, errlen, "--pick: at most %d answers", FG_PICKS_MAX);
                 return 0;
             }
-            if (!copy_value(o->pick[o->picks], v, a, err, errlen)) return 0;
+            if (!plat_copy_option(o->pick[o->picks], v, a, err, errlen)) return 0;
             o->picks++;
             i++;
         } else if (!std::strcmp(a, "--frames")) {
@@ -137,7 +108,7 @@ int fg_parse_command_line(int argc, char** argv, fg_options* o, char* err, int e
         } else if (o->aircraft[0]) {
             std::snprintf(err, errlen, "one aircraft file at a time, not also '%s'", a);
             return 0;
-        } else if (!copy_value(o->aircraft, a, "the aircraft file", err, errlen)) {
+        } else if (!plat_copy_option(o->aircraft, a, "the aircraft file", err, errlen)) {
             return 0;
         }
     }
@@ -210,7 +181,7 @@ int fg_main(int argc, char** argv)
         std::fprintf(stderr, "flexgauge: script %s: %s\n", o.script, err);
         return 2;
     }
-    choose_backend(o);
+    plat_choose_backend(o.headless, o.screenshot[0] != 0, windowed_backend, offscreen_backend);
     plat_headless_set_frame_rate(0);
     if (o.screenshot[0] && !o.frames) o.frames = SCREENSHOT_FRAMES;
     mnw_set_dirs(o.data_dir, o.config_dir);

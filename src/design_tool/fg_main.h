@@ -1,19 +1,21 @@
 // fg_main.h -- the design tool's command line, start-up and main loop.
 #pragma once
 
+#include "platform/plat_cli.h"
+
 namespace orv {
 
-struct plat_backend;
+constexpr int FG_PICKS_MAX = 4;   // --pick answers one run takes
 
 // What the command line asked for.
 struct fg_options {
-    char aircraft[400];      // FILE.acf to open at start (empty: the default aircraft)
-    char screenshot[400];    // --screenshot FILE.png: draw offscreen, write the last frame
-    char script[400];        // --script FILE: timed menu commands, clicks and keys
-    char pick[4][400];       // --pick FILE: answers for the file picker, in order
+    char aircraft[PLAT_OPTION_LEN];      // FILE.acf to open at start (empty: the default aircraft)
+    char screenshot[PLAT_OPTION_LEN];    // --screenshot FILE.png: draw offscreen, write the last frame
+    char script[PLAT_OPTION_LEN];        // --script FILE: timed menu commands, clicks and keys
+    char pick[FG_PICKS_MAX][PLAT_OPTION_LEN];       // --pick FILE: answers for the file picker, in order
     int  picks;
-    char data_dir[400];      // --data-dir DIR
-    char config_dir[400];    // --config-dir DIR
+    char data_dir[PLAT_OPTION_LEN];      // --data-dir DIR
+    char config_dir[PLAT_OPTION_LEN];    // --config-dir DIR
     long frames;             // --frames N (0: until the script is done, or the user quits)
     int  headless;           // --headless
     int  show_help, show_version;
