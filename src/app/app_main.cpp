@@ -87,6 +87,12 @@ const char* help_text()
            "  --version            show the version and exit\n";
 }
 
+// The simulator's options take their values as the design tool's do.
+static int copy_arg(char* dst, const char* v, const char* flag, char* err, int errlen)
+{
+    return plat_copy_option(dst, v, flag, err, errlen);
+}
+
 int parse_command_line(int argc, char** argv, app_options* o, char* err, int errlen)
 {
     std::memset(o, 0, sizeof *o);
@@ -146,21 +152,21 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
             o->have_seed = 1;
             o->seed = (unsigned)s;
         } else if (!std::strcmp(a, "--script")) {
-            if (!need() || !plat_copy_option(o->script, v, a, err, errlen)) return 0;
+            if (!need() || !copy_arg(o->script, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--log")) {
-            if (!need() || !plat_copy_option(o->log, v, a, err, errlen)) return 0;
+            if (!need() || !copy_arg(o->log, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--data-dir")) {
-            if (!need() || !plat_copy_option(o->data_dir, v, a, err, errlen)) return 0;
+            if (!need() || !copy_arg(o->data_dir, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--config-dir")) {
-            if (!need() || !plat_copy_option(o->config_dir, v, a, err, errlen)) return 0;
+            if (!need() || !copy_arg(o->config_dir, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--screenshot")) {
-            if (!need() || !plat_copy_option(o->screenshot, v, a, err, errlen)) return 0;
+            if (!need() || !copy_arg(o->screenshot, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--aircraft")) {
-            if (!need() || !plat_copy_option(o->aircraft, v, a, err, errlen)) return 0;
+            if (!need() || !copy_arg(o->aircraft, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--situation")) {
-            if (!need() || !plat_copy_option(o->situation, v, a, err, errlen)) return 0;
+            if (!need() || !copy_arg(o->situation, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--real-weather")) {
-            if (!need() || !plat_copy_option(o->real_weather, v, a, err, errlen)) return 0;
+            if (!need() || !copy_arg(o->real_weather, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--airport")) {
             if (!need()) return 0;
             const size_t n = std::strlen(v);
