@@ -14,13 +14,14 @@
 #include "app/app_input.h"
 #include "app/app_goto.h"
 #include "app/app_log.h"
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 #include "app/app_script_flight.h"
 #include "app/app_situation.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
 #include "flight/integ.h"
 #include "platform/plat_backend.h"
+#include "platform/plat_cli.h"
 #include "platform/plat_paths.h"
 #include "platform/plat_signal.h"
 #include "platform/plat_sound.h"
@@ -88,18 +89,10 @@ const char* help_text()
            "  --version            show the version and exit\n";
 }
 
-static int copy_arg(char* dst, const char* src, const char* flag, char* err, int errlen)
+// The simulator's options take their values as the design tool's do.
+static int copy_arg(char* dst, const char* v, const char* flag, char* err, int errlen)
 {
-    if (!src || !src[0]) {
-        std::snprintf(err, errlen, "%s needs a value", flag);
-        return 0;
-    }
-    if (std::strlen(src) >= 400) {
-        std::snprintf(err, errlen, "%s: path too long (at most 399 characters)", flag);
-        return 0;
-    }
-    std::snprintf(dst, 400, "%s", src);
-    return 1;
+    return plat_copy_option(dst, v, flag, err, errlen);
 }
 
 int parse_command_line(int argc, char** argv, app_options* o, char* err, int errlen)
@@ -216,23 +209,10 @@ void app_set_backends(const plat_backend* windowed, const plat_backend* offscree
 // The window the user sees, an offscreen picture for screenshots, or none at all.
 static void choose_backend(const app_options& o)
 {
-    const plat_backend* b = plat_headless_backend();
-    if (o.headless) {
-        if (o.screenshot[0]) std::fprintf(stderr, "--headless draws nothing: no screenshot is written.\n");
-    } else if (o.screenshot[0]) {
-        if (offscreen_backend) b = offscreen_backend;
-        else std::fprintf(stderr, "This build has no offscreen drawing: no screenshot is written.\n");
-    } else if (!plat_display_available()) {
-        std::fprintf(stderr, "No display found: running without a window (headless).\n");
-    } else if (!windowed_backend) {
-        std::fprintf(stderr, "This build has no window support: running without a window (headless).\n");
-    } else {
-        b = windowed_backend;
-    }
-    plat_backend_install(b);
+    plat_choose_backend(o.headless, o.screenshot[0] != 0, windowed_backend, offscreen_backend);
     // Only someone at the window hears the flight: a run without one opens no sound device
     // and no speech engine, so it has nothing about either to say.
-    if (b != windowed_backend) {
+    if (plat_backend_get() != windowed_backend) {
         plat_sound_install(nullptr);
         plat_speech_install(nullptr);
     }

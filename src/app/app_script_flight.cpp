@@ -8,6 +8,7 @@
 #include "2-QZutils/records.h"
 #include "app/app_script.h"
 #include "atc/atc_menu.h"
+#include "platform/plat_script.h"
 #include "flight/autopilot.h"
 #include "flight/failures.h"
 #include "flight/funct.h"
