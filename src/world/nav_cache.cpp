@@ -5,7 +5,6 @@
 #include <cstring>
 #include <unistd.h>
 
-#include "platform/plat_fs.h"
 #include "platform/plat_paths.h"
 #include "world/scenery_cache.h"
 
@@ -13,7 +12,7 @@ namespace orv {
 
 namespace {
 
-constexpr char     MAGIC[8] = {'O', 'R', 'V', 'N', 'A', 'V', '1', 0};
+constexpr char     MAGIC[8] = {'O', 'R', 'V', 'N', 'A', 'V', '2', 0};
 constexpr int      SOURCE_LEN = 1024;
 constexpr int      PATH_CAP = 1200;
 constexpr uint64_t FNV_OFFSET = 1469598103934665603ULL, FNV_PRIME = 1099511628211ULL;
@@ -23,7 +22,8 @@ struct header {
     int32_t   ncols;
     int32_t   count;
     int64_t   source_size;
-    int64_t   source_mtime_ns;
+    uint64_t  source_hash;   // of the text's bytes: a file's time is too coarse to tell two
+                             // writes apart, and copies keep it
     uint64_t  layout;      // the columns' widths: a program whose tables differ reads the text
     uint64_t  checksum;    // of every column's bytes, in order
     char      source[SOURCE_LEN];
@@ -58,16 +58,34 @@ uint64_t checksum_of(const nav_cache_column* cols, int ncols, int count)
     return h;
 }
 
+// The hash of a file's bytes and its size; 0 when it cannot be read.
+int file_hash(const char* path, int64_t* size, uint64_t* hash)
+{
+    std::FILE* f = std::fopen(path, "rb");
+    if (!f) return 0;
+    static unsigned char block[1 << 16];
+    uint64_t h = FNV_OFFSET;
+    int64_t n = 0;
+    size_t got;
+    while ((got = std::fread(block, 1, sizeof block, f)) > 0) {
+        h = fnv(h, block, (long)got);
+        n += (int64_t)got;
+    }
+    const int ok = !std::ferror(f);
+    std::fclose(f);
+    *size = n;
+    *hash = h;
+    return ok;
+}
+
 // The header this program would write for `source` as it is on disk now; 0 when it is gone.
 int expected_header(const char* source, const nav_cache_column* cols, int ncols, header* h)
 {
     std::memset(h, 0, sizeof *h);
-    long long size, mtime;
-    if (std::strlen(source) >= (size_t)SOURCE_LEN || !plat_file_stamp(source, &size, &mtime)) return 0;
+    if (std::strlen(source) >= (size_t)SOURCE_LEN || !file_hash(source, &h->source_size, &h->source_hash))
+        return 0;
     std::memcpy(h->magic, MAGIC, sizeof MAGIC);
     h->ncols = ncols;
-    h->source_size = size;
-    h->source_mtime_ns = mtime;
     h->layout = layout_of(cols, ncols);
     std::strcpy(h->source, source);
     return 1;
@@ -93,7 +111,7 @@ int nav_cache_load(const char* name, const char* source, const nav_cache_column*
     if (!f) return -1;
     int ok = std::fread(&got, sizeof got, 1, f) == 1 && !std::memcmp(got.magic, want.magic, sizeof MAGIC) &&
              got.ncols == want.ncols && got.source_size == want.source_size &&
-             got.source_mtime_ns == want.source_mtime_ns && got.layout == want.layout &&
+             got.source_hash == want.source_hash && got.layout == want.layout &&
              !std::strncmp(got.source, want.source, SOURCE_LEN) && got.count >= 0 && got.count <= max_entries;
     int filled = 0;
     for (int c = 0; ok && c < ncols; c++) {

@@ -1,8 +1,8 @@
 // nav_cache.h -- the navigation tables as last read from their text files, kept in the user's
 // cache ($XDG_CACHE_HOME/vantorel/nav) so that a start-up with unchanged files copies them
-// instead of parsing megabytes of text. An entry names the text file's path, size and
-// modification time and carries a checksum of what it holds; an entry that does not match in
-// every respect is passed over and the text is read as always.
+// instead of parsing megabytes of text. An entry names the text file's path, size and a hash
+// of its bytes and carries a checksum of what it holds; an entry that does not match in every
+// respect is passed over and the text is read as always.
 //
 // A table is a list of parallel arrays ("columns"); entry i of a column starts at
 // data + i * entry_bytes.
