@@ -39,6 +39,7 @@
 #include "2-QZutils/drplane.h"
 #include "render/scene.h"
 #include "render/ships.h"
+#include "windows/serial_out.h"
 #include "windows/windows.h"
 
 namespace orv {
@@ -230,7 +231,7 @@ static void reload_plane_geo() { load_plane_geo(have_picture() ? 1 : 0, 0); }   
 
 // The flight area's calls upward, the whole table at once. The entries left empty wait for
 // their area: sound (the buffers, engine and wind sounds), the scene's approach strobes and
-// smoke, ATC, and the graph, serial and disk output.
+// smoke, ATC, and the graph and disk output.
 static void install_flight_hooks()
 {
     flight_hooks h = {};
@@ -243,6 +244,7 @@ static void install_flight_hooks()
     h.crash_alert = flight_crash_alert;
     h.crash_flash = flight_crash_flash;
     h.night_light = flight_night_light;
+    h.serial_output = serial_output;
     flight_set_hooks(h);
 }
 
