@@ -29,8 +29,9 @@ void app_serial_start(const char* device, const char* udp_target)
 {
     if (device && device[0]) std::snprintf(ser_cfg.device, sizeof ser_cfg.device, "%s", device);
     if (udp_target && udp_target[0]) std::snprintf(ser_cfg.udp_target, sizeof ser_cfg.udp_target, "%s", udp_target);
-    // What a receiver derives from the sentences: UTC time of day, ground speed and track.
-    flight_log_add_column("utc_s", [] { return (double)msc.zulu_time; });
+    // What a receiver derives from the sentences: the UTC time (within its hour, so the log's
+    // six digits keep hundredths of a second), ground speed and track.
+    flight_log_add_column("utc_s_of_hour", [] { return std::fmod((double)msc.zulu_time, 3600.0); });
     flight_log_add_column("gs_kt", [] { return (double)(flt.v * con.msctokts); });
     flight_log_add_column("track_deg", [] { return (double)flt.hpath; });
     mnw_at_finishup(serial_close);
