@@ -2,7 +2,7 @@
 """Runs the simulator headless with its serial output on a pseudo-terminal (and its NMEA over
 UDP) and checks what arrives against the run's --log.
 
-  serial_check.py records VANTOREL BUILD WORK    NMEA, then mode 2, then mode 4, fixed step
+  serial_check.py records VANTOREL BUILD WORK    NMEA, then mode 2, then mode 4; a missing port
   serial_check.py gpsd VANTOREL BUILD WORK       gpsd on the pty and on UDP, at real pace
 Exit status: 0 good, 1 a failure (told on stdout), 77 a tool is missing.
 """
@@ -40,16 +40,29 @@ def read_log(path):
     return rows
 
 
-def at_utc(rows, utc, key):
-    """The log's `key` at UTC second `utc`, straight between the rows either side."""
-    utc = rows[0]['utc'] + (utc - rows[0]['utc']) % 3600   # the sentences' hours are the log's
-    times = [r['utc'] for r in rows]
-    i = bisect.bisect_left(times, utc)
+def at(rows, clock, t, key):
+    """The log's `key` at time `t` of column `clock`, straight between the rows either side."""
+    if clock == 'utc':
+        t = rows[0]['utc'] + (t - rows[0]['utc']) % 3600   # the sentences' hours are the log's
+    times = [r[clock] for r in rows]
+    i = bisect.bisect_left(times, t)
     if i <= 0 or i >= len(rows):
         return None
     a, b = rows[i - 1], rows[i]
-    f = (utc - a['utc']) / (b['utc'] - a['utc']) if b['utc'] > a['utc'] else 0
+    f = (t - a[clock]) / (b[clock] - a[clock]) if b[clock] > a[clock] else 0
     return a[key] + f * (b[key] - a[key])
+
+
+def off_the_log(rows, t, lat, lon, kt, tol_m, tol_kt):
+    """None when the fix at UTC `t` lies off the log's track by no more than the tolerances
+    (or outside the log), else what is wrong."""
+    want = [at(rows, 'utc', t, k) for k in ('lat', 'lon', 'gs_kt')]
+    if want[0] is None:
+        return None
+    off = metres_apart(lat, lon, want[0], want[1])
+    if off > tol_m or abs(kt - want[2]) > tol_kt:
+        return 'at %.2f: %.1f m from the log, %.2f kt against %.2f' % (t, off, kt, want[2])
+    return ''
 
 
 def metres_apart(lat1, lon1, lat2, lon2):
@@ -135,17 +148,12 @@ def check_pairs(pairs, rows, tolerance_m, seconds_expected):
         lat, lon = angle(r[3], r[4], 2), angle(r[5], r[6], 3)
         if (angle(g[2], g[3], 2), angle(g[4], g[5], 3)) != (lat, lon):
             fail('RMC and GGA positions differ at %.2f' % t)
-        want_lat, want_lon, want_kt = at_utc(rows, t, 'lat'), at_utc(rows, t, 'lon'), at_utc(rows, t, 'gs_kt')
-        if want_lat is None:
-            continue
-        compared += 1
-        off = metres_apart(lat, lon, want_lat, want_lon)
-        if off > tolerance_m:
-            fail('sentence at %.2f is %.1f m from the log' % (t, off))
-        if abs(float(r[7]) - want_kt) > 0.3:
-            fail('sentence speed %s kt, log %.2f kt' % (r[7], want_kt))
         if len(r[9]) != 6 or r[9] == '000000':
             fail('no date: %r' % r[9])
+        wrong = off_the_log(rows, t, lat, lon, float(r[7]), tolerance_m, 0.3)
+        if wrong:
+            fail('sentence ' + wrong)
+        compared += wrong is not None
     if compared < len(pairs) - 1:
         fail('only %d of %d sentences fall within the log' % (compared, len(pairs)))
 
@@ -169,11 +177,6 @@ def between_rows(rows, values):
                for a, b in zip(rows, rows[1:]))
 
 
-def at_time(rows, t, key):
-    for a, b in zip(rows, rows[1:]):
-        if a['time_s'] <= t <= b['time_s']:
-            return a[key] + (t - a['time_s']) / (b['time_s'] - a['time_s']) * (b[key] - a[key])
-    return None
 
 
 def open_pty():
@@ -210,7 +213,7 @@ def check_records(vantorel, build):
                                    ('hdg_deg', r[7], 0.006), ('vs_fpm', r[8], 0.06)]):
             fail('instrument record lies between no two rows of the log: %r' % r)
     for rec in posn:
-        lat, lon, alt = (at_time(rows, rec[1], k) for k in ('lat', 'lon', 'alt_ft'))
+        lat, lon, alt = (at(rows, 'time_s', rec[1], k) for k in ('lat', 'lon', 'alt_ft'))
         if lat is None:
             fail('position record at %.2f s, outside the log' % rec[1])
         # The record's clock may run a frame (at most 2.5 m at this speed) from the log's.
@@ -234,18 +237,12 @@ def gpsd_fixes():
 def check_fixes(fixes, rows, what):
     compared = 0
     for m in fixes:
-        hms = m['time'].split('T')[1].rstrip('Z')
-        h, mi, s = hms.split(':')
-        t = int(h) * 3600 + int(mi) * 60 + float(s)
-        want_lat, want_lon, want_kt = at_utc(rows, t, 'lat'), at_utc(rows, t, 'lon'), at_utc(rows, t, 'gs_kt')
-        if want_lat is None:
-            continue
-        compared += 1
-        off = metres_apart(m['lat'], m['lon'], want_lat, want_lon)
-        if off > 10:
-            fail('%s: gpsd fix %.1f m from the log' % (what, off))
-        if abs(m['speed'] / 0.514444 - want_kt) > 1:
-            fail('%s: gpsd speed %.2f kt, log %.2f kt' % (what, m['speed'] / 0.514444, want_kt))
+        h, mi, sec = m['time'].split('T')[1].rstrip('Z').split(':')
+        t = int(h) * 3600 + int(mi) * 60 + float(sec)
+        wrong = off_the_log(rows, t, m['lat'], m['lon'], m['speed'] / 0.514444, 10, 1)
+        if wrong:
+            fail('%s: gpsd fix %s' % (what, wrong))
+        compared += wrong is not None
     if compared < 5:   # eight seconds of flight
         fail('%s: %d of gpsd\'s %d fixes fall within the log' % (what, compared, len(fixes)))
 
