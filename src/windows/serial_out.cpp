@@ -29,6 +29,8 @@ constexpr int kSeatMark = 'P';
 constexpr float kSeatFullTilt = 30;                        // deg of roll or pitch at the byte's end
 constexpr int kDayS = 86400;
 constexpr int kReasonLen = 160;
+constexpr const char* kWithoutSerial = "The flight goes on without serial output.";
+constexpr const char* kWithoutNetwork = "The flight goes on without network output.";
 
 // The open port and what it was opened for.
 int  port_mode;                 // the mode last seen
@@ -50,11 +52,6 @@ int due(double* next, double period)
     *next += period;
     if (*next < clock_s) *next = clock_s + period;   // fallen behind (a long pause of output): start over
     return 1;
-}
-
-void alert_with_reason(const char* what, const char* code_text, const char* reason, const char* after)
-{
-    MACIBM_alert(what, code_text, reason, after, ALERT_NOTE);
 }
 
 const char* open_error_text(int code)
@@ -83,13 +80,13 @@ void open_port(int mode)
     port_write_told = 0;
     int r = b->open(port_device, reason, sizeof reason);
     if (r != 0) {
-        alert_with_reason("Serial port error:", open_error_text(r), reason, "The flight goes on without serial output.");
+        MACIBM_alert("Serial port error:", open_error_text(r), reason, kWithoutSerial, ALERT_NOTE);
         return;
     }
     port_open = 1;
     r = b->set_baud(kBaud[mode], reason, sizeof reason);
     if (r != 0) {
-        alert_with_reason("Baud-rate error:", baud_error_text(r), reason, "The flight goes on without serial output.");
+        MACIBM_alert("Baud-rate error:", baud_error_text(r), reason, kWithoutSerial, ALERT_NOTE);
         close_port();
         return;
     }
@@ -118,7 +115,7 @@ void follow_udp_target()
     if (!udp_opened[0]) return;
     char err[kReasonLen], host[PATH_LEN], port[8];
     if (!serial_udp_target_valid(udp_opened, err, sizeof err)) {
-        alert_with_reason("Network output error:", "Not a host and port", err, "The flight goes on without network output.");
+        MACIBM_alert("Network output error:", "Not a host and port", err, kWithoutNetwork, ALERT_NOTE);
         return;
     }
     // The last colon parts the port off; brackets round an IPv6 host go.
@@ -129,7 +126,7 @@ void follow_udp_target()
     std::snprintf(host, sizeof host, "%.*s", hl, h);
     std::snprintf(port, sizeof port, "%s", colon + 1);
     udp_ready = b->udp_open(host, port, err, sizeof err);
-    if (!udp_ready) alert_with_reason("Network output error:", "No such host", err, "The flight goes on without network output.");
+    if (!udp_ready) MACIBM_alert("Network output error:", "No such host", err, kWithoutNetwork, ALERT_NOTE);
     next_nmea = clock_s;
 }
 
