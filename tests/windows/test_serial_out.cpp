@@ -38,6 +38,8 @@ protected:
     {
         serial_close();
         plat_serial_install(nullptr);
+        std::snprintf(ser_cfg.device, sizeof ser_cfg.device, "%s", SERIAL_DEFAULT_DEVICE);
+        ser_cfg.udp_target[0] = 0;
     }
     void frames(int n, float prd = 0.05f)
     {
@@ -203,6 +205,7 @@ TEST(SerialWindow, TypedPortAndUdpTargetAreTakenOnEnterAndABadTargetIsRefused)
     ASSERT_EQ(script_parse_line("at 0 key x", 1, err, sizeof err), 1) << err;
     MACIBM_event_proc();
     EXPECT_EQ(mnw.topwin, 0);                              // the keyboard is the window's again
+    std::snprintf(ser_cfg.device, sizeof ser_cfg.device, "%s", SERIAL_DEFAULT_DEVICE);
     ser_cfg.udp_target[0] = 0;
 }
 
