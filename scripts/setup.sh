@@ -12,6 +12,7 @@ PACKAGES=(
   nlohmann-json3-dev
   libopenal-dev
   libespeak-ng-dev espeak-ng-data
+  gpsd gpsd-clients
 )
 
 missing=()

@@ -2,6 +2,7 @@
 // window: what differs is the back end (platform/plat_backend.h) that creates the window,
 // hands out input events, presents frames and shows alerts before a picture exists.
 #include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/qz_textfield.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -307,6 +308,8 @@ void MACIBM_handlekey(int c)
         if (return_hit) close_alert();
     } else if (menu_bar_live(mnw.topwin)) {
         if (app.handlekey) app.handlekey(c);
+    } else if (text_field_key(mnw.topwin, c)) {
+        // a field of the window on top is being typed into
     } else if (mnw.topwin >= WIN_SETTINGS_FIRST && mnw.topwin <= WIN_SETTINGS_LAST) {
         // A key in a settings window is a click just above it: the window's own "done" reading.
         mnw.mx = -1;

@@ -16,6 +16,7 @@
 #include "app/app_log.h"
 #include "platform/plat_script.h"
 #include "app/app_script_flight.h"
+#include "app/app_serial.h"
 #include "app/app_situation.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
@@ -28,6 +29,7 @@
 #include "platform/plat_speech.h"
 #include "world/wxr_file.h"
 #include "world/region.h"
+#include "windows/serial_out.h"
 #include "orv_version.h"
 
 
@@ -82,6 +84,10 @@ const char* help_text()
            "  --runway-end N       with --airport: 0 the first end of its first runway, 1 the\n"
            "                       opposite end, 2 and 3 the second runway, 4 and 5 the third\n"
            "                       (default 0)\n"
+           "  --serial-device PATH serial port of the serial output (default /dev/ttyUSB0);\n"
+           "                       kept in the preferences\n"
+           "  --nmea-udp HOST:PORT also send the NMEA sentences once a second to this UDP\n"
+           "                       host and port (a tablet's moving map); kept in the preferences\n"
            "  --no-scenery-generation\n"
            "                       do not generate missing scenery: quadrants without a scenery\n"
            "                       file are water\n"
@@ -187,6 +193,15 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
                 return 0;
             }
             o->runway_end = (int)n;
+        } else if (!std::strcmp(a, "--serial-device")) {
+            if (!need() || !copy_arg(o->serial_device, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--nmea-udp")) {
+            if (!need() || !copy_arg(o->nmea_udp, v, a, err, errlen)) return 0;
+            char why[200];
+            if (!serial_udp_target_valid(v, why, sizeof why)) {
+                std::snprintf(err, errlen, "--nmea-udp: %s", why);
+                return 0;
+            }
         } else if (!std::strcmp(a, "--no-scenery-generation")) {
             o->no_scenery_gen = 1;
         } else {
@@ -279,6 +294,7 @@ int app_main(int argc, char** argv)
     register_flight_script_commands();
     register_flight_commands();
     register_panel_commands();
+    register_serial_commands();
     register_script_command_checked("resize", 2, 2, resize_window, resize_refused);
     if (app_opt.script[0] && !script_load(app_opt.script, err, sizeof err)) {
         std::fprintf(stderr, "vantorel: script %s: %s\n", app_opt.script, err);
@@ -305,6 +321,7 @@ int app_main(int argc, char** argv)
     }
     register_flight_log_columns();
     register_panel_log_columns();
+    app_serial_start(app_opt.serial_device, app_opt.nmea_udp);
     if (app_opt.have_dump_cycle) flight_request_dump_at(app_opt.dump_cycle_at);
     if (app_opt.log[0] && flight_log_open(app_opt.log)) mnw_at_finishup(flight_log_close);
     const plat_backend* b = plat_backend_get();

@@ -26,6 +26,8 @@ struct app_options {
     char     screenshot[400];  // --screenshot FILE.png: draw offscreen, write the last frame
     int      joystick_test;    // --joystick-test: print the joysticks live, no flight
     int      joystick_setup;   // --joystick-setup: the axis walk-through at the terminal
+    char     serial_device[400];   // --serial-device PATH
+    char     nmea_udp[400];        // --nmea-udp HOST:PORT
 };
 
 extern app_options app_opt;

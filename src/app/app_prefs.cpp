@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iomanip>
 
@@ -17,6 +18,7 @@
 #include "flight/funct.h"
 #include "flight/weather_evol.h"
 #include "windows/data_output.h"
+#include "windows/serial_out.h"
 #include "world/nav_db.h"
 #include "world/region.h"
 
@@ -65,7 +67,7 @@ constexpr float kBaroMin = 25, kBaroMax = 35;         // inches of mercury
 constexpr float kWaveAmpMax = 2, kWaveLengthMin = 10, kWaveLengthMax = 500, kWaveSpeedMax = 20;
 constexpr float kNullZoneMax = 0.5f;                  // of the stick's travel
 constexpr float kFailDrawMax = 400;                   // the failure draws' range
-constexpr int   kMeteorCodes = 4, kFrictionCodes = 3, kSerialModes = 5;
+constexpr int   kMeteorCodes = 4, kFrictionCodes = 3;
 constexpr int   kNavMin = 10800, kNavMax = 11799, kComMin = 11800, kComMax = 13699;   // 10 kHz units
 constexpr int   kAdfMax = 999;                        // kHz: three wheels
 constexpr int   kTextureResMin = 1, kTextureResMax = 5;
@@ -146,7 +148,7 @@ static void build_record()
     add(ruled(flag("output to disk", set.Bdsk, 0, 60), PREF_DROPPED_ON_READ));   // starts off in every run
     add(ruled(flag("output to the screen", set.Brlt, 0, 60), PREF_SAME_LINE));
     add(ruled(flag("output to graphs", set.Bgrf, 0, 60), PREF_SAME_LINE));
-    add(whole("serial output", &set.serout, 0, 0, kSerialModes));
+    add(whole("serial output", &set.serout, 0, 0, SERIAL_MODES - 1));
     add(real("flight mode", &set.damp, 0, 0, 1));
     add(real("pitch authority", &set.joy_rat_ptch, 1, 0, 1));
     add(real("yaw authority", &set.joy_rat_hdng, 1, 0, 1));
@@ -177,6 +179,9 @@ static void build_record()
     add(real("failure chance", &rel.total_fail_entry, 1, 0, kFailDrawMax));
     add(whole("texture resolution", &ogl_res, 2, kTextureResMin, kTextureResMax));
     add(whole("trees", &ogl_trees, 0, 0, 1));
+    // Newer fields, in their own file.
+    add(ruled(text("serial device", ser_cfg.device), PREF_OWN_FILE));
+    add(ruled(text("NMEA UDP target", ser_cfg.udp_target), PREF_OWN_FILE));
 }
 
 int prefs_field_count()
@@ -292,6 +297,7 @@ static void each_line(Line line)
 {
     build_record();
     for (int first = 0; first < record_fields;) {
+        if (record[first].rules & PREF_OWN_FILE) { first++; continue; }
         int end = first + 1;
         while (end < record_fields && (record[end].rules & PREF_SAME_LINE)) end++;
         for (int i = 0; i < record[first].count; i++) line(first, end, i);
@@ -393,6 +399,7 @@ void initprefs()
         hardprefs();
     }
     inf_close();
+    read_more_prefs();
     float lat, lon;
     if (start_airport_position(msc.loc_apt_wrl, &lat, &lon)) {
         flt.lat = lat;
@@ -401,15 +408,80 @@ void initprefs()
     set_rlt_grf_choices();
 }
 
+// ---- the newer fields' own file, "name = value" a line
+
+static void more_prefs_path(char* out, int len)
+{
+    const char* native = native_path(prefs_path);
+    const char* slash = std::strrchr(native, '/');
+    const int dir_len = slash ? (int)(slash - native) + 1 : 0;
+    std::snprintf(out, len, "%.*s%s", dir_len, native, PREFS_MORE_FILE);
+}
+
+static int write_more_prefs()
+{
+    char path[PATH_LEN + 64], temp[PATH_LEN + 80];
+    more_prefs_path(path, sizeof path);
+    std::snprintf(temp, sizeof temp, "%s.tmp", path);
+    std::FILE* f = std::fopen(temp, "w");
+    if (!f) return 0;
+    std::fputs("# Vantorel settings added after the preferences file's layout was fixed\n", f);
+    for (int n = 0; n < prefs_field_count(); n++) {
+        const pref_field& fl = record[n];
+        if (!(fl.rules & PREF_OWN_FILE)) continue;
+        if (fl.kind == pref_kind::text) std::fprintf(f, "%s = %s\n", fl.name, static_cast<const char*>(fl.where));
+        else if (fl.kind == pref_kind::real) std::fprintf(f, "%s = %g\n", fl.name, *real_at(fl, 0));
+        else std::fprintf(f, "%s = %d\n", fl.name, *whole_at(fl, 0));
+    }
+    const int ok = std::fclose(f) == 0;
+    return ok && std::rename(temp, path) == 0;
+}
+
+static void take_more_pref(const pref_field& f, const char* value)
+{
+    if (f.kind == pref_kind::text) {
+        std::snprintf(static_cast<char*>(f.where), PATH_LEN, "%s", value);
+        return;
+    }
+    char* end;
+    const float v = std::strtof(value, &end);
+    if (end == value || !std::isfinite(v)) return;   // keeps what it holds
+    if (f.kind == pref_kind::real) *real_at(f, 0) = fltlim(v, pref_lo(f), pref_hi(f));
+    else if (f.kind == pref_kind::flag) *whole_at(f, 0) = as_flag((int)v);
+    else *whole_at(f, 0) = intlim(truncate_to_int(v), (int)pref_lo(f), (int)pref_hi(f));
+}
+
+void read_more_prefs()
+{
+    char path[PATH_LEN + 64];
+    more_prefs_path(path, sizeof path);
+    std::FILE* f = std::fopen(path, "r");
+    if (!f) return;
+    char line[PATH_LEN + 80];
+    while (std::fgets(line, sizeof line, f)) {
+        line[std::strcspn(line, "\r\n")] = 0;
+        char* eq = std::strstr(line, " = ");
+        if (line[0] == '#' || !eq) continue;
+        *eq = 0;
+        for (int n = 0; n < prefs_field_count(); n++)   // a name no field has is a newer program's
+            if ((record[n].rules & PREF_OWN_FILE) && !std::strcmp(record[n].name, line)) take_more_pref(record[n], eq + 3);
+    }
+    std::fclose(f);
+}
+
 int write_prefs_file()
 {
     if (!ouf_open(prefs_path, FILE_ANY, PREFS_VERSION)) return 0;
     dump_prefs();
-    return ouf_close();
+    const int ok = ouf_close();
+    return write_more_prefs() && ok;
 }
 
 int disable_prefs_file()
 {
+    char more[PATH_LEN + 64];
+    more_prefs_path(more, sizeof more);
+    std::remove(more);
     if (!ouf_open(prefs_path, FILE_ANY, PREFS_DISABLED_VERSION)) return 0;
     ouf << "z\n\n";
     return ouf_close();

@@ -14,6 +14,9 @@ enum pref_rule : unsigned {
     PREF_SAME_LINE = 1,         // continues the line of the field before it, after a blank
     PREF_NO_DEFAULT = 2,        // the first start leaves it as it is
     PREF_DROPPED_ON_READ = 4,   // written, but 0 after reading
+    // Kept as "name = value" in PREFS_MORE_FILE beside the preferences, not in the record, so
+    // the record (which situation files share) keeps its layout for the files already written.
+    PREF_OWN_FILE = 8,
 };
 
 // One field of the record. An array field takes one line per element; fields joined by
@@ -48,14 +51,17 @@ constexpr float SIT_SPEED_MAX = 1000;
 constexpr int PREFS_VERSION = 462;
 constexpr int PREFS_DISABLED_VERSION = -1;                  // written by "Reset Preferences and Exit"
 constexpr const char* PREFS_DAMAGED_SUFFIX = ".damaged";   // a damaged file is kept under its name + this
+constexpr const char* PREFS_MORE_FILE = "Vantorel 4 more settings.cfg";
 
 void hardprefs();        // first start: welcome alert, aircraft picker, every default
 int  grab_prefs();       // reads the record from the open input file; answers 1
 void dump_prefs();       // writes the record to the open output stream `ouf`
 void initprefs();        // start-up: read the file, or take the defaults
 
-int  write_prefs_file();      // the whole file at prefs_path; 1 when it is in place
-int  disable_prefs_file();    // version -1, so the next start takes the defaults
+int  write_prefs_file();      // the whole file at prefs_path (and PREFS_MORE_FILE); 1 when in place
+int  disable_prefs_file();    // version -1 (and no PREFS_MORE_FILE), so the next start takes the defaults
+// The PREF_OWN_FILE fields from PREFS_MORE_FILE; a missing file or name keeps what is there.
+void read_more_prefs();
 void dump_situation_lines();  // the five lines after the record (open `ouf`)
 void grab_situation_lines();  // into set.cus_X, cus_Z, cus_psi, cus_Y, cus_v
 

@@ -45,6 +45,7 @@
 #include "2-QZutils/drplane.h"
 #include "render/scene.h"
 #include "render/ships.h"
+#include "windows/serial_out.h"
 #include "windows/windows.h"
 
 namespace orv {
@@ -284,7 +285,7 @@ static void scenery_and_atc()
 static void reload_plane_geo() { load_plane_geo(have_picture() ? 1 : 0, 0); }   // paint only with a picture
 
 // The flight area's calls upward, the whole table at once. The entries left empty wait for
-// their area: the scene's approach strobes and smoke, and the graph, serial and disk output.
+// their area: the scene's approach strobes and smoke, and the graph and disk output.
 static void install_flight_hooks()
 {
     flight_hooks h = {};
@@ -306,6 +307,7 @@ static void install_flight_hooks()
     h.night_light = flight_night_light;
     h.atc_second = atc_second;
     h.lso_respond = LSO_respond;
+    h.serial_output = serial_output;
     flight_set_hooks(h);
 }
 

@@ -5,8 +5,10 @@
 #include <cstdio>
 
 #include "2-QZutils/qz_btn.h"
+#include "2-QZutils/qz_textfield.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/records.h"
+#include "windows/serial_out.h"
 #include "windows/win_common.h"
 #include "windows/windows.h"
 
@@ -52,10 +54,31 @@ void manage_dat()
     win_text(WC_UNIT, 10, 12, "F: into \"Vantorel.out\"     S: rows on the screen (the first 10)     G: the graph (the first 4)");
 }
 
-// ---- 8 "Set Serial Output"
+// ---- 8 "Set Serial Output": the mode, the port, and a UDP host and port for the NMEA
+// The fields are typed into copies; the output takes them when the typing ends (or the window
+// closes), so it does not open every device name on the way to the right one.
+static char typed_device[PATH_LEN], typed_udp[PATH_LEN];
+static char udp_refused[160];
+
+static void take_typed_fields()
+{
+    if (typed_device[0]) std::snprintf(ser_cfg.device, sizeof ser_cfg.device, "%s", typed_device);
+    if (!typed_udp[0] || serial_udp_target_valid(typed_udp, udp_refused, sizeof udp_refused)) {
+        std::snprintf(ser_cfg.udp_target, sizeof ser_cfg.udp_target, "%s", typed_udp);
+        udp_refused[0] = 0;
+    }
+}
+
 void manage_ser()
 {
-    if (win_frame()) return;
+    const int typing = text_field_has_keyboard(typed_device) || text_field_has_keyboard(typed_udp);
+    if (win_frame()) {
+        if (typing) take_typed_fields();
+        return;
+    }
+    if (!text_field_has_keyboard(typed_device)) std::snprintf(typed_device, sizeof typed_device, "%s", ser_cfg.device);
+    if (!text_field_has_keyboard(typed_udp) && !udp_refused[0])
+        std::snprintf(typed_udp, sizeof typed_udp, "%s", ser_cfg.udp_target);
     static const char* const modes[6][2] = {
         {"no serial output", ""},
         {"GPS: NMEA 0183 sentences, 4800 baud", "$GPRMC and $GPGGA once a second"},
@@ -71,6 +94,13 @@ void manage_ser()
         win_caption(40, y + 1, modes[m][0]);
         win_text(WC_UNIT, 40, y - 13, modes[m][1]);
     }
+    constexpr int FIELD_X = 230, FIELD_W = 340, PORT_Y = 48, UDP_Y = 22;
+    win_caption(20, PORT_Y, "Serial port:");
+    if (intextfield(FIELD_X, PORT_Y, FIELD_W, typed_device, sizeof typed_device)) take_typed_fields();
+    win_caption(20, UDP_Y, "NMEA also to UDP host:port:");
+    if (intextfield(FIELD_X, UDP_Y, FIELD_W, typed_udp, sizeof typed_udp)) take_typed_fields();
+    win_text(udp_refused[0] ? WC_HEAD : WC_UNIT, 20, 6,
+             udp_refused[0] ? udp_refused : "Click a field to type; Enter takes it. An empty UDP field sends nothing.");
 }
 
 // ---- 9 "Set Time Of Day": a click along the bar sets the local time

@@ -19,6 +19,7 @@
 #include "app/app_prefs.h"
 #include "app/app_start.h"
 #include "app_test_env.h"
+#include "windows/serial_out.h"
 #include "support/test_support.h"
 
 using namespace orv;
@@ -440,4 +441,27 @@ TEST_F(App_Prefs, ADamagedFileIsKeptBesideTheNewOneAndTheAlertSaysWhere)
     ASSERT_EQ(disable_prefs_file(), 1);
     initprefs();
     EXPECT_FALSE(std::filesystem::exists(path() + ".damaged"));
+}
+
+// The serial port and the UDP target live beside the record, so the record (which situation
+// files share) keeps its layout; "Reset Preferences and Exit" takes them away too.
+TEST_F(App_Prefs, NewerFieldsKeepTheirOwnFileAndAResetRemovesIt)
+{
+    std::snprintf(ser_cfg.device, sizeof ser_cfg.device, "/dev/serial/by-id/usb-GPS 1");
+    std::snprintf(ser_cfg.udp_target, sizeof ser_cfg.udp_target, "tablet:10110");
+    ASSERT_EQ(write_prefs_file(), 1);
+    EXPECT_EQ(orv_test::read_file(path()).find("tablet"), std::string::npos);
+    const std::string more = e.config + "/" + PREFS_MORE_FILE;
+    std::FILE* f = std::fopen(more.c_str(), "a");
+    ASSERT_NE(f, nullptr);
+    std::fputs("a field of a newer program = 7\nno separator here\n", f);
+    std::fclose(f);
+    ser_cfg.device[0] = ser_cfg.udp_target[0] = 0;
+    read_more_prefs();
+    EXPECT_STREQ(ser_cfg.device, "/dev/serial/by-id/usb-GPS 1");   // blanks and all
+    EXPECT_STREQ(ser_cfg.udp_target, "tablet:10110");
+    ASSERT_EQ(disable_prefs_file(), 1);
+    EXPECT_FALSE(std::filesystem::exists(more));
+    std::snprintf(ser_cfg.device, sizeof ser_cfg.device, "%s", SERIAL_DEFAULT_DEVICE);
+    ser_cfg.udp_target[0] = 0;
 }

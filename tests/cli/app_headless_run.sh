@@ -27,7 +27,7 @@ rc=$?
 
 # --seconds counts simulated time: 1 s at a pinned 0.05 s period is 20 frames, logged 0.1 s apart.
 "$vantorel" --headless --seconds 1 --fixed-step --log run.csv --config-dir cfg --data-dir "$data" --aircraft "$plane" 2> /dev/null || fail "--seconds run failed"
-head -1 run.csv | grep -q '^time_s,lat,lon,alt_ft,ias_kt,pitch_deg,roll_deg,hdg_deg,vs_fpm,on_ground,alpha_deg,beta_deg,flap,gear,eng1_hp,eng1_rpm,eng1_gph,cas_kt,asi_needle_deg,alt_needle_deg$' || fail "log header: $(head -1 run.csv)"
+head -1 run.csv | grep -q '^time_s,lat,lon,alt_ft,ias_kt,pitch_deg,roll_deg,hdg_deg,vs_fpm,on_ground,alpha_deg,beta_deg,flap,gear,eng1_hp,eng1_rpm,eng1_gph,cas_kt,asi_needle_deg,alt_needle_deg,utc_s_of_hour,gs_kt,track_deg$' || fail "log header: $(head -1 run.csv)"
 rows=$(($(wc -l < run.csv) - 1))
 [ "$rows" -eq 11 ] || fail "expected 11 log rows (0.0 .. 1.0 s), got $rows"
 cols=$(head -1 run.csv | awk -F, '{print NF}')

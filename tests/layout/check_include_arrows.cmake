@@ -1,9 +1,9 @@
 # Checks the include graph of src/ against the map in src/README.md:
 #  - the areas, in the order of src/CMakeLists.txt, are the ones the map lists in that order;
 #  - a file includes headers of its own area or of areas before it, never after;
-#  - the window, offscreen, sound and speech back ends (platform/sdl, platform/offscreen,
-#    platform/openal, platform/espeak) are included only by themselves and by the programs'
-#    entry points;
+#  - the window, offscreen, sound, speech and serial back ends (platform/sdl, platform/offscreen,
+#    platform/openal, platform/espeak, platform/serial) are included only by themselves and by
+#    the programs' entry points;
 #  - SDL, EGL, OpenGL, OpenAL and espeak-ng headers appear only in the back ends (the qgl*.h
 #    tables take GL's types);
 #  - world, flight and aircraft reach no drawing, GPU, sound or speech header of the shared
@@ -58,7 +58,7 @@ foreach(_f IN LISTS _files)
     set(_bad 1)
   endif()
   set(_is_backend OFF)
-  if(_f MATCHES "^platform/(sdl|offscreen|openal|espeak)/")
+  if(_f MATCHES "^platform/(sdl|offscreen|openal|espeak|serial)/")
     set(_is_backend ON)
   endif()
   set(_is_entry OFF)
@@ -75,7 +75,7 @@ foreach(_f IN LISTS _files)
         message(SEND_ERROR "${_f}: includes ${_to}/${_rest}, an area above ${_area}")
         set(_bad 1)
       endif()
-      if(_to STREQUAL "platform" AND _rest MATCHES "^(sdl|offscreen|openal|espeak)/" AND NOT _is_backend AND NOT _is_entry)
+      if(_to STREQUAL "platform" AND _rest MATCHES "^(sdl|offscreen|openal|espeak|serial)/" AND NOT _is_backend AND NOT _is_entry)
         message(SEND_ERROR "${_f}: includes the back end ${_to}/${_rest}; only the programs may")
         set(_bad 1)
       endif()
