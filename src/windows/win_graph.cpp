@@ -100,14 +100,16 @@ void plot_values(const strip& s, int slot, int values, int samples, float span)
     }
 }
 
-// The group's name-and-unit fields above its strip, each in its value's colour.
-void legend(const strip& s, int g, int values)
+// The group's name-and-unit fields above its strip, each in its value's colour with the
+// newest sample.
+void legend(const strip& s, int slot, int g, int values)
 {
     const char* label = data_group_label(g);
+    const int per_value = (PLOT_X2 - PLOT_X1) / GROUP_VALUES;
     for (int k = 0; k < values; k++) {
-        char field[11] = {};
-        std::snprintf(field, sizeof field, "%.10s", label + 10 * k);
-        win_text(VALUE_COLOURS[k], PLOT_X1 + 2 + 66 * k, s.y2 + 2, field);
+        char field[32];
+        std::snprintf(field, sizeof field, "%.10s%.2f", label + 10 * k, grf.data[slot][k][grf.cntr]);
+        win_text(VALUE_COLOURS[k], PLOT_X1 + 2 + per_value * k, s.y2 + 2, field);
     }
 }
 
@@ -157,7 +159,7 @@ void manage_grf()
         slot_scale(slot, values, samples, &s.lo, &s.hi);
         plot_grf_numbers(s);
         plot_values(s, slot, values, samples, t);
-        legend(s, g, values);
+        legend(s, slot, g, values);
         row++;
     }
     time_axis(t);

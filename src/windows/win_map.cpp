@@ -29,8 +29,8 @@ namespace {
 constexpr int FLTVARS_CUSTOM = 9;
 constexpr float NM = 1852.0f;
 // Chart colours (the lit palette, so the panel lighting does not dim the chart).
-constexpr int C_LAND = 61, C_WATER = 62, C_PAPER = 60, C_INK = 69, C_AIRPORT = 68, C_VOR = 71, C_NDB = 67;
-constexpr int C_FEATHER = 73, C_PATH = 70, C_FIRE = 72, C_CONTROL = 63;
+constexpr int C_LAND = 61, C_WATER = 62, C_PAPER = 60, C_INK = 69, C_RUNWAY = 68, C_AIRPORT = 65, C_VOR = 71;
+constexpr int C_NDB = 67, C_FEATHER = 45, C_PATH = 70, C_FIRE = 72, C_ALARM = 73, C_CONTROL = 63;
 constexpr int C_HIGH_GROUND[3] = {70, 67, 66};   // the virtual world: low, middle, high ground
 // What the zoom allows, in chart pixels per nautical mile.
 constexpr float VOR_BOX_PX_NM = 3.0f, NDB_BOX_PX_NM = 8.0f, APT_ID_PX_NM = 5.0f, NAME_PX_NM = 12.0f;
@@ -103,8 +103,8 @@ void plot_weather()
 void plot_icon_fire(float x, float y)
 {
     OGL_fillrect(C_FIRE, x - 3, y - 3, 7, 7);
-    OGL_framerect(C_FEATHER, x - 3, y - 3, 7, 7);
-    text(C_FEATHER, x + 6, y - 3, "FIRE");
+    OGL_framerect(C_ALARM, x - 3, y - 3, 7, 7);
+    text(C_ALARM, x + 6, y - 3, "FIRE");
 }
 
 void plot_fires()
@@ -139,7 +139,7 @@ void plot_apt(int a)
         const double nx = std::cos(d), nz = std::sin(d);   // across the runway
         for (int k = 0; k < lines; k++) {
             const double off = (k - (lines - 1) / 2.0) / std::max(1, lines - 1) * (w / scale());
-            segment(C_AIRPORT, x - dx + nx * off, z - dz + nz * off, x + dx + nx * off, z + dz + nz * off);
+            segment(C_RUNWAY, x - dx + nx * off, z - dz + nz * off, x + dx + nx * off, z + dz + nz * off);
         }
         if (msc.map_type == MAP_PLATE) {
             char end[8];
@@ -269,7 +269,7 @@ void plane_line(int c, float x, float y, float heading, float x1, float y1, floa
 void flashplane(float x, float y, int flag)
 {
     if (!on_chart(x, y)) return;
-    const int c = flag ? C_FEATHER : C_INK;
+    const int c = flag ? C_ALARM : C_INK;
     const float h = region_frame_heading(flt.X, flt.lat, flt.psi);
     if (pln.is_heli) {   // the rotor disc and the tail boom
         for (int a = 0; a < 360; a += 15) plane_line(c, x, y, h + a, 0, 7, 1.8f, 6.8f);
