@@ -15,6 +15,9 @@ namespace orv {
 constexpr int CHOICE_GROUPS = sizeof set.Bdsk / sizeof set.Bdsk[0];
 constexpr int SCREEN_SLOTS = sizeof set.rltsel / sizeof set.rltsel[0];
 constexpr int FIELD = 10;                        // one name-and-unit field, one value
+// The screen rows: below the cockpit's own top lines, labels at the left, values after them.
+enum { C_ROW_BACK = 69, C_ROW_LABEL = 61, C_ROW_VALUE = 70 };
+constexpr int ROW_TOP = 546, ROW_H = 10, LABEL_X = 8, VALUE_X = LABEL_X + GROUP_VALUES * FIELD * 6 + 8;
 
 // The first `slots` groups whose choice is set, in group order.
 static int fill_slots(const int* chosen, int* slots, int count)
@@ -68,9 +71,8 @@ static void out_text(int type, int g, int slot, int values)
         std::strncat(disk_line, " |", sizeof disk_line - std::strlen(disk_line) - 1);
         return;
     }
-    constexpr int ROW_TOP = 560, ROW_H = 10, LABEL_X = 8, VALUE_X = LABEL_X + GROUP_VALUES * FIELD * 6 + 8;
     const int y = ROW_TOP - ROW_H * slot;
-    OGL_string(values ? 70 : 61, values ? VALUE_X : LABEL_X, y, text, WRAP_OFF_WIDTH, 6);
+    OGL_string(values ? C_ROW_VALUE : C_ROW_LABEL, values ? VALUE_X : LABEL_X, y, text, WRAP_OFF_WIDTH, 6);
 }
 
 void out_label(int type, int g, int slot)
@@ -101,9 +103,9 @@ void draw_data_rows()
     int rows = 0;
     for (int s : set.rltsel) rows += s >= 0;
     if (!rows) return;
-    constexpr int BACK_X = 4, BACK_W = 8 + 2 * GROUP_VALUES * FIELD * 6 + 12, ROW_H = 10;
+    constexpr int BACK_X = LABEL_X - 4, BACK_W = VALUE_X + GROUP_VALUES * FIELD * 6 + 4 - BACK_X;
     OGL_setstate(0, 0, 0, 0);
-    OGL_fillrect(69, BACK_X, 560 - ROW_H * (rows - 1) - 3, BACK_W, ROW_H * rows + 1);
+    OGL_fillrect(C_ROW_BACK, BACK_X, ROW_TOP - ROW_H * (rows - 1) - 3, BACK_W, ROW_H * rows + 1);
     for (int slot = 0; slot < SCREEN_SLOTS; slot++) {
         if (set.rltsel[slot] < 0) continue;
         out_label(OUT_SCREEN, set.rltsel[slot], slot);

@@ -37,7 +37,8 @@ constexpr float VOR_BOX_PX_NM = 3.0f, NDB_BOX_PX_NM = 8.0f, APT_ID_PX_NM = 5.0f,
 constexpr float RUNWAY_MIN_PX = 5.0f;     // a shorter runway is drawn as the airport's ring
 constexpr float FEATHER_NM = 10.0f, FEATHER_HALF_DEG = 3.0f;
 constexpr float PATH_GAP_S = 30.0f;       // samples further apart belong to different flights
-constexpr float PLATE_AIRPORT_NM = 5.0f;  // localizers this close belong to the chart's airport
+constexpr float PLATE_AIRPORT_NM = 5.0f;
+constexpr float PLATE_START_ZOOM = 4.0f;  // an approach chart opens on 7.5 nm round its field  // localizers this close belong to the chart's airport
 // The controls at the right of the chart.
 constexpr int CTL_X = MAP_CHART_W + 6, CTL_W = 70, BTN_H = 16;
 constexpr int ZOOM_IN_Y = 440, ZOOM_OUT_Y = 418, PAN_Y = 370, CENTRE_Y = 326;
@@ -141,10 +142,12 @@ void plot_apt(int a)
             const double off = (k - (lines - 1) / 2.0) / std::max(1, lines - 1) * (w / scale());
             segment(C_RUNWAY, x - dx + nx * off, z - dz + nz * off, x + dx + nx * off, z + dz + nz * off);
         }
-        if (msc.map_type == MAP_PLATE) {
+        if (msc.map_type == MAP_PLATE) {   // both ends' numbers beyond their thresholds
             char end[8];
             std::snprintf(end, sizeof end, "%02d", apt_num[a][r]);
             text(C_INK, pixelxfinder(x - 1.15 * dx) - 6, pixelyfinder(z - 1.15 * dz) - 3, end);
+            std::snprintf(end, sizeof end, "%02d", (apt_num[a][r] + 17) % 36 + 1);
+            text(C_INK, pixelxfinder(x + 1.15 * dx) - 6, pixelyfinder(z + 1.15 * dz) - 3, end);
         }
         drawn = 1;
     }
@@ -290,7 +293,7 @@ double map_world_z(float py) { return env.os_Z_plan - py / scale(); }
 
 void map_centre_on(double x, double z)
 {
-    env.zoom_rat = 1;
+    env.zoom_rat = msc.map_type == MAP_PLATE ? PLATE_START_ZOOM : 1;
     env.os_X_plan = (float)(x - MAP_CHART_W / 2.0 / scale());
     env.os_Z_plan = (float)(z + MAP_CHART_H / 2.0 / scale());
 }

@@ -20,7 +20,7 @@ float pixelyfinder(double z);
 double map_world_x(float px);
 double map_world_z(float py);
 
-// Puts the chart's centre on (x, z) at zoom 1 (an approach chart: on its airport).
+// Puts the chart's centre on (x, z) at its opening zoom.
 void map_centre_on(double x, double z);
 // Zoom in (in set) or out by MAP_ZOOM_STEP round the chart's centre.
 void map_zoom(int in);
