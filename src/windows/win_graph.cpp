@@ -19,12 +19,15 @@ namespace {
 
 constexpr int PLOT_X1 = 76, PLOT_X2 = 604, PLOT_Y1 = 40, PLOT_Y2 = 390, STRIP_GAP = 8;
 constexpr int SCALE_STEPS = 4;                  // grid intervals up each strip
-constexpr int TIME_TICKS = 6;
+constexpr int TIME_TICKS = 6;                   // about this many along the bottom
 constexpr int C_PLOT = 69, C_GRID = 66, C_AXIS = 63;
 constexpr int VALUE_COLOURS[GROUP_VALUES] = {70, 73, 72, 62};   // green, red, yellow, blue
 constexpr int CHAR_W = 6;
+constexpr int LEGEND_H = 2 * LINE_STEP;          // two lines of legend above a strip
 
-struct strip { float y1, y2, lo, hi; };
+// A strip's place and the scale of each value: one scale for all when the label's units
+// agree, else one a value (the left numbers then belong to the first value).
+struct strip { float y1, y2, lo[GROUP_VALUES], hi[GROUP_VALUES]; int shared; };
 
 // The sample times, seconds from the oldest sample, in sample order (0 the oldest).
 float sample_time[GRAPH_SAMPLES];
@@ -39,12 +42,12 @@ float nice_step(float span)
     return 10 * p;
 }
 
-// The scale of a slot: the range of its values over the buffer, widened to whole steps.
-void slot_scale(int slot, int values, int samples, float* lo, float* hi)
+// The range of values k1..k2 of a slot over the buffer, widened to whole steps.
+void slot_scale(int slot, int k1, int k2, int samples, float* lo, float* hi)
 {
     float a = 0, b = 0;
     int any = 0;
-    for (int k = 0; k < values; k++)
+    for (int k = k1; k <= k2; k++)
         for (int n = 0; n < samples; n++) {
             const float v = grf.data[slot][k][graph_index(n)];
             if (v == GRAPH_EMPTY || !std::isfinite(v)) continue;
@@ -59,26 +62,45 @@ void slot_scale(int slot, int values, int samples, float* lo, float* hi)
     while (*hi < b) *hi += step;
 }
 
-// Where sample n of a value lands in its strip.
-void graph_point(const strip& s, float v, int n, float span, float* x, float* y)
+// The unit of every field of the label is the same ("THST 1,lb THST 2,lb ...").
+int units_agree(const char* label, int values)
+{
+    for (int k = 1; k < values; k++)
+        if (std::strncmp(label + 5, label + 10 * k + 5, 4)) return 0;
+    return 1;
+}
+
+void strip_scales(strip* s, int slot, int g, int values, int samples)
+{
+    s->shared = units_agree(data_group_label(g), values);
+    for (int k = 0; k < values; k++) {
+        if (s->shared && k > 0) { s->lo[k] = s->lo[0]; s->hi[k] = s->hi[0]; continue; }
+        slot_scale(slot, s->shared ? 0 : k, s->shared ? values - 1 : k, samples, &s->lo[k], &s->hi[k]);
+    }
+}
+
+// Where sample n of value k lands in its strip.
+void graph_point(const strip& s, int k, float v, int n, float span, float* x, float* y)
 {
     *x = PLOT_X1 + (span > 0 ? sample_time[n] / span : 0.0f) * (PLOT_X2 - PLOT_X1);
-    const float f = (v - s.lo) / (s.hi - s.lo);
+    const float f = (v - s.lo[k]) / (s.hi[k] - s.lo[k]);
     *y = s.y1 + (f < 0 ? 0 : f > 1 ? 1 : f) * (s.y2 - s.y1);
 }
 
-// The strip's frame, its grid and the scale's numbers at the left.
+int decimals_for(float step) { return step >= 1 ? 0 : step >= 0.1f ? 1 : step >= 0.01f ? 2 : 3; }
+
+// The strip's frame, its grid and the first value's scale numbers at the left.
 void plot_grf_numbers(const strip& s)
 {
     OGL_fillrect(C_PLOT, PLOT_X1, s.y1, PLOT_X2 - PLOT_X1, s.y2 - s.y1);
-    const float step = (s.hi - s.lo) / SCALE_STEPS;
-    const int dec = step >= 1 ? 0 : step >= 0.1f ? 1 : step >= 0.01f ? 2 : 3;
+    const float step = (s.hi[0] - s.lo[0]) / SCALE_STEPS;
+    const int dec = decimals_for(step);
     for (int k = 0; k <= SCALE_STEPS; k++) {
         const float y = s.y1 + k * (s.y2 - s.y1) / SCALE_STEPS;
         if (k > 0 && k < SCALE_STEPS) OGL_line(C_GRID, PLOT_X1, y, PLOT_X2, y);
         char t[24];
-        std::snprintf(t, sizeof t, "%.*f", dec, s.lo + k * step);
-        win_text(WC_CAPTION, PLOT_X1 - 4 - CHAR_W * (int)std::strlen(t), y - 3, t);
+        std::snprintf(t, sizeof t, "%.*f", dec, s.lo[0] + k * step);
+        win_text(s.shared ? WC_CAPTION : VALUE_COLOURS[0], PLOT_X1 - 4 - CHAR_W * (int)std::strlen(t), y - 3, t);
     }
     OGL_framerect(C_AXIS, PLOT_X1, s.y1, PLOT_X2 - PLOT_X1, s.y2 - s.y1);
 }
@@ -92,7 +114,7 @@ void plot_values(const strip& s, int slot, int values, int samples, float span)
             const float v = grf.data[slot][k][graph_index(n)];
             if (v == GRAPH_EMPTY || !std::isfinite(v)) { have = 0; continue; }
             float x, y;
-            graph_point(s, v, n, span, &x, &y);
+            graph_point(s, k, v, n, span, &x, &y);
             if ((int)x == last_col && n + 1 < samples) continue;   // one point a pixel column
             if (have) OGL_line(VALUE_COLOURS[k], px, py, x, y);
             px = x; py = y; have = 1; last_col = (int)x;
@@ -100,27 +122,33 @@ void plot_values(const strip& s, int slot, int values, int samples, float span)
     }
 }
 
-// The group's name-and-unit fields above its strip, each in its value's colour with the
-// newest sample.
+// Above the strip, in each value's colour: its name, unit and newest sample and, when the
+// values have scales of their own, a second line with each one's bottom and top.
 void legend(const strip& s, int slot, int g, int values)
 {
     const char* label = data_group_label(g);
     const int per_value = (PLOT_X2 - PLOT_X1) / GROUP_VALUES;
     for (int k = 0; k < values; k++) {
-        char field[32];
-        std::snprintf(field, sizeof field, "%.10s%.2f", label + 10 * k, grf.data[slot][k][grf.cntr]);
+        char field[40];
+        std::snprintf(field, sizeof field, "%-9.9s %.2f", label + 10 * k, grf.data[slot][k][grf.cntr]);
+        win_text(VALUE_COLOURS[k], PLOT_X1 + 2 + per_value * k, s.y2 + 2 + LINE_STEP, field);
+        if (s.shared) continue;
+        const int dec = decimals_for((s.hi[k] - s.lo[k]) / SCALE_STEPS);
+        std::snprintf(field, sizeof field, "%.*f..%.*f", dec, s.lo[k], dec, s.hi[k]);
         win_text(VALUE_COLOURS[k], PLOT_X1 + 2 + per_value * k, s.y2 + 2, field);
     }
 }
 
-// Seconds before the newest sample along the bottom.
+// Seconds before the newest sample along the bottom, at whole steps back from now.
 void time_axis(float span)
 {
-    for (int k = 0; k <= TIME_TICKS; k++) {
-        const float x = PLOT_X1 + k * (PLOT_X2 - PLOT_X1) / (float)TIME_TICKS;
+    if (span <= 0) return;
+    const float step = nice_step(span * SCALE_STEPS / TIME_TICKS);
+    for (float back = 0; back <= span + 1e-3f; back += step) {
+        const float x = PLOT_X2 - back / span * (PLOT_X2 - PLOT_X1);
         OGL_line(C_AXIS, x, PLOT_Y1 - 4, x, PLOT_Y1);
         char t[16];
-        std::snprintf(t, sizeof t, "%.0f", -span + k * span / TIME_TICKS);
+        std::snprintf(t, sizeof t, "%.0f", back > 0 ? -back : 0.0f);
         win_text(WC_CAPTION, (int)x - CHAR_W * (int)std::strlen(t) / 2, PLOT_Y1 - 14, t);
     }
     win_text(WC_UNIT, PLOT_X2 - 9 * CHAR_W * 2, PLOT_Y1 - 28, "seconds before now");
@@ -147,16 +175,16 @@ void manage_grf()
     }
     grf.lefttime = t;
     OGL_setstate(0, 0, 0, 0);
-    const float strip_h = (PLOT_Y2 - PLOT_Y1 - (chosen - 1) * STRIP_GAP - chosen * LINE_STEP) / (float)chosen;
+    const float strip_h = (PLOT_Y2 - PLOT_Y1 - (chosen - 1) * STRIP_GAP - chosen * LEGEND_H) / (float)chosen;
     int row = 0;
     for (int slot = 0; slot < GRAPH_SLOTS; slot++) {
         const int g = set.grfsel[slot];
         if (g < 0) continue;
         strip s;
-        s.y2 = PLOT_Y2 - row * (strip_h + STRIP_GAP + LINE_STEP) - LINE_STEP;
+        s.y2 = PLOT_Y2 - row * (strip_h + STRIP_GAP + LEGEND_H) - LEGEND_H;
         s.y1 = s.y2 - strip_h;
         const int values = data_group_count(g);
-        slot_scale(slot, values, samples, &s.lo, &s.hi);
+        strip_scales(&s, slot, g, values, samples);
         plot_grf_numbers(s);
         plot_values(s, slot, values, samples, t);
         legend(s, slot, g, values);

@@ -291,9 +291,9 @@ float pixelyfinder(double z) { return (float)((env.os_Z_plan - z) * scale()); }
 double map_world_x(float px) { return env.os_X_plan + (px - plate_dx()) / scale(); }
 double map_world_z(float py) { return env.os_Z_plan - py / scale(); }
 
-void map_centre_on(double x, double z)
+void map_centre_on(double x, double z, int keep_zoom)
 {
-    env.zoom_rat = msc.map_type == MAP_PLATE ? PLATE_START_ZOOM : 1;
+    if (!keep_zoom || env.zoom_rat <= 0) env.zoom_rat = msc.map_type == MAP_PLATE ? PLATE_START_ZOOM : 1;
     env.os_X_plan = (float)(x - MAP_CHART_W / 2.0 / scale());
     env.os_Z_plan = (float)(z + MAP_CHART_H / 2.0 / scale());
 }
@@ -345,18 +345,22 @@ static int button(int y, const char* caption)
 }
 
 static int chart_key = -1;   // the chart the view was centred for
+static int chart_frame = -1; // the flight's frame counter then: the flight stands still while the map is up
 
 void manage_map()
 {
     if (win_frame()) return;
     const int key = msc.map_type == MAP_PLATE ? MAP_PLATE * 100000 + msc.plate_index : msc.map_type;
-    if (key != chart_key || env.zoom_rat <= 0) {
-        chart_key = key;
+    // A new chart opens at its own zoom; the same chart after some flying keeps the zoom
+    // chosen and comes back centred on the aircraft (an approach chart on its airport).
+    if (key != chart_key || msc.cntr != chart_frame || env.zoom_rat <= 0) {
         const int a = msc.plate_index;
         if (msc.map_type == MAP_PLATE && a >= 0 && a < APT_CAP)
-            map_centre_on(X_with_latlon(apt_lat[a][0], apt_lon[a][0]), Z_with_lat(apt_lat[a][0]));
+            map_centre_on(X_with_latlon(apt_lat[a][0], apt_lon[a][0]), Z_with_lat(apt_lat[a][0]), key == chart_key);
         else
-            map_centre_on(flt.X, flt.Z);
+            map_centre_on(flt.X, flt.Z, key == chart_key);
+        chart_key = key;
+        chart_frame = msc.cntr;
     }
     plot_map();
     OGL_fillrect(C_PAPER, MAP_CHART_W, 0, mnw.dx - MAP_CHART_W, MAP_CHART_H);
@@ -374,7 +378,7 @@ void manage_map()
     pan(0, 0, "W", -1, 0);
     pan(2, 0, "E", 1, 0);
     pan(1, -1, "S", 0, -1);
-    if (button(CENTRE_Y, "CENTRE")) chart_key = -1;
+    if (button(CENTRE_Y, "CENTRE")) chart_frame = -1;
     win_caption(CTL_X, WHEEL_HDG_Y + 24, "START:");
     win_wheel_row(CTL_X, WHEEL_HDG_Y, 0, "", &set.cus_psi, 1.0f, 3, 0, 0, 359, "deg");
     win_wheel_row(CTL_X, WHEEL_ALT_Y, 0, "", &set.cus_Y, con.mtrstoft, 5, 0, 0, 60000, "ft");

@@ -20,8 +20,8 @@ float pixelyfinder(double z);
 double map_world_x(float px);
 double map_world_z(float py);
 
-// Puts the chart's centre on (x, z) at its opening zoom.
-void map_centre_on(double x, double z);
+// Puts the chart's centre on (x, z), at the chart's opening zoom unless keep_zoom is set.
+void map_centre_on(double x, double z, int keep_zoom = 0);
 // Zoom in (in set) or out by MAP_ZOOM_STEP round the chart's centre.
 void map_zoom(int in);
 // Moves the chart half a window: east dx = 1, west -1; north dy = 1, south -1.
