@@ -34,6 +34,7 @@ constexpr int C_NDB = 67, C_FEATHER = 45, C_PATH = 70, C_FIRE = 72, C_ALARM = 73
 constexpr int C_HIGH_GROUND[3] = {70, 67, 66};   // the virtual world: low, middle, high ground
 // What the zoom allows, in chart pixels per nautical mile.
 constexpr float VOR_BOX_PX_NM = 3.0f, NDB_BOX_PX_NM = 8.0f, APT_ID_PX_NM = 5.0f, NAME_PX_NM = 12.0f;
+constexpr float ICON_MARGIN = 6.0f;       // an icon's half size: icons nearer the edge are left out
 constexpr float RUNWAY_MIN_PX = 5.0f;     // a shorter runway is drawn as the airport's ring
 constexpr float FEATHER_NM = 10.0f, FEATHER_HALF_DEG = 3.0f;
 constexpr float PATH_GAP_S = 30.0f;       // samples further apart belong to different flights
@@ -48,11 +49,40 @@ float scale() { return (msc.map_type == MAP_PLATE ? con.mtrtoplt : con.mtrtonrt)
 float px_per_nm() { return scale() * NM; }
 int plate_dx() { return msc.map_type == MAP_PLATE ? MAP_PLATE_DX : 0; }
 
-int on_chart(float x, float y) { return x >= 0 && x < MAP_CHART_W && y >= 0 && y < MAP_CHART_H; }
+int on_chart(float x, float y, float margin = 0)
+{
+    return x >= margin && x < MAP_CHART_W - margin && y >= margin && y < MAP_CHART_H - margin;
+}
+
+// A line cut to the chart (the window's edges and its title bar lie just beyond it).
+void chart_line(int c, float x1, float y1, float x2, float y2)
+{
+    float t0 = 0, t1 = 1;
+    const float dx = x2 - x1, dy = y2 - y1;
+    const float p[4] = {-dx, dx, -dy, dy}, q[4] = {x1, MAP_CHART_W - 1 - x1, y1, MAP_CHART_H - 1 - y1};
+    for (int k = 0; k < 4; k++) {
+        if (p[k] == 0) {
+            if (q[k] < 0) return;
+            continue;
+        }
+        const float t = q[k] / p[k];
+        if (p[k] < 0) t0 = std::max(t0, t);
+        else t1 = std::min(t1, t);
+    }
+    if (t0 <= t1) OGL_line(c, x1 + t0 * dx, y1 + t0 * dy, x1 + t1 * dx, y1 + t1 * dy);
+}
+
+// A filled box cut to the chart.
+void chart_box(int c, float x1, float y1, float x2, float y2)
+{
+    x1 = std::max(x1, 0.0f); y1 = std::max(y1, 0.0f);
+    x2 = std::min(x2, (float)MAP_CHART_W); y2 = std::min(y2, (float)MAP_CHART_H);
+    if (x2 > x1 && y2 > y1) OGL_fillrect(c, x1, y1, x2 - x1, y2 - y1);
+}
 
 void segment(int c, double x1, double z1, double x2, double z2)
 {
-    OGL_line(c, pixelxfinder(x1), pixelyfinder(z1), pixelxfinder(x2), pixelyfinder(z2));
+    chart_line(c, pixelxfinder(x1), pixelyfinder(z1), pixelxfinder(x2), pixelyfinder(z2));
 }
 
 // The frame direction of true heading hdg at a point (radians, 0 along -z, clockwise).
@@ -60,7 +90,8 @@ float frame_dir(double x, float lat, float hdg) { return region_frame_heading(x,
 
 void text(int c, float x, float y, const char* t)
 {
-    if (on_chart(x, y)) OGL_string(c, x, y, t, WRAP_OFF_WIDTH, WIN_CHAR_W);
+    if (on_chart(x, y) && on_chart(x + WIN_CHAR_W * std::strlen(t), y + GLYPH_ROWS))
+        OGL_string(c, x, y, t, WRAP_OFF_WIDTH, WIN_CHAR_W);
 }
 
 // ---- ground, weather and fires
@@ -84,7 +115,7 @@ void plot_ground()
             if (on_water[i][j]) c = C_WATER;
             else if (msc.map_type == MAP_VIRTUAL_WORLD && span > 0)
                 c = C_HIGH_GROUND[std::min(2, (int)(3 * (planexyz[i][j][1] - env.min_h) / span))];
-            if (c >= 0) OGL_fillrect(c, x1, y1, x2 - x1 + 1, y2 - y1 + 1);
+            if (c >= 0) chart_box(c, x1, y1, x2 + 1, y2 + 1);
         }
 }
 
@@ -103,6 +134,7 @@ void plot_weather()
 
 void plot_icon_fire(float x, float y)
 {
+    if (!on_chart(x, y, ICON_MARGIN)) return;
     OGL_fillrect(C_FIRE, x - 3, y - 3, 7, 7);
     OGL_framerect(C_ALARM, x - 3, y - 3, 7, 7);
     text(C_ALARM, x + 6, y - 3, "FIRE");
@@ -151,7 +183,7 @@ void plot_apt(int a)
         }
         drawn = 1;
     }
-    if (!drawn) {
+    if (!drawn && on_chart(px, py, ICON_MARGIN)) {
         OGL_framerect(C_AIRPORT, px - 3, py - 3, 7, 7);
         OGL_line(C_AIRPORT, px, py + 3, px, py + 6);
     }
@@ -182,7 +214,7 @@ void plot_navaid(int n)
 {
     const int vor = nav_type[n] == NAV_VOR, c = vor ? C_VOR : C_NDB;
     const float x = pixelxfinder(X_with_latlon(nav_lat[n], nav_lon[n])), y = pixelyfinder(Z_with_lat(nav_lat[n]));
-    if (!on_chart(x, y)) return;
+    if (!on_chart(x, y, ICON_MARGIN)) return;
     for (int r = 0; r < 10; ++r)
         for (int col = 0; col < 10; ++col)
             if (ins.nav_pic[vor ? 1 : 2][r][col]) OGL_fillrect(c, x - 5 + col, y + 4 - r, 1, 1);
@@ -191,7 +223,7 @@ void plot_navaid(int n)
         if (rr > 12)
             for (int a = 0; a < 360; a += 30) {
                 const float s = std::sin(a * DEG_TO_RAD_F), co = std::cos(a * DEG_TO_RAD_F);
-                OGL_line(c, x + s * rr, y + co * rr, x + s * (rr - 4), y + co * (rr - 4));
+                chart_line(c, x + s * rr, y + co * rr, x + s * (rr - 4), y + co * (rr - 4));
             }
     }
     const float nm = px_per_nm();
@@ -253,10 +285,8 @@ void plot_path()
         const float* b = pat.xyztppt[d];
         if (b[6] < a[6] || b[6] - a[6] > PATH_GAP_S) continue;
         const float x1 = pixelxfinder(a[0]), y1 = pixelyfinder(a[2]), x2 = pixelxfinder(b[0]), y2 = pixelyfinder(b[2]);
-        if (on_chart(x1, y1) || on_chart(x2, y2)) {
-            OGL_line(C_PATH, x1, y1, x2, y2);
-            OGL_line(C_PATH, x1 + 1, y1, x2 + 1, y2);
-        }
+        chart_line(C_PATH, x1, y1, x2, y2);
+        chart_line(C_PATH, x1 + 1, y1, x2 + 1, y2);
     }
 }
 
@@ -264,7 +294,7 @@ void plot_path()
 void plane_line(int c, float x, float y, float heading, float x1, float y1, float x2, float y2)
 {
     const float s = std::sin(heading * DEG_TO_RAD_F), co = std::cos(heading * DEG_TO_RAD_F);
-    OGL_line(c, x + x1 * co + y1 * s, y - x1 * s + y1 * co, x + x2 * co + y2 * s, y - x2 * s + y2 * co);
+    chart_line(c, x + x1 * co + y1 * s, y - x1 * s + y1 * co, x + x2 * co + y2 * s, y - x2 * s + y2 * co);
 }
 
 }  // namespace
