@@ -23,6 +23,8 @@
 #include "platform/plat_backend.h"
 #include "platform/plat_paths.h"
 #include "platform/plat_signal.h"
+#include "platform/plat_sound.h"
+#include "platform/plat_speech.h"
 #include "world/wxr_file.h"
 #include "windows/windows.h"
 #include "world/region.h"
@@ -261,6 +263,12 @@ static void choose_backend(const app_options& o)
         b = windowed_backend;
     }
     plat_backend_install(b);
+    // Only someone at the window hears the flight: a run without one opens no sound device
+    // and no speech engine, so it has nothing about either to say.
+    if (b != windowed_backend) {
+        plat_sound_install(nullptr);
+        plat_speech_install(nullptr);
+    }
 }
 
 // No display or driver makes a picture wider or taller than this; the back end limits a
