@@ -54,7 +54,7 @@ void set_constants()
     con.inhgtopa = 3386.389f;
     con.nrttomtr = 60.0f * 1852.0f;         // one degree of latitude is 60 nautical miles
     con.mtrtonrt = 1.0f / con.nrttomtr;
-    con.mtrtoplt = 1.0f;
+    con.mtrtoplt = 494.0f / (30.0f * 1852.0f);   // an approach chart spans 30 nm at zoom 1
     con.g = 9.80665f;
     con.rhoSL = 1.225f;
     con.rho_h20 = 1000.0f;

@@ -190,6 +190,9 @@ struct environmentstruct {
     // ---- local environment read by the periodic events
     int   mvar;                    // magnetic variation, whole degrees (westerly positive)
     float localh_cg;               // ground height under the centre of gravity, m
+    // ---- the moving map
+    float os_X_plan, os_Z_plan;    // world point at the chart's origin (bottom left), m
+    float zoom_rat;                // chart zoom
     // ---- surface under the aircraft and ship motion (scene drawing)
     int   surf_type;               // 78 open ground; 73 carrier deck; runway surface codes
     float carr_the, carr_phi, frig_the, frig_phi;              // ship pitch and roll, degrees
@@ -286,9 +289,17 @@ struct pathstruct {
     int   cntr_record;
 };
 
-// ---- graph ring buffer
+// ---- graph ring buffer: the last GRAPH_SAMPLES frames of the four graph groups
+constexpr int GRAPH_SAMPLES = 1800;
+constexpr int GRAPH_SLOTS = 4;                 // groups drawn at once
+constexpr int GROUP_VALUES = 4;                // values of one data group
 struct graphstruct {
-    int cntr;
+    float lefttime;                            // seconds before the newest sample at the left edge
+    int   cntr;                                // sample written last, -1 before the first
+    int   indexstart;                          // oldest sample once the buffer has wrapped
+    int   graphstruct_full;                    // the buffer has wrapped
+    float period[GRAPH_SAMPLES];               // frame period of each sample, s
+    float data[GRAPH_SLOTS][GROUP_VALUES][GRAPH_SAMPLES];
 };
 
 // ---- autopilot

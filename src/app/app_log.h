@@ -13,4 +13,8 @@ int  flight_log_rows();                   // rows written since the log opened
 // when the table is full or the log is already open.
 int  flight_log_add_column(const char* name, double (*value)());
 
+// Data groups whose values follow the other columns, one column a value, named from the
+// group's label ("g26_LAT_deg"). Set before the file opens; n 0 for none.
+void flight_log_set_groups(const int* groups, int n);
+
 }  // namespace orv

@@ -28,6 +28,7 @@
 #include "platform/plat_sound.h"
 #include "platform/plat_speech.h"
 #include "world/wxr_file.h"
+#include "windows/windows.h"
 #include "world/region.h"
 #include "windows/serial_out.h"
 #include "orv_version.h"
@@ -61,6 +62,8 @@ const char* help_text()
            "                       air <ft> <kt> (flying here) | panel <1|2> (glass);\n"
            "                       '#' starts a comment; a bad line stops the start\n"
            "  --log FILE           CSV flight log, one row every 0.1 s of simulated time\n"
+           "  --log-groups LIST    with --log: data groups (0..49, as in Set Data Output) whose\n"
+           "                       values join the log as columns, e.g. 3,15,26\n"
            "  --dump-cycle-at S    write every force of the flight model for the half step at\n"
            "                       simulated time S to Vantorel.out\n"
            "  --data-dir DIR       installation data tree (default: the program's folder, or\n"
@@ -99,6 +102,34 @@ const char* help_text()
 static int copy_arg(char* dst, const char* v, const char* flag, char* err, int errlen)
 {
     return plat_copy_option(dst, v, flag, err, errlen);
+}
+
+// "3,15,26": data groups 0..49, each once, in the order given.
+static int parse_log_groups(const char* list, app_options* o, char* err, int errlen)
+{
+    constexpr int GROUP_LIMIT = DATA_GROUPS;
+    static_assert(sizeof o->log_groups / sizeof o->log_groups[0] >= GROUP_LIMIT);
+    o->log_group_count = 0;
+    const char* p = list;
+    while (*p) {
+        char* end;
+        errno = 0;
+        const long g = std::strtol(p, &end, 10);
+        if (end == p || errno || g < 0 || g >= GROUP_LIMIT || (*end && *end != ',')) {
+            std::snprintf(err, errlen, "--log-groups needs data groups 0..%d separated by commas, not '%s'",
+                          GROUP_LIMIT - 1, list);
+            return 0;
+        }
+        int seen = 0;
+        for (int k = 0; k < o->log_group_count; k++) seen |= o->log_groups[k] == g;
+        if (!seen) o->log_groups[o->log_group_count++] = (int)g;
+        p = *end ? end + 1 : end;
+    }
+    if (!o->log_group_count) {
+        std::snprintf(err, errlen, "--log-groups needs at least one data group");
+        return 0;
+    }
+    return 1;
 }
 
 int parse_command_line(int argc, char** argv, app_options* o, char* err, int errlen)
@@ -163,6 +194,8 @@ int parse_command_line(int argc, char** argv, app_options* o, char* err, int err
             if (!need() || !copy_arg(o->script, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--log")) {
             if (!need() || !copy_arg(o->log, v, a, err, errlen)) return 0;
+        } else if (!std::strcmp(a, "--log-groups")) {
+            if (!need() || !parse_log_groups(v, o, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--data-dir")) {
             if (!need() || !copy_arg(o->data_dir, v, a, err, errlen)) return 0;
         } else if (!std::strcmp(a, "--config-dir")) {
@@ -263,6 +296,10 @@ int app_main(int argc, char** argv)
     if (app_opt.show_version) { std::printf("Vantorel %s\n", ORV_VERSION_TEXT); return 0; }
     if (app_opt.joystick_test || app_opt.joystick_setup) return joystick_tool(app_opt);
     plat_catch_stop_signals();
+    if (app_opt.log_group_count && !app_opt.log[0]) {
+        std::fprintf(stderr, "vantorel: --log-groups needs --log\n");
+        return 2;
+    }
     if (app_opt.runway_end >= 0 && !app_opt.airport[0]) {
         std::fprintf(stderr, "vantorel: --runway-end needs --airport\n");
         return 2;
@@ -322,6 +359,7 @@ int app_main(int argc, char** argv)
     register_flight_log_columns();
     register_panel_log_columns();
     app_serial_start(app_opt.serial_device, app_opt.nmea_udp);
+    flight_log_set_groups(app_opt.log_groups, app_opt.log_group_count);
     if (app_opt.have_dump_cycle) flight_request_dump_at(app_opt.dump_cycle_at);
     if (app_opt.log[0] && flight_log_open(app_opt.log)) mnw_at_finishup(flight_log_close);
     const plat_backend* b = plat_backend_get();

@@ -12,6 +12,8 @@ struct app_options {
     double   seconds;          // --seconds S of simulated time (0: no limit)
     char     script[400];      // --script FILE
     char     log[400];         // --log FILE
+    int      log_groups[50];   // --log-groups 3,15,26: data groups added to the log's columns
+    int      log_group_count;
     char     data_dir[400];    // --data-dir DIR
     char     config_dir[400];  // --config-dir DIR
     char     aircraft[400];    // --aircraft PATH

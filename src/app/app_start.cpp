@@ -46,6 +46,7 @@
 #include "render/scene.h"
 #include "render/ships.h"
 #include "windows/serial_out.h"
+#include "windows/data_output.h"
 #include "windows/windows.h"
 
 namespace orv {
@@ -86,7 +87,7 @@ void initgen()
     init_panel_assets();      // digit drums, heading tapes and navaid icons
     build_star_field();
     load_ship_models();
-    // The data-output choices and the graph are set up here by the data-output module.
+    set_rlt_grf_choices();    // nothing chosen yet: the graph is empty, the outputs off
 
     fpl.IFR = 1;
     fpl.VFR = 0;
@@ -221,6 +222,7 @@ static void panel_frame()
     if (!have_picture()) return;
     OGL_plot_background();
     if (!set.view_is_fullscreen) draw_panel_live();   // a full-screen view has no panel under it
+    if (set.rltout) draw_data_rows();
 }
 
 static void cmd_panel(const float* a, int)
@@ -285,7 +287,7 @@ static void scenery_and_atc()
 static void reload_plane_geo() { load_plane_geo(have_picture() ? 1 : 0, 0); }   // paint only with a picture
 
 // The flight area's calls upward, the whole table at once. The entries left empty wait for
-// their area: the scene's approach strobes and smoke, and the graph and disk output.
+// their area: the scene's approach strobes and smoke.
 static void install_flight_hooks()
 {
     flight_hooks h = {};
@@ -301,6 +303,8 @@ static void install_flight_hooks()
     h.handle_key = APPLICATION_handlekey;
     h.reload_plane_geo = reload_plane_geo;
     h.load_texture = reload_texture;
+    h.update_graph = update_graph;
+    h.data_out = data_out;
     h.frame_schedule = frame_schedule;
     h.crash_alert = flight_crash_alert;
     h.crash_flash = flight_crash_flash;

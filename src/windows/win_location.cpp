@@ -152,8 +152,6 @@ void manage_nam()
 }
 
 // ---- 3 "Enroute" and 24: the moving map's frame; 22 "Graphics Output": the graph's frame
-void manage_map() { win_frame(); }
-void manage_grf() { win_frame(); }
 
 // ---- 4 "World": the land of the scenery source, the airports of the database, a click flies there
 constexpr int MAP_X0 = 34, MAP_Y0 = 40, MAP_PX_PER_DEG = 2;
