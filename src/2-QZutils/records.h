@@ -365,6 +365,14 @@ struct miscstruct {
     float freeviewXZ, freeviewY;   // free-view azimuth 0..2 pi and elevation -pi/2..pi/2, rad
     // ---- keyboard
     char  key_pressed;             // the last character handled
+    // ---- the design tool: its view of the aircraft and the state of the design
+    float zoom;                    // view scale, 1 at start
+    float the, psi, phi;           // view pitch, heading and roll, degrees
+    float xos, yos;                // view offsets
+    int   rotate_code;             // the view turning on its own, 0 for still
+    int   bluesky;                 // sky behind the aircraft instead of the plain background
+    int   planemod;                // the design changed since it was opened or saved
+    int   planenamed;              // the design has a file name of its own
 };
 
 // ---- reliability: 1 working, 0 failed
