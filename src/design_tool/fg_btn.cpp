@@ -18,6 +18,8 @@ namespace {
 constexpr int FOLDER_FILES_MAX = 128;   // files a name chooser steps through
 constexpr int TAIL_CHARS = 6;
 constexpr int C_NUMBER = 22;
+constexpr int CHAR_PITCH = 6;
+constexpr int FILE_SHOWN_MAX = 64;   // characters of a file name shown at most
 
 struct ext_filter { const char* ext; };
 
@@ -50,12 +52,15 @@ const char* neighbour_file(const char* folder, const char* ext, const char* curr
 
 }  // namespace
 
-int instringbtn(int color, int x, int y, char* string, int len, const char* folder, const char* ext, int dx)
+int instringbtn(int x, int y, char* string, int len, const char* folder, const char* ext, int dx)
 {
-    (void)color;
     // The shared choice's arrows and hit test over three stand-ins for the one name shown:
-    // stepping off the middle one says which way to go.
-    const char* shown[3] = {string, string, string};
+    // stepping off the middle one says which way to go. The name is cut short of the arrows.
+    char cut[FILE_SHOWN_MAX + 1];
+    int room = dx / CHAR_PITCH - 1;
+    if (room > FILE_SHOWN_MAX) room = FILE_SHOWN_MAX;
+    copy_str(cut, room > 0 ? room + 1 : 1, string);
+    const char* shown[3] = {cut, cut, cut};
     int pick = 2;
     if (!intextbtn(x, y, shown, 3, dx, &pick)) return 0;
     const char* next = neighbour_file(folder, ext, string, pick == 3 ? 1 : -1);
@@ -109,14 +114,10 @@ int in6charbtn(int color, int x, int y, char* string, int len)
 int insecbtn(int x, int y, int* sec, int n)
 {
     int changed = 0;
-    for (int s = 0; s < n; ++s) {
-        changed |= inonebool(x + s * SEC_PITCH, y, sec, s);
-        if ((s + 1) % 5 == 0 || s == 0) {
-            char num[12];
-            std::snprintf(num, sizeof num, "%d", s + 1);
-            OGL_string(C_NUMBER, x + s * SEC_PITCH, y - 10, num, WRAP_OFF_WIDTH, 6);
-        }
-    }
+    for (int s = 0; s < n; ++s) changed |= inonebool(x + s * SEC_PITCH, y, sec, s);
+    char num[24];
+    std::snprintf(num, sizeof num, "%d of %d", *sec + 1, n);
+    OGL_string(C_NUMBER, x + n * SEC_PITCH + 4, y + 1, num, WRAP_OFF_WIDTH, CHAR_PITCH);
     return changed;
 }
 

@@ -8,8 +8,9 @@ namespace orv {
 
 // A file name chosen among the files of folder `folder` of the data tree whose names end in
 // `ext` (".afl"): the arrows at x + dx step to the name before or after the shown one in name
-// order (a name not in the folder steps to the first or last). `string` holds `len` bytes.
-int instringbtn(int color, int x, int y, char* string, int len, const char* folder, const char* ext, int dx);
+// order (a name not in the folder steps to the first or last). `string` holds `len` bytes; as
+// much of it is shown as fits before the arrows.
+int instringbtn(int x, int y, char* string, int len, const char* folder, const char* ext, int dx);
 
 // A whole-number wheel of dig digits holding *var within lo..hi.
 int inintbtn(int color, int x, int y, int* var, int dig, int lo, int hi);
@@ -22,8 +23,8 @@ int in6textbtn(int x, int y, const char* c1, const char* c2, const char* c3, con
 // a tail number. Characters after the sixth are kept; trailing blanks are not stored.
 int in6charbtn(int color, int x, int y, char* string, int len);
 
-// The body section (station) being edited: a row of n radio buttons 12 px apart, numbered
-// from 1 under each fifth; *sec is 0..n-1.
+// The body section (station) being edited: a row of n radio buttons 12 px apart and the
+// chosen one's number counted from 1 after them; *sec is 0..n-1.
 constexpr int SEC_PITCH = 12;
 int insecbtn(int x, int y, int* sec, int n);
 

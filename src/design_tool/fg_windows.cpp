@@ -26,11 +26,11 @@ namespace orv {
 namespace {
 
 // ---- the panel's geometry and colours
-constexpr int MARGIN = 10, ROW_H = 20, CHAR_W = 6, CAPTION_W = 18 * CHAR_W, CELL_GAP = 6, COLUMN_GAP = 16;
+constexpr int MARGIN = 10, ROW_H = 20, CHAR_W = 6, CAPTION_W = 19 * CHAR_W, CELL_GAP = 6, COLUMN_GAP = 16;
 constexpr int FIRST_ROW_Y = FG_PANEL_H - 44, LOWEST_ROW_Y = 16;   // a wheel answers 14 px below its row
 constexpr int LINE_W_MAX = 470;          // a row of cells wider than this goes on over several lines
 constexpr int CLOSE_BOX = 12, TITLE_Y = FG_PANEL_H - 15;
-constexpr int FILE_NAME_CHARS = 30;      // shown of a file name
+constexpr int FILE_NAME_CHARS = 28;      // shown of a file name
 constexpr int ELEMS_CAPTION_W = 12 * CHAR_W;   // the rows of a surface's elements stand together
 constexpr int CHECK_W = 12;
 enum { C_FACE = 63, C_EDGE = 69, C_TITLE = 16, C_CAPTION = 29, C_UNIT = 22, C_DIGITS = 47, C_NOTE = 20 };
@@ -85,7 +85,7 @@ const char* const kPanelKinds[] = {"round dials", "glass"};
 
 // ---- the rows of each window
 const fg_row kViewpoint[] = {special(RK_TAIL, "tail number"), fld("peX", "pilot eye, lateral"),
-                             fld("peY", "pilot eye, vertical"), fld("peZ", "pilot eye, long.")};
+                             fld("peY", "pilot eye, vert."), fld("peZ", "pilot eye, long.")};
 const fg_row kPanel[] = {
     choice("asi_units", "airspeed in", kAsiUnits, 1), fld("Vso", "Vso"), fld("Vs", "Vs"), fld("Vfe", "Vfe"),
     fld("Vno", "Vno"), fld("Vne", "Vne"), fld("Mmo", "Mmo"), choice("paneltype", "panel", kPanelKinds, 1),
@@ -106,7 +106,7 @@ const fg_row kPropGeometry[] = {
     fld("semilen", "radius", IX_PART), fld("Croot", "root chord", IX_PART), fld("Ctip", "tip chord", IX_PART),
     fld("miprop", "moment of inertia", IX_ENGINE), fld("sidecant", "side cant", IX_ENGINE),
     fld("vertcant", "vertical cant", IX_ENGINE)};
-const fg_row kPropPick[] = {special(RK_PART, "propeller")};
+const fg_row kPropPick[] = {special(RK_PART, "part")};
 const fg_row kPropDesign[] = {
     fld("des_rpm", "design speed", IX_ENGINE), fld("des_vel", "design airspeed", IX_ENGINE),
     fld("des_adv", "advance a turn", IX_ENGINE), fld("minpitch", "minimum pitch", IX_ENGINE),
@@ -128,7 +128,7 @@ const fg_row kSurface[] = {
 const fg_row kHstab[] = {choice("hstabtype", "tail", kTailKinds, 0), fld("hstbtrimmax", "trim range")};
 const fg_row kCopySurface[] = {special(RK_ACTION, "copy to the other side", ACT_MIRROR_FOIL)};
 const fg_row kPylons[] = {special(RK_PART, "pylon"), fld("pylondx", "pylon offset, lat."),
-                          fld("pylondz", "pylon offset, long.")};
+                          fld("pylondz", "pylon offset, aft")};
 const fg_row kControlGeometry[] = {
     fld("ailn_crat", "aileron chord"), fld("ailn_up", "aileron up"), fld("ailn_dn", "aileron down"),
     fld("elev_crat", "elevator chord"), fld("elev_up", "elevator up"), fld("elev_dn", "elevator down"),
@@ -141,7 +141,7 @@ const fg_row kBodyPoints[] = {special(RK_STATION, "section"), special(RK_POINTS,
 const fg_row kFuselage[] = {fld("fuse_cd", "drag coefficient"), fld("fusewash", "in the propwash")};
 const fg_row kNacelles[] = {fld("nace_eq", "nacelles fitted"), special(RK_PART, "nacelle"),
                             special(RK_ACTION, "copy to the other side", ACT_MIRROR_BODY)};
-const fg_row kTanks[] = {fld("misc_eq", "tanks/floats fitted"), fld("misc_X", "position, lateral"),
+const fg_row kTanks[] = {fld("misc_eq", "tanks or floats"), fld("misc_X", "position, lateral"),
                          fld("misc_Y", "position, vertical"), fld("misc_Z", "position, long."),
                          special(RK_PART, "body"), special(RK_ACTION, "copy to the other side", ACT_MIRROR_BODY)};
 const fg_row kFairings[] = {fld("fair_eq", "fairings fitted"), special(RK_PART, "fairing"),
@@ -151,12 +151,12 @@ const fg_row kWeights[] = {fld("cgY", "C.G., vertical"), fld("cgZ", "C.G., long.
                            fld("jettisonEQ", "jettison fitted")};
 const fg_row kGear[] = {
     choice("gear_type", "gear", kGearKinds, 1), fld("gear_retract", "retracts"), fld("gear_stat", "legs", IX_EACH),
-    fld("nwsteer", "nose-wheel steering"), fld("wheelrad", "wheel radius"), fld("fbrkEQ", "wheel brakes"),
+    fld("nwsteer", "nose wheel steers"), fld("wheelrad", "wheel radius"), fld("fbrkEQ", "wheel brakes"),
     fld("autofbrkEQ", "auto brakes"), fld("ngearY", "nose wheel, vert."), fld("ngearZ", "nose wheel, long."),
     fld("mgearX", "main wheels, lat."), fld("mgearY", "main wheels, vert."), fld("mgearZ", "main wheels, long."),
-    fld("ngearY_att", "nose leg top, vert."), fld("ngearZ_att", "nose leg top, long."),
-    fld("mgearX_att", "main leg top, lat."), fld("mgearY_att", "main leg top, vert."),
-    fld("mgearZ_att", "main leg top, long."), fld("ngearcon", "nose spring"), fld("ngeardmp", "nose damping"),
+    fld("ngearY_att", "nose leg top, up"), fld("ngearZ_att", "nose leg top, aft"),
+    fld("mgearX_att", "main leg top, lat."), fld("mgearY_att", "main leg top, up"),
+    fld("mgearZ_att", "main leg top, aft"), fld("ngearcon", "nose spring"), fld("ngeardmp", "nose damping"),
     fld("mgearcon", "main spring"), fld("mgeardmp", "main damping"), fld("skidX", "skids, lateral"),
     fld("skidY", "skids, vertical"), fld("skidZ", "skids, long."), fld("skidl", "skid length"),
     fld("skidcon", "skid spring"), fld("skiddmp", "skid damping"), fld("geardef", "leg travel", IX_EACH)};
@@ -311,13 +311,18 @@ struct layout {
 };
 
 // Where a row of `lines` lines and width `w` goes: down the column, or at the top of the next.
-void place(layout& L, int w, int lines, int* x, int* y)
+void next_column_unless_room(layout& L, int lines)
 {
     if (L.y - (lines - 1) * ROW_H < LOWEST_ROW_Y && L.y != FIRST_ROW_Y) {
         L.x += L.col_w + COLUMN_GAP;
         L.y = FIRST_ROW_Y;
         L.col_w = 0;
     }
+}
+
+void place(layout& L, int w, int lines, int* x, int* y)
+{
+    next_column_unless_room(L, lines);
     *x = L.x;
     *y = L.y;
     L.y -= lines * ROW_H;
@@ -440,7 +445,7 @@ void file_row(run_ctx& c, layout& L, const fg_row& r)
         return;
     }
     text(c, C_CAPTION, x, y, r.caption);
-    if (instringbtn(C_DIGITS, x + CAPTION_W, y, s, (int)f->elem_size, r.folder, r.ext, dx)) {
+    if (instringbtn(x + CAPTION_W, y, s, (int)f->elem_size, r.folder, r.ext, dx)) {
         if (r.rt >= 0) assign_foil_thickness(s, c.part, r.rt);
         c.changed = 1;
     }
@@ -483,7 +488,7 @@ void part_row(run_ctx& c, layout& L, const fg_row& r)
 void station_row(run_ctx& c, layout& L, const fg_row& r)
 {
     int x, y;
-    place(L, CAPTION_W + BODY_STATIONS * SEC_PITCH, 1, &x, &y);
+    place(L, CAPTION_W + BODY_STATIONS * SEC_PITCH + 10 * CHAR_W, 1, &x, &y);
     if (c.pr) {
         probe_hit(c, r.caption, 0, x + CAPTION_W, y);
         return;
@@ -514,7 +519,7 @@ void slots_row(run_ctx& c, layout& L, const fg_row& r)
 {
     constexpr int CHOOSER_LINES = 1 + (INS_KINDS * INS_KIND_PITCH + ROW_H - 1) / ROW_H;
     int x, y;
-    place(L, CAPTION_W + PANEL_SLOT_COUNT * SEC_PITCH + 120, CHOOSER_LINES, &x, &y);
+    place(L, CAPTION_W + PANEL_SLOT_COUNT * SEC_PITCH + 10 * CHAR_W, CHOOSER_LINES, &x, &y);
     if (c.pr) {
         probe_hit(c, r.caption, 0, x + CAPTION_W, y);
         probe_hit(c, "instrument kind", 0, x + CAPTION_W, y - ROW_H);
@@ -549,12 +554,23 @@ void action_row(run_ctx& c, layout& L, const fg_row& r)
     text(c, C_CAPTION, x + CELL_GAP, y, r.caption);
 }
 
+// The rows of a surface's elements stand together in one column when they fit in one.
+void keep_elements_together(layout& L, const row_list& list, int i)
+{
+    auto is_elems = [&](int k) { return list.rows[k].kind == RK_FIELD && list.rows[k].ix == IX_ELEMS; };
+    if (!is_elems(i) || (i > 0 && is_elems(i - 1))) return;
+    int n = 0;
+    while (i + n < list.n && is_elems(i + n)) ++n;
+    if (n * ROW_H <= FIRST_ROW_Y - LOWEST_ROW_Y + ROW_H) next_column_unless_room(L, n);
+}
+
 void run_rows(run_ctx& c)
 {
     layout L{MARGIN, FIRST_ROW_Y, 0};
     for (const row_list& list : c.w->lists)
         for (int i = 0; i < list.n; ++i) {
             const fg_row& r = list.rows[i];
+            keep_elements_together(L, list, i);
             switch (r.kind) {
             case RK_FIELD: field_row(c, L, r); break;
             case RK_CHOICE: choice_row(c, L, r); break;

@@ -66,13 +66,13 @@ TEST(DesignWidgets, FileNameStepsThroughTheFolderInNameOrder)
     std::snprintf(name, sizeof name, "%s", names.back().c_str());
     const int dx = 200;
     click(100 + dx + 5, 50 + 10);   // up: past the last comes the first
-    EXPECT_EQ(instringbtn(0, 100, 50, name, sizeof name, "airfoils", ".afl", dx), 1);
+    EXPECT_EQ(instringbtn(100, 50, name, sizeof name, "airfoils", ".afl", dx), 1);
     EXPECT_EQ(names.front(), name);
     click(100 + dx + 5, 50 - 10);   // down from the first: the last
-    EXPECT_EQ(instringbtn(0, 100, 50, name, sizeof name, "airfoils", ".afl", dx), 1);
+    EXPECT_EQ(instringbtn(100, 50, name, sizeof name, "airfoils", ".afl", dx), 1);
     EXPECT_EQ(names.back(), name);
     std::snprintf(name, sizeof name, "gone.afl");   // a name not in the folder steps into it
-    EXPECT_EQ(instringbtn(0, 100, 50, name, sizeof name, "airfoils", ".afl", dx), 1);
+    EXPECT_EQ(instringbtn(100, 50, name, sizeof name, "airfoils", ".afl", dx), 1);
     EXPECT_EQ(names.back(), name);
 }
 
