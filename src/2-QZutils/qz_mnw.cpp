@@ -220,7 +220,12 @@ int mnw_submenu_of(int code)
     return -1;
 }
 
-static void click_in_flight()
+// The cockpit and the design tool's windows keep the menu bar: menus, keys and menu clicks
+// reach the program under them.
+static int menu_bar_live(int w) { return w == WIN_COCKPIT || (w >= WIN_DESIGN_FIRST && w <= WIN_DESIGN_LAST); }
+
+// Answers 1 when the click was the menu's (a title, an item, or closing an open menu).
+static int click_in_flight()
 {
     int x = mnw.mx + mnw.x, y = mnw.my + mnw.y;   // screen pixels
     if (mnw.menu_up >= 0) {
@@ -232,14 +237,14 @@ static void click_in_flight()
             if (sub >= 0) {                       // a submenu opens beside its parent item
                 mnw.menu_up = sub;
                 layout_items(sub, mnw.itemx2[m][k], mnw.itemy2[m][k]);
-                return;
+                return 1;
             }
             mnw.menu_up = -1;
             if (app.handlemenu) app.handlemenu(code);
-            return;
+            return 1;
         }
         mnw.menu_up = -1;                         // separators and empty space close the menu
-        return;
+        return 1;
     }
     mnw_layout_menu_bar();
     for (int m = 0; m < MENU_COUNT; m++) {
@@ -247,9 +252,10 @@ static void click_in_flight()
         if (x >= mnw.menux1[m] && x <= mnw.menux2[m] && y >= mnw.menuy1[m] && y <= mnw.menuy2[m]) {
             mnw.menu_up = m;
             layout_items(m, mnw.menux1[m], 583);
-            return;
+            return 1;
         }
     }
+    return 0;
 }
 
 // The O.K. button is seen pressed for one frame before the alert goes.
@@ -270,6 +276,9 @@ void MACIBM_handleclick()
     got_event = 1;
     if (mnw.topwin == 0) {
         click_in_flight();
+    } else if (menu_bar_live(mnw.topwin)) {
+        // A click the menu took is not also a click in the design window below it.
+        if (click_in_flight()) mnw.mouse_clicked = 0;
     } else if (mnw.topwin == WIN_ALERT || mnw.topwin == WIN_ALERT_SMALL) {
         if (mnw.mx >= ALERT_OK_X1 && mnw.mx <= mnw.dx - ALERT_OK_X1 && mnw.my >= ALERT_OK_Y1 && mnw.my <= ALERT_OK_Y2)
             close_alert();
@@ -280,7 +289,7 @@ void MACIBM_handlekey(int c)
 {
     got_event = 1;
     if (c >= PLAT_KEY_LEFT) {                 // arrows, function keys, keypad: the flight's only
-        if (mnw.topwin == 0 && app.handlekey) app.handlekey(c);
+        if (menu_bar_live(mnw.topwin) && app.handlekey) app.handlekey(c);
         return;
     }
     if (mnw.topwin == WIN_SAVE) {
@@ -293,7 +302,7 @@ void MACIBM_handlekey(int c)
         else if (n < 31) { line[n] = (char)c; line[n + 1] = 0; }
         else { line[30] = (char)c; line[31] = 0; }   // the line holds at most 31 characters
         if (return_hit) close_alert();
-    } else if (mnw.topwin == 0) {
+    } else if (menu_bar_live(mnw.topwin)) {
         if (app.handlekey) app.handlekey(c);
     } else if (mnw.topwin >= WIN_SETTINGS_FIRST && mnw.topwin <= WIN_SETTINGS_LAST) {
         // A key in a settings window is a click just above it: the window's own "done" reading.
@@ -325,9 +334,9 @@ static void dispatch(const plat_event& ev)
         mnw.delay_dragging = 0;
         break;
     case PLAT_EV_MENU:
-        // As if chosen from an open menu: only the flight has the menu bar.
+        // As if chosen from an open menu: only the flight and the design windows have the menu bar.
         got_event = 1;
-        if (mnw.topwin == 0) {
+        if (menu_bar_live(mnw.topwin)) {
             mnw.menu_up = -1;
             if (app.handlemenu) app.handlemenu(ev.code);
         } else {

@@ -95,6 +95,7 @@ void mnw_build_window_image(int w)
         window_background(w);
         mnw_build_window_statics(w);
         frame_and_title(w);
+        if (w >= WIN_DESIGN_FIRST && w <= WIN_DESIGN_LAST) menu_bar();   // the design tool's menus stay live
     }
     to_array = keep;
     OGL_upload_background();

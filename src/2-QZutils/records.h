@@ -365,14 +365,14 @@ struct miscstruct {
     float freeviewXZ, freeviewY;   // free-view azimuth 0..2 pi and elevation -pi/2..pi/2, rad
     // ---- keyboard
     char  key_pressed;             // the last character handled
-    // ---- the design tool: its view of the aircraft and the state of the design
-    float zoom;                    // view scale, 1 at start
+    // ---- the design tool's view of the aircraft and its design state
+    float zoom;                    // view scale, 1 shows the whole aircraft
     float the, psi, phi;           // view pitch, heading and roll, degrees
-    float xos, yos;                // view offsets
-    int   rotate_code;             // the view turning on its own, 0 for still
-    int   bluesky;                 // sky behind the aircraft instead of the plain background
-    int   planemod;                // the design changed since it was opened or saved
-    int   planenamed;              // the design has a file name of its own
+    float xos, yos;                // view offsets, in the aircraft's stored length units
+    int   rotate_code;             // the turning view: 0 still, 1 quick, 2 long
+    int   bluesky;                 // 1: sky background, 0 plain black
+    int   planemod;                // the design has changes not yet saved
+    int   planenamed;              // the design has a file name of its own (Save needs no picker)
 };
 
 // ---- reliability: 1 working, 0 failed
@@ -419,10 +419,13 @@ struct flightplanstruct {
 
 // ---- window layer state
 
-// Window codes of mnw.topwin: 0 the cockpit, the settings and map windows, the two alert
-// sizes (no update runs under them) and the file dialog (its own update runs instead).
+// Window codes of mnw.topwin: 0 the cockpit, the settings and map windows, the design tool's
+// windows (numbered as the menu commands that open them; the menu bar stays live above them),
+// the two alert sizes (no update runs under them) and the file dialog (its own update runs
+// instead).
 enum {
     WIN_COCKPIT = 0, WIN_SETTINGS_FIRST = 1, WIN_SETTINGS_LAST = 25,
+    WIN_DESIGN_FIRST = 200, WIN_DESIGN_LAST = 399,
     WIN_ALERT = 996, WIN_ALERT_SMALL = 997, WIN_OPEN = 998, WIN_SAVE = 999
 };
 // Menus 0..MENU_COUNT-1; menu m holds the item codes 100 m .. 100 m + MENU_ITEMS - 1.

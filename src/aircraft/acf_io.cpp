@@ -81,6 +81,13 @@ int read_acf_image(const unsigned char* data, long size, const char* name, plane
     return read_opened(name, size, out);
 }
 
+int save_acf(const char* path, const planestruct& p)
+{
+    if (!ouf_open(path, FILE_AIRCRAFT, ACF_VERSION)) return 0;
+    ouf.write(reinterpret_cast<const char*>(&p), sizeof p);
+    return ouf_close();
+}
+
 int write_acf(const char* path, const planestruct& p, int big_endian)
 {
     static planestruct rec;

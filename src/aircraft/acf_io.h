@@ -18,6 +18,11 @@ int read_acf(const char* path, planestruct& out);
 // file in messages.
 int read_acf_image(const unsigned char* data, long size, const char* name, planestruct& out);
 
+// Saves `p` as a version-46 aircraft file at `path` (file-layer or native form) in this
+// machine's byte order, through the file layer: the old file is replaced only once the new
+// one is complete, and a failure shows the save alert. Answers 1 on success.
+int save_acf(const char* path, const planestruct& p);
+
 // Writes `p` as an aircraft file, numbers in big-endian order when `big_endian` is set
 // (mark 'a'), else little-endian (mark 'i'). Answers 1 on success. For tools and tests.
 int write_acf(const char* path, const planestruct& p, int big_endian);

@@ -10,7 +10,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "app/app_log.h"
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 #include "app/app_update.h"
 #include "flight/flt_init.h"
 #include "flight/integ.h"

@@ -14,7 +14,7 @@
 #include "app/app_input.h"
 #include "app/app_goto.h"
 #include "app/app_log.h"
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 #include "app/app_script_flight.h"
 #include "app/app_situation.h"
 #include "app/app_start.h"

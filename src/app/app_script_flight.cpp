@@ -6,7 +6,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 #include "flight/autopilot.h"
 #include "flight/failures.h"
 #include "flight/funct.h"

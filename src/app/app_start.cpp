@@ -18,7 +18,7 @@
 #include "app/app_log.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 #include "app/app_situation.h"
 #include "app/app_update.h"
 #include "aircraft/initpln.h"

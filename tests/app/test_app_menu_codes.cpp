@@ -15,7 +15,7 @@
 #include "2-QZutils/records.h"
 #include "app/app_goto.h"
 #include "app/app_menu.h"
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 #include "app/app_situation.h"
 #include "app/app_start.h"
 #include "app/app_update.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 #include "platform/plat_backend.h"
 #include "support/test_support.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "2-QZutils/records.h"
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 #include "app/app_script_flight.h"
 #include "flight/failures.h"
 #include "platform/plat_backend.h"

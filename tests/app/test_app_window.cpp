@@ -8,7 +8,7 @@
 #include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
 #include "app_test_env.h"

@@ -11,7 +11,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/qz_tune.h"
 #include "2-QZutils/records.h"
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
 #include "flight/events.h"

@@ -1,4 +1,4 @@
-#include "app/app_script.h"
+#include "platform/plat_script.h"
 
 #include <cerrno>
 #include <cfloat>
