@@ -13,10 +13,12 @@
 #include "2-QZutils/qz_btn.h"
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "aircraft/acf_io.h"
 #include "design_tool/fg_design.h"
 #include "design_tool/fg_windows.h"
+#include "platform/plat_backend.h"
 #include "support/gl_record.h"
 #include "support/test_support.h"
 
@@ -44,12 +46,6 @@ protected:
     {
         const std::string path = std::string(ORV_BINARY_DIR) + "/Aircraft/" + folder + "/" + folder + ".acf";
         return read_acf(path.c_str(), pln) == ACF_READ_OK;
-    }
-    void click(int x, int y)
-    {
-        mnw.mouse_clicked = 1;
-        mnw.mx = x;
-        mnw.my = y;
     }
 };
 
@@ -132,33 +128,50 @@ float right_wing_reach()
     return reach;
 }
 
-TEST_F(DesignWindows, ClickedSemiSpanChangesBothWingsTheDrawingAndTheSavedFile)
+// A click as the window layer hands it over: screen pixels from the top, through the script queue.
+void scripted_click(int x, int y_up)
+{
+    plat_event ev{};
+    ev.type = PLAT_EV_MOUSE_DOWN;
+    ev.x = x;
+    ev.y = 600 - y_up;
+    ASSERT_EQ(plat_script_push(ev), 1);
+    MACIBM_event_proc();
+}
+
+TEST_F(DesignWindows, ScriptedClickOnTheSemiSpanChangesBothWingsTheDrawingAndTheSavedFile)
 {
     ORV_NEED_DATA(open_stock("Trainer 172"), "Trainer 172");
+    mnw_app_callbacks cb{};
+    cb.update = [] {
+        if (fg_window_fn fn = fg_window_routine(mnw.topwin)) fn();
+    };
+    mnw_register_app(cb);
+    up_handled = 1;
+    mnw.menu_up = -1;   // no menu open to take the click
     load_plane_geo(0, 0);
     const float span = pln.semilen[4], reach = right_wing_reach();
     int x = 0, y = 0;
     ASSERT_TRUE(fg_widget_at(205, "semilen", 4, &x, &y));
+    MACIBM_startwind(205);
     // Five digits, two of them decimals: the third column is whole feet; its upper half adds.
-    click(x + 2 * BTN_DIGIT_W + 5, y + 8);
-    mnw.topwin = 205;
-    fg_window_routine(205)();
+    scripted_click(x + 2 * BTN_DIGIT_W + 5, y + 8);
     EXPECT_NEAR(pln.semilen[4], span + 1.0f, 1e-3f);
     EXPECT_FLOAT_EQ(pln.semilen[5], pln.semilen[4]);
     EXPECT_EQ(msc.planemod, 1);
     EXPECT_GT(right_wing_reach(), reach + 0.5f);
 
     const std::string file = orv_test::temp_dir("fg_span") + "/Wider.acf";
-    ASSERT_EQ(write_acf(file.c_str(), pln, 0), 1);
+    ASSERT_EQ(save_acf(file.c_str(), pln), 1);   // the program's Save
     std::memset(&before, 0, sizeof before);
     ASSERT_EQ(read_acf(file.c_str(), before), ACF_READ_OK);
     EXPECT_FLOAT_EQ(before.semilen[4], span + 1.0f);
     EXPECT_FLOAT_EQ(before.semilen[5], span + 1.0f);
 
     // The close box at the panel's top right returns to the view.
-    click(800 - 16, FG_PANEL_H - 12);
-    fg_window_routine(205)();
+    scripted_click(800 - 16, FG_PANEL_H - 12);
     EXPECT_EQ(mnw.topwin, 0);
+    mnw_register_app(mnw_app_callbacks{});
 }
 
 }  // namespace
