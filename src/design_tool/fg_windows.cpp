@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "2-QZutils/acf_fields.h"
 #include "2-QZutils/acf_parts.h"
@@ -33,7 +33,7 @@ constexpr int CLOSE_BOX = 12, TITLE_Y = FG_PANEL_H - 15;
 constexpr int FILE_NAME_CHARS = 28;      // shown of a file name
 constexpr int ELEMS_CAPTION_W = 12 * CHAR_W;   // the rows of a surface's elements stand together
 constexpr int CHECK_W = 12;
-enum { C_FACE = 63, C_EDGE = 69, C_TITLE = 16, C_CAPTION = 29, C_UNIT = 22, C_DIGITS = 47, C_NOTE = 20 };
+enum { C_FACE = 63, C_EDGE = 69, C_TITLE = 16, C_CAPTION = 29, C_UNIT = 22, C_DIGITS = 47 };
 
 enum row_kind { RK_FIELD, RK_CHOICE, RK_TAIL, RK_FILE, RK_PART, RK_STATION, RK_POINTS, RK_SLOTS, RK_ACTION };
 // Which element of the field a row shows: a scalar, the window's part, the part's engine,
