@@ -26,7 +26,9 @@ struct acf_field {
     std::size_t elem_size;    // 4 for a number, the text area length for a string
     std::size_t bytes;        // count * elem_size
     const char* unit;         // stored unit ("" for a count, a flag, a ratio or text); null for
-                              // fields the loader computes or sets, which nobody designs
+                              // fields the loader or the panel layout computes or sets (file
+                              // names, derived areas and tables, panel bounds, the fitted-
+                              // control flags drawn from the element flags): nobody designs them
     float       lo, hi;       // range of a designed number (a flag: 0..1)
     int         dec;          // decimals shown
 };
