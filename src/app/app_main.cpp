@@ -21,6 +21,7 @@
 #include "app/app_update.h"
 #include "flight/integ.h"
 #include "platform/plat_backend.h"
+#include "platform/plat_cli.h"
 #include "platform/plat_paths.h"
 #include "platform/plat_signal.h"
 #include "world/wxr_file.h"
@@ -86,18 +87,10 @@ const char* help_text()
            "  --version            show the version and exit\n";
 }
 
-static int copy_arg(char* dst, const char* src, const char* flag, char* err, int errlen)
+// The simulator's options take their values as the design tool's do.
+static int copy_arg(char* dst, const char* v, const char* flag, char* err, int errlen)
 {
-    if (!src || !src[0]) {
-        std::snprintf(err, errlen, "%s needs a value", flag);
-        return 0;
-    }
-    if (std::strlen(src) >= 400) {
-        std::snprintf(err, errlen, "%s: path too long (at most 399 characters)", flag);
-        return 0;
-    }
-    std::snprintf(dst, 400, "%s", src);
-    return 1;
+    return plat_copy_option(dst, v, flag, err, errlen);
 }
 
 int parse_command_line(int argc, char** argv, app_options* o, char* err, int errlen)
@@ -211,25 +204,6 @@ void app_set_backends(const plat_backend* windowed, const plat_backend* offscree
     offscreen_backend = offscreen;
 }
 
-// The window the user sees, an offscreen picture for screenshots, or none at all.
-static void choose_backend(const app_options& o)
-{
-    const plat_backend* b = plat_headless_backend();
-    if (o.headless) {
-        if (o.screenshot[0]) std::fprintf(stderr, "--headless draws nothing: no screenshot is written.\n");
-    } else if (o.screenshot[0]) {
-        if (offscreen_backend) b = offscreen_backend;
-        else std::fprintf(stderr, "This build has no offscreen drawing: no screenshot is written.\n");
-    } else if (!plat_display_available()) {
-        std::fprintf(stderr, "No display found: running without a window (headless).\n");
-    } else if (!windowed_backend) {
-        std::fprintf(stderr, "This build has no window support: running without a window (headless).\n");
-    } else {
-        b = windowed_backend;
-    }
-    plat_backend_install(b);
-}
-
 // No display or driver makes a picture wider or taller than this; the back end limits a
 // size further to what its own display and driver allow.
 constexpr float RESIZE_MAX_PIXELS = 16384.0f;
@@ -297,7 +271,7 @@ int app_main(int argc, char** argv)
         return 2;
     }
 
-    choose_backend(app_opt);
+    plat_choose_backend(app_opt.headless, app_opt.screenshot[0] != 0, windowed_backend, offscreen_backend);
     if (app_opt.screenshot[0] && !app_opt.frames && !app_opt.seconds) app_opt.frames = 1;
     // Without a window the frames still come at a display's pace, so simulated time keeps step
     // with real time; a --fixed-step run is a batch run and goes as fast as it can.
