@@ -12,7 +12,6 @@
 
 #include "2-QZutils/acf_fields.h"
 #include "2-QZutils/acf_parts.h"
-#include "2-QZutils/drplane.h"
 #include "2-QZutils/qz_btn.h"
 #include "2-QZutils/qz_font.h"
 #include "2-QZutils/qz_graph.h"
@@ -20,6 +19,7 @@
 #include "2-QZutils/records.h"
 #include "design_tool/fg_btn.h"
 #include "design_tool/fg_design.h"
+#include "design_tool/fg_plot.h"
 
 namespace orv {
 
@@ -622,7 +622,7 @@ void run_window(int code)
     msc.planemod = 1;
     const int partner = partner_part(c.part);
     if (w->mirror && partner >= 0) copy_foil(c.part, partner);
-    load_plane_geo(0, 0);
+    fg_reload_geometry(0);
 }
 
 template <int CODE>
