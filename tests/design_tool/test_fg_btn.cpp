@@ -24,12 +24,15 @@ void click(int x, int y)
     mnw.my = y;
 }
 
-TEST(DesignWidgets, TailNumberWheelsKeepWhatTheyDoNotShow)
+TEST(DesignWidgets, WheelsChangeOnlyWhatIsClickedAndKeepWhatTheyDoNotShow)
 {
     std::memset(&mnw, 0, sizeof mnw);
     char tail[16] = "N12";
+    int v = 12;   // outside the wheel's 0..8
     EXPECT_EQ(in6charbtn(0, 100, 50, tail, sizeof tail), 0);   // drawn, not clicked
+    EXPECT_EQ(inintbtn(0, 200, 50, &v, 1, 0, 8), 0);
     EXPECT_STREQ(tail, "N12");
+    EXPECT_EQ(v, 12);
     click(100 + 5, 50 + 8);                                      // first column, upper half
     EXPECT_EQ(in6charbtn(0, 100, 50, tail, sizeof tail), 1);
     EXPECT_STREQ(tail, "O12");                                   // no padding stored
@@ -37,16 +40,8 @@ TEST(DesignWidgets, TailNumberWheelsKeepWhatTheyDoNotShow)
     click(100 + 5 * BTN_DIGIT_W + 5, 50);                        // sixth column, lower half
     EXPECT_EQ(in6charbtn(0, 100, 50, tail, sizeof tail), 1);
     EXPECT_STREQ(tail, "N123AAXY");
-}
-
-TEST(DesignWidgets, WholeNumberOutsideItsRangeStaysUntilClicked)
-{
-    std::memset(&mnw, 0, sizeof mnw);
-    int v = 12;
-    EXPECT_EQ(inintbtn(0, 100, 50, &v, 1, 0, 8), 0);
-    EXPECT_EQ(v, 12);
-    click(105, 50);   // down a unit
-    EXPECT_EQ(inintbtn(0, 100, 50, &v, 1, 0, 8), 1);
+    click(205, 50);                                              // down a unit
+    EXPECT_EQ(inintbtn(0, 200, 50, &v, 1, 0, 8), 1);
     EXPECT_EQ(v, 11);
 }
 

@@ -16,6 +16,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
 #include "aircraft/acf_io.h"
+#include "design_tool/fg_baseplane.h"
 #include "design_tool/fg_design.h"
 #include "design_tool/fg_windows.h"
 #include "platform/plat_backend.h"
@@ -62,11 +63,13 @@ void make_four_engined()
     pln.numen = 4;
 }
 
-TEST_F(DesignWindows, EveryWindowDrawsForEmptyTrainerHelicopterAndFourEnginesAndOpeningChangesNothing)
+TEST_F(DesignWindows, EveryWindowDrawsForEmptyDefaultStockHelicopterAndFourEnginesAndOpeningChangesNothing)
 {
-    for (const char* folder : {"", "Trainer 172", "Helicopter R22", "Turboprop C90GTi"}) {
+    for (const char* folder : {"", "default", "Trainer 172", "Helicopter R22", "Turboprop C90GTi"}) {
         if (!folder[0]) std::memset(&pln, 0, sizeof pln);   // a cleared record: no parts, no names
+        else if (std::strcmp(folder, "default") == 0) setup_baseplane("Untitled.acf", "Untitled.acf");
         else ORV_NEED_DATA(open_stock(folder), folder);
+        msc.planemod = 0;
         if (std::strcmp(folder, "Turboprop C90GTi") == 0) make_four_engined();
         pln.mgeardmp = 3.0e7f;   // past what the wheel holds: shown, never clamped by drawing
         int windows = 0;
