@@ -168,11 +168,10 @@ const fg_row kSpecialControls[] = {
     fld("jatoZ", "rocket, long."), fld("jatotheta", "rocket angle"), fld("jatothrust", "rocket thrust"),
     fld("jatodur", "rocket burn"), fld("antiiceEQ", "anti-ice"), fld("arrestingEQ", "arresting hook"),
     fld("bitchinbettyEQ", "voice warnings"), fld("autosweepEQ", "auto sweep")};
-const fg_row kVtol[] = {fld("vectEQ", "thrust vectoring"), fld("vectarm", "vectoring arm"),
-                        fld("collectEQ", "collective"), fld("elevcyclic", "pitch cyclic"),
-                        fld("ailncyclic", "roll cyclic")};
-const fg_row kRotorSystem[] = {fld("trotor_rat", "tail rotor ratio"), fld("collectEQ", "collective"),
-                               fld("elevcyclic", "pitch cyclic"), fld("ailncyclic", "roll cyclic")};
+const fg_row kVtol[] = {fld("vectEQ", "thrust vectoring"), fld("vectarm", "vectoring arm")};
+const fg_row kRotorSystem[] = {fld("trotor_rat", "tail rotor ratio")};
+const fg_row kCyclic[] = {fld("collectEQ", "collective"), fld("elevcyclic", "pitch cyclic"),
+                          fld("ailncyclic", "roll cyclic")};
 const fg_row kStability[] = {
     fld("AStype", "augmentation"), fld("stabroll", "roll stability"), fld("stabhdng", "heading stability"),
     fld("AShiV", "high-speed end"), fld("ASloV", "low-speed end"), fld("ASmaxp1", "pitch limit 1"),
@@ -220,7 +219,7 @@ const window_def kWindows[] = {
     {218, 0, "Landing Gear", -1, -1, 0, {rows_of(kGear)}},
     {300, 0, "Prop", PART_PROP1, PART_PROP4, 0, {rows_of(kPropPick), rows_of(kPropDesign), rows_of(kCopySurface)}},
     {301, 0, "Special Controls", -1, -1, 0, {rows_of(kSpecialControls)}},
-    {302, 0, "VTOL Controls", -1, -1, 0, {rows_of(kVtol)}},
+    {302, 0, "VTOL Controls", -1, -1, 0, {rows_of(kVtol), rows_of(kCyclic)}},
     {303, 0, "Artificial Stability", -1, -1, 0, {rows_of(kStability)}},
     {200, 1, "Viewpoint", -1, -1, 0, {rows_of(kViewpoint)}},
     {201, 1, "Panel", -1, -1, 0, {rows_of(kPanel)}},
@@ -228,7 +227,7 @@ const window_def kWindows[] = {
     {203, 1, "Engine", -1, -1, 0, {rows_of(kEngines)}},
     {204, 1, "Main Rotor", 0, 0, 0, {rows_of(kPropPick), rows_of(kPropGeometry), rows_of(kPropDesign)}},
     {205, 1, "Tail Rotor", 1, 1, 0, {rows_of(kPropPick), rows_of(kPropGeometry), rows_of(kPropDesign)}},
-    {206, 1, "Rotor System", -1, -1, 0, {rows_of(kRotorSystem)}},
+    {206, 1, "Rotor System", -1, -1, 0, {rows_of(kRotorSystem), rows_of(kCyclic)}},
     {207, 1, "Horizontal Stabilizer", PART_HSTABL, PART_HSTABL, 1, {rows_of(kHstab), rows_of(kSurface)}},
     {208, 1, "Vertical Stabilizer 1", PART_VSTAB1, PART_VSTAB1, 0, {rows_of(kSurface), rows_of(kCopySurface)}},
     {209, 1, "Vertical Stabilizer 2", PART_VSTAB2, PART_VSTAB2, 0, {rows_of(kSurface), rows_of(kCopySurface)}},
