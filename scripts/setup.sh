@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth python3
   nlohmann-json3-dev
   libopenal-dev
+  libespeak-ng-dev espeak-ng-data
 )
 
 missing=()

@@ -34,25 +34,6 @@ void init_trig_tables()
 
 // ---------------------------------------------------------------- numeric helpers
 
-float interp(float x1, float y1, float x2, float y2, float x)
-{
-    return (float)(y1 + ((double)y2 - y1) / ((double)x2 - x1) * ((double)x - x1));
-}
-
-int intlim(int in, int min, int max)
-{
-    if (in < min) return min;
-    if (in > max) return max;
-    return in;
-}
-
-float fltlim(float in, float min, float max)
-{
-    if (in < min) return min;
-    if (in > max) return max;
-    return in;
-}
-
 // Both wraps take a value any number of periods outside back into the range (a hard
 // ground contact can throw an angle many turns out in one step); inside it stays as it is.
 int intwrap(int in, int min, int max)
@@ -116,12 +97,6 @@ int intnear(float in, float nearest)
 }
 
 int   intmax2(int a, int b) { return (a > b) ? a : b; }
-float fltmax2(float a, float b) { return (a > b) ? a : b; }
-float fltmin2(float a, float b) { return (a < b) ? a : b; }
-
-float fltmax4(float a, float b, float c, float d) { return fltmax2(fltmax2(a, b), fltmax2(c, d)); }
-float fltmin4(float a, float b, float c, float d) { return fltmin2(fltmin2(a, b), fltmin2(c, d)); }
-
 void int_switch(int* a, int* b)
 {
     const int t = *a;

@@ -11,9 +11,14 @@ struct VVECT { float x, y, z; };
 extern float lookup_sin[361], lookup_cos[361];
 void init_trig_tables();                      // fills lookup_sin / lookup_cos (start-up)
 
-float interp(float x1, float y1, float x2, float y2, float x);
-int   intlim(int in, int min, int max);
-float fltlim(float in, float min, float max);
+// The flight model and the scenery call these millions of times a second: defined here so
+// every caller inlines them.
+inline float interp(float x1, float y1, float x2, float y2, float x)
+{
+    return (float)(y1 + ((double)y2 - y1) / ((double)x2 - x1) * ((double)x - x1));
+}
+inline int intlim(int in, int min, int max) { return in < min ? min : in > max ? max : in; }
+inline float fltlim(float in, float min, float max) { return in < min ? min : in > max ? max : in; }
 int   intwrap(int in, int min, int max);
 float fltwrap(float in, float min, float max);
 int   intrange(int in, int min, int max);
@@ -24,10 +29,10 @@ int   round(float in);                        // halves away from zero
 float fltnear(float in, float nearest);
 int   intnear(float in, float nearest);
 int   intmax2(int a, int b);
-float fltmax2(float a, float b);
-float fltmin2(float a, float b);
-float fltmax4(float a, float b, float c, float d);
-float fltmin4(float a, float b, float c, float d);
+inline float fltmax2(float a, float b) { return (a > b) ? a : b; }
+inline float fltmin2(float a, float b) { return (a < b) ? a : b; }
+inline float fltmax4(float a, float b, float c, float d) { return fltmax2(fltmax2(a, b), fltmax2(c, d)); }
+inline float fltmin4(float a, float b, float c, float d) { return fltmin2(fltmin2(a, b), fltmin2(c, d)); }
 void  int_switch(int* a, int* b);
 float fltsgn(float in);
 float sqr(float in);

@@ -72,7 +72,10 @@ const char* mnw_last_alert_line(int line) { return (line >= 0 && line < 4) ? ale
 
 int mnw_at_finishup(void (*fn)())
 {
-    if (!fn || finish_count >= 16) return 0;
+    if (!fn) return 0;
+    for (int i = 0; i < finish_count; i++)
+        if (finish_fns[i] == fn) return 1;   // a second start-up in one process: once is enough
+    if (finish_count >= 16) return 0;
     finish_fns[finish_count++] = fn;
     return 1;
 }

@@ -12,6 +12,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "platform/plat_fs.h"
 
 namespace orv {
 
@@ -44,6 +45,7 @@ constexpr float SMALL_PISTON_RPM = 7000.0f, PISTON_RPM = 2500.0f;
 constexpr float SMALL_PISTON_HP = 10.0f;
 constexpr float FREEZING_F = 32.0f;
 constexpr float STORM_RAIN_LEVEL = 1.0f;
+constexpr float DOWNPOUR_LEVEL = 4.0f;           // storm level of the heaviest rain the weather makes
 
 std::uint8_t* file_data;      // the last sound file read; kept and grown between loads
 long          file_cap;
@@ -193,10 +195,28 @@ const char* generic_engine_sound()
 int init_sound()
 {
     msc.sound_avail = plat_sound_get()->open() ? 1 : 0;
-    if (!msc.sound_avail)
+    snd.sounds_folder_missing = 0;
+    if (msc.sound_avail) return 1;
+    // Nobody hears a run without a picture: no alert to answer there, one line in the log.
+    if (mnw_is_interactive())
         MACIBM_alert("Sound init failure!", "Sound will not be available, but you can still fly.",
                      "Pretend you are wearing ANR headsets!", "", ALERT_NOTE);
-    return msc.sound_avail;
+    else
+        mnw_log("Sound init failure! No sound device: the flight runs silent.");
+    return 0;
+}
+
+// The program's own sounds: a missing folder is said once, not once for every slot.
+static bool sounds_folder_present()
+{
+    if (snd.sounds_folder_missing) return false;
+    char dir[PATH_LEN] = "";
+    ap_dir("sounds", dir);
+    if (plat_is_folder(native_path(dir))) return true;
+    snd.sounds_folder_missing = 1;
+    MACIBM_alert("I could not find the folder 'sounds' beside the program.", native_path(dir),
+                 "The flight goes on without its sounds.", "", ALERT_NOTE);
+    return false;
 }
 
 void fill_buffer(int sound_en)
@@ -225,6 +245,7 @@ void fill_buffer(int sound_en)
             }
         }
     }
+    if (!sounds_folder_present()) return;
     char name[PATH_LEN];
     copy_str(name, PATH_LEN, sound_en == SND_ENGINE ? generic_engine_sound() : sound_file_name[sound_en]);
     ap_dir("sounds", name);
@@ -306,13 +327,37 @@ void maintain_engine_sound()
     else set_frq_vol(omega, 0.5f * throt + 0.5f * omega, t == 3 ? 0.8f : 0.5f, 1, SND_ENGINE);
 }
 
+float rain_at_aircraft()
+{
+    if (scn.abovetops || !(atm.temp_SL > FREEZING_F)) return 0;
+    return fltlim(atm.level / DOWNPOUR_LEVEL, 0, 1);
+}
+
 void maintain_windrain_sound()
 {
+    snd.prec_rat = rain_at_aircraft();
     if (!msc.sound_avail || !msc.sound_on) return;
     const float r = pln.Vne > 0 ? flt.vind / pln.Vne : 0;
     set_frq_vol(r, r * r, 0, 1, SND_WIND);
     const float k = (pln.Vne > 0 ? interp(0, 0.5f, pln.Vne, 2, flt.vind) : 0.5f) * snd.prec_rat;
     set_frq_vol(k, k, 0, 1, SND_RAIN);
+}
+
+void stop_all_sounds()
+{
+    for (int s = 0; s < SOUND_SLOTS; s++) stop_buffer(s);
+}
+
+int play_speech_samples(const std::int16_t* samples, long count, int rate)
+{
+    if (!msc.sound_avail || !samples || count <= 0 || rate <= 0) return 0;
+    const plat_sound_backend* b = plat_sound_get();
+    const plat_sound_format mono16 = {1, 16, rate};
+    if (b->create(SND_SPEECH, mono16, samples, count * (long)sizeof(std::int16_t)) != PLAT_SOUND_OK) return 0;
+    b->set_volume(SND_SPEECH, 0);
+    b->set_frequency(SND_SPEECH, rate);
+    b->play(SND_SPEECH, 0);
+    return 1;
 }
 
 void dispose_sound()

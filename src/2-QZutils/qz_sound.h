@@ -17,7 +17,8 @@
 
 namespace orv {
 
-constexpr int SOUND_SLOTS = PLAT_SOUND_SLOTS;
+constexpr int SOUND_SLOTS = 23;               // the slots filled from sound files
+constexpr int SND_SPEECH = PLAT_SPEECH_SLOT;  // the speech engine's line, after them
 
 enum {
     SND_ENGINE = 0, SND_WIND, SND_RAIN, SND_STALL, SND_FLAP, SND_THUNDER, SND_GEAR,
@@ -32,14 +33,16 @@ extern const char* const sound_file_name[SOUND_SLOTS];
 struct soundstruct {
     int   buffers_filled;               // set once filling has started
     int   has_buffer[SOUND_SLOTS];      // the slot's file loaded into a back-end buffer
-    // Precipitation at the aircraft, 0..1, for the rain law; kept here until the weather
-    // sets it (0 until then: no rain heard).
+    // Precipitation at the aircraft, 0..1, for the rain law: the storm level the weather
+    // finds round the aircraft, set every frame by maintain_windrain_sound.
     float prec_rat;
+    int   sounds_folder_missing;        // said once; the slots then wait for the aircraft's own
 };
 extern soundstruct snd;
 
 // Opens the installed back end's device; answers 1 and sets msc.sound_avail when it opened.
-// Otherwise says so once ("Sound init failure!") and the program runs silent.
+// Otherwise says so once and the program runs silent: the alert "Sound init failure!" where
+// someone sees the picture, one line in "Error.out" in a run without one.
 int  init_sound();
 void fill_buffer(int sound_en);         // loads slot sound_en (0..22)
 void fill_buffers();                    // every slot, in the load order; after each aircraft load
@@ -51,6 +54,15 @@ void stop_engine_and_windrain();
 void maintain_engine_sound();           // every frame while the aircraft has engines
 void maintain_windrain_sound();         // every frame
 void dispose_sound();                   // releases every buffer and the device
+void stop_all_sounds();                 // every sound slot (the voice has its own switch)
+
+// Precipitation at the aircraft (0..1) from the storm level round it: none above the tops
+// or where it falls as snow.
+float rain_at_aircraft();
+
+// Plays `count` mono 16-bit samples recorded at `rate` on the speech slot, replacing what it
+// held; 1 when it plays. Needs a device, not the sound switch (the voice has its own).
+int  play_speech_samples(const std::int16_t* samples, long count, int rate);
 
 // The laws of set_frq_vol: playback rate (Hz) and volume (hundredths of a decibel).
 int  sound_frequency(float frq_rat);

@@ -1,7 +1,8 @@
-// qz_speech.h -- the speech engine: a line of text rendered to samples and played through the
-// sound engine's speech slot. Until a speech back end is installed (only the programs link one),
-// nothing is ready: initspeechsynth answers 0 and speech_speak does nothing and answers 0, so
-// the controller's words still go out as text.
+// qz_speech.h -- the speech engine: a line of text rendered to samples by the speech back end
+// (platform/plat_speech.h) and played through the sound engine's speech slot. Until a speech
+// back end is installed (only the programs link one), or without a sound device, nothing is
+// ready: initspeechsynth answers 0 and speech_speak does nothing and answers 0, so the
+// controller's words still go out as text. A missing synthesiser is said once, in "Error.out".
 //
 //   initspeechsynth()   start the engine; 1 = ready, 0 = not available (start-up keeps it in
 //                       msc.speech_avail)

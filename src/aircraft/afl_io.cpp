@@ -133,6 +133,26 @@ void flap_corrupt_alert()
 
 }  // namespace
 
+void copy_airfoil(int from_EN, int from_RT, int from_Re, int EN, int RT, int Re)
+{
+    const int f = from_EN, fr = from_RT, fe = from_Re;
+    afl.trat[EN][RT][Re] = afl.trat[f][fr][fe];
+    afl.Re[EN][RT][Re] = afl.Re[f][fr][fe];
+    afl.al_zl[EN][RT][Re] = afl.al_zl[f][fr][fe];
+    afl.clM[EN][RT][Re] = afl.clM[f][fr][fe];
+    afl.clB[EN][RT][Re] = afl.clB[f][fr][fe];
+    afl.cmal2[EN][RT][Re] = afl.cmal2[f][fr][fe];
+    afl.cmal3[EN][RT][Re] = afl.cmal3[f][fr][fe];
+    afl.cm1[EN][RT][Re] = afl.cm1[f][fr][fe];
+    afl.cm2[EN][RT][Re] = afl.cm2[f][fr][fe];
+    afl.cm3[EN][RT][Re] = afl.cm3[f][fr][fe];
+    afl.cm4[EN][RT][Re] = afl.cm4[f][fr][fe];
+    std::memcpy(afl.clpos[EN][RT][Re], afl.clpos[f][fr][fe], sizeof afl.clpos[EN][RT][Re]);
+    std::memcpy(afl.clneg[EN][RT][Re], afl.clneg[f][fr][fe], sizeof afl.clneg[EN][RT][Re]);
+    std::memcpy(afl.cdpos[EN][RT][Re], afl.cdpos[f][fr][fe], sizeof afl.cdpos[EN][RT][Re]);
+    std::memcpy(afl.cdneg[EN][RT][Re], afl.cdneg[f][fr][fe], sizeof afl.cdneg[EN][RT][Re]);
+}
+
 int grabafoil(const char* name, int EN, int RT, int Re, float* alpha)
 {
     float dummy = 0.0f;

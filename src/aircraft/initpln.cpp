@@ -355,6 +355,25 @@ float oswald(float AR, float sweep)
     return interp(0.0f, e_straight, 30.0f, e_swept, std::fabs(sweep));
 }
 
+// The airfoil files read so far in this load. A part's four slots, and the parts of one
+// aircraft, mostly name the same few files: a name met again copies the tables read the
+// first time. Only files read whole are kept, so a missing or damaged one alerts every time.
+struct foil_read {
+    const char* name;
+    int   p, rt, re;
+    float stall;
+    float reynolds;   // as the file gives it: the slot's own may since have been widened below
+};
+static foil_read foils_read[NUM_PARTS * 4];
+static int n_foils_read;
+
+static const foil_read* foil_read_before(const char* name)
+{
+    for (int k = 0; k < n_foils_read; ++k)
+        if (!std::strncmp(foils_read[k].name, name, ACF_STR)) return &foils_read[k];
+    return nullptr;
+}
+
 void read_part_airfoils(int p)
 {
     const char* names[4] = {pln.Rafl0[p], pln.Rafl1[p], pln.Tafl0[p], pln.Tafl1[p]};
@@ -362,7 +381,13 @@ void read_part_airfoils(int p)
     float sum_alpha = 0.0f;
     for (int i = 0; i < 4; ++i) {
         float a = 0.0f;
-        grabafoil(names[i], p, rt[i], re[i], &a);
+        if (const foil_read* f = foil_read_before(names[i])) {
+            copy_airfoil(f->p, f->rt, f->re, p, rt[i], re[i]);
+            afl.Re[p][rt[i]][re[i]] = f->reynolds;
+            a = f->stall;
+        } else if (grabafoil(names[i], p, rt[i], re[i], &a) && n_foils_read < NUM_PARTS * 4) {
+            foils_read[n_foils_read++] = {names[i], p, rt[i], re[i], a, afl.Re[p][rt[i]][re[i]]};
+        }
         sum_alpha += a;
         rep() << "   " << (rt[i] ? "tip " : "root") << " airfoil, " << (re[i] ? "high" : "low ")
               << " Reynolds number: " << names[i] << "  (Re " << afl.Re[p][rt[i]][re[i]]
@@ -948,6 +973,7 @@ int take_record(const planestruct& rec, const char* path)
 
     cut_elements();
     std::memset(&afl, 0, sizeof afl);
+    n_foils_read = 0;   // files may have changed since the last load
     std::memset(pln.discarea, 0, sizeof pln.discarea);
     std::memset(pln.ringarea, 0, sizeof pln.ringarea);
     for (int p = 0; p < NUM_PARTS; ++p) {

@@ -24,6 +24,8 @@
 #include "platform/plat_cli.h"
 #include "platform/plat_paths.h"
 #include "platform/plat_signal.h"
+#include "platform/plat_sound.h"
+#include "platform/plat_speech.h"
 #include "world/wxr_file.h"
 #include "world/region.h"
 #include "orv_version.h"
@@ -204,6 +206,18 @@ void app_set_backends(const plat_backend* windowed, const plat_backend* offscree
     offscreen_backend = offscreen;
 }
 
+// The window the user sees, an offscreen picture for screenshots, or none at all.
+static void choose_backend(const app_options& o)
+{
+    plat_choose_backend(o.headless, o.screenshot[0] != 0, windowed_backend, offscreen_backend);
+    // Only someone at the window hears the flight: a run without one opens no sound device
+    // and no speech engine, so it has nothing about either to say.
+    if (plat_backend_get() != windowed_backend) {
+        plat_sound_install(nullptr);
+        plat_speech_install(nullptr);
+    }
+}
+
 // No display or driver makes a picture wider or taller than this; the back end limits a
 // size further to what its own display and driver allow.
 constexpr float RESIZE_MAX_PIXELS = 16384.0f;
@@ -271,7 +285,7 @@ int app_main(int argc, char** argv)
         return 2;
     }
 
-    plat_choose_backend(app_opt.headless, app_opt.screenshot[0] != 0, windowed_backend, offscreen_backend);
+    choose_backend(app_opt);
     if (app_opt.screenshot[0] && !app_opt.frames && !app_opt.seconds) app_opt.frames = 1;
     // Without a window the frames still come at a display's pace, so simulated time keeps step
     // with real time; a --fixed-step run is a batch run and goes as fast as it can.

@@ -1,7 +1,6 @@
 #include "app/app_menu.h"
 
 #include <cstdio>
-#include <initializer_list>
 #include <cstring>
 
 #include "2-QZutils/drplane.h"
@@ -9,13 +8,13 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/qz_pick.h"
+#include "2-QZutils/qz_sound.h"
 #include "2-QZutils/records.h"
 #include "aircraft/initpln.h"
 #include "app/app_goto.h"
 #include "app/app_prefs.h"
 #include "app/app_situation.h"
 #include "flight/events.h"
-#include "flight/flight_hooks.h"
 #include "flight/flt_init.h"
 #include "flight/funct.h"
 #include "input/views_keys.h"
@@ -95,8 +94,6 @@ constexpr float LOST_HEIGHT_LOW_M = 2000, LOST_HEIGHT_HIGH_M = 4000;
 constexpr float LOST_SPEED_OF_STALL = 1.3f, OVER_NAVAID_SPEED_OF_STALL = 1.5f, OVER_NAVAID_HEIGHT_M = 1000;
 constexpr int WIN_CHART = 24, CHART_MAP = 998;
 constexpr int REPLAY_HELD = 2;
-constexpr float FREEZING_F = 32;
-enum { SOUND_ENGINE = 0, SOUND_WIND = 1, SOUND_RAIN = BUF_RAIN };
 
 void append_items(int m, const menu_item* items, int n)
 {
@@ -386,12 +383,13 @@ void repair_equipment()
     rel.antice = rel.clights = rel.otto = rel.trotor = 1;
 }
 
+// "Set Sound" closed: the continuous sounds start again under the switch; switched off, the
+// horn, the motors and whatever else still plays fall silent with them.
 void restart_engine_and_windrain()
 {
-    for (int b : {SOUND_ENGINE, SOUND_WIND, SOUND_RAIN}) fh_stop(b);
-    if (pln.numen > 0) fh_play(SOUND_ENGINE, 1);
-    fh_play(SOUND_WIND, 1);
-    if (!scn.abovetops && atm.temp_SL > FREEZING_F && atm.rain_tstm > 1) fh_play(SOUND_RAIN, 1);
+    stop_engine_and_windrain();
+    if (!msc.sound_on) stop_all_sounds();
+    play_engine_and_windrain();
 }
 
 void place_thermals()

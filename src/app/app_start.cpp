@@ -7,6 +7,8 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_joy.h"
 #include "2-QZutils/qz_pick.h"
+#include "2-QZutils/qz_sound.h"
+#include "2-QZutils/qz_speech.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_graph.h"
 #include "2-QZutils/qz_mnw.h"
@@ -25,6 +27,7 @@
 #include "flight/flt_init.h"
 #include "flight/events.h"
 #include "flight/flight_hooks.h"
+#include "input/keys.h"
 #include "panel/manage_das.h"
 #include "panel/p_draw.h"
 #include "panel/p_init.h"
@@ -71,7 +74,10 @@ void initgen()
     set_constants();          // the window layer's start cleared `con`
 
     seed_rand(seed_fixed ? seed_value : (unsigned)(plat_clock_ms() % 32000));
-    // Sound and speech start here once their modules exist (msc.sound_avail, speech_avail).
+    msc.sound_avail = init_sound();
+    msc.speech_avail = initspeechsynth();
+    mnw_at_finishup(dispose_sound);
+    mnw_at_finishup(dispose_speech);   // newest first: the voice goes before its device
     fill_atmosphere_table();
     init_panel_assets();      // digit drums, heading tapes and navaid icons
     build_star_field();
@@ -168,6 +174,38 @@ static void panel_after_load()
     mnw_build_window_image(WIN_COCKPIT);
 }
 
+// Every aircraft brings its panel and its sounds (its own files first, the generic ones else).
+static void after_plane_load()
+{
+    panel_after_load();
+    fill_buffers();
+}
+
+// The flight and the panel name the sounds they play by slot number, below the sound engine.
+constexpr bool same_slot(int below, int engine) { return below == engine; }
+static_assert(same_slot(BUF_RAIN, SND_RAIN) && same_slot(BUF_STALL, SND_STALL) && same_slot(BUF_FLAP_MOTOR, SND_FLAP) &&
+              same_slot(BUF_TOUCH_RUNWAY, SND_TOUCH_RUNWAY) && same_slot(BUF_TOUCH_ROUGH, SND_TOUCH_OFF) &&
+              same_slot(BUF_TOUCH_WATER, SND_TOUCH_WATER) && same_slot(BUF_CRASH, SND_CRASH) &&
+              same_slot(VOICE_BUFFER_AP_OFF, SND_CAUTION) &&
+              same_slot(BUF_THUNDER, SND_THUNDER) && same_slot(BUF_SINK_RATE, SND_SINK) &&
+              same_slot(BUF_PULL_UP, SND_PULL_UP) && same_slot(BUF_GEAR, SND_TOO_LOW_GEAR) &&
+              same_slot(BUF_GLIDESLOPE, SND_GLIDE_SLOPE) && same_slot(BUF_WINDSHEAR, SND_WIND_SHEAR) &&
+              same_slot(BUF_CAUTION, SND_CAUTION) && same_slot(BUF_50FT, SND_50FT) && same_slot(BUF_25FT, SND_25FT) &&
+              same_slot(BUF_10FT, SND_10FT) && same_slot(BUF_DOT, SND_MARKER_DOT) &&
+              same_slot(BUF_DASH, SND_MARKER_DASH) && same_slot(GEAR_SOUND_SLOT, SND_GEAR) &&
+              same_slot(RADALT_TONE_SLOT, SND_MINIMUMS));
+
+// The flight's sound calls that need more than one of the engine's.
+static void set_buffer_volume(int buffer, float vol) { set_frq_vol(1, vol, 0, 1, buffer); }
+
+// A fresh flight: the wind, rain and engine at their recorded rate and silent until the
+// flight's first frame sets them, then started again.
+static void restart_flight_sounds()
+{
+    for (int s : {SND_WIND, SND_RAIN, SND_ENGINE}) set_frq_vol(1, 0, 0, 1, s);
+    play_engine_and_windrain();
+}
+
 static void panel_frame()
 {
     update_panel();
@@ -229,11 +267,18 @@ static void reload_texture(const char* file)
 static void reload_plane_geo() { load_plane_geo(have_picture() ? 1 : 0, 0); }   // paint only with a picture
 
 // The flight area's calls upward, the whole table at once. The entries left empty wait for
-// their area: sound (the buffers, engine and wind sounds), the scene's approach strobes and
-// smoke, ATC, and the graph, serial and disk output.
+// their area: the scene's approach strobes and smoke, ATC, and the graph, serial and disk
+// output.
 static void install_flight_hooks()
 {
     flight_hooks h = {};
+    h.play_buffer = play_buffer;
+    h.stop_buffer = stop_buffer;
+    h.set_buffer_volume = set_buffer_volume;
+    h.stop_sounds = stop_engine_and_windrain;
+    h.restart_sounds = restart_flight_sounds;
+    h.maintain_engine_sound = maintain_engine_sound;
+    h.maintain_windrain_sound = maintain_windrain_sound;
     h.joy_effect = JOY_force;                  // touchdown and crash jolts
     h.engine_panel_click = panel_engine_click;
     h.handle_key = APPLICATION_handlekey;
@@ -250,7 +295,7 @@ static void install_lower_area_hooks()
 {
     install_flight_hooks();
     aircraft_hooks a = {};
-    a.plane_loaded = panel_after_load;
+    a.plane_loaded = after_plane_load;
     aircraft_set_hooks(a);
     world_hooks w = {};
     w.setup_menus = APPLICATION_setupmenus;
@@ -333,7 +378,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
         frame_region_on_airport();
         set_fltvars(FLTVARS_RUNWAY);
     }
-    // speakstring(" "): wake the speech engine.
+    speech_speak(" ");                    // a blank line wakes the speech engine
     start_joystick();                     // JOY_init, with the axis settings beside the preferences
     frame_timing_reset();
     app_run_reset();

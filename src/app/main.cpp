@@ -1,6 +1,7 @@
 // The simulator's entry point: everything else lives in the orv_app library; the window,
-// offscreen and sound back ends are linked here only, so the library and its tests need no display.
+// offscreen, sound and speech back ends are linked here only, so the library and its tests need no display.
 #include "app/app_main.h"
+#include "platform/espeak/speech_espeak.h"
 #include "platform/offscreen/egl_backend.h"
 #include "platform/openal/snd_openal.h"
 #include "platform/plat_joy.h"
@@ -13,5 +14,6 @@ int main(int argc, char** argv)
     orv::app_set_backends(orv::plat_sdl_backend(), orv::plat_offscreen_backend());
     orv::plat_joy_install(orv::plat_sdl_joy());
     orv::plat_sound_install(orv::snd_openal_backend());
+    orv::plat_speech_install(orv::speech_espeak_backend());
     return orv::app_main(argc, argv);
 }

@@ -5,6 +5,7 @@
 #include "2-QZutils/qz_angles.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "flight/events.h"
 #include "flight/flight_hooks.h"
 #include "flight/funct.h"
 
@@ -12,7 +13,6 @@ namespace orv {
 
 namespace {
 
-constexpr int   kAutopilotOffBuffer = 17;
 constexpr float kMaxBank = 30;            // degrees
 constexpr float kMaxCut = 30;             // degrees of intercept
 constexpr float kCutPerDot = 800;         // degrees x knots per dot
@@ -107,7 +107,7 @@ void all_modes_off()
 void ap_disconnect()
 {
     all_modes_off();
-    if (pln.bitchinbettyEQ && msc.warn_bb) fh_play(kAutopilotOffBuffer, 0);
+    if (pln.bitchinbettyEQ && msc.warn_bb) fh_play(BUF_CAUTION, 0);   // the disconnect warning
 }
 
 void ap_new_flight()

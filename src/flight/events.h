@@ -27,9 +27,10 @@ int  marker_flag(int which);
 const int*   morse_types();
 const float* morse_times();
 
-// Sound buffers and stick effects the events use.
+// Sound buffers the flight plays, and the stick effects the events use.
 enum {
-    BUF_STALL = 3, BUF_FLAP_MOTOR = 4, BUF_THUNDER = 5, BUF_SINK_RATE = 11, BUF_PULL_UP = 12,
+    BUF_STALL = 3, BUF_FLAP_MOTOR = 4, BUF_THUNDER = 5, BUF_TOUCH_RUNWAY = 7, BUF_TOUCH_ROUGH = 8,
+    BUF_TOUCH_WATER = 9, BUF_CRASH = 10, BUF_SINK_RATE = 11, BUF_PULL_UP = 12,
     BUF_GEAR = 13, BUF_GLIDESLOPE = 14, BUF_WINDSHEAR = 16, BUF_CAUTION = 17,
     BUF_50FT = 18, BUF_25FT = 19, BUF_10FT = 20, BUF_DOT = 21, BUF_DASH = 22, BUF_RAIN = 2
 };

@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_trk.h"
 #include "2-QZutils/records.h"
+#include "flight/events.h"
 #include "flight/flight_hooks.h"
 #include "flight/fltutil.h"
 #include "flight/funct.h"
@@ -23,12 +24,19 @@ constexpr float FUSE_LIFT_SLOPE = 0.27f;   // body lift and side coefficient at 
 constexpr float FUSE_ANGLE_LIMIT = 15.0f;
 constexpr float FAIRING_CD = 0.05f;
 constexpr float HARD_TOUCH_VY = -2.54f;    // m/s: a touchdown heard as a thump
+// A fresh flight sets the aircraft just above what it stands on; its legs settling there in
+// the first moments are not a landing and make no sound.
+constexpr float START_SETTLE_S = 1.0f;
+// A leg chattering over rough ground leaves it for a step or two at a time: a touchdown is
+// heard only when the contact was clear of the ground for this long.
+constexpr float TOUCH_REARM_S = 0.3f;
 // Contact points are looked for only while the aircraft is within this much of what is under
 // it beyond its own reach (terrain under the points may rise above the ground under the CG).
 constexpr float CONTACT_MARGIN = 30.0f;
 
 int asym_side;            // 35 or 36 once drawn
 float contact_reach;      // farthest contact point from the centre of gravity, m
+float clear_since[9];     // msc.init_time when each contact point last left the ground
 
 bool dumping() { return set.cycout && trk; }
 
@@ -117,10 +125,12 @@ float surface_under_cg()
     return fltmax2(env.localh_cg, find_local_h((float)flt.X, (float)flt.Z, &i, &j, 1));
 }
 
-void touch_event(int was, int now, int sound, int strength, int duration)
+void touch_event(int point, int was, int now, int sound, int strength, int duration)
 {
+    if (!now && was) clear_since[point] = msc.init_time;
     if (now && !was) {
-        fh_play(sound, 0);
+        const bool heard = msc.init_time > START_SETTLE_S && msc.init_time - clear_since[point] > TOUCH_REARM_S;
+        if (heard) fh_play(sound, 0);
         fh_joy_effect(JOY_JOLT, strength, intrand(0, 359), duration);
     }
 }
@@ -179,9 +189,11 @@ void contacts()
     const bool rough = env.surf_type >= 75 && env.surf_type <= 78;
     for (int w = 0; w < 3; w++) {
         const int strength = flt.m_total > 0 ? intlim((int)(flt.gearf[w] / flt.m_total * 200.0f), 0, 300) : 0;
-        touch_event(flt.gear_touch[w], touch[w], flt.vY < HARD_TOUCH_VY ? 10 : (rough ? 8 : 7), strength, 300);
+        const int sound = flt.vY < HARD_TOUCH_VY ? BUF_CRASH : (rough ? BUF_TOUCH_ROUGH : BUF_TOUCH_RUNWAY);
+        touch_event(w, flt.gear_touch[w], touch[w], sound, strength, 300);
     }
-    touch_event(flt.gear_touch[7] || flt.gear_touch[8], touch[7] || touch[8], open_water ? 9 : 10, 100, 250);
+    touch_event(7, flt.gear_touch[7] || flt.gear_touch[8], touch[7] || touch[8], open_water ? BUF_TOUCH_WATER : BUF_CRASH,
+                100, 250);
     for (int w = 0; w < 9; w++) flt.gear_touch[w] = touch[w];
 }
 
@@ -384,7 +396,11 @@ int asym_flap_side()
     return asym_side;
 }
 
-void flight_contact_reach_reset() { contact_reach = 0.0f; }
+void flight_contact_reach_reset()
+{
+    contact_reach = 0.0f;
+    for (float& t : clear_since) t = 0.0f;   // the new flight's clock starts again
+}
 
 void set_a()
 {

@@ -434,7 +434,9 @@ int check_nav(int n, int f12, float* minrange, float max_usable_range)
 {
     if (n < 0 || n >= NAV_CAP || !minrange) return 0;
     if (nav_f12[n] != f12) return 0;
-    const float range = pythag(nav_lat[n] - flt.lat, nav_lon[n] - flt.lon);
+    // Degrees apart, the longitudes taken the short way round: a station just across the
+    // antimeridian is near, not a world away.
+    const float range = pythag(nav_lat[n] - flt.lat, (float)std::remainder((double)nav_lon[n] - flt.lon, 360.0));
     if (range < max_usable_range && range < *minrange) {
         *minrange = range;
         return 1;
@@ -457,6 +459,7 @@ void setnav(int w)
         float minrange = kNoRange;
         for (int n = 0; n <= last; ++n) {
             if (nav_type[n] != NAV_LOC && nav_type[n] != NAV_LOC_ONLY) continue;
+            if (nav_f12[n] != f) continue;   // before the bearing: the world has thousands
             const double x = X_with_latlon(nav_lat[n], nav_lon[n]);
             const double z = Z_with_lat(nav_lat[n]);
             // A localizer is only received from in front of its course.
@@ -473,7 +476,7 @@ void setnav(int w)
 
         minrange = kNoRange;
         for (int n = 0; n <= last; ++n) {
-            if (nav_type[n] != NAV_GS) continue;
+            if (nav_type[n] != NAV_GS || nav_f12[n] != f) continue;
             const double x = X_with_latlon(nav_lat[n], nav_lon[n]);
             const double z = Z_with_lat(nav_lat[n]);
             if (std::fabs(bearing_off(x, z, static_cast<float>(nav_hdng[n]))) > 90.0f) continue;

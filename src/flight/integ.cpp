@@ -9,6 +9,7 @@
 #include "2-QZutils/qz_trk.h"
 #include "2-QZutils/records.h"
 #include "flight/controls.h"
+#include "flight/events.h"
 #include "flight/flight_hooks.h"
 #include "flight/flt_init.h"
 #include "flight/fltcalc.h"
@@ -344,7 +345,7 @@ int crash_check()
     const float lim = pln.is_heli ? CRASH_ATTITUDE_HELI : CRASH_ATTITUDE_PLANE;
     if (!(sink < CRASH_SINK || std::fabs(flt.phi) > lim || std::fabs(flt.the) > lim)) return 0;
     if (flight_hook_table().stop_sounds) flight_hook_table().stop_sounds();
-    fh_play(10, 0);
+    fh_play(BUF_CRASH, 0);
     fh_joy_effect(JOY_STOP_ALL, 0, 0, 0);
     fh_joy_effect(JOY_JOLT, 100, intrand(0, 359), 250);
     if (flight_hook_table().crash_flash) flight_hook_table().crash_flash();

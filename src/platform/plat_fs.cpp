@@ -99,4 +99,13 @@ int plat_is_readable_file(const char* path)
     return path && stat(path, &st) == 0 && S_ISREG(st.st_mode) && access(path, R_OK) == 0;
 }
 
+int plat_file_stamp(const char* path, long long* size, long long* mtime_ns)
+{
+    struct stat st;
+    if (!path || stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    *size = (long long)st.st_size;
+    *mtime_ns = (long long)st.st_mtim.tv_sec * 1000000000LL + (long long)st.st_mtim.tv_nsec;
+    return 1;
+}
+
 }  // namespace orv

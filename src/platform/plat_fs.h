@@ -30,4 +30,8 @@ int plat_data_folder(char* buf, int len);
 int plat_is_folder(const char* path);
 int plat_is_readable_file(const char* path);
 
+// The size and modification time (nanoseconds) of a regular file; 0 when it is none. A cache
+// built from a file keeps these to know when the file has changed.
+int plat_file_stamp(const char* path, long long* size, long long* mtime_ns);
+
 }  // namespace orv

@@ -1,12 +1,13 @@
 // plat_sound.h -- the table of operations a sound back end provides to the sound engine
-// (2-QZutils/qz_sound). The engine keeps 23 fixed slots; a back end holds one playable buffer
-// per slot. Until the program installs a device back end, the silent one is in place: no
+// (2-QZutils/qz_sound). The engine keeps 23 fixed slots and one more for the voice of the
+// speech engine; a back end holds one playable buffer per slot. Until the program installs a device back end, the silent one is in place: no
 // device opens and every operation does nothing, so the areas and their tests never need one.
 #pragma once
 
 namespace orv {
 
-constexpr int PLAT_SOUND_SLOTS = 23;
+constexpr int PLAT_SOUND_SLOTS = 24;
+constexpr int PLAT_SPEECH_SLOT = 23;   // the last one: the spoken line of the speech engine
 
 // What create answers.
 enum { PLAT_SOUND_NO_BUFFER = 0, PLAT_SOUND_OK = 1, PLAT_SOUND_NO_UPLOAD = 2 };

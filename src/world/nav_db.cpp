@@ -11,6 +11,7 @@
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "world/nav_cache.h"
 
 namespace orv {
 
@@ -223,63 +224,111 @@ static void clear_airport(int n)
     std::memset(apt_name[n], 0, sizeof apt_name[n]);
 }
 
+// The native path of a file of the navigation folder, for the cache's stamp.
+static void nav_file(const char* name, char* path, char* native)
+{
+    std::snprintf(path, PATH_LEN, "%s", name);
+    ap_dir(NAV_FOLDER, path);
+    std::snprintf(native, PATH_LEN, "%s", native_path(path));
+}
+
+#define NAV_COLUMN(table) nav_cache_column{(void*)(table), (long)sizeof((table)[0])}
+
+// Airports as read from the text; *opened is 0 when the file could not be opened.
+static int parse_airports(const char* path, int* opened)
+{
+    int n = 0;
+    *opened = 0;
+    if (!open_apt_nav_dat(path)) return 0;
+    *opened = 1;
+    for (;;) {
+        int code = intscanNOSN("apt_dat");
+        if (!inf_good() || code == 99) break;
+        if (n >= APT_READ_MAX) {
+            table_full("Too many airports in world database!", n);
+            break;
+        }
+        scan_apt_line(apt_lat[n], apt_lon[n], apt_num[n], apt_lr[n], apt_hdng[n], apt_len[n],
+                      apt_width[n], apt_lite[n], &apt_h[n], &apt_twr[n], apt_id[n], apt_name[n]);
+        if (!inf_good()) {   // a record cut short is not kept
+            clear_airport(n);
+            break;
+        }
+        for (char* c = apt_name[n]; *c; c++)
+            if (*c == '-') *c = ' ';
+        for (int r = 0; r < APT_RWYS; r++) {
+            apt_len[n][r] = (int)(apt_len[n][r] * con.fttomtrs);
+            apt_width[n][r] = (int)(apt_width[n][r] * con.fttomtrs);
+        }
+        apt_h[n] *= con.fttomtrs;
+        n++;
+        if (n % 1000 == 0) MACIBM_showinit(1);
+    }
+    inf_close();
+    return n;
+}
+
 static void read_airports()
 {
-    char path[PATH_LEN] = "apt_dat";
-    ap_dir(NAV_FOLDER, path);
-    int n = 0;
-    if (open_apt_nav_dat(path)) {
-        for (;;) {
-            int code = intscanNOSN("apt_dat");
-            if (!inf_good() || code == 99) break;
-            if (n >= APT_READ_MAX) {
-                table_full("Too many airports in world database!", n);
-                break;
-            }
-            scan_apt_line(apt_lat[n], apt_lon[n], apt_num[n], apt_lr[n], apt_hdng[n], apt_len[n],
-                          apt_width[n], apt_lite[n], &apt_h[n], &apt_twr[n], apt_id[n], apt_name[n]);
-            if (!inf_good()) {   // a record cut short is not kept
-                clear_airport(n);
-                break;
-            }
-            for (char* c = apt_name[n]; *c; c++)
-                if (*c == '-') *c = ' ';
-            for (int r = 0; r < APT_RWYS; r++) {
-                apt_len[n][r] = (int)(apt_len[n][r] * con.fttomtrs);
-                apt_width[n][r] = (int)(apt_width[n][r] * con.fttomtrs);
-            }
-            apt_h[n] *= con.fttomtrs;
-            n++;
-            if (n % 1000 == 0) MACIBM_showinit(1);
-        }
-        inf_close();
+    char path[PATH_LEN], native[PATH_LEN];
+    nav_file("apt_dat", path, native);
+    const nav_cache_column cols[] = {
+        NAV_COLUMN(apt_lat), NAV_COLUMN(apt_lon), NAV_COLUMN(apt_num), NAV_COLUMN(apt_lr),
+        NAV_COLUMN(apt_hdng), NAV_COLUMN(apt_len), NAV_COLUMN(apt_width), NAV_COLUMN(apt_lite),
+        NAV_COLUMN(apt_h), NAV_COLUMN(apt_twr), NAV_COLUMN(apt_id), NAV_COLUMN(apt_name)};
+    constexpr int ncols = (int)(sizeof cols / sizeof cols[0]);
+    int n = nav_cache_load("apt_dat", native, cols, ncols, APT_READ_MAX);
+    if (n < 0) {
+        int opened;
+        const int alerts = mnw_alert_count();
+        n = parse_airports(path, &opened);
+        // What raised an alert is read from the text again next time, so its alert comes again.
+        if (opened && mnw_alert_count() == alerts) nav_cache_store("apt_dat", native, cols, ncols, n);
     }
     env.aptmax = n - 1;
 }
 
 static int nav_end;
 
+static int parse_navaids(const char* path, int* opened)
+{
+    int n = 0;
+    *opened = 0;
+    if (!open_apt_nav_dat(path)) return 0;
+    *opened = 1;
+    for (;;) {
+        nav_type[n] = intscanNOSN("nav_dat");
+        if (!inf_good() || nav_type[n] == 99) break;
+        if (n >= NAV_READ_MAX) {
+            table_full("Too many navs in world database!", n);
+            break;
+        }
+        scan_nav_line(nav_type[n], &nav_lat[n], &nav_lon[n], &nav_h[n], &nav_f12[n], &nav_hdng[n],
+                      nav_id[n], nav_name[n]);
+        if (!inf_good()) break;
+        nav_h[n] *= con.fttomtrs;
+        n++;
+        if (n % 1000 == 0) MACIBM_showinit(1);
+    }
+    inf_close();
+    return n;
+}
+
 static void read_navaids()
 {
-    char path[PATH_LEN] = "nav_dat";
-    ap_dir(NAV_FOLDER, path);
-    int n = 0;
-    if (open_apt_nav_dat(path)) {
-        for (;;) {
-            nav_type[n] = intscanNOSN("nav_dat");
-            if (!inf_good() || nav_type[n] == 99) break;
-            if (n >= NAV_READ_MAX) {
-                table_full("Too many navs in world database!", n);
-                break;
-            }
-            scan_nav_line(nav_type[n], &nav_lat[n], &nav_lon[n], &nav_h[n], &nav_f12[n], &nav_hdng[n],
-                          nav_id[n], nav_name[n]);
-            if (!inf_good()) break;
-            nav_h[n] *= con.fttomtrs;
-            n++;
-            if (n % 1000 == 0) MACIBM_showinit(1);
-        }
-        inf_close();
+    char path[PATH_LEN], native[PATH_LEN];
+    nav_file("nav_dat", path, native);
+    const nav_cache_column cols[] = {NAV_COLUMN(nav_type), NAV_COLUMN(nav_lat), NAV_COLUMN(nav_lon),
+                                     NAV_COLUMN(nav_h), NAV_COLUMN(nav_f12), NAV_COLUMN(nav_hdng),
+                                     NAV_COLUMN(nav_id), NAV_COLUMN(nav_name)};
+    constexpr int ncols = (int)(sizeof cols / sizeof cols[0]);
+    int n = nav_cache_load("nav_dat", native, cols, ncols, NAV_READ_MAX);
+    if (n < 0) {
+        int opened;
+        const int alerts = mnw_alert_count();
+        n = parse_navaids(path, &opened);
+        // What raised an alert is read from the text again next time, so its alert comes again.
+        if (opened && mnw_alert_count() == alerts) nav_cache_store("nav_dat", native, cols, ncols, n);
     }
     // Entry n holds the terminator whatever stopped the read, so every loop up to navmax
     // meets a clean end; the carriers' pairs follow it. With no navaid at all an empty entry
@@ -311,31 +360,48 @@ int carrier_loc_entry(int carrier)
     return loc >= 2 && loc < NAV_CAP ? loc : -1;
 }
 
+static int parse_fixes(const char* path, int* opened)
+{
+    int n = 0;
+    *opened = 0;
+    if (!open_apt_nav_dat(path)) return 0;
+    *opened = 1;
+    for (;;) {
+        float lat = fltscanNOSN("fix_dat");
+        if (!inf_good() || orv::round(lat) == 99) break;
+        if (n >= FIX_READ_MAX) {
+            table_full("Too many fixes in world database!", n);
+            break;
+        }
+        float lon = fltscanNOSN("fix_dat");
+        char name[6];
+        if (keep_position(lat, lon, 0.0f, "fix_dat")) scan_id_and_name(1, 5, name, nullptr, 0, "fix_dat");
+        if (!inf_good()) break;
+        fix_lat[n] = lat;
+        fix_lon[n] = lon;
+        std::memcpy(fix_name[n], name, sizeof name);
+        n++;
+        if (n % 1000 == 0) MACIBM_showinit(1);
+    }
+    inf_close();
+    return n;
+}
+
 static void read_fixes()
 {
     for (int i = 0; i < FIX_CAP; i++) fix_lat[i] = fix_lon[i] = -999.0f;
-    char path[PATH_LEN] = "fix_dat";
-    ap_dir(NAV_FOLDER, path);
-    int n = 0;
-    if (open_apt_nav_dat(path)) {
-        for (;;) {
-            float lat = fltscanNOSN("fix_dat");
-            if (!inf_good() || orv::round(lat) == 99) break;
-            if (n >= FIX_READ_MAX) {
-                table_full("Too many fixes in world database!", n);
-                break;
-            }
-            float lon = fltscanNOSN("fix_dat");
-            char name[6];
-            if (keep_position(lat, lon, 0.0f, "fix_dat")) scan_id_and_name(1, 5, name, nullptr, 0, "fix_dat");
-            if (!inf_good()) break;
-            fix_lat[n] = lat;
-            fix_lon[n] = lon;
-            std::memcpy(fix_name[n], name, sizeof name);
-            n++;
-            if (n % 1000 == 0) MACIBM_showinit(1);
-        }
-        inf_close();
+    char path[PATH_LEN], native[PATH_LEN];
+    nav_file("fix_dat", path, native);
+    const nav_cache_column cols[] = {NAV_COLUMN(fix_lat), NAV_COLUMN(fix_lon), NAV_COLUMN(fix_name)};
+    constexpr int ncols = (int)(sizeof cols / sizeof cols[0]);
+    int n = nav_cache_load("fix_dat", native, cols, ncols, FIX_READ_MAX);
+    if (n < 0) {
+        for (int i = 0; i < FIX_CAP; i++) fix_lat[i] = fix_lon[i] = -999.0f;
+        int opened;
+        const int alerts = mnw_alert_count();
+        n = parse_fixes(path, &opened);
+        // What raised an alert is read from the text again next time, so its alert comes again.
+        if (opened && mnw_alert_count() == alerts) nav_cache_store("fix_dat", native, cols, ncols, n);
     }
     env.fixmax = n - 1;
 }

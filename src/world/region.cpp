@@ -253,10 +253,9 @@ int gather_runway_areas(int lat, int lon, int* next_airport)
     const float la0 = lat - RWAY_AREA_REACH_DEG, la1 = lat + 1 + RWAY_AREA_REACH_DEG;
     int a = *next_airport;
     for (; a <= env.aptmax && a < APT_CAP && used < RWAY_AREA_CAP; a++) {
+        if (apt_lat[a][0] < la0 || apt_lat[a][0] > la1) continue;   // most of the world, cheaply
         const double east = region_lon_offset(apt_lon[a][0], lon);
-        if (apt_lat[a][0] < la0 || apt_lat[a][0] > la1 || east < -RWAY_AREA_REACH_DEG ||
-            east > 1 + RWAY_AREA_REACH_DEG)
-            continue;
+        if (east < -RWAY_AREA_REACH_DEG || east > 1 + RWAY_AREA_REACH_DEG) continue;
         const int s = used++;
         for (int r = 0; r < 3; r++) {
             if (apt_len[a][r] <= 0) continue;

@@ -218,11 +218,18 @@ void scenery_cache_dir(char* out, int len)
         std::snprintf(out, len, "%s", cache_dir_opt);
         return;
     }
+    cache_root_dir(out, len);
+    const int used = (int)std::strlen(out);
+    std::snprintf(out + used, (size_t)(len - used), "/scenery");
+}
+
+void cache_root_dir(char* out, int len)
+{
     const char* xdg = std::getenv("XDG_CACHE_HOME");
     const char* home = std::getenv("HOME");
-    if (xdg && xdg[0] == '/') std::snprintf(out, len, "%s/vantorel/scenery", xdg);
-    else if (home && home[0]) std::snprintf(out, len, "%s/.cache/vantorel/scenery", home);
-    else std::snprintf(out, len, ".vantorel-cache/scenery");
+    if (xdg && xdg[0] == '/') std::snprintf(out, len, "%s/vantorel", xdg);
+    else if (home && home[0]) std::snprintf(out, len, "%s/.cache/vantorel", home);
+    else std::snprintf(out, len, ".vantorel-cache");
 }
 
 int scenery_cache_tile(int lat, int lon, char* path, int len)

@@ -28,4 +28,8 @@ int scenery_source_available();
 void scenery_cache_set_dir(const char* native_dir);
 void scenery_cache_dir(char* out, int len);
 
+// The user's cache folder of the program ($XDG_CACHE_HOME/vantorel, else ~/.cache/vantorel),
+// whose "scenery" and "nav" folders hold the tiles and the navigation tables.
+void cache_root_dir(char* out, int len);
+
 }  // namespace orv

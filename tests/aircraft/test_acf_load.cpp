@@ -250,6 +250,32 @@ TEST_F(Acf_Load, MissingAirfoilAndWrongCheckNumber)
     EXPECT_TRUE(std::isfinite(pln.al_D_al0[12]));
 }
 
+// A file named by several slots is read once per load: every slot still gets the Reynolds
+// number of its own file (a part whose two numbers are equal widens its own copy), and a file
+// changed between loads is read anew.
+TEST_F(Acf_Load, AirfoilNamedAgainKeepsItsOwnNumbersAndIsReadAnewNextLoad)
+{
+    acf_test::foil_opts low, high;
+    low.Re = 1.0f;
+    high.Re = 6.0f;
+    acf_test::write_airfoil(dir, "low.afl", low);
+    acf_test::write_airfoil(dir, "high.afl", high);
+    for (char* name : {design().Rafl0[4], design().Rafl1[4], design().Tafl0[4], design().Tafl1[4],
+                       design().Rafl0[12], design().Tafl0[12]})
+        std::strcpy(name, "low.afl");
+    std::strcpy(design().Rafl1[12], "high.afl");
+    std::strcpy(design().Tafl1[12], "high.afl");
+    EXPECT_EQ(load(), 0) << mnw_last_alert_line(0);
+    EXPECT_FLOAT_EQ(afl.Re[4][0][1], 99.9f);   // equal numbers: the low table throughout
+    EXPECT_FLOAT_EQ(afl.Re[12][0][0], 1.0f);
+    EXPECT_FLOAT_EQ(afl.Re[12][0][1], 6.0f);
+
+    low.check = 4321;
+    acf_test::write_airfoil(dir, "low.afl", low);
+    EXPECT_GE(load(), 1);
+    EXPECT_STREQ(mnw_last_alert_line(0), "An airfoil file is corrupted! The name of the airfoil is:");
+}
+
 TEST_F(Acf_Load, FlapFileMissingWrongOrCutShort)
 {
     std::strcpy(design().flap_str, "none.flp");

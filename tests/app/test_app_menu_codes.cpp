@@ -12,6 +12,7 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/qz_pick.h"
+#include "2-QZutils/qz_sound.h"
 #include "2-QZutils/records.h"
 #include "app/app_goto.h"
 #include "app/app_menu.h"
@@ -19,7 +20,6 @@
 #include "app/app_situation.h"
 #include "app/app_start.h"
 #include "app/app_update.h"
-#include "flight/flight_hooks.h"
 #include "flight/flt_init.h"
 #include "flight/funct.h"
 #include "platform/plat_backend.h"
@@ -27,9 +27,11 @@
 #include "world/region.h"
 #include "world/region_shift.h"
 #include "app_test_env.h"
+#include "support/sound_recorder.h"
 #include "support/test_support.h"
 
 using namespace orv;
+using orv_test::sound_log;
 
 namespace {
 
@@ -340,17 +342,20 @@ TEST_F(MenuCodes, ClosingAWindowAppliesItsSettings)
     close(25);
     EXPECT_STREQ(atc.said, "flight plan amended as requested.");
 
-    // The sound window restarts the engine and wind loops (the trainer has one engine).
-    static int played, stopped;
-    played = stopped = 0;
-    flight_hooks h = flight_hook_table();
-    h.play_buffer = [](int b, int loop) { played += loop ? 1 << b : 0; };
-    h.stop_buffer = [](int b) { stopped |= 1 << b; };
-    flight_set_hooks(h);
+    // The sound window restarts the engine and wind loops (the trainer has one engine); closed
+    // with the sound off, it silences the horn as well.
+    orv_test::sound_recorder_install();
+    init_sound();
+    fill_buffers();
+    play_buffer(SND_STALL, 1);
     atm.rain_tstm = 0;
     close(20);
-    EXPECT_EQ(stopped, 7);
-    EXPECT_EQ(played, 3);
+    EXPECT_TRUE(sound_log(SND_ENGINE).looped && sound_log(SND_WIND).playing && sound_log(SND_STALL).playing);
+    EXPECT_FALSE(sound_log(SND_RAIN).playing);
+    msc.sound_on = 0;
+    close(20);
+    EXPECT_FALSE(sound_log(SND_ENGINE).playing || sound_log(SND_WIND).playing || sound_log(SND_STALL).playing);
+    plat_sound_install(nullptr);
 }
 
 TEST_F(MenuCodes, SituationSavedInFlightComesBackInAFreshRun)

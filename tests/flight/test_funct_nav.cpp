@@ -293,6 +293,13 @@ TEST_F(Funct_Radios, CheckNavNearestOnFrequencyWithinRange)
     EXPECT_EQ(check_nav(-1, 11680, &minr, 1.0f), 0);
     EXPECT_EQ(check_nav(NAV_CAP, 11680, &minr, 1.0f), 0);
     EXPECT_EQ(check_nav(0, 11680, nullptr, 1.0f), 0);
+
+    // Half a degree apart across the antimeridian, not 359.5.
+    put_nav(1, NAV_VOR, -17.0f, 179.8f, 11680, 0, "EST");
+    place(-17.0f, -179.9f);
+    minr = 10.0f;
+    EXPECT_EQ(check_nav(1, 11680, &minr, 1.0f), 1);
+    EXPECT_NEAR(minr, 0.3f, 1e-4f);
 }
 
 TEST_F(Funct_Radios, VorNearestOnFrequencyAndRangeGrowsWithHeight)

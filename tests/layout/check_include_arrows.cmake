@@ -1,12 +1,13 @@
 # Checks the include graph of src/ against the map in src/README.md:
 #  - the areas, in the order of src/CMakeLists.txt, are the ones the map lists in that order;
 #  - a file includes headers of its own area or of areas before it, never after;
-#  - the window, offscreen and sound back ends (platform/sdl, platform/offscreen,
-#    platform/openal) are included only by themselves and by the programs' entry points;
-#  - SDL, EGL, OpenGL and OpenAL headers appear only in the back ends (the qgl*.h tables take GL's
-#    types);
-#  - world, flight and aircraft reach no drawing, GPU or sound header of the shared library,
-#    nor the sound back-end table;
+#  - the window, offscreen, sound and speech back ends (platform/sdl, platform/offscreen,
+#    platform/openal, platform/espeak) are included only by themselves and by the programs'
+#    entry points;
+#  - SDL, EGL, OpenGL, OpenAL and espeak-ng headers appear only in the back ends (the qgl*.h
+#    tables take GL's types);
+#  - world, flight and aircraft reach no drawing, GPU, sound or speech header of the shared
+#    library, nor the sound and speech back-end tables;
 #  - the map names every module: each source file's name (without .cpp or .h) appears in the
 #    map in backticks, alone or with its suffix.
 #
@@ -37,7 +38,7 @@ endif()
 file(READ "${SRC_DIR}/README.md" _map_text)
 
 set(_device_free world flight aircraft)
-set(_device_headers qgl.h qgl3d.h qz_graph.h qz_font.h qz_bitmap.h qz_sound.h)
+set(_device_headers qgl.h qgl3d.h qz_graph.h qz_font.h qz_bitmap.h qz_sound.h qz_speech.h)
 set(_bad 0)
 file(GLOB_RECURSE _files RELATIVE "${SRC_DIR}" "${SRC_DIR}/*.cpp" "${SRC_DIR}/*.h")
 foreach(_f IN LISTS _files)
@@ -57,7 +58,7 @@ foreach(_f IN LISTS _files)
     set(_bad 1)
   endif()
   set(_is_backend OFF)
-  if(_f MATCHES "^platform/(sdl|offscreen|openal)/")
+  if(_f MATCHES "^platform/(sdl|offscreen|openal|espeak)/")
     set(_is_backend ON)
   endif()
   set(_is_entry OFF)
@@ -74,12 +75,12 @@ foreach(_f IN LISTS _files)
         message(SEND_ERROR "${_f}: includes ${_to}/${_rest}, an area above ${_area}")
         set(_bad 1)
       endif()
-      if(_to STREQUAL "platform" AND _rest MATCHES "^(sdl|offscreen|openal)/" AND NOT _is_backend AND NOT _is_entry)
+      if(_to STREQUAL "platform" AND _rest MATCHES "^(sdl|offscreen|openal|espeak)/" AND NOT _is_backend AND NOT _is_entry)
         message(SEND_ERROR "${_f}: includes the back end ${_to}/${_rest}; only the programs may")
         set(_bad 1)
       endif()
       list(FIND _device_free "${_area}" _df)
-      if(_df GREATER_EQUAL 0 AND _to STREQUAL "platform" AND _rest STREQUAL "plat_sound.h")
+      if(_df GREATER_EQUAL 0 AND _to STREQUAL "platform" AND _rest MATCHES "^plat_(sound|speech)\\.h$")
         message(SEND_ERROR "${_f}: ${_area} must not reach the sound back ends (${_to}/${_rest})")
         set(_bad 1)
       endif()
@@ -90,7 +91,7 @@ foreach(_f IN LISTS _files)
           set(_bad 1)
         endif()
       endif()
-    elseif(_i MATCHES "include[ \t]*<(SDL|EGL/|GL/|AL/)")
+    elseif(_i MATCHES "include[ \t]*<(SDL|EGL/|GL/|AL/|espeak-ng/)")
       if(NOT _is_backend AND NOT _f MATCHES "^2-QZutils/qgl[^/]*\\.h$")
         message(SEND_ERROR "${_f}: includes a window or GPU header (${_i}); only the back ends may")
         set(_bad 1)

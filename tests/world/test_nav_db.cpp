@@ -788,3 +788,63 @@ TEST(NavDb_Failures, EveryUnreadableNumberNamesItsField)
         EXPECT_EQ(env.fixmax, -1);
     }
 }
+
+// The tables as a start-up leaves them, to compare a cached read with a read of the text.
+static std::vector<char> nav_tables()
+{
+    std::vector<char> out;
+    auto add = [&](const void* p, size_t n) { out.insert(out.end(), (const char*)p, (const char*)p + n); };
+    add(apt_lat, sizeof apt_lat), add(apt_num, sizeof apt_num), add(apt_lr, sizeof apt_lr);
+    add(apt_len, sizeof apt_len), add(apt_h, sizeof apt_h), add(apt_id, sizeof apt_id);
+    add(apt_name, sizeof apt_name), add(nav_type, sizeof nav_type), add(nav_lat, sizeof nav_lat);
+    add(nav_h, sizeof nav_h), add(nav_f12, sizeof nav_f12), add(nav_id, sizeof nav_id);
+    add(fix_lat, sizeof fix_lat), add(fix_name, sizeof fix_name);
+    add(&env.aptmax, sizeof env.aptmax), add(&env.navmax, sizeof env.navmax), add(&env.fixmax, sizeof env.fixmax);
+    return out;
+}
+
+TEST(NavDb_Cache, UnchangedFilesComeFromTheCacheAndAnyChangeOrDamageReadsTheText)
+{
+    namespace fs = std::filesystem;
+    NavFolder f;
+    const std::string cache = orv_test::temp_dir("navcache");
+    const char* keep = std::getenv("XDG_CACHE_HOME");
+    const std::string kept = keep ? keep : "";
+    setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+    const std::string nav = std::string(HEAD) + " 3  34.000000 -117.000000   1000.0      116       80  360 PDZ  Paradise\n99\n";
+    const std::string fix = std::string(HEAD) + "33.5 -118.25 ALPHA\n99.0\n";
+    f.put_all(std::string(HEAD) + APT_KSBD + "99\n", nav, fix);
+    init_country_data();
+    const std::vector<char> from_text = nav_tables();
+    ASSERT_STREQ(apt_id[0], "KSBD");
+
+    // The same size and time with other words: only a cached read still says KSBD.
+    const fs::path apt = f.dir + "/apt_dat";
+    const auto stamp = fs::last_write_time(apt);
+    std::string other = std::string(HEAD) + APT_KSBD + "99\n";
+    other.replace(other.find("KSBD"), 4, "KSBX");
+    f.put("apt_dat", other);
+    fs::last_write_time(apt, stamp);
+    init_country_data();
+    EXPECT_STREQ(apt_id[0], "KSBD");
+    EXPECT_TRUE(nav_tables() == from_text);   // every column as the text gave it
+
+    fs::last_write_time(apt, stamp + std::chrono::seconds(2));
+    init_country_data();
+    EXPECT_STREQ(apt_id[0], "KSBX");
+
+    // A damaged entry is passed over without a word, and the text read again.
+    const std::string entry = cache + "/vantorel/nav/apt_dat.bin";
+    std::string bytes = orv_test::read_file(entry);
+    ASSERT_GT(bytes.size(), 100u);
+    bytes[bytes.size() - 3] ^= 0x5a;
+    orv_test::write_file(entry, bytes);
+    f.put("apt_dat", std::string(HEAD) + APT_KSBD + "99\n");
+    fs::last_write_time(apt, stamp + std::chrono::seconds(2));
+    const int before = mnw_alert_count();
+    init_country_data();
+    EXPECT_EQ(alerts_since(before), 0);
+    EXPECT_TRUE(nav_tables() == from_text);
+    if (keep) setenv("XDG_CACHE_HOME", kept.c_str(), 1);
+    else unsetenv("XDG_CACHE_HOME");
+}
