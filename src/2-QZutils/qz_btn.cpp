@@ -134,12 +134,14 @@ static void wheel_well(int x, int y, int cols)
     }
 }
 
-int in4charbtn(int color, int x, int y, char* string)
+int incharbtn(int color, int x, int y, char* string, int n)
 {
+    if (n < 1) return 0;
+    if (n > BTN_CHAR_WHEELS) n = BTN_CHAR_WHEELS;
     int up = 0, changed = 0;
-    const int k = wheel_column(x, y, 4, &up);
-    char s[5];
-    for (int i = 0; i < 4; i++) {
+    const int k = wheel_column(x, y, n, &up);
+    char s[BTN_CHAR_WHEELS + 1];
+    for (int i = 0; i < n; i++) {
         const char c = string[i];
         s[i] = (c < CHAR_LOWEST || c > CHAR_HIGHEST) ? CHAR_LOWEST : c;
         if (i > 0 && !string[i - 1]) s[i] = CHAR_LOWEST;   // a shorter identifier is blank padded
@@ -150,15 +152,17 @@ int in4charbtn(int color, int x, int y, char* string)
         if (s[k] < CHAR_LOWEST) s[k] = CHAR_HIGHEST;
         changed = 1;
     }
-    s[4] = 0;
-    std::memcpy(string, s, 5);
-    wheel_well(x, y, 4);
-    for (int i = 0; i < 4; i++) {
+    s[n] = 0;
+    std::memcpy(string, s, (std::size_t)n + 1);
+    wheel_well(x, y, n);
+    for (int i = 0; i < n; i++) {
         const char one[2] = {s[i], 0};
         OGL_string(color, x + i * BTN_DIGIT_W + 2, y, one, WRAP_OFF_WIDTH, CHAR_PITCH);
     }
     return changed;
 }
+
+int in4charbtn(int color, int x, int y, char* string) { return incharbtn(color, x, y, string, 4); }
 
 int instdbtn_range(int color, int x, int y, float* var, int dig, int dec, float lo, float hi)
 {

@@ -30,8 +30,11 @@ int in5textbtn(int x, int y, const char* c1, const char* c2, const char* c3, con
 int in8textbtn(int x, int y, const char* c1, const char* c2, const char* c3, const char* c4,
                const char* c5, const char* c6, const char* c7, const char* c8, int dx, int* var);
 
-// Four characters in 10 px columns from x; a click in a column steps that character one code
-// down (below y + 3) or up, within blank..'Z'. Writes the four and a terminating zero.
+// n characters (at most BTN_CHAR_WHEELS) in 10 px columns from x; a click in a column steps
+// that character one code down (below y + 3) or up, within blank..'Z'. Writes the n and a
+// terminating zero (string holds n + 1). in4charbtn is the four-character identifier wheel.
+constexpr int BTN_CHAR_WHEELS = 16;
+int incharbtn(int color, int x, int y, char* string, int n);
 int in4charbtn(int color, int x, int y, char* string);
 
 // A number wheel of dig digits with dec of them decimals: a click on a digit's column adds

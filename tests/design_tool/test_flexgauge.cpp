@@ -221,9 +221,9 @@ TEST_F(Flexgauge, ViewKeysAndModeSwitch)
     EXPECT_TRUE(menu_holds(2, "Tail Rotor"));
     EXPECT_TRUE(menu_holds(3, "Stability-Augmentation"));
     EXPECT_EQ(msc.planemod, 1);
-    // A design command with no window yet leaves the view on top.
+    // A design command opens its window: here the helicopter's main rotor.
     fg_handle_menu(FG_STANDARD_FIRST + 4);
-    EXPECT_EQ(mnw.topwin, 0);
+    EXPECT_EQ(mnw.topwin, FG_STANDARD_FIRST + 4);
 }
 
 TEST_F(Flexgauge, SmoothingMakesEllipsesAndEvensThemAlong)
