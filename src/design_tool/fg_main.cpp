@@ -126,7 +126,11 @@ void fg_update()
     frames_drawn++;
     fg_turn_view();
     if (mnw.topwin >= WIN_DESIGN_FIRST && mnw.topwin <= WIN_DESIGN_LAST) {
-        if (fg_window_fn routine = fg_window_routine(mnw.topwin)) return routine();
+        // The aircraft stays in view above the window's panel, so an edit shows as it is made.
+        if (fg_window_fn routine = fg_window_routine(mnw.topwin)) {
+            manage_plot(FG_PANEL_H);
+            return routine();
+        }
         MACIBM_startwind(WIN_COCKPIT);
     }
     manage_plot();

@@ -104,19 +104,21 @@ void fg_turn_view()
     }
 }
 
-void manage_plot()
+void manage_plot(int floor_y)
 {
     if (!ogl_ready) return;
+    floor_y = intlim(floor_y, 0, MENU_BAR_BOTTOM - 1);
+    const int band_h = MENU_BAR_BOTTOM - floor_y;
     OGL_setstate(0, 0, 0, 0);
     if (msc.bluesky) sky_background();
-    else OGL_fillrect(BLACK, 0, 0, SCREEN_W, MENU_BAR_BOTTOM);
+    else OGL_fillrect(BLACK, 0, (float)floor_y, SCREEN_W, (float)band_h);
 
     const float zoom = msc.zoom > 0.0f ? msc.zoom : 1.0f;
     const float dist = find_dis_to_plane() * DISTANCE_PER_EXTENT;
     const float near_d = dist * NEAR_FRACTION, far_d = dist * FAR_PER_DISTANCE;
     const float half_h = near_d * VIEW_HALF_TAN / zoom;
-    const float half_w = half_h * (float)SCREEN_W / (float)MENU_BAR_BOTTOM;
-    OGL_viewport(0, 0, SCREEN_W, MENU_BAR_BOTTOM);
+    const float half_w = half_h * (float)SCREEN_W / (float)band_h;
+    OGL_viewport(0, floor_y, SCREEN_W, band_h);
     qgl.MatrixMode(GL_PROJECTION);
     qgl.LoadIdentity();
     qgl3d.Frustum(-half_w, half_w, -half_h, half_h, near_d, far_d);

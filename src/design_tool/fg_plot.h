@@ -14,7 +14,7 @@ float find_dis_to_plane();
 // Draws the view background (msc.bluesky: sky, else black) below the menu bar and the
 // aircraft over it at the view angles, offsets and zoom of msc; leaves the 800 x 600
 // 2-D projection set for what is drawn after it.
-void manage_plot();
+void manage_plot(int floor_y = 0);   // drawn above floor_y (a design window's panel below)
 
 // Rebuilds the drawn shape from pln (after a change, a load or New); textures are read again
 // when `textures` is set and the view shows them.
