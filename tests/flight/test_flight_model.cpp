@@ -52,6 +52,14 @@ protected:
         pln.alpha_max[P] = 16.0f;
         atm.g = con.g;
     }
+    // Level flight at height y (m) in air of sea-level density.
+    void level_at(double y)
+    {
+        flt.Y = y;
+        flt.costhe = flt.cosphi = flt.cospsi = flt.cosalph = flt.cosbeta = 1.0f;
+        flt.cosahpath = flt.cosavpath = flt.cosphi_path = 1.0f;
+        atm.rho = 1.225f;
+    }
 };
 
 TEST_F(FlightModel, LiftTableStartsAtTenDegreesAndDragAlwaysComesFromTheTable)
@@ -202,10 +210,7 @@ TEST_F(FlightModel, SpinningRotorDampsARollWithoutPitchingTheBody)
     pln.Jyy_unitmass = 2.4f;
     flt.tac[0] = 55.0f;
     rel.oilpmp[0] = 1;
-    flt.Y = 1000.0;
-    flt.costhe = flt.cosphi = flt.cospsi = flt.cosalph = flt.cosbeta = 1.0f;
-    flt.cosahpath = flt.cosavpath = flt.cosphi_path = 1.0f;
-    atm.rho = 1.225f;
+    level_at(1000.0);
     msc.prd = 0.025f;
     flt.P = 20.0f;
     flt.Prad = flt.P * con.dgrtorad;
@@ -441,10 +446,7 @@ TEST_F(FlightModel, StillAirLeavesOnlyThrustAndContact)
     pln.cl_D_cl0[P] = pln.cm_D_cm0[P] = 1.0f;
     flt.CL_grndeffect[P] = flt.CDIgrndeffect[P] = 1.0f;
     flt.m_total = 1000.0f;
-    flt.Y = 500.0;
-    flt.costhe = flt.cosphi = flt.cospsi = flt.cosalph = flt.cosbeta = 1.0f;
-    flt.cosahpath = flt.cosavpath = flt.cosphi_path = 1.0f;
-    atm.rho = 1.225f;
+    level_at(500.0);
     atm.a = 340.0f;
     flt.Alpha = 8.0f;
     set_a();
