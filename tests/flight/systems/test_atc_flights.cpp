@@ -14,6 +14,7 @@
 #include "2-QZutils/records.h"
 #include "app/app_script_flight.h"
 #include "atc/atc_menu.h"
+#include "atc/atc_phrases.h"
 #include "atc/do_atc.h"
 #include "flight/flight_sim.h"
 #include "flight/flt_init.h"
@@ -26,9 +27,8 @@ using namespace orv_test;
 
 namespace {
 
-enum { AP_CMD_HDG = 0, AP_CMD_NAV2 = 2, AP_CMD_ALT = 4, AP_CMD_GS = 6, AP_CMD_SPD = 7 };
-enum { SET_ALT = 0, SET_SPD = 2, SET_HDG = 3 };
-constexpr int kStartOnRunway = 8;   // set_fltvars: at rest on the chosen runway end
+enum { AP_CMD_HDG = 0, AP_CMD_NAV2 = 2, AP_CMD_ALT = 4, AP_CMD_GS = 6, AP_CMD_SPD = 7, AP_CMD_OFF = 8 };
+enum { SET_ALT = 0, SET_VVI = 1, SET_SPD = 2, SET_HDG = 3 };
 enum { ROW_PICK_UP = 4, ROW_CHECK_IN = 6, ROW_TAXI = 9, ROW_TAKEOFF = 10, ROW_ILS = 13 };
 
 void ap(int mode) { const float a[1] = {(float)mode}; script_ap(a, 1); }
@@ -100,48 +100,253 @@ bool vector_in(const std::string& s, float* hdg, float* alt)
 
 }  // namespace
 
-// Clearance on the ground, taxi and take-off, then departure, centre, approach and tower,
-// the landing roll and ground, with the pilot calling in after every hand-off. The aircraft
-// leaves the runway as an air start 1000 ft up and lands by being set back on the runway:
-// the phases are ATC's, not the pilot's.
+// The pilot's side of the flight: on the ground the nose wheel and the brakes, in the air the
+// autopilot flying what the controller says.
+namespace {
+
+constexpr float kTaxiMs = 6, kRotateKias = 55, kClimbPitch = 8, kApproachKias = 80;
+constexpr float kFlareFt = 25, kLandingFt = 120;   // gear height: the flare, and the autopilot let go
+
+double line_x0, line_z0;   // the line the wheels follow, from (x0, z0) on heading line_hdg
+float line_hdg;
+
+void follow_line(double x0, double z0, float hdg)
+{
+    line_x0 = x0;
+    line_z0 = z0;
+    line_hdg = hdg;
+}
+
+// Metres along the line from its start, and to its right.
+float along_line() { return (float)((flt.X - line_x0) * std::sin(line_hdg * con.dgrtorad) - (flt.Z - line_z0) * std::cos(line_hdg * con.dgrtorad)); }
+float right_of_line() { return (float)((flt.X - line_x0) * std::cos(line_hdg * con.dgrtorad) + (flt.Z - line_z0) * std::sin(line_hdg * con.dgrtorad)); }
+
+// The heading that brings the wheels onto the line 30 m ahead, and the pedals that turn to it.
+float heading_onto_line() { return fltwrap(line_hdg - std::atan2(right_of_line(), 30.0f) / con.dgrtorad, 0, 360); }
+void steer(float hdg) { set.MK_hdng = fltlim(0.01f * fltwrap(hdg - flt.psi, -180, 180) - 0.005f * flt.R, -0.4f, 0.4f); }
+
+// One frame of taxiing along the line until `stop_at` metres along it, slowing to a stop there.
+bool taxi_frame(float stop_at)
+{
+    const float left = stop_at - along_line();
+    const float want = fltlim(0.25f * left, 0, kTaxiMs);
+    const float v = flt.v;
+    sim_power(fltlim(0.25f + 0.1f * (want - v), 0, 0.6f));
+    set.parkbrake = fltlim(0.5f * (v - want) - (want > 0.5f ? 0 : -1), 0, 1);
+    pilot_hold_pitch(flt.the);   // elevator neutral on the ground; then the pedals
+    steer(heading_onto_line());
+    return left < 1 && v < 0.5f;
+}
+
+// From where the aircraft stands, along a leg to (x, z), stopped there; false after 3 minutes.
+bool taxi_to(double x, double z)
+{
+    const float hdg = true_bearing_to(x, z);
+    follow_line(flt.X, flt.Z, hdg);
+    const float len = pythag((float)(x - flt.X), (float)(z - flt.Z));
+    for (double end = sim_time() + 180; sim_time() < end;) {
+        if (taxi_frame(len)) return true;
+        sim_frame();
+    }
+    std::printf("taxi: %.1f m along of %.1f, %.1f m right, heading %.0f for %.0f, %.1f m/s\n", along_line(), len,
+                right_of_line(), flt.psi, line_hdg, flt.v);
+    return false;
+}
+
+
+// Tunes NAV 2 to the landing system the controller cleared the aircraft for.
+void tune_nav2_to(int nav)
+{
+    const float nav2[2] = {2.0f, nav_f12[nav] / 100.0f};
+    script_nav(nav2, 2);
+}
+
+// The IFR flight's pilot, from the take-off roll to the stop: stages in order.
+enum { ROLL, CLIMB_OUT, VECTORS, ILS, FLARE, ROLL_OUT };
+struct ifr_pilot {
+    int stage;
+    float rwy, ground_pitch;
+    bool direct;      // "proceed on course": straight for the destination
+    size_t read;      // phrases already acted on
+    std::string call_sign;
+} ip;
+
+void ifr_reset(float rwy, float ground_pitch)
+{
+    char cs[ATC_TEXT] = "";
+    start_command_string(cs, 1);
+    ip = {ROLL, rwy, ground_pitch, false, heard.size(), cs};
+}
+
+float gear_height_ft() { return ((float)flt.Y - env.localh_cg - pln.h_eqlbm) * con.mtrstoft; }
+
+// What the controller said to us since the last frame, as the pilot acts on it.
+void act_on_the_controller()
+{
+    for (; ip.read < heard.size(); ip.read++) {
+        const std::string& w = heard[ip.read];
+        if (w.compare(0, ip.call_sign.size(), ip.call_sign) != 0) continue;   // other traffic
+        float hdg = -1, alt = -1;
+        if (w.find("intercept localizer") != std::string::npos) {
+            const int loc = navaid(NAV_LOC, "ISBA");
+            if (loc >= 0) tune_nav2_to(loc);
+            ap(AP_CMD_NAV2);
+            ap(AP_CMD_GS);
+            ap_set(SET_SPD, kApproachKias);
+            ip.stage = ILS;
+            continue;
+        }
+        const size_t climb = w.find("Climb to ");
+        if (climb != std::string::npos) ap_set(SET_ALT, std::stof(w.substr(climb + 9)));
+        if (w.find("on course to") != std::string::npos) ip.direct = true;
+        if (ip.stage == VECTORS && vector_in(w, &hdg, &alt)) {
+            if (hdg >= 0) {
+                ap_set(SET_HDG, fltwrap(hdg - (float)env.mvar, 0, 360));   // the bug is set on true north
+                ip.direct = false;
+            }
+            if (alt >= 0) ap_set(SET_ALT, alt);
+        }
+    }
+    if (ip.direct && ip.stage == VECTORS) {
+        const int d = atc.plan_index;
+        ap_set(SET_HDG, atc_bearing(apt_lat[d][0], apt_lon[d][0]));
+    }
+}
+
+void ifr_pilot_frame()
+{
+    act_on_the_controller();
+    switch (ip.stage) {
+    case ROLL:
+    case CLIMB_OUT:
+        sim_power(1.0f);
+        set.parkbrake = 0;
+        pilot_hold_pitch(flt.vind > kRotateKias || !flt.onground ? kClimbPitch : ip.ground_pitch,
+                         flt.onground ? 0.0f : bank_for_heading(ip.rwy));
+        if (flt.onground) steer(heading_onto_line());
+        if (!flt.onground) ip.stage = CLIMB_OUT;
+        if (ip.stage == CLIMB_OUT && gear_height_ft() > 400) {
+            pilot_reset();
+            sim_power(0.8f);
+            ap(AP_CMD_HDG);   // engaging holds what is flown; then the targets
+            ap(AP_CMD_ALT);
+            ap(AP_CMD_SPD);
+            ap_set(SET_HDG, ip.rwy);
+            ap_set(SET_ALT, (float)fpl.init_alt);
+            ap_set(SET_VVI, 700);   // the altitude hold climbs and descends at this rate
+            ap_set(SET_SPD, 90);
+            ip.stage = VECTORS;
+        }
+        return;
+    case VECTORS: return;
+    case ILS:
+        if (gear_height_ft() < kLandingFt) {
+            ap(AP_CMD_OFF);
+            pilot_reset();
+            ip.stage = FLARE;
+        }
+        return;
+    case FLARE: {
+        const float h = gear_height_ft();
+        sim_power(h > kFlareFt ? 0.2f : 0.0f);
+        const float bank = fltlim(0.5f * fltwrap(heading_onto_line() - flt.psi, -180, 180), -5, 5);
+        pilot_hold_vs(h > kFlareFt ? -400.0f : -100.0f, bank);
+        set.MK_hdng = fltlim(-0.05f * flt.Beta, -1, 1);
+        if (flt.onground) ip.stage = ROLL_OUT;
+        return;
+    }
+    case ROLL_OUT:
+        sim_power(0.0f);
+        pilot_hold_pitch(ip.ground_pitch);
+        steer(heading_onto_line());
+        set.parkbrake = fltlim(set.parkbrake + 0.5f * msc.prd, 0, 1);
+        return;
+    }
+}
+
+// Flies up to `seconds` with the IFR pilot, the pilot answering each hand-off, `watch`
+// called every frame; answers whether `until` came true.
+template <class Watch>
+bool fly_pilot(float seconds, bool (*until)(), Watch watch)
+{
+    for (double end = sim_time() + seconds; sim_time() < end;) {
+        ifr_pilot_frame();
+        sim_frame();
+        watch();
+        listen();
+        if (atc.waiting_new_frq) pick(ROW_CHECK_IN);
+        if (until()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// Parked beside the runway: the clearance, taxi to the hold of the active runway, the take-off
+// flown, departure and centre, the approach's ILS vectors flown by the autopilot and the
+// localizer and glide slope captured, the tower, a flown landing to a stop, the turn-off and
+// ground, the pilot calling in after every hand-off. The aircraft goes from the ground to the
+// air and back without a crash.
 TEST(AtcFlights, IfrPlanFromSanBernardinoThroughEveryPhase)
 {
     ORV_NEED_DATA(sim_start("trainer", "KSBD", 0, 1), "stock aircraft");
     heard.clear();
+    const double hold_x = flt.X, hold_z = flt.Z;
+    const float rwy = flt.psi;
+    const float s = std::sin(rwy * con.dgrtorad), c = std::cos(rwy * con.dgrtorad);
+    // parked 250 m along the runway and 100 m to its right, facing back
+    set.cus_X = (float)(hold_x + 250 * s + 100 * c);
+    set.cus_Z = (float)(hold_z - 250 * c + 100 * s);
+    set.cus_Y = 0;
+    set.cus_psi = fltwrap(rwy + 180, 0, 360);
+    set.cus_v = 0;
+    set_fltvars(9);
+
     std::snprintf(fpl.arr_id_str, sizeof fpl.arr_id_str, "KSBD");
     fpl.IFR = 1;
     fpl.cruise_alt = 4000;
     fpl.onfile = 1;
     atc.plan_index = atc_find_airport("KSBD");
     ASSERT_GE(atc.plan_index, 0);
-    const float field_ft = apt_h[atc.plan_index] * con.mtrstoft;
-    const int on_runway = msc.typestart;
 
-    fly(1);
+    fly(2);
     pick(ROW_PICK_UP);
     EXPECT_EQ(atc.plan_phase, PLAN_CLEARED);
     pick(ROW_TAXI);
+    set.parkbrake = 0;
+    ASSERT_TRUE(taxi_to(hold_x + 100 * c, hold_z + 100 * s)) << "taxiing to the hold";
     pick(ROW_TAKEOFF);
-    listen();
-    sim_air_start(field_ft + 1000, 90, flt.psi);
-    sim_power(0.7f);
-    ap_set(SET_ALT, field_ft + 1500);
-    ap(AP_CMD_ALT);
-    ap_set(SET_HDG, flt.magpsi);
-    ap(AP_CMD_HDG);
-    fly(240, [] { return atc.plan_phase == PLAN_LANDING; });
-    ASSERT_EQ(atc.plan_phase, PLAN_LANDING) << "last words: " << atc.response;
-    msc.typestart = on_runway;
-    set_fltvars(kStartOnRunway);   // down and stopped on the runway
-    fly(10, [] { return fpl.onfile == 0; });
-    EXPECT_EQ(missing_in_order({"cleared as filed maintain at or below 3000 expect 4000", "taxi runway",
-                                "fly runway heading cleared for take off runway", "contact departure.",
+    ASSERT_TRUE(taxi_to(hold_x + 40 * s, hold_z - 40 * c)) << "lining up";
+    const double rolled_from = sim_time();
+
+    // Ground, air, ground: each change of the wheels' contact, and the largest step of one
+    // frame (a crash starts a new flight somewhere else).
+    std::vector<int> contact = {flt.onground};
+    float worst_step = 0;
+    double was_x = flt.X, was_y = flt.Y, was_z = flt.Z;
+    follow_line(hold_x, hold_z, rwy);
+    ifr_reset(rwy, flt.the);   // the pitch standing on the wheels
+    const int closed = fly_pilot(1500, [] { return fpl.onfile == 0 && flt.v < 0.5f; }, [&] {
+        if (flt.onground != contact.back()) contact.push_back(flt.onground);
+        worst_step = std::fmax(worst_step, (float)std::sqrt(sqr(flt.X - was_x) + sqr(flt.Y - was_y) + sqr(flt.Z - was_z)));
+        was_x = flt.X, was_y = flt.Y, was_z = flt.Z;
+    });
+    std::printf("the flight from the hold to the stop took %.0f s simulated\n", sim_time() - rolled_from);
+    EXPECT_TRUE(closed) << "last words: " << atc.response << ", phase " << atc.plan_phase;
+    EXPECT_EQ(missing_in_order({"cleared as filed maintain at or below 3000 expect 4000", "taxi runway 6",
+                                "fly runway heading cleared for take off runway 6", "contact departure.",
                                 "radar contact. Climb to 4000 approved", "contact center", "roger proceed on course",
-                                "approach on", "tower", "cleared to land runway", "make next turn-off contact ground",
-                                "taxi to the ramp."}),
+                                "approach on", "vectors I L S approach", "tower on", "cleared to land runway 6",
+                                "intercept localizer", "make next turn-off contact ground", "taxi to the ramp."}),
               "");
-    EXPECT_EQ(fpl.onfile, 0);
     EXPECT_EQ(fpl.activated, 0);
+    EXPECT_EQ(contact, (std::vector<int>{1, 0, 1})) << "bounced, or never flew";
+    EXPECT_LT(worst_step, 5.0f) << "the flight was restarted";
+    // ground: off the runway to the right, where the ramp is
+    ASSERT_TRUE(taxi_to(flt.X + 30 * c + 20 * s, flt.Z + 30 * s - 20 * c)) << "taxiing in";
+    follow_line(hold_x, hold_z, rwy);
+    EXPECT_GT(right_of_line(), 25.0f);
+    EXPECT_TRUE(flt.onground);
 }
 
 // Asked for the ILS of runway 06 while 20 nm south-west of the field and off the course:
