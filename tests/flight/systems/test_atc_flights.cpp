@@ -413,3 +413,106 @@ TEST(AtcFlights, IlsVectorsLeadToTheInterceptAndTheCapture)
     EXPECT_LE(worst_h, 1.0f);
     EXPECT_LE(worst_v, 1.0f);
 }
+
+namespace {
+
+constexpr float kDeckCourse = 352;   // the carrier's landing course
+
+// Where the aircraft is from the deck, as the ship's drawing last measured it: distance (nm),
+// glide angle (deg above the deck) and lineup (deg the deck lies right of the course).
+struct deck_view {
+    float nm, glide, lineup;
+};
+deck_view from_deck()
+{
+    const float* c = atc.cardxyz;
+    const float d = pythag(c[0], c[2]);
+    const float brg = fltwrap(std::atan2(-c[0], c[2]) / con.dgrtorad, 0, 360);
+    return {d * con.mtrstonm, std::atan2(c[1], d) / con.dgrtorad, fltwrap(brg - kDeckCourse, -180, 180)};
+}
+
+// The approach's plan: from this many nm in, the glide angle and the lineup flown.
+struct approach_leg {
+    float from_nm, glide, lineup;
+};
+constexpr float kStartNm = 4.5f, kStartLineup = 4.5f;
+constexpr float kShipStartGlide = 3.5f;   // deg: the carrier start's line down to the deck
+constexpr float kLevel = -1;   // a leg flown level, which leaves the glide path below as the deck nears
+constexpr approach_leg kLegs[] = {
+    {9, 0.5f, kStartLineup},   // low and left of the line on a long final
+    {3.6f, 3, kStartLineup},   // onto the glide path, still left
+    {2.6f, kLevel, 0},         // level onto the line, and so high
+};
+constexpr float kWaveOffNm = 0.35f;
+constexpr float kVsChange = 1.0f;     // m/s each second: the pilot changes the glide smoothly
+constexpr float kApproachVs = 1.4f;   // times the stall speed: the angle of attack inside the officer's band
+
+// Holds the leg's glide angle through the vertical speed and its lineup through the heading,
+// never more than 8.5 degrees off the course (the officer stops watching at 10); goes round
+// when waved off.
+void carrier_pilot()
+{
+    const deck_view at = from_deck();
+    approach_leg leg = kLegs[0];
+    for (const approach_leg& l : kLegs)
+        if (at.nm < l.from_nm) leg = l;
+    const float d_m = at.nm * con.nmtomtrs;
+    const float want_h = d_m * std::tan(leg.glide * con.dgrtorad);
+    const float vs = leg.glide == kLevel ? 0.0f
+                                         : -flt.v * std::sin(leg.glide * con.dgrtorad) + 0.1f * (want_h - atc.cardxyz[1]);
+    static float vs_flown;
+    if (msc.init_time == 0) vs_flown = flt.vY;
+    vs_flown += fltlim(fltlim(vs, -12, 12) - vs_flown, -kVsChange * msc.prd, kVsChange * msc.prd);
+    const float hdg = kDeckCourse + fltlim(at.lineup - 2 * (leg.lineup - at.lineup), -8.5f, 8.5f);
+    const float bank = bank_for_heading(fltwrap(hdg, 0, 360), 25);
+    if (at.nm < kWaveOffNm || !std::strcmp(atc.response, "Wave Off!")) {   // going round
+        sim_power(1.0f);
+        return pilot_hold_pitch(12, bank);
+    }
+    pilot_hold_vs(vs_flown * con.msctofpm, bank);
+}
+
+}  // namespace
+
+// The carrier jet down the carrier's approach from 4.5 nm, low and left of the line, then on
+// the glide path still left, then high on the line into the wave-off: the landing signal
+// officer's calls, from where the ship's drawing finds the aircraft, come in that order.
+TEST(AtcFlights, CarrierApproachGetsTheLandingSignalOfficersCalls)
+{
+    ORV_NEED_DATA(sim_start("carrierjet", "KSBD", 0, 1), "stock aircraft");
+    set_fltvars(15);   // behind the nearest carrier on its approach
+    ASSERT_NEAR(flt.psi, kDeckCourse, 0.5f) << "no carrier in the region";
+    // from the start's distance back to a long final, off to the left
+    const float start_m = 60 * msc.est_Vs, back = kStartNm * con.nmtomtrs - start_m;
+    const float left = kStartNm * con.nmtomtrs * std::tan(kStartLineup * con.dgrtorad);
+    const float s = std::sin(kDeckCourse * con.dgrtorad), c = std::cos(kDeckCourse * con.dgrtorad);
+    flt.X += -s * back - c * left;
+    flt.Z += c * back - s * left;
+    flt.Y += kStartNm * con.nmtomtrs * std::tan(kLegs[0].glide * con.dgrtorad) - std::sin(kShipStartGlide * con.dgrtorad) * start_m;
+    pilot_reset();
+    ap(AP_CMD_SPD);
+    ap_set(SET_SPD, kApproachVs * msc.est_Vs * con.msctokts);
+    listen();   // what was said before the approach is not the officer's
+    heard.clear();
+    float nearest = 99;
+    std::vector<deck_view> where_heard;
+    for (double end = sim_time() + 200; sim_time() < end && nearest > kWaveOffNm - 0.1f;) {
+        carrier_pilot();
+        const deck_view at = from_deck();   // where the officer last saw the aircraft
+        sim_frame();
+        const size_t before = heard.size();
+        listen();
+        if (heard.size() > before) {
+            where_heard.push_back(at);
+            std::printf("LSO at %.2f nm, glide %.1f, lineup %+.1f, alpha %.1f: %s\n", at.nm, at.glide, at.lineup,
+                        flt.Alpha, heard.back().c_str());
+        }
+        if (atc.cardxyz[2] != ATC_NO_CARRIER) nearest = std::fmin(nearest, from_deck().nm);
+    }
+    ASSERT_EQ(heard, (std::vector<std::string>{"Call the ball.", "Power", "Right for lineup", "Power Off", "Wave Off!"}));
+    EXPECT_LT(where_heard[1].glide, 1.0f);    // low
+    EXPECT_GT(where_heard[2].lineup, 3.0f);   // left of the line
+    EXPECT_GT(where_heard[3].glide, 5.0f);    // high
+    EXPECT_LT(where_heard[4].nm, 0.5f);       // in close, still high
+    EXPECT_GT(where_heard[4].glide, 5.0f);
+}
