@@ -1,7 +1,8 @@
 // Flights with air traffic control, through the program's own start-up and frame: an IFR
-// plan from San Bernardino through every phase, and an ILS asked for in the air, whose
-// vectors the autopilot flies to the intercept call and then down the localizer and glide
-// slope. The menu is worked through the `atc-pick` script command's body.
+// plan from San Bernardino flown from parking through every phase to the ramp, an ILS asked
+// for in the air, whose vectors the autopilot flies to the intercept call and then down the
+// localizer and glide slope, and a carrier approach called by the landing signal officer.
+// The menu is worked through the `atc-pick` script command's body.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -51,15 +52,24 @@ void pick(int n)
     listen();
 }
 
-// Flies `seconds`, the pilot answering each hand-off; `until` ends it early.
-void fly(float seconds, bool (*until)() = nullptr)
+// Flies up to `seconds`, `pilot` (if any) at the controls before each frame and `each` after
+// it, answering each hand-off; answers whether `until` came true.
+template <class Each>
+bool fly(float seconds, bool (*until)(), void (*pilot)(), Each each)
 {
     for (double end = sim_time() + seconds; sim_time() < end;) {
+        if (pilot) pilot();
         sim_frame();
+        each();
         listen();
+        if (until && until()) return true;
         if (atc.waiting_new_frq) pick(ROW_CHECK_IN);
-        if (until && until()) return;
     }
+    return false;
+}
+bool fly(float seconds, bool (*until)() = nullptr, void (*pilot)() = nullptr)
+{
+    return fly(seconds, until, pilot, [] {});
 }
 
 // Each expected phrase heard after the one before it; the first one missing is named.
@@ -100,65 +110,54 @@ bool vector_in(const std::string& s, float* hdg, float* alt)
 
 }  // namespace
 
-// The pilot's side of the flight: on the ground the nose wheel and the brakes, in the air the
-// autopilot flying what the controller says.
+// The pilot's side: on the ground the nose wheel and the brakes along a line, in the air the
+// autopilot flying what the controller says, then the flare and the roll-out.
 namespace {
 
-constexpr float kTaxiMs = 6, kRotateKias = 55, kClimbPitch = 8, kApproachKias = 80;
-constexpr float kFlareFt = 25, kLandingFt = 120;   // gear height: the flare, and the autopilot let go
+constexpr float kTaxiMs = 6, kRotateKias = 55, kClimbPitch = 8, kClimbKias = 90, kApproachKias = 80;
+constexpr float kClimbFpm = 700;                    // the altitude hold's rate of climb and descent
+constexpr float kFlareFt = 25, kLandingFt = 120;    // gear height: the flare, and the autopilot let go
+constexpr float kAutopilotFt = 400;                 // gear height: the autopilot takes the climb
 
-double line_x0, line_z0;   // the line the wheels follow, from (x0, z0) on heading line_hdg
-float line_hdg;
-
-void follow_line(double x0, double z0, float hdg)
-{
-    line_x0 = x0;
-    line_z0 = z0;
-    line_hdg = hdg;
-}
+struct line {
+    double x0, z0;   // the line the wheels follow, from here on heading hdg
+    float hdg;
+} wheels;
 
 // Metres along the line from its start, and to its right.
-float along_line() { return (float)((flt.X - line_x0) * std::sin(line_hdg * con.dgrtorad) - (flt.Z - line_z0) * std::cos(line_hdg * con.dgrtorad)); }
-float right_of_line() { return (float)((flt.X - line_x0) * std::cos(line_hdg * con.dgrtorad) + (flt.Z - line_z0) * std::sin(line_hdg * con.dgrtorad)); }
+float along_line()
+{
+    const float h = wheels.hdg * con.dgrtorad;
+    return (float)((flt.X - wheels.x0) * std::sin(h) - (flt.Z - wheels.z0) * std::cos(h));
+}
+float right_of_line()
+{
+    const float h = wheels.hdg * con.dgrtorad;
+    return (float)((flt.X - wheels.x0) * std::cos(h) + (flt.Z - wheels.z0) * std::sin(h));
+}
 
-// The heading that brings the wheels onto the line 30 m ahead, and the pedals that turn to it.
-float heading_onto_line() { return fltwrap(line_hdg - std::atan2(right_of_line(), 30.0f) / con.dgrtorad, 0, 360); }
+// The heading that brings the wheels onto the line 30 m ahead, and the pedals that turn to it
+// (the nose wheel turns the aircraft at once: small gains, damped by the yaw rate).
+float heading_onto_line() { return fltwrap(wheels.hdg - std::atan2(right_of_line(), 30.0f) / con.dgrtorad, 0, 360); }
 void steer(float hdg) { set.MK_hdng = fltlim(0.01f * fltwrap(hdg - flt.psi, -180, 180) - 0.005f * flt.R, -0.4f, 0.4f); }
 
-// One frame of taxiing along the line until `stop_at` metres along it, slowing to a stop there.
-bool taxi_frame(float stop_at)
-{
-    const float left = stop_at - along_line();
-    const float want = fltlim(0.25f * left, 0, kTaxiMs);
-    const float v = flt.v;
-    sim_power(fltlim(0.25f + 0.1f * (want - v), 0, 0.6f));
-    set.parkbrake = fltlim(0.5f * (v - want) - (want > 0.5f ? 0 : -1), 0, 1);
-    pilot_hold_pitch(flt.the);   // elevator neutral on the ground; then the pedals
-    steer(heading_onto_line());
-    return left < 1 && v < 0.5f;
-}
-
-// From where the aircraft stands, along a leg to (x, z), stopped there; false after 3 minutes.
+// From where the aircraft stands, along a leg to (x, z) at taxi speed, stopped there with the
+// brakes; false after 3 minutes.
 bool taxi_to(double x, double z)
 {
-    const float hdg = true_bearing_to(x, z);
-    follow_line(flt.X, flt.Z, hdg);
+    wheels = {flt.X, flt.Z, true_bearing_to(x, z)};
     const float len = pythag((float)(x - flt.X), (float)(z - flt.Z));
     for (double end = sim_time() + 180; sim_time() < end;) {
-        if (taxi_frame(len)) return true;
+        const float left = len - along_line();
+        const float want = fltlim(0.25f * left, 0, kTaxiMs);
+        if (left < 1 && flt.v < 0.5f) return true;
+        sim_power(fltlim(0.25f + 0.1f * (want - flt.v), 0, 0.6f));
+        set.parkbrake = want < 0.5f ? 1.0f : fltlim(0.5f * (flt.v - want), 0, 1);
+        pilot_hold_pitch(flt.the);   // elevator neutral (this also centres the pedals), then steer
+        steer(heading_onto_line());
         sim_frame();
     }
-    std::printf("taxi: %.1f m along of %.1f, %.1f m right, heading %.0f for %.0f, %.1f m/s\n", along_line(), len,
-                right_of_line(), flt.psi, line_hdg, flt.v);
     return false;
-}
-
-
-// Tunes NAV 2 to the landing system the controller cleared the aircraft for.
-void tune_nav2_to(int nav)
-{
-    const float nav2[2] = {2.0f, nav_f12[nav] / 100.0f};
-    script_nav(nav2, 2);
 }
 
 // The IFR flight's pilot, from the take-off roll to the stop: stages in order.
@@ -168,40 +167,53 @@ struct ifr_pilot {
     float rwy, ground_pitch;
     bool direct;      // "proceed on course": straight for the destination
     size_t read;      // phrases already acted on
+    int vectors;      // headings and altitudes the controller gave
     std::string call_sign;
 } ip;
 
-void ifr_reset(float rwy, float ground_pitch)
+void ifr_reset(int stage, float rwy, float ground_pitch)
 {
     char cs[ATC_TEXT] = "";
     start_command_string(cs, 1);
-    ip = {ROLL, rwy, ground_pitch, false, heard.size(), cs};
+    ip = {stage, rwy, ground_pitch, false, heard.size(), 0, cs};
 }
 
 float gear_height_ft() { return ((float)flt.Y - env.localh_cg - pln.h_eqlbm) * con.mtrstoft; }
 
-// What the controller said to us since the last frame, as the pilot acts on it.
+// Cleared for the approach: NAV 2 on the landing system the pilot asked for (the request's
+// last word), the autopilot on its localizer and glide slope.
+void capture_the_approach()
+{
+    const char* id = std::strrchr(atc.ils_command, ' ');
+    const int loc = id ? navaid(NAV_LOC, id + 1) : -1;
+    if (loc >= 0) {
+        const float nav2[2] = {2.0f, nav_f12[loc] / 100.0f};
+        script_nav(nav2, 2);
+    }
+    ap(AP_CMD_NAV2);
+    ap(AP_CMD_GS);
+    ap_set(SET_SPD, kApproachKias);
+    ip.stage = ILS;
+}
+
+// What the controller said to us since the last look, as the pilot acts on it.
 void act_on_the_controller()
 {
     for (; ip.read < heard.size(); ip.read++) {
         const std::string& w = heard[ip.read];
         if (w.compare(0, ip.call_sign.size(), ip.call_sign) != 0) continue;   // other traffic
-        float hdg = -1, alt = -1;
         if (w.find("intercept localizer") != std::string::npos) {
-            const int loc = navaid(NAV_LOC, "ISBA");
-            if (loc >= 0) tune_nav2_to(loc);
-            ap(AP_CMD_NAV2);
-            ap(AP_CMD_GS);
-            ap_set(SET_SPD, kApproachKias);
-            ip.stage = ILS;
+            capture_the_approach();
             continue;
         }
         const size_t climb = w.find("Climb to ");
         if (climb != std::string::npos) ap_set(SET_ALT, std::stof(w.substr(climb + 9)));
         if (w.find("on course to") != std::string::npos) ip.direct = true;
+        float hdg = -1, alt = -1;
         if (ip.stage == VECTORS && vector_in(w, &hdg, &alt)) {
+            ip.vectors++;
             if (hdg >= 0) {
-                ap_set(SET_HDG, fltwrap(hdg - (float)env.mvar, 0, 360));   // the bug is set on true north
+                ap_set(SET_HDG, fltwrap(hdg - (float)env.mvar, 0, 360));   // said magnetic, the bug is true
                 ip.direct = false;
             }
             if (alt >= 0) ap_set(SET_ALT, alt);
@@ -224,17 +236,16 @@ void ifr_pilot_frame()
         pilot_hold_pitch(flt.vind > kRotateKias || !flt.onground ? kClimbPitch : ip.ground_pitch,
                          flt.onground ? 0.0f : bank_for_heading(ip.rwy));
         if (flt.onground) steer(heading_onto_line());
-        if (!flt.onground) ip.stage = CLIMB_OUT;
-        if (ip.stage == CLIMB_OUT && gear_height_ft() > 400) {
+        else ip.stage = CLIMB_OUT;
+        if (ip.stage == CLIMB_OUT && gear_height_ft() > kAutopilotFt) {
             pilot_reset();
-            sim_power(0.8f);
             ap(AP_CMD_HDG);   // engaging holds what is flown; then the targets
             ap(AP_CMD_ALT);
             ap(AP_CMD_SPD);
             ap_set(SET_HDG, ip.rwy);
             ap_set(SET_ALT, (float)fpl.init_alt);
-            ap_set(SET_VVI, 700);   // the altitude hold climbs and descends at this rate
-            ap_set(SET_SPD, 90);
+            ap_set(SET_VVI, kClimbFpm);
+            ap_set(SET_SPD, kClimbKias);
             ip.stage = VECTORS;
         }
         return;
@@ -251,7 +262,6 @@ void ifr_pilot_frame()
         sim_power(h > kFlareFt ? 0.2f : 0.0f);
         const float bank = fltlim(0.5f * fltwrap(heading_onto_line() - flt.psi, -180, 180), -5, 5);
         pilot_hold_vs(h > kFlareFt ? -400.0f : -100.0f, bank);
-        set.MK_hdng = fltlim(-0.05f * flt.Beta, -1, 1);
         if (flt.onground) ip.stage = ROLL_OUT;
         return;
     }
@@ -262,22 +272,6 @@ void ifr_pilot_frame()
         set.parkbrake = fltlim(set.parkbrake + 0.5f * msc.prd, 0, 1);
         return;
     }
-}
-
-// Flies up to `seconds` with the IFR pilot, the pilot answering each hand-off, `watch`
-// called every frame; answers whether `until` came true.
-template <class Watch>
-bool fly_pilot(float seconds, bool (*until)(), Watch watch)
-{
-    for (double end = sim_time() + seconds; sim_time() < end;) {
-        ifr_pilot_frame();
-        sim_frame();
-        watch();
-        listen();
-        if (atc.waiting_new_frq) pick(ROW_CHECK_IN);
-        if (until()) return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -318,17 +312,17 @@ TEST(AtcFlights, IfrPlanFromSanBernardinoThroughEveryPhase)
     pick(ROW_TAKEOFF);
     ASSERT_TRUE(taxi_to(hold_x + 40 * s, hold_z - 40 * c)) << "lining up";
     const double rolled_from = sim_time();
+    wheels = {hold_x, hold_z, rwy};   // the centre line
 
     // Ground, air, ground: each change of the wheels' contact, and the largest step of one
     // frame (a crash starts a new flight somewhere else).
     std::vector<int> contact = {flt.onground};
     float worst_step = 0;
     double was_x = flt.X, was_y = flt.Y, was_z = flt.Z;
-    follow_line(hold_x, hold_z, rwy);
-    ifr_reset(rwy, flt.the);   // the pitch standing on the wheels
-    const int closed = fly_pilot(1500, [] { return fpl.onfile == 0 && flt.v < 0.5f; }, [&] {
+    ifr_reset(ROLL, rwy, flt.the);   // the pitch standing on the wheels
+    const bool closed = fly(1500, [] { return fpl.onfile == 0 && flt.v < 0.5f; }, ifr_pilot_frame, [&] {
         if (flt.onground != contact.back()) contact.push_back(flt.onground);
-        worst_step = std::fmax(worst_step, (float)std::sqrt(sqr(flt.X - was_x) + sqr(flt.Y - was_y) + sqr(flt.Z - was_z)));
+        worst_step = std::fmax(worst_step, pythag3((float)(flt.X - was_x), (float)(flt.Y - was_y), (float)(flt.Z - was_z)));
         was_x = flt.X, was_y = flt.Y, was_z = flt.Z;
     });
     std::printf("the flight from the hold to the stop took %.0f s simulated\n", sim_time() - rolled_from);
@@ -344,7 +338,7 @@ TEST(AtcFlights, IfrPlanFromSanBernardinoThroughEveryPhase)
     EXPECT_LT(worst_step, 5.0f) << "the flight was restarted";
     // ground: off the runway to the right, where the ramp is
     ASSERT_TRUE(taxi_to(flt.X + 30 * c + 20 * s, flt.Z + 30 * s - 20 * c)) << "taxiing in";
-    follow_line(hold_x, hold_z, rwy);
+    wheels = {hold_x, hold_z, rwy};
     EXPECT_GT(right_of_line(), 25.0f);
     EXPECT_TRUE(flt.onground);
 }
@@ -366,12 +360,11 @@ TEST(AtcFlights, IlsVectorsLeadToTheInterceptAndTheCapture)
     flt.Z = lz - out * std::cos(off);
     sim_air_start(6000, 100, fltwrap(c + 90, 0, 360));
     sim_power(0.7f);
-    ap_set(SET_SPD, 100);
     ap(AP_CMD_SPD);
-    ap_set(SET_HDG, flt.magpsi);
     ap(AP_CMD_HDG);
-    ap_set(SET_ALT, 6000);
     ap(AP_CMD_ALT);
+    ap_set(SET_SPD, 100);
+    ap_set(SET_VVI, kClimbFpm);
 
     pick(ROW_ILS);
     ASSERT_EQ(atc.menu_level, ATC_LEVEL_ILS);
@@ -381,27 +374,12 @@ TEST(AtcFlights, IlsVectorsLeadToTheInterceptAndTheCapture)
     ASSERT_GE(entry, 0) << "ISBA is not in the ILS list";
     pick(entry);
     ASSERT_EQ(atc.ils_vec_in_progress, 1) << atc.response;
-    float hdg = flt.magpsi, alt = 6000;
-    int vectors = 0;
-    for (double end = sim_time() + 900; sim_time() < end && atc.ils_vec_in_progress;) {
-        sim_frame();
-        const size_t before = heard.size();
-        listen();
-        if (heard.size() > before && heard.back().find("intercept") == std::string::npos &&
-            vector_in(heard.back(), &hdg, &alt)) {
-            vectors++;
-            ap_set(SET_HDG, hdg);
-            ap_set(SET_ALT, alt);
-        }
-    }
+    ifr_reset(VECTORS, flt.psi, 0);
+    fly(900, [] { return atc.ils_vec_in_progress == 0; }, act_on_the_controller);
     ASSERT_NE(heard.back().find("intercept localizer"), std::string::npos) << heard.back();
-    EXPECT_GE(vectors, 2);
+    EXPECT_GE(ip.vectors, 2);
     EXPECT_EQ(atc.waiting_new_frq, 1);   // "contact tower"
-
-    const float nav2[2] = {2.0f, nav_f12[loc] / 100.0f};
-    script_nav(nav2, 2);
-    ap(AP_CMD_NAV2);
-    ap(AP_CMD_GS);
+    act_on_the_controller();             // NAV 2 on ISBA, the localizer and glide slope
     float worst_h = 0, worst_v = 0;
     fly(150);   // the capture
     for (int i = 0; i < 20 * 60; i++) {
