@@ -19,6 +19,12 @@ inline float interp(float x1, float y1, float x2, float y2, float x)
 }
 inline int intlim(int in, int min, int max) { return in < min ? min : in > max ? max : in; }
 inline float fltlim(float in, float min, float max) { return in < min ? min : in > max ? max : in; }
+// A float made a whole number within min..max; not-a-number gives min. Casting first would be
+// undefined for a value out of int's range.
+inline int intlim_of(float in, int min, int max)
+{
+    return in >= (float)max ? max : in > (float)min ? (int)in : min;
+}
 int   intwrap(int in, int min, int max);
 float fltwrap(float in, float min, float max);
 int   intrange(int in, int min, int max);

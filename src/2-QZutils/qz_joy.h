@@ -29,6 +29,7 @@ void JOY_get(float* joy_ptch, float* joy_roll, float* joy_hdng, float* joy_thro,
 // Force-feedback effect request (types 26..34). The arguments are limited to the ranges the
 // stick accepts, kept as the latest request of that type, and played on the stick.
 constexpr int JOY_FORCE_FIRST = 26, JOY_FORCE_LAST = 34;
+constexpr int JOY_FORCE_STRENGTH_MAX = 100;   // the strongest effect, in percent
 void JOY_force(int type, int a1, int a2, int a3);
 
 struct joy_force_request { int count; int a1, a2, a3; };

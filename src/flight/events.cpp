@@ -78,7 +78,7 @@ void stall_warning()
     }
     if (!pln.ff_stickshaker && !pln.ff_hydraulic && flt.stalled[PART_WING1L] != st.stalled_was) {
         st.stalled_was = flt.stalled[PART_WING1L];
-        if (st.stalled_was) JOY_force(FORCE_SHAKER, (int)(flt.Qratio * 500), 5, 0);
+        if (st.stalled_was) JOY_force(FORCE_SHAKER, intlim_of(flt.Qratio * 500, 0, JOY_FORCE_STRENGTH_MAX), 5, 0);
         else JOY_force(FORCE_SHAKER_OFF, 0, 0, 0);
     }
 }
@@ -270,7 +270,7 @@ void gust_targets()
     st.gust_calls = 0;
     const int l = wind_index((float)flt.Y);
     const float speed = atm.wndspd[l] + fltrand(-1, 1) * atm.shrspd[l];
-    int dir = (int)(atm.wnddir[l] - (float)env.mvar + fltrand(-1, 1) * atm.shrdir[l]);
+    int dir = intlim_of(atm.wnddir[l] - (float)env.mvar + fltrand(-1, 1) * atm.shrdir[l], -720, 720);
     dir = ((dir % 360) + 360) % 360;
     const int ci = intlim(env.i_viewpoint, 0, 177), cj = intlim(env.j_viewpoint, 0, 158);
     const float thermal = atm.therm_on_poly[ci][cj] ? atm.thermal_vvi : 0.0f;

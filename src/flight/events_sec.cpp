@@ -179,13 +179,13 @@ void sec_frame_guard()
 
 void sec_stick_vibration()
 {
-    JOY_force(FORCE_ROTOR, 0, 0, (int)(75 * flt.Qratio));
+    JOY_force(FORCE_ROTOR, 0, 0, intlim_of(75 * flt.Qratio, 0, JOY_FORCE_STRENGTH_MAX));
     float shake = 0;
     if (pln.is_heli && pln.omegamax > 0) shake = 20 * fltlim(flt.tac[0] / pln.omegamax, 0, 1);
     else if (engines() && pln.omegamax > 0 && pln.entype >= 1 && pln.entype <= 3)
         shake = 5 * fltlim(flt.tac[0] / pln.omegamax, 0, 1);
     shake += 10 * fltlim(flt.Qratio, 0, 1);
-    JOY_force(FORCE_ENGINE, (int)shake, 10 + (int)(10 * fltlim(flt.Qratio, 0, 1)), 0);
+    JOY_force(FORCE_ENGINE, intlim_of(shake, 0, JOY_FORCE_STRENGTH_MAX), 10 + intlim_of(10 * flt.Qratio, 0, 10), 0);
 }
 
 void sec_fuel()

@@ -194,7 +194,7 @@ void contacts()
     if (flt.wired) addFagear(-flt.m_total * flt.trap_accel, 0.0f, 0.2f * pln.mgearY);
     const bool rough = env.surf_type >= 75 && env.surf_type <= 78;
     for (int w = 0; w < 3; w++) {
-        const int strength = flt.m_total > 0 ? intlim((int)(flt.gearf[w] / flt.m_total * 200.0f), 0, 300) : 0;
+        const int strength = flt.m_total > 0 ? intlim_of(flt.gearf[w] / flt.m_total * 200.0f, 0, 300) : 0;
         const int sound = flt.vY < HARD_TOUCH_VY ? BUF_CRASH : (rough ? BUF_TOUCH_ROUGH : BUF_TOUCH_RUNWAY);
         touch_event(w, flt.gear_touch[w], touch[w], sound, strength, 300);
     }

@@ -48,6 +48,11 @@ TEST(QzFunct_Numeric, LimitsRangesAndBoxes)
     EXPECT_EQ(intlim(-5, 0, 10), 0);
     EXPECT_EQ(intlim(15, 0, 10), 10);
     EXPECT_EQ(intlim(7, 0, 10), 7);
+    // from a float that may be anything a broken flight state holds
+    EXPECT_EQ(intlim_of(std::nanf(""), 3, 10), 3);
+    EXPECT_EQ(intlim_of(1e20f, 0, 300), 300);
+    EXPECT_EQ(intlim_of(-INFINITY, -5, 5), -5);
+    EXPECT_EQ(intlim_of(7.9f, 0, 10), 7);
     EXPECT_FLOAT_EQ(fltlim(1.5f, -1, 1), 1);
     EXPECT_FLOAT_EQ(fltlim(-1.5f, -1, 1), -1);
     EXPECT_EQ(intrange(10, 0, 10), 1);
