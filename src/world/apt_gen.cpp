@@ -246,6 +246,7 @@ void setuprunway(int apt_reg, int r, float X, float Z, float Y, float l, float w
         env.lgt_gls[apt_reg][r][e] = gls[e];
         env.lgt_rwy[apt_reg][r][e] = rwy[e];
         env.lgt_app[apt_reg][r][e] = app[e];
+        if (!region_drawn()) continue;   // the lights are only ever drawn
         runway_lights(sink, e, rwy[e]);
         approach_lights(sink, e, app[e]);
         glide_lights(sink, e, gls[e]);

@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/qz_rand.h"
 #include "2-QZutils/records.h"
 #include "world/apt_gen.h"
 #include "world/nav_db.h"
@@ -44,6 +45,7 @@ constexpr float  NORMAL_HEIGHT_GAIN = 10.0f;     // slopes shade strongly
 
 double corner_z;                 // z of latitude lat_sou
 int    generation_on = 1;
+int    drawn_on = 1;
 world_hooks hooks;
 int    next_env_obj = OBJ_ENV_FIRST;   // wraps 2999 -> 450 for the whole run
 
@@ -200,6 +202,8 @@ void region_stored_position(double x, double z, double* sx, double* sz)
 
 void region_set_generation(int on) { generation_on = on ? 1 : 0; }
 int  region_generation() { return generation_on; }
+void region_set_drawn(int on) { drawn_on = on ? 1 : 0; }
+int  region_drawn() { return drawn_on; }
 void world_set_hooks(const world_hooks& h) { hooks = h; }
 
 // ---------------------------------------------------------------- file search
@@ -313,7 +317,9 @@ void flatten_runway_areas(quad_span q, int used)
     }
 }
 
-// A random point of triangle tri of cell (i, j), `lift` metres above its ground.
+// A random point of triangle tri of cell (i, j), `lift` metres above its ground: three draws.
+constexpr int DRAWS_PER_POINT = 3;
+constexpr int CITY_POINTS = 5, TREE_POINTS = 3;   // per triangle of a cell that has them
 void point_in_triangle(int i, int j, int tri, float lift, float* out)
 {
     int i1, j1, i2, j2, i3, j3;
@@ -330,14 +336,22 @@ void point_in_triangle(int i, int j, int tri, float lift, float* out)
 
 void place_city_and_tree_points(quad_span q)
 {
+    if (!drawn_on) {
+        std::uint64_t points = 0;
+        for (int i = q.i0; i < q.i0 + QUAD_DI; i++)
+            for (int j = q.j0; j < q.j0 + QUAD_DJ; j++)
+                points += 2 * ((city_on_poly[i][j] ? CITY_POINTS : 0) + (tree_on_poly[i][j] ? TREE_POINTS : 0));
+        skip_rand(points * DRAWS_PER_POINT);
+        return;
+    }
     for (int i = q.i0; i < q.i0 + QUAD_DI; i++) {
         for (int j = q.j0; j < q.j0 + QUAD_DJ; j++) {
             for (int tri = 0; tri < 2; tri++) {
                 if (city_on_poly[i][j])
-                    for (int k = 0; k < 5; k++)
+                    for (int k = 0; k < CITY_POINTS; k++)
                         point_in_triangle(i, j, tri, CITY_LIGHT_HEIGHT, city_xyz[i][j][tri][k]);
                 if (tree_on_poly[i][j]) {
-                    for (int k = 0; k < 3; k++) {
+                    for (int k = 0; k < TREE_POINTS; k++) {
                         float* seg0 = tree_xyz[i][j][tri][k][0];
                         float* seg1 = tree_xyz[i][j][tri][k][1];
                         point_in_triangle(i, j, tri, 0.0f, seg0);
@@ -659,6 +673,9 @@ void finish_region_terrain()
     env.min_h = env.max_h = planexyz[0][0][1];
     for (int i = 0; i < TER_I; i++) {
         for (int j = 0; j < TER_J; j++) {
+            env.min_h = fltmin2(env.min_h, planexyz[i][j][1]);
+            env.max_h = fltmax2(env.max_h, planexyz[i][j][1]);
+            if (!drawn_on) continue;   // the normals only shade the drawn terrain
             const int i0 = intmax2(i - 1, 0), i1 = i + 1 < TER_I ? i + 1 : TER_I - 1;
             const int j0 = intmax2(j - 1, 0), j1 = j + 1 < TER_J ? j + 1 : TER_J - 1;
             VVECT a = {planexyz[i1][j][0] - planexyz[i0][j][0],
@@ -673,8 +690,6 @@ void finish_region_terrain()
             planenrml[i][j][0] = n.x;
             planenrml[i][j][1] = n.y;
             planenrml[i][j][2] = n.z;
-            env.min_h = fltmin2(env.min_h, planexyz[i][j][1]);
-            env.max_h = fltmax2(env.max_h, planexyz[i][j][1]);
         }
     }
     assign_terrain_texes(TER_I, TER_J);

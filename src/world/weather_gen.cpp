@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "2-QZutils/qz_funct.h"
+#include "2-QZutils/qz_rand.h"
 #include "2-QZutils/records.h"
+#include "world/region.h"
 
 namespace orv {
 
@@ -24,6 +26,14 @@ float along3(int k, int k1, int kc, int k2, float z1, float zc, float z2)
 {
     return (k < kc) ? interp((float)k1, z1, (float)kc, zc, (float)k)
                     : interp((float)kc, zc, (float)k2, z2, (float)k);
+}
+
+// fractalize draws one number per block of each level, and level n has 2^n by 2^n blocks.
+std::uint64_t fractal_draws(int level1, int level2)
+{
+    std::uint64_t draws = 0;
+    for (int level = level1; level <= level2; level++) draws += (std::uint64_t)1 << (2 * level);
+    return draws;
 }
 
 }  // namespace
@@ -78,6 +88,10 @@ void fill_a_sector_with_ocast(int isec, int jsec)
 {
     isec = intlim(isec, 0, CLOUD_SECTORS_I - 1);
     jsec = intlim(jsec, 0, CLOUD_SECTORS_J - 1);
+    if (!region_drawn()) {   // only the sky's drawing shows the deck
+        skip_rand(fractal_draws(NOISE_LEVEL_FIRST, NOISE_LEVEL_LAST));
+        return;
+    }
     const int i0 = CLOUD_PER_SECTOR * isec, j0 = CLOUD_PER_SECTOR * jsec;
     const float deltaz = OVERCAST_STEP_FT * con.fttomtrs;
     for (int i = i0; i <= i0 + CLOUD_PER_SECTOR; i++)
