@@ -293,6 +293,13 @@ void clear_region(int apt_reg, int blockee, int blocker, int m)
     set_quad(apt_reg, blockee, m, b.u0, b.u1, b.v0, b.v1);
 }
 
+void clear_apt(int apt_reg)
+{
+    if (apt_reg < 0 || apt_reg >= REG_LIST_CAP) return;
+    for (int r = 0; r < 3; r++) clear_runway(apt_reg, r);
+    env.rwaymax[apt_reg] = -1;
+}
+
 void build_apt(int apt_reg, int apt_wrl)
 {
     if (apt_reg < 0 || apt_reg >= REG_LIST_CAP || apt_wrl < 0 || apt_wrl > env.aptmax || apt_wrl >= APT_CAP) return;

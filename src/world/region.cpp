@@ -599,7 +599,11 @@ void finish_region()
 {
     obs_clear(0, OBJ_ENV_FIRST - 1);   // the generated airport objects are made again
     build_region_lists();
-    for (int a = 0; a < REG_LIST_CAP; a++) env.rwaymax[a] = -1;
+    for (int a = 0; a < REG_LIST_CAP; a++) {
+        env.rwaymax[a] = -1;
+        // An entry the last region used and this one leaves empty keeps none of its runways.
+        if (apt_to_index[a] < 0 && first_runway(a) >= 0) clear_apt(a);
+    }
     for (int a = 0; a < REG_LIST_CAP && apt_to_index[a] >= 0; a++) build_apt(a, apt_to_index[a]);
     if (hooks.setup_menus) hooks.setup_menus();
     finish_region_terrain();
