@@ -318,8 +318,9 @@ void build_apt(int apt_reg, int apt_wrl)
                     apt_lite[apt_wrl][r]);
     }
     // A runway's connectors start at its own edge, so they are cleared only where they cross
-    // another runway, like the runway and its taxiway.
-    for (int r = 0; r < 3; r++)
+    // another runway, like the runway and its taxiway (in the drawing only: the markings are
+    // never met by the flight).
+    for (int r = 0; r < 3 && region_drawn(); r++)
         for (int s = 0; s < 3; s++)
             if (r != s)
                 for (int m = 0; m <= 4; m++) clear_region(a, r, s, m);

@@ -293,25 +293,46 @@ int gather_runway_areas(int lat, int lon, int* next_airport)
 
 void flatten_runway_areas(quad_span q, int used)
 {
+    // The areas each row of cells can meet (those whose band of z crosses the row's), in
+    // their order: a cell takes the height of the last area it meets, and a shared corner
+    // that of the last cell, so both orders are kept.
+    static short row_areas[QUAD_DJ * RWAY_AREA_CAP * 3];
+    int row_first[QUAD_DJ + 1];
+    int n = 0;
+    for (int jj = 0; jj < QUAD_DJ; jj++) {
+        const int j = q.j0 + jj;
+        row_first[jj] = n;
+        float zlo = planexyz[q.i0][j][2], zhi = zlo;
+        for (int i = q.i0; i <= q.i0 + QUAD_DI; i++)
+            for (int k = j; k <= j + 1; k++) {
+                zlo = fltmin2(zlo, planexyz[i][k][2]);
+                zhi = fltmax2(zhi, planexyz[i][k][2]);
+            }
+        for (int s = 0; s < used; s++)
+            for (int r = 0; r < 3; r++)
+                if (rway_elev[s][r] != -999.0f && !(zhi < r_z_min[s][r] || zlo > r_z_max[s][r]))
+                    row_areas[n++] = (short)(3 * s + r);
+    }
+    row_first[QUAD_DJ] = n;
     for (int i = q.i0; i < q.i0 + QUAD_DI; i++) {
-        for (int j = q.j0; j < q.j0 + QUAD_DJ; j++) {
+        for (int jj = 0; jj < QUAD_DJ; jj++) {
+            if (row_first[jj] == row_first[jj + 1]) continue;
+            const int j = q.j0 + jj;
             const float* p[4] = {planexyz[i][j], planexyz[i + 1][j], planexyz[i][j + 1],
                                  planexyz[i + 1][j + 1]};
             const float xmin = fltmin4(p[0][0], p[1][0], p[2][0], p[3][0]);
             const float xmax = fltmax4(p[0][0], p[1][0], p[2][0], p[3][0]);
             const float zmin = fltmin4(p[0][2], p[1][2], p[2][2], p[3][2]);
             const float zmax = fltmax4(p[0][2], p[1][2], p[2][2], p[3][2]);
-            for (int s = 0; s < used; s++) {
-                for (int r = 0; r < 3; r++) {
-                    if (rway_elev[s][r] == -999.0f) continue;
-                    if (xmax < r_x_min[s][r] || xmin > r_x_max[s][r] || zmax < r_z_min[s][r] ||
-                        zmin > r_z_max[s][r])
-                        continue;
-                    const float y = rway_elev[s][r] - RWAY_AREA_BELOW;
-                    planexyz[i][j][1] = planexyz[i + 1][j][1] = y;
-                    planexyz[i][j + 1][1] = planexyz[i + 1][j + 1][1] = y;
-                    tree_on_poly[i][j] = 0;
-                }
+            for (int k = row_first[jj]; k < row_first[jj + 1]; k++) {
+                const int s = row_areas[k] / 3, r = row_areas[k] % 3;
+                if (xmax < r_x_min[s][r] || xmin > r_x_max[s][r] || zmax < r_z_min[s][r] ||
+                    zmin > r_z_max[s][r])
+                    continue;
+                const float y = rway_elev[s][r] - RWAY_AREA_BELOW;
+                planexyz[i][j][1] = planexyz[i + 1][j][1] = y;
+                planexyz[i][j + 1][1] = planexyz[i + 1][j + 1][1] = y;
+                tree_on_poly[i][j] = 0;
             }
         }
     }
@@ -621,13 +642,13 @@ static int open_sea(int i, int j, int i0, int j0)
 }
 
 // The open-sea cell of quadrant (i0, j0) nearest to its cell (ti, tj) that holds no ship yet;
-// 0 when the quadrant has none.
-static int nearest_open_sea(int i0, int j0, int ti, int tj, int* bi, int* bj)
+// 0 when the quadrant has none. sea[i - i0][j - j0] tells the open-sea cells.
+static int nearest_open_sea(const bool (*sea)[QUAD_DJ], int i0, int j0, int ti, int tj, int* bi, int* bj)
 {
     int best = -1;
     for (int i = i0; i < i0 + QUAD_DI; i++)
         for (int j = j0; j < j0 + QUAD_DJ; j++) {
-            if (carr_on_poly[i][j] || frig_on_poly[i][j] || oilr_on_poly[i][j] || !open_sea(i, j, i0, j0)) continue;
+            if (!sea[i - i0][j - j0] || carr_on_poly[i][j] || frig_on_poly[i][j] || oilr_on_poly[i][j]) continue;
             const int d = (i - ti) * (i - ti) + (j - tj) * (j - tj);
             if (best < 0 || d < best) {
                 best = d;
@@ -647,10 +668,13 @@ void place_ships()
     // south-west and a rig toward its north-east: a quadrant always puts them in the same cells.
     for (int q = 0; q < QUAD_SLOTS; q++) {
         const int i0 = QUAD_DI * (q % 3), j0 = QUAD_DJ * (q / 3);
+        bool sea[QUAD_DI][QUAD_DJ];   // looked at once for the three searches
+        for (int i = 0; i < QUAD_DI; i++)
+            for (int j = 0; j < QUAD_DJ; j++) sea[i][j] = open_sea(i0 + i, j0 + j, i0, j0);
         int i, j;
-        if (nearest_open_sea(i0, j0, i0 + QUAD_DI / 2, j0 + QUAD_DJ / 2, &i, &j)) carr_on_poly[i][j] = 1;
-        if (nearest_open_sea(i0, j0, i0 + QUAD_DI / 4, j0 + QUAD_DJ / 4, &i, &j)) frig_on_poly[i][j] = 1;
-        if (nearest_open_sea(i0, j0, i0 + 3 * QUAD_DI / 4, j0 + 3 * QUAD_DJ / 4, &i, &j)) oilr_on_poly[i][j] = 1;
+        if (nearest_open_sea(sea, i0, j0, i0 + QUAD_DI / 2, j0 + QUAD_DJ / 2, &i, &j)) carr_on_poly[i][j] = 1;
+        if (nearest_open_sea(sea, i0, j0, i0 + QUAD_DI / 4, j0 + QUAD_DJ / 4, &i, &j)) frig_on_poly[i][j] = 1;
+        if (nearest_open_sea(sea, i0, j0, i0 + 3 * QUAD_DI / 4, j0 + 3 * QUAD_DJ / 4, &i, &j)) oilr_on_poly[i][j] = 1;
     }
 }
 
