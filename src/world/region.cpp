@@ -59,7 +59,11 @@ void   region_move_corner_z(double dz) { corner_z += dz; }
 
 double region_lon_offset(float lon, double from)
 {
-    return std::remainder(static_cast<double>(lon) - from, 360.0);
+    // Within half a turn the remainder is the difference itself, exactly; the library's
+    // remainder is only needed across the antimeridian (and it is dear: every mesh point and
+    // every start of the flight's frame conversions comes here).
+    const double east = static_cast<double>(lon) - from;
+    return std::fabs(east) <= 180.0 ? east : std::remainder(east, 360.0);
 }
 
 double region_x(float lat, float lon, int col, int row)
