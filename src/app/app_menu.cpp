@@ -346,7 +346,7 @@ const instruction instructions[] = {
            "If you want to use the keyboard, equivalents are available for almost everything.",
            "See the manual for a complete list of keyboard equivalents.",
            "You can also hit all the keys listed in the view menu to select views."}},
-    {608, {"Just hit the space bar to bring up the air traffic control menu.",
+    {608, {"Just hit the Enter key to bring up the air traffic control menu.",
            "Then point and click with the mouse to make your selection. (Selection in pulsing yellow recommended).",
            "Go to the 'Set Sound' option in the 'Settings' menu to select ATC audio output.", ""}},
     {609, {"For help with Vantorel, start it with --help for its options, and keep the file 'Error.out'",

@@ -388,6 +388,7 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     const int from_situation = app_read_start_situation();
     take_command_line_aircraft(aircraft);
     if (!from_situation) app_select_start_airport();
+    app_set_start_airport(nullptr, 0);   // the command line's airport is for this start alone
     MACIBM_showinit(3);
     region_set_drawn(have_picture());     // without a picture, only the scenery the flight meets
     load_region();                        // the scenery round the start position

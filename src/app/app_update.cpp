@@ -78,17 +78,36 @@ static int in_cloud()
     return !above_tops;
 }
 
+// A clock held in a float loses the period it is given: at 16:00 a float steps in 1/256 s,
+// so a 0.05 s frame added to it rounds away up to 4 % of the time. Each clock runs on in
+// double beside its record field and is written back; a value set from elsewhere (settings,
+// a script, the real weather) is taken up as it stands.
+struct ClockCarry {
+    double t = 0;
+    float written = 0;
+};
+
+static void run_clock(float* clock, ClockCarry* c, double add, double period)
+{
+    if (*clock != c->written) c->t = *clock;
+    c->t = std::fmod(c->t + add, period);
+    if (c->t < 0) c->t += period;
+    *clock = (float)c->t;
+    if (*clock >= (float)period) *clock = 0;   // rounded up to the wrap itself
+    c->written = *clock;
+}
+
 void advance_clocks()
 {
-    float p = msc.prd;
-    if (in_cloud()) msc.aifr_time = fltwrap(msc.aifr_time + p, 0, 86400);
-    if (msc.locl_time < 5 * 3600.0f || msc.locl_time > 19 * 3600.0f)
-        msc.nigt_time = fltwrap(msc.nigt_time + p, 0, 86400);
-    if (msc.timer_running) msc.timr_time = fltwrap(msc.timr_time + p, 0, 3600);
-    msc.elap_time = fltwrap(msc.elap_time + p, 0, 86400);
-    msc.locl_time = fltwrap(msc.locl_time + p, 0, 86400);
+    static ClockCarry aifr, nigt, timr, elap, locl;
+    const double p = msc.prd;
+    if (in_cloud()) run_clock(&msc.aifr_time, &aifr, p, 86400);
+    if (msc.locl_time < 5 * 3600.0f || msc.locl_time > 19 * 3600.0f) run_clock(&msc.nigt_time, &nigt, p, 86400);
+    if (msc.timer_running) run_clock(&msc.timr_time, &timr, p, 3600);
+    run_clock(&msc.elap_time, &elap, p, 86400);
+    run_clock(&msc.locl_time, &locl, p, 86400);
     msc.zulu_time = fltwrap(msc.locl_time - (round(flt.lon / 15.0f) + 1) * 3600.0f, 0, 86400);
-    scn.rb_cycle = fltwrap(scn.rb_cycle + p, 0, 2.0f * PI_F);
+    scn.rb_cycle = fltwrap(scn.rb_cycle + msc.prd, 0, 2.0f * PI_F);
 }
 
 void frame_schedule()

@@ -107,7 +107,7 @@ void all_modes_off()
 void ap_disconnect()
 {
     all_modes_off();
-    if (pln.bitchinbettyEQ && msc.warn_bb) fh_play(BUF_CAUTION, 0);   // the disconnect warning
+    if (voice_warnings()) fh_play(BUF_CAUTION, 0);   // the disconnect warning
 }
 
 void ap_new_flight()

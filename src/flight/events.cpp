@@ -53,8 +53,6 @@ void add_dot(int* t, float* s, int* n) { add_slot(SND_DOT, kDotTime, t, s, n); }
 void add_das(int* t, float* s, int* n) { add_slot(SND_DASH, kDashTime, t, s, n); }
 void add_qui(int* t, float* s, int* n) { add_slot(SND_SILENT, kQuietTime, t, s, n); }
 
-int voice_warnings() { return pln.bitchinbettyEQ && msc.warn_bb; }
-
 // Bearing (degrees true, -180..180) from the aircraft to (x, z) relative to `course`.
 float bearing_minus(float x, float z, float course)
 {
@@ -397,5 +395,7 @@ void mod_evt()
         h.data_out(0);
     }
 }
+
+int voice_warnings() { return pln.bitchinbettyEQ && msc.warn_bb; }
 
 }  // namespace orv

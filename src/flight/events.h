@@ -10,6 +10,9 @@ namespace orv {
 void mod_evt();
 void mod_sec();
 
+// The spoken cockpit warnings: fitted to the aircraft and switched on in the settings.
+int voice_warnings();
+
 // Morse identifier schedule: 24 slots of sound type and start time.
 constexpr int MORSE_SLOTS = 24;
 constexpr int SND_SILENT = 2, SND_DOT = 3, SND_DASH = 4;

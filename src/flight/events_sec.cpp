@@ -54,7 +54,6 @@ const char* const kAirportTextures[] = {
     "bld_contow", "windsock", "rway_gras", "rway_dirt", "rway_grav", "fire1", "fire2", "fire3",
     "fire4", "fire5", "fire6", "fire7", "fire8", "fire9", "fire10", "fire11", "fire12", "smoke"};
 
-int voice_warnings() { return pln.bitchinbettyEQ && msc.warn_bb; }
 int engines() { return intlim(pln.numen, 0, 4); }
 
 int in_cloud_layer()

@@ -4,6 +4,7 @@
 #include "2-QZutils/qz_joy.h"
 #include "2-QZutils/qz_tune.h"
 #include "2-QZutils/records.h"
+#include "flight/events.h"
 #include "input/views_keys.h"
 #include "platform/plat_backend.h"
 
@@ -59,7 +60,7 @@ void heading_select_off(const key_panel& p, bool have)
     // The heading button now switches everything off; without a panel the modes go off here.
     if (have && hooks.panel_click) click(p.osrad + 494, kAutopilotRowY);
     else ott.HDSLCT = 0;
-    if (pln.bitchinbettyEQ && msc.warn_bb && hooks.play_buffer) hooks.play_buffer(VOICE_BUFFER_AP_OFF, 0);
+    if (voice_warnings() && hooks.play_buffer) hooks.play_buffer(VOICE_BUFFER_AP_OFF, 0);
 }
 
 bool frequency_key(int ch)

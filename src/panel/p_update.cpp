@@ -168,7 +168,9 @@ void update_radalt()
 {
     shown.radalt_ft = radalt_height_ft(pln.mgearY, flt.Y, env.localh_cg, con.mtrstoft);
     shown.radalt_angle = radalt_angle(shown.radalt_ft);
-    if (radalt_tone(&shown.radalt_armed, shown.radalt_ft, ins.radalt_ft)) fh_play(RADALT_TONE_SLOT, 0);
+    // the bug still re-arms with the voice silenced, so turning it on mid-descent waits for the next pass
+    const int crossed = radalt_tone(&shown.radalt_armed, shown.radalt_ft, ins.radalt_ft);
+    if (crossed && voice_warnings()) fh_play(RADALT_TONE_SLOT, 0);
 }
 
 void update_vari()

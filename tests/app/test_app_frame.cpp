@@ -274,6 +274,18 @@ TEST_F(App_Clocks, InstrumentTimeInCloudAndLowVisibility)
     EXPECT_NEAR(msc.timr_time, 0.3f, 1e-2);
 }
 
+// An hour of 0.05 s frames from 16:00 is an hour on the clocks: a float clock that late in
+// the day steps in 1/256 s and would lose part of every frame.
+TEST_F(App_Clocks, AnHourOfShortFramesIsAnHour)
+{
+    msc.prd = 0.05f;
+    msc.locl_time = 16 * 3600;
+    msc.elap_time = 10 * 3600;
+    for (int i = 0; i < 72000; i++) advance_clocks();
+    EXPECT_NEAR(msc.locl_time, 17 * 3600, 0.05f);
+    EXPECT_NEAR(msc.elap_time, 11 * 3600, 0.05f);
+}
+
 class App_Frame : public ::testing::Test {
 protected:
     void SetUp() override

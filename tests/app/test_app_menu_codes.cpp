@@ -244,6 +244,13 @@ TEST_F(MenuCodes, OutputSpecialAndViewItems)
         EXPECT_EQ(first_lines.find(mnw_last_alert_line(0)), std::string::npos) << code;
         first_lines += mnw_last_alert_line(0);
     }
+    // The ATC instructions name the key that really opens the ATC menu.
+    choose(608);
+    ASSERT_NE(std::string(mnw_last_alert_line(0)).find("Enter key"), std::string::npos) << mnw_last_alert_line(0);
+    mnw.topwin = 0;
+    MACIBM_handlekey(13);
+    EXPECT_EQ(atc.menu_up, 1);
+    atc.menu_up = 0;
     const int logtime = msc.logtime;
     choose(MENU_LOGTIME);
     EXPECT_EQ(msc.logtime, !logtime);

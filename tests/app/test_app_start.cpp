@@ -10,6 +10,7 @@
 #include "2-QZutils/qz_pick.h"
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/records.h"
+#include "app/app_goto.h"
 #include "app/app_menu.h"
 #include "app/app_prefs.h"
 #include "app/app_start.h"
@@ -111,6 +112,21 @@ TEST_F(App_Start, FixedSeedGivesTheSameSky)
     MACIBM_finishup();
 }
 
+
+// The airport a start was asked for is not asked for again by the next start in the same
+// process, which may read a data tree without it.
+TEST_F(App_Start, CommandLineAirportIsForItsOwnStartOnly)
+{
+    const std::string acf = std::string(ORV_BINARY_DIR) + "/Aircraft/Trainer 172/Trainer 172.acf";
+    ORV_NEED_DATA(!orv_test::read_file(acf).empty(), "stock aircraft");
+    mnw_set_dirs(ORV_BINARY_DIR, e.config.c_str());
+    app_set_start_airport("KSBD", 1);
+    ASSERT_EQ(start_simulator(nullptr, 1, 1, acf.c_str()), 1);
+    EXPECT_EQ(msc.rway_sel, 1);
+    mnw_set_dirs(e.data.c_str(), e.config.c_str());   // no navigation data at all
+    EXPECT_EQ(start_simulator(nullptr, 1, 1, acf.c_str()), 1);
+    MACIBM_finishup();
+}
 
 TEST_F(App_Start, GeneralInitialisationAtmosphereAndOutputFile)
 {

@@ -7,6 +7,7 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "2-QZutils/records_reset.h"
 #include "flight/fltcalc.h"
 #include "flight/flight_hooks.h"
 #include "flight/fltutil.h"
@@ -24,12 +25,7 @@ class FlightModel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::memset(&flt, 0, sizeof flt);
-        std::memset(&atm, 0, sizeof atm);
-        std::memset(&msc, 0, sizeof msc);
-        std::memset(&rel, 0, sizeof rel);
-        std::memset(&set, 0, sizeof set);
-        std::memset(&env, 0, sizeof env);
+        clear_records();
         std::memset(&pln, 0, sizeof pln);
         std::memset(&afl, 0, sizeof afl);
         init_trig_tables();

@@ -4,6 +4,7 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "2-QZutils/records_reset.h"
 #include "panel/p_init.h"
 
 namespace panel_test {
@@ -15,13 +16,7 @@ void conventional_aircraft(int entype, int top4, int bottom4)
     init_trig_tables();
     set_constants();
     std::memset(&pln, 0, sizeof pln);
-    std::memset(&flt, 0, sizeof flt);
-    std::memset(&rel, 0, sizeof rel);
-    std::memset(&msc, 0, sizeof msc);
-    std::memset(&nav, 0, sizeof nav);
-    std::memset(&set, 0, sizeof set);
-    std::memset(&atm, 0, sizeof atm);
-    std::memset(&ins, 0, sizeof ins);
+    clear_records();
     pln.paneltype = 1;
     pln.radiotype = 1;
     pln.AStype = 1;

@@ -84,14 +84,19 @@ TEST_F(PanelFrame, FailedAirspeedIndicatorHoldsItsLastReading)
     EXPECT_EQ(panel_shown_values().asi_angle, at_100);
 }
 
-TEST_F(PanelFrame, RadarAltimeterToneSoundsOncePerDescentThroughTheBug)
+TEST_F(PanelFrame, RadarAltimeterToneSoundsOncePerDescentThroughTheBugWithVoiceWarningsOn)
 {
     ins.radalt_ft = 200;
-    for (float h_ft : {400.0f, 250.0f, 150.0f, 100.0f, 180.0f, 300.0f, 120.0f}) {
-        flt.Y = h_ft * con.fttomtrs;
-        run(0.05f);
+    pln.bitchinbettyEQ = 1;
+    for (int voice : {1, 0}) {
+        msc.warn_bb = voice;
+        tones = 0;
+        for (float h_ft : {400.0f, 250.0f, 150.0f, 100.0f, 180.0f, 300.0f, 120.0f}) {
+            flt.Y = h_ft * con.fttomtrs;
+            run(0.05f);
+        }
+        EXPECT_EQ(tones, voice ? 2 : 0) << "voice warnings " << voice;
     }
-    EXPECT_EQ(tones, 2);
     EXPECT_NEAR(panel_shown_values().radalt_angle, 120 * 180 / 500.0f, 0.1f);
 }
 

@@ -125,7 +125,8 @@ int sim_start(const std::string& id, const char* icao, int runway_end, unsigned 
     plat_headless_set_frame_rate(0);
     clear_records();
     register_app_callbacks();
-    mnw_set_dirs(ORV_BINARY_DIR, (work + "/config").c_str());
+    // a folder of its own for each start: no preferences written by an earlier flight
+    mnw_set_dirs(ORV_BINARY_DIR, temp_dir("flight_sim_config").c_str());
     app_set_fixed_step(1);
     app_set_run_limits(0, 0);
     frame_timing_reset();
