@@ -31,6 +31,10 @@ constexpr float MOTORING_FADE = 0.1f;          // speed ratio below which the fl
 
 bool dumping() { return set.cycout && trk; }
 
+// Roll and pitch moment (N·m) of the last disc `aprop` worked, from its blades' thrust
+// differences across the disc alone: the moment about its hub.
+float hub_roll, hub_pitch;
+
 // Braking torque of a stopped engine, as a share of its rated torque, at speed ratio w (the
 // propeller's speed over its full speed; negative turning backwards).
 float motoring_share(float w)
@@ -108,6 +112,7 @@ void aprop(int eng, float X, float Y, float Z)
     const float blades = pln.numblades[eng] * 0.25f;
     flt.Dtq[eng] = 0.0f;
     flt.thrust[eng] = 0.0f;
+    hub_roll = hub_pitch = 0.0f;
     if (dumping())
         trk << "   PROP HUB LOCATION: x=" << X << " y=" << Y << " z=" << Z << "\n   The prop is turning "
             << (dir > 0 ? "clockwise" : "counter-clockwise")
@@ -150,6 +155,9 @@ void aprop(int eng, float X, float Y, float Z)
             addFaprop(csc * cvc * T, px, py);
             addFsprop(ssc * T, py, pz);
             addFnprop(csc * svc * T, px, pz);
+            // the same forces' moments about the hub (the moment laws of addF*prop)
+            hub_roll += ssc * T * (py - Y) - csc * svc * T * (px - X);
+            hub_pitch -= csc * cvc * T * (py - Y) + csc * svc * T * (pz - Z);
         }
         flt.ringDVinc[eng][ring] = dv_total(flt.ringDVinc[eng][ring], ring_thrust, pln.ringarea[eng][ring], geo);
     }
@@ -180,6 +188,14 @@ static void governor(int eng, float speed, float wdot)
 static void props_heli()
 {
     aprop(0, pln.Xarm[0], pln.Yarm[0], pln.Zarm[0]);
+    // A teetering rotor carries no moment through its hub. The blades' lift differences
+    // across the disc (the cyclic, the advancing blade) flap it instead, and the disc, a
+    // gyroscope, tilts a quarter turn later in its sense of turning: stick back tilts it
+    // back, the advancing blade blows it back. The body follows that tilt, so the hub's roll
+    // and pitch moments act turned by a quarter turn.
+    const float turn = pln.propdir[0] > 0 ? 1.0f : -1.0f;
+    flt.L += turn * hub_pitch - hub_roll;
+    flt.M -= turn * hub_roll + hub_pitch;
     // A failed tail-rotor drive leaves the tail rotor standing: no anti-torque thrust, and
     // no load or inertia of its own on the main rotor.
     const bool tail_driven = rel.trotor != 0;
@@ -196,9 +212,11 @@ static void props_heli()
     const float wdot = spin_up(torque - flt.Dtq[0] - tail_load, inertia);
     if (pln.collectEQ || pln.entype == 3)
         for (int e = 0; e < n; e++) governor(e, flt.tac[0], wdot);
+    // The disc keeps its plane while the body rolls or pitches under it, and its tilted
+    // thrust resists the turn: the rotor damps the roll and pitch rates.
     const float gyro = 0.4f * pln.miprop[0] * flt.tac[0];
-    flt.L -= gyro * flt.Qrad;
-    flt.M += gyro * flt.Prad;
+    flt.L -= gyro * flt.Prad;
+    flt.M -= gyro * flt.Qrad;
     flt.tac[0] += wdot * msc.prd;
     if (!rel.oilpmp[0]) flt.tac[0] *= (rel.oil_rat + 9.0f) / 10.0f;
     if (flt.tac[0] < 0.0f) flt.tac[0] = 0.0f;

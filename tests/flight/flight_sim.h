@@ -64,8 +64,16 @@ namespace orv_test {
 // A helicopter pilot's hover over a spot (x, z, m in the region frame) at a height of the
 // centre of gravity above the ground (m), on a heading (deg): collective on the height, cyclic
 // on the position through the attitude, pedals on the heading. Answers the collective (0..1).
+// The reset starts the collective there for any of the helicopter pilots.
 void pilot_hover_reset(float collective);
 float pilot_hover(double x, double z, float agl_m, float hdg);
+// The same pilot in forward flight: cyclic pitch on the indicated speed (kt) through the
+// attitude, cyclic roll on wings level, pedals on the heading (deg).
+void pilot_rotor_forward(float kias, float hdg);
+// Its collective, on a height (ft above sea level) or, with the engine off, on the rotor's
+// speed as a share of its full speed (`pln.omegamax`). Each answers the collective (0..1).
+float pilot_collective_height(float ft);
+float pilot_collective_rotor(float share);
 
 }  // namespace orv_test
 

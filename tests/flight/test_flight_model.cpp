@@ -48,6 +48,14 @@ protected:
         pln.alpha_max[P] = 16.0f;
         atm.g = con.g;
     }
+    // Level flight at height y (m) in air of sea-level density.
+    void level_at(double y)
+    {
+        flt.Y = y;
+        flt.costhe = flt.cosphi = flt.cospsi = flt.cosalph = flt.cosbeta = 1.0f;
+        flt.cosahpath = flt.cosavpath = flt.cosphi_path = 1.0f;
+        atm.rho = 1.225f;
+    }
 };
 
 TEST_F(FlightModel, LiftTableStartsAtTenDegreesAndDragAlwaysComesFromTheTable)
@@ -183,6 +191,33 @@ TEST_F(FlightModel, GovernorsAndFailuresActOnTheirOwnEngine)
         EXPECT_EQ(flt.tac[1] > 200.0f, drive == 1);
     }
     EXPECT_EQ(flt.thrust[1], 0.0f);
+}
+
+// A helicopter set rolling with its rotor at full speed and no control input: the disc's
+// moments damp the roll away in a couple of seconds, and never swing it into pitch.
+TEST_F(FlightModel, SpinningRotorDampsARollWithoutPitchingTheBody)
+{
+    set_flat_region_frame(0.0f);
+    pln.is_heli = pln.numen = pln.entype = 1;
+    pln.miprop[0] = 200.0f;
+    pln.m_empty = flt.m_total = 600.0f;
+    pln.Jzz_unitmass = 0.8f;   // roll
+    pln.Jxx_unitmass = 3.0f;   // pitch
+    pln.Jyy_unitmass = 2.4f;
+    flt.tac[0] = 55.0f;
+    rel.oilpmp[0] = 1;
+    level_at(1000.0);
+    msc.prd = 0.025f;
+    flt.P = 20.0f;
+    flt.Prad = flt.P * con.dgrtorad;
+    float most_pitch_rate = 0.0f;
+    for (int i = 0; i < 80; i++) {   // 2 s
+        set_a();
+        integ_vx();
+        most_pitch_rate = std::fmax(most_pitch_rate, std::fabs(flt.Q));
+    }
+    EXPECT_LT(std::fabs(flt.P), 1.0f);
+    EXPECT_LT(most_pitch_rate, 1.0f);
 }
 
 TEST_F(FlightModel, InitpowerBelowATenthLeavesTheEnginesAtRest)
@@ -407,10 +442,7 @@ TEST_F(FlightModel, StillAirLeavesOnlyThrustAndContact)
     pln.cl_D_cl0[P] = pln.cm_D_cm0[P] = 1.0f;
     flt.CL_grndeffect[P] = flt.CDIgrndeffect[P] = 1.0f;
     flt.m_total = 1000.0f;
-    flt.Y = 500.0;
-    flt.costhe = flt.cosphi = flt.cospsi = flt.cosalph = flt.cosbeta = 1.0f;
-    flt.cosahpath = flt.cosavpath = flt.cosphi_path = 1.0f;
-    atm.rho = 1.225f;
+    level_at(500.0);
     atm.a = 340.0f;
     flt.Alpha = 8.0f;
     set_a();

@@ -44,7 +44,9 @@ TEST(Map, PlateScaleAndOffsetZoomStopsAtFiftyAndPanMovesHalfAWindow)
         map_zoom(1);
         EXPECT_NEAR(map_world_x(MAP_CHART_W / 2.0f), 20000, 1.0);   // the centre stays put
         EXPECT_NEAR(map_world_z(MAP_CHART_H / 2.0f), 30000, 1.0);
-        if (last >= MAP_ZOOM_LIMIT) EXPECT_EQ(env.zoom_rat, last);
+        if (last >= MAP_ZOOM_LIMIT) {
+            EXPECT_EQ(env.zoom_rat, last);
+        }
         last = env.zoom_rat;
     }
     EXPECT_NEAR(env.zoom_rat, std::pow(1.5f, 10), 1e-2f);              // the first step past 50

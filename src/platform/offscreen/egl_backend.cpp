@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "platform/offscreen/driver_pin.h"
 #include "platform/offscreen/shot_png.h"
 
 namespace orv {
@@ -66,6 +67,7 @@ static int egl_init(int width, int height, const char*)
     if (context == EGL_NO_CONTEXT) return fail("no compatibility context", PLAT_INIT_NO_CONTEXT);
     if (!eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, context))
         return fail("the context cannot be made current", PLAT_INIT_NO_CONTEXT);
+    pin_loaded_libraries();
 
     int ok = load(gen_framebuffers, "glGenFramebuffers") & load(bind_framebuffer, "glBindFramebuffer") &
              load(gen_renderbuffers, "glGenRenderbuffers") & load(bind_renderbuffer, "glBindRenderbuffer") &

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/offscreen/driver_pin.h"
 #include "platform/offscreen/shot_png.h"
 #include "platform/plat_gl_window.h"
 #include "platform/plat_keymap.h"
@@ -94,7 +95,10 @@ static int open_window()
     window = SDL_CreateWindow(opening_title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, opening_w, opening_h, flags);
     if (!window) return PLAT_INIT_NO_FORMAT;
     context = SDL_GL_CreateContext(window);
-    if (context) return PLAT_INIT_OK;
+    if (context) {
+        pin_loaded_libraries();
+        return PLAT_INIT_OK;
+    }
     SDL_DestroyWindow(window);
     window = nullptr;
     return PLAT_INIT_NO_CONTEXT;

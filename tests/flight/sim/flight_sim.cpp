@@ -282,26 +282,75 @@ namespace orv_test {
 
 namespace {
 float hover_collective;
+float last_vind, last_rotor_share;   // of the frame before, for their rates
+
+float rotor_share() { return pln.omegamax > 0 ? flt.tac[0] / pln.omegamax : 0.0f; }
+
+void set_collective(float c)
+{
+    hover_collective = fltlim(c, 0.0f, 1.0f);
+    flt.proppitch[0] = interp(0, pln.minpitch[0], 1, pln.maxpitch[0], hover_collective);
 }
 
-void pilot_hover_reset(float collective) { hover_collective = collective; }
+// The cyclic onto an attitude (deg). The rotor damps the rates itself, so the rate term is
+// light; the integral (0 in the hover) holds the cyclic's trim in forward flight.
+void cyclic_to(float want_pitch, float want_roll, float trim_gain)
+{
+    set.MK_ptch = offset_for(pid(pitch_pid, want_pitch - flt.the, flt.Q, 0.02f, trim_gain, 0.01f, 1.0f));
+    set.MK_roll = offset_for(pid(roll_pid, want_roll - flt.phi, flt.P, 0.02f, trim_gain, 0.01f, 1.0f));
+}
+
+void pedals_to(float hdg)
+{
+    set.MK_hdng = offset_for(0.05f * fltwrap(hdg - flt.psi, -180.0f, 180.0f) - 0.025f * flt.R);
+}
+}  // namespace
+
+void pilot_hover_reset(float collective)
+{
+    hover_collective = collective;
+    last_vind = flt.vind;
+    last_rotor_share = rotor_share();
+}
 
 float pilot_hover(double x, double z, float agl_m, float hdg)
 {
     const float agl = (float)flt.Y - env.localh_cg;
-    hover_collective = fltlim(hover_collective + (0.1f * (agl_m - agl) - 0.25f * flt.vY) * msc.prd, 0.0f, 1.0f);
-    flt.proppitch[0] = interp(0, pln.minpitch[0], 1, pln.maxpitch[0], hover_collective);
+    set_collective(hover_collective + (0.1f * (agl_m - agl) - 0.25f * flt.vY) * msc.prd);
     // position error and speed, ahead and to the right
     const float s = std::sin(flt.psi * (float)M_PI / 180.0f), c = std::cos(flt.psi * (float)M_PI / 180.0f);
     const float dx = (float)(x - flt.X), dz = (float)(z - flt.Z);
     const float ahead = dx * s - dz * c, right = dx * c + dz * s;
     const float v_ahead = flt.vX * s - flt.vZ * c, v_right = flt.vX * c + flt.vZ * s;
-    // attitude wanted (deg), then the cyclic: the rotor answers fast, so the rate term leads
-    const float want_pitch = fltlim(-(3.0f * ahead - 5.0f * v_ahead), -10.0f, 10.0f);
-    const float want_roll = fltlim(3.0f * right - 5.0f * v_right, -10.0f, 10.0f);
-    set.MK_ptch = offset_for(0.01f * (want_pitch - flt.the) - 0.02f * flt.Q);
-    set.MK_roll = offset_for(0.01f * (want_roll - flt.phi) - 0.02f * flt.P);
-    set.MK_hdng = offset_for(0.05f * fltwrap(hdg - flt.psi, -180.0f, 180.0f) - 0.025f * flt.R);
+    cyclic_to(fltlim(-(3.0f * ahead - 5.0f * v_ahead), -10.0f, 10.0f), fltlim(3.0f * right - 5.0f * v_right, -10.0f, 10.0f),
+              0.0f);
+    pedals_to(hdg);
+    return hover_collective;
+}
+
+void pilot_rotor_forward(float kias, float hdg)
+{
+    const float accel = msc.prd > 0 ? (flt.vind - last_vind) / msc.prd : 0.0f;   // kt/s
+    last_vind = flt.vind;
+    // too fast: nose up
+    cyclic_to(pid(outer_pid, flt.vind - kias, -accel, 0.5f, 0.05f, 1.0f, 15.0f), 0.0f, 0.01f);
+    pedals_to(hdg);
+}
+
+float pilot_collective_height(float ft)
+{
+    const float err_m = (ft - (float)flt.Y * con.mtrstoft) * con.fttomtrs;
+    set_collective(hover_collective + (0.02f * err_m - 0.1f * flt.vY) * msc.prd);
+    return hover_collective;
+}
+
+float pilot_collective_rotor(float share)
+{
+    const float now = rotor_share();
+    const float spin_up = msc.prd > 0 ? (now - last_rotor_share) / msc.prd : 0.0f;   // per second
+    last_rotor_share = now;
+    // a rotor turning too fast is loaded with more collective
+    set_collective(hover_collective + (0.5f * (now - share) + 4.0f * spin_up) * msc.prd);
     return hover_collective;
 }
 

@@ -41,7 +41,9 @@ TEST(FlightSoak, DayOfCruiseStaysFiniteAndBounded)
         // refuelled in flight every ten minutes: the tanks hold a few hours, the soak a day
         if (i % 12000 == 0) flt.m_fuel = pln.m_fuel;
         sim_frame();
-        if (i % 1000 == 0) ASSERT_TRUE(finite_state()) << "at " << sim_time() << " s";
+        if (i % 1000 == 0) {
+            ASSERT_TRUE(finite_state()) << "at " << sim_time() << " s";
+        }
         if (i > frames / 10) {
             lo = std::fmin(lo, (float)flt.Y);
             hi = std::fmax(hi, (float)flt.Y);
