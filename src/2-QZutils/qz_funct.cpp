@@ -137,10 +137,28 @@ void stream_seed(rand_stream* s, unsigned seed)
     s->state = 0x853c49e6748fea9bULL ^ ((std::uint64_t)seed * 0x9e3779b97f4a7c15ULL);
 }
 
+constexpr std::uint64_t RAND_MUL = 6364136223846793005ULL, RAND_ADD = 1442695040888963407ULL;
+
 static int next_rand(rand_stream* s)
 {
-    s->state = s->state * 6364136223846793005ULL + 1442695040888963407ULL;
+    s->state = s->state * RAND_MUL + RAND_ADD;
     return (int)(s->state >> 49);   // 15 bits: 0..32767
+}
+
+void stream_skip(rand_stream* s, std::uint64_t draws)
+{
+    // One draw is the map x -> m x + a; the map of 2^k draws is that map composed with itself,
+    // so the draws are taken bit by bit of their count (all arithmetic modulo 2^64).
+    std::uint64_t mul = RAND_MUL, add = RAND_ADD, total_mul = 1, total_add = 0;
+    for (; draws; draws >>= 1) {
+        if (draws & 1) {
+            total_mul *= mul;
+            total_add = total_add * mul + add;
+        }
+        add = (mul + 1) * add;
+        mul *= mul;
+    }
+    s->state = s->state * total_mul + total_add;
 }
 
 int stream_intrand(rand_stream* s, int min, int max)
@@ -159,6 +177,7 @@ float stream_fltrand(rand_stream* s, float min, float max)
 void  seed_rand(unsigned seed) { stream_seed(&main_stream, seed); }
 int   intrand(int min, int max) { return stream_intrand(&main_stream, min, max); }
 float fltrand(float min, float max) { return stream_fltrand(&main_stream, min, max); }
+void  skip_rand(std::uint64_t draws) { stream_skip(&main_stream, draws); }
 
 void delay(float deltime)
 {

@@ -4,6 +4,7 @@
 #include "2-QZutils/qz_mnw.h"
 #include "2-QZutils/qz_textfield.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -146,6 +147,54 @@ void MACIBM_startwind(int w)
 }
 
 // ---- menus
+
+// Items 0..items_used[m]-1 of menu m may hold a name or a box; the rest are as a fresh
+// process has them (no name). The item tables are large and mostly empty, so clearing only
+// what was appended keeps their untouched pages untouched.
+static int items_used[MENU_COUNT];
+
+static void clear_item(int m, int k)
+{
+    mnw.item_name[m][k][0] = 0;
+    mnw.itemx1[m][k] = mnw.itemx2[m][k] = mnw.itemy1[m][k] = mnw.itemy2[m][k] = NO_MENU_BOX;
+}
+
+void mnw_clear_menus()
+{
+    for (int m = 0; m < MENU_COUNT; m++) {
+        mnw.menu_name[m][0] = 0;
+        mnw.menu_prnt[m] = NO_MENU;
+        mnw.menux1[m] = mnw.menux2[m] = mnw.menuy1[m] = mnw.menuy2[m] = NO_MENU_BOX;
+        for (int k = 0; k < items_used[m]; k++) clear_item(m, k);
+        items_used[m] = 0;
+    }
+    mnw.menu_up = -1;
+}
+
+// The window record back to zero without writing the item tables' pages: the fields around
+// them are cleared whole, the tables only where an item was appended.
+static void clear_window_record()
+{
+    using rec = menuwindowstruct;
+    static_assert(offsetof(rec, menu_prnt) - (offsetof(rec, item_name) + sizeof mnw.item_name) < alignof(int) &&
+                      offsetof(rec, itemx2) == offsetof(rec, itemx1) + sizeof mnw.itemx1 &&
+                      offsetof(rec, itemy1) == offsetof(rec, itemx2) + sizeof mnw.itemx2 &&
+                      offsetof(rec, itemy2) == offsetof(rec, itemy1) + sizeof mnw.itemy1,
+                  "the item tables lie between the fields cleared whole");
+    auto* bytes = reinterpret_cast<unsigned char*>(&mnw);
+    const size_t items_end = offsetof(rec, itemy2) + sizeof mnw.itemy2;
+    std::memset(bytes, 0, offsetof(rec, item_name));
+    std::memset(bytes + offsetof(rec, menu_prnt), 0, offsetof(rec, itemx1) - offsetof(rec, menu_prnt));
+    std::memset(bytes + items_end, 0, sizeof mnw - items_end);
+    for (int m = 0; m < MENU_COUNT; m++) {
+        for (int k = 0; k < items_used[m]; k++) {
+            std::memset(mnw.item_name[m][k], 0, sizeof mnw.item_name[m][k]);
+            mnw.itemx1[m][k] = mnw.itemx2[m][k] = mnw.itemy1[m][k] = mnw.itemy2[m][k] = 0;
+        }
+        items_used[m] = 0;
+    }
+}
+
 static int item_is_real(int m, int k)
 {
     const char* t = mnw.item_name[m][k];
@@ -174,6 +223,7 @@ void MACIBM_append_menu(int m, int code, const char* text)
         return;
     }
     std::snprintf(mnw.item_name[m][k], sizeof mnw.item_name[m][k], "%s", text ? text : "");
+    if (k >= items_used[m]) items_used[m] = k + 1;
 }
 
 // Title boxes of the menu-bar menus: from x 10, 6 pixels a character plus 10 between titles.
@@ -440,8 +490,8 @@ void MACIBM_init()
     std::memset(&afl, 0, sizeof afl);
     std::memset(&pln, 0, sizeof pln);
     std::memset(&con, 0, sizeof con);
-    std::memset(&mnw, 0, sizeof mnw);
-    for (int m = 0; m < MENU_COUNT; m++) mnw.menu_prnt[m] = -2;   // -2: menu not defined
+    clear_window_record();
+    for (int m = 0; m < MENU_COUNT; m++) mnw.menu_prnt[m] = NO_MENU;
     mnw.menu_up = -1;
     finished = 0;
 

@@ -29,6 +29,10 @@ const char* mnw_last_alert_line(int line);   // line 0..3 of the newest alert
 // ---- menus: menu m (0..329) holds the items 100 m .. 100 m + 99. Index errors are fatal.
 void MACIBM_create_menu(int m, int parent_item, const char* title);   // parent -1: menu bar
 void MACIBM_append_menu(int m, int code, const char* text);           // "-" is a separator
+// Every menu undefined (parent NO_MENU), without names, items or boxes (NO_MENU_BOX), and
+// none open.
+constexpr int NO_MENU = -2, NO_MENU_BOX = -9999;
+void mnw_clear_menus();
 
 // ---- input dispatch (the back ends feed these; scripts reach them through the back end)
 void MACIBM_handlekey(int c);     // c: the character typed (8 Backspace, 13 Enter)

@@ -518,16 +518,7 @@ void process_zap(int w)
 
 void APPLICATION_setupmenus()
 {
-    for (int m = 0; m < MENU_COUNT; m++) {
-        mnw.menu_name[m][0] = 0;
-        mnw.menu_prnt[m] = -2;                     // no such menu
-        mnw.menux1[m] = mnw.menux2[m] = mnw.menuy1[m] = mnw.menuy2[m] = -9999;   // no box yet
-        for (int k = 0; k < MENU_ITEMS; k++) {
-            mnw.item_name[m][k][0] = 0;
-            mnw.itemx1[m][k] = mnw.itemx2[m][k] = mnw.itemy1[m][k] = mnw.itemy2[m][k] = -9999;
-        }
-    }
-    mnw.menu_up = -1;                              // a menu open on the old lists closes
+    mnw_clear_menus();                             // a menu open on the old lists closes
     MACIBM_create_menu(0, -1, "About");
     MACIBM_append_menu(0, MENU_ABOUT, "About");
     menu(MENU_FILE, "File", file_items);

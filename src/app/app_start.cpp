@@ -390,10 +390,11 @@ int start_simulator(const void* previous_instance, int have_seed, unsigned seed,
     if (!from_situation) app_select_start_airport();
     app_set_start_airport(nullptr, 0);   // the command line's airport is for this start alone
     MACIBM_showinit(3);
+    region_set_drawn(have_picture());     // without a picture, only the scenery the flight meets
     load_region();                        // the scenery round the start position
     if (have_picture()) load_scenery_textures();   // terrain, airports, ships, fire, sock
     load_plane();
-    load_plane_geo(1, 0);                 // the drawn aircraft and its paint
+    reload_plane_geo();                   // the drawn aircraft, and its paint with a picture
     place_all_traffic();
     scene_init();
     scene_set_drawing(have_picture());        // without one, only what the flight meets

@@ -5,12 +5,14 @@
 #include "platform/offscreen/egl_backend.h"
 #include "platform/openal/snd_openal.h"
 #include "platform/plat_joy.h"
+#include "platform/plat_mem.h"
 #include "platform/serial/ser_termios.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/sdl_joystick.h"
 
 int main(int argc, char** argv)
 {
+    orv::plat_mem_prefer_large_pages();   // before the records are first touched
     // Only the program reaches real devices; the library and its tests see the tables' defaults.
     orv::app_set_backends(orv::plat_sdl_backend(), orv::plat_offscreen_backend());
     orv::plat_joy_install(orv::plat_sdl_joy());

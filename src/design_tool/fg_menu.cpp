@@ -71,19 +71,6 @@ template <int N> void add_menu(int m, const char* title, const char* const (&ite
     for (int i = 0; i < N; i++) MACIBM_append_menu(m, first + i, items[i]);
 }
 
-void clear_menus()
-{
-    for (int m = 0; m < MENU_COUNT; m++) {
-        mnw.menu_name[m][0] = 0;
-        mnw.menu_prnt[m] = -2;
-        mnw.menux1[m] = mnw.menux2[m] = mnw.menuy1[m] = mnw.menuy2[m] = -9999;
-        for (int k = 0; k < MENU_ITEMS; k++) {
-            mnw.item_name[m][k][0] = 0;
-            mnw.itemx1[m][k] = mnw.itemx2[m][k] = mnw.itemy1[m][k] = mnw.itemy2[m][k] = -9999;
-        }
-    }
-    mnw.menu_up = -1;
-}
 
 void set_view(float the, float psi)
 {
@@ -221,7 +208,7 @@ void fg_smooth_body(int part, int total)
 
 void fg_setup_menus()
 {
-    clear_menus();
+    mnw_clear_menus();
     MACIBM_create_menu(MENU_ABOUT, -1, "About");
     MACIBM_append_menu(MENU_ABOUT, FG_MENU_ABOUT, "About");
     MACIBM_create_menu(MENU_FILE, -1, "File");

@@ -246,6 +246,7 @@ void setuprunway(int apt_reg, int r, float X, float Z, float Y, float l, float w
         env.lgt_gls[apt_reg][r][e] = gls[e];
         env.lgt_rwy[apt_reg][r][e] = rwy[e];
         env.lgt_app[apt_reg][r][e] = app[e];
+        if (!region_drawn()) continue;   // the lights are only ever drawn
         runway_lights(sink, e, rwy[e]);
         approach_lights(sink, e, app[e]);
         glide_lights(sink, e, gls[e]);
@@ -292,6 +293,13 @@ void clear_region(int apt_reg, int blockee, int blocker, int m)
     set_quad(apt_reg, blockee, m, b.u0, b.u1, b.v0, b.v1);
 }
 
+void clear_apt(int apt_reg)
+{
+    if (apt_reg < 0 || apt_reg >= REG_LIST_CAP) return;
+    for (int r = 0; r < 3; r++) clear_runway(apt_reg, r);
+    env.rwaymax[apt_reg] = -1;
+}
+
 void build_apt(int apt_reg, int apt_wrl)
 {
     if (apt_reg < 0 || apt_reg >= REG_LIST_CAP || apt_wrl < 0 || apt_wrl > env.aptmax || apt_wrl >= APT_CAP) return;
@@ -310,8 +318,9 @@ void build_apt(int apt_reg, int apt_wrl)
                     apt_lite[apt_wrl][r]);
     }
     // A runway's connectors start at its own edge, so they are cleared only where they cross
-    // another runway, like the runway and its taxiway.
-    for (int r = 0; r < 3; r++)
+    // another runway, like the runway and its taxiway (in the drawing only: the markings are
+    // never met by the flight).
+    for (int r = 0; r < 3 && region_drawn(); r++)
         for (int s = 0; s < 3; s++)
             if (r != s)
                 for (int m = 0; m <= 4; m++) clear_region(a, r, s, m);

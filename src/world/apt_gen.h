@@ -32,6 +32,9 @@ extern int   rwy_lgt_n[90][3];
 
 // Generates database airport apt_wrl as region-list entry apt_reg (0..89).
 void build_apt(int apt_reg, int apt_wrl);
+// Region list entry apt_reg holds no airport any more: its runways, their lights, outlines and
+// socks go (the buildings are the region's to clear).
+void clear_apt(int apt_reg);
 void setuprunway(int apt_reg, int r, float X, float Z, float Y, float l, float w, float hdng,
                  int litecode);
 // Takes layer m of runway `blockee` off where it lies on runway `blocker`.

@@ -406,32 +406,49 @@ static void read_fixes()
     env.fixmax = n - 1;
 }
 
-// Every table back to its start-up state, so a second read never mixes with the first.
+// Rows of each table that a read of this process has filled (a fresh process has them all
+// zero, and a read fills only a prefix).
+static int apt_rows_used, nav_rows_used, fix_rows_used;
+
+// The rows a read or a caller of the tables may have filled: those of the last reads, and
+// those the counts name.
+static int rows_to_clear(int read_rows, int max_index, int cap)
+{
+    return intlim(intmax2(read_rows, max_index + 1), 0, cap);
+}
+
+// Every table back to its start-up state, so a second read never mixes with the first: only
+// the rows filled since the process started, which spares a fresh process touching the
+// tables' unused pages.
 static void clear_tables()
 {
-    std::memset(apt_lat, 0, sizeof apt_lat);
-    std::memset(apt_lon, 0, sizeof apt_lon);
-    std::memset(apt_num, 0, sizeof apt_num);
-    std::memset(apt_lr, 0, sizeof apt_lr);
-    std::memset(apt_hdng, 0, sizeof apt_hdng);
-    std::memset(apt_len, 0, sizeof apt_len);
-    std::memset(apt_width, 0, sizeof apt_width);
-    std::memset(apt_lite, 0, sizeof apt_lite);
-    std::memset(apt_h, 0, sizeof apt_h);
-    std::memset(apt_twr, 0, sizeof apt_twr);
-    std::memset(apt_id, 0, sizeof apt_id);
-    std::memset(apt_name, 0, sizeof apt_name);
-    std::memset(apt_inreg, 0, sizeof apt_inreg);
-    std::memset(nav_type, 0, sizeof nav_type);
-    std::memset(nav_lat, 0, sizeof nav_lat);
-    std::memset(nav_lon, 0, sizeof nav_lon);
-    std::memset(nav_h, 0, sizeof nav_h);
-    std::memset(nav_f12, 0, sizeof nav_f12);
-    std::memset(nav_hdng, 0, sizeof nav_hdng);
-    std::memset(nav_id, 0, sizeof nav_id);
-    std::memset(nav_name, 0, sizeof nav_name);
-    std::memset(nav_inreg, 0, sizeof nav_inreg);
-    std::memset(fix_name, 0, sizeof fix_name);
+    const int na = rows_to_clear(apt_rows_used, env.aptmax, APT_CAP);
+    const int nn = rows_to_clear(nav_rows_used, env.navmax, NAV_CAP);
+    const int nf = rows_to_clear(fix_rows_used, env.fixmax, FIX_CAP);
+    auto clear_rows = [](auto& table, int rows) { std::memset(table, 0, rows * sizeof table[0]); };
+    clear_rows(apt_lat, na);
+    clear_rows(apt_lon, na);
+    clear_rows(apt_num, na);
+    clear_rows(apt_lr, na);
+    clear_rows(apt_hdng, na);
+    clear_rows(apt_len, na);
+    clear_rows(apt_width, na);
+    clear_rows(apt_lite, na);
+    clear_rows(apt_h, na);
+    clear_rows(apt_twr, na);
+    clear_rows(apt_id, na);
+    clear_rows(apt_name, na);
+    clear_rows(apt_inreg, na);
+    clear_rows(nav_type, nn);
+    clear_rows(nav_lat, nn);
+    clear_rows(nav_lon, nn);
+    clear_rows(nav_h, nn);
+    clear_rows(nav_f12, nn);
+    clear_rows(nav_hdng, nn);
+    clear_rows(nav_id, nn);
+    clear_rows(nav_name, nn);
+    clear_rows(nav_inreg, nn);
+    clear_rows(fix_name, nf);
 }
 
 void init_country_data()
@@ -442,6 +459,9 @@ void init_country_data()
     read_navaids();
     read_fixes();
     inf_use = keep_use;
+    apt_rows_used = env.aptmax + 1;
+    nav_rows_used = env.navmax + 1;
+    fix_rows_used = env.fixmax + 1;
 }
 
 void set_region_flags()

@@ -8,6 +8,7 @@
 #include "2-QZutils/qz_file.h"
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/qz_mnw.h"
+#include "2-QZutils/qz_rand.h"
 #include "2-QZutils/records.h"
 #include "world/apt_gen.h"
 #include "world/nav_db.h"
@@ -44,6 +45,7 @@ constexpr float  NORMAL_HEIGHT_GAIN = 10.0f;     // slopes shade strongly
 
 double corner_z;                 // z of latitude lat_sou
 int    generation_on = 1;
+int    drawn_on = 1;
 world_hooks hooks;
 int    next_env_obj = OBJ_ENV_FIRST;   // wraps 2999 -> 450 for the whole run
 
@@ -57,7 +59,11 @@ void   region_move_corner_z(double dz) { corner_z += dz; }
 
 double region_lon_offset(float lon, double from)
 {
-    return std::remainder(static_cast<double>(lon) - from, 360.0);
+    // Within half a turn the remainder is the difference itself, exactly; the library's
+    // remainder is only needed across the antimeridian (and it is dear: every mesh point and
+    // every start of the flight's frame conversions comes here).
+    const double east = static_cast<double>(lon) - from;
+    return std::fabs(east) <= 180.0 ? east : std::remainder(east, 360.0);
 }
 
 double region_x(float lat, float lon, int col, int row)
@@ -200,6 +206,8 @@ void region_stored_position(double x, double z, double* sx, double* sz)
 
 void region_set_generation(int on) { generation_on = on ? 1 : 0; }
 int  region_generation() { return generation_on; }
+void region_set_drawn(int on) { drawn_on = on ? 1 : 0; }
+int  region_drawn() { return drawn_on; }
 void world_set_hooks(const world_hooks& h) { hooks = h; }
 
 // ---------------------------------------------------------------- file search
@@ -289,31 +297,54 @@ int gather_runway_areas(int lat, int lon, int* next_airport)
 
 void flatten_runway_areas(quad_span q, int used)
 {
+    // The areas each row of cells can meet (those whose band of z crosses the row's), in
+    // their order: a cell takes the height of the last area it meets, and a shared corner
+    // that of the last cell, so both orders are kept.
+    static short row_areas[QUAD_DJ * RWAY_AREA_CAP * 3];
+    int row_first[QUAD_DJ + 1];
+    int n = 0;
+    for (int jj = 0; jj < QUAD_DJ; jj++) {
+        const int j = q.j0 + jj;
+        row_first[jj] = n;
+        float zlo = planexyz[q.i0][j][2], zhi = zlo;
+        for (int i = q.i0; i <= q.i0 + QUAD_DI; i++)
+            for (int k = j; k <= j + 1; k++) {
+                zlo = fltmin2(zlo, planexyz[i][k][2]);
+                zhi = fltmax2(zhi, planexyz[i][k][2]);
+            }
+        for (int s = 0; s < used; s++)
+            for (int r = 0; r < 3; r++)
+                if (rway_elev[s][r] != -999.0f && !(zhi < r_z_min[s][r] || zlo > r_z_max[s][r]))
+                    row_areas[n++] = (short)(3 * s + r);
+    }
+    row_first[QUAD_DJ] = n;
     for (int i = q.i0; i < q.i0 + QUAD_DI; i++) {
-        for (int j = q.j0; j < q.j0 + QUAD_DJ; j++) {
+        for (int jj = 0; jj < QUAD_DJ; jj++) {
+            if (row_first[jj] == row_first[jj + 1]) continue;
+            const int j = q.j0 + jj;
             const float* p[4] = {planexyz[i][j], planexyz[i + 1][j], planexyz[i][j + 1],
                                  planexyz[i + 1][j + 1]};
             const float xmin = fltmin4(p[0][0], p[1][0], p[2][0], p[3][0]);
             const float xmax = fltmax4(p[0][0], p[1][0], p[2][0], p[3][0]);
             const float zmin = fltmin4(p[0][2], p[1][2], p[2][2], p[3][2]);
             const float zmax = fltmax4(p[0][2], p[1][2], p[2][2], p[3][2]);
-            for (int s = 0; s < used; s++) {
-                for (int r = 0; r < 3; r++) {
-                    if (rway_elev[s][r] == -999.0f) continue;
-                    if (xmax < r_x_min[s][r] || xmin > r_x_max[s][r] || zmax < r_z_min[s][r] ||
-                        zmin > r_z_max[s][r])
-                        continue;
-                    const float y = rway_elev[s][r] - RWAY_AREA_BELOW;
-                    planexyz[i][j][1] = planexyz[i + 1][j][1] = y;
-                    planexyz[i][j + 1][1] = planexyz[i + 1][j + 1][1] = y;
-                    tree_on_poly[i][j] = 0;
-                }
+            for (int k = row_first[jj]; k < row_first[jj + 1]; k++) {
+                const int s = row_areas[k] / 3, r = row_areas[k] % 3;
+                if (xmax < r_x_min[s][r] || xmin > r_x_max[s][r] || zmax < r_z_min[s][r] ||
+                    zmin > r_z_max[s][r])
+                    continue;
+                const float y = rway_elev[s][r] - RWAY_AREA_BELOW;
+                planexyz[i][j][1] = planexyz[i + 1][j][1] = y;
+                planexyz[i][j + 1][1] = planexyz[i + 1][j + 1][1] = y;
+                tree_on_poly[i][j] = 0;
             }
         }
     }
 }
 
-// A random point of triangle tri of cell (i, j), `lift` metres above its ground.
+// A random point of triangle tri of cell (i, j), `lift` metres above its ground: three draws.
+constexpr int DRAWS_PER_POINT = 3;
+constexpr int CITY_POINTS = 5, TREE_POINTS = 3;   // per triangle of a cell that has them
 void point_in_triangle(int i, int j, int tri, float lift, float* out)
 {
     int i1, j1, i2, j2, i3, j3;
@@ -330,14 +361,22 @@ void point_in_triangle(int i, int j, int tri, float lift, float* out)
 
 void place_city_and_tree_points(quad_span q)
 {
+    if (!drawn_on) {
+        std::uint64_t points = 0;
+        for (int i = q.i0; i < q.i0 + QUAD_DI; i++)
+            for (int j = q.j0; j < q.j0 + QUAD_DJ; j++)
+                points += 2 * ((city_on_poly[i][j] ? CITY_POINTS : 0) + (tree_on_poly[i][j] ? TREE_POINTS : 0));
+        skip_rand(points * DRAWS_PER_POINT);
+        return;
+    }
     for (int i = q.i0; i < q.i0 + QUAD_DI; i++) {
         for (int j = q.j0; j < q.j0 + QUAD_DJ; j++) {
             for (int tri = 0; tri < 2; tri++) {
                 if (city_on_poly[i][j])
-                    for (int k = 0; k < 5; k++)
+                    for (int k = 0; k < CITY_POINTS; k++)
                         point_in_triangle(i, j, tri, CITY_LIGHT_HEIGHT, city_xyz[i][j][tri][k]);
                 if (tree_on_poly[i][j]) {
-                    for (int k = 0; k < 3; k++) {
+                    for (int k = 0; k < TREE_POINTS; k++) {
                         float* seg0 = tree_xyz[i][j][tri][k][0];
                         float* seg1 = tree_xyz[i][j][tri][k][1];
                         point_in_triangle(i, j, tri, 0.0f, seg0);
@@ -585,7 +624,11 @@ void finish_region()
 {
     obs_clear(0, OBJ_ENV_FIRST - 1);   // the generated airport objects are made again
     build_region_lists();
-    for (int a = 0; a < REG_LIST_CAP; a++) env.rwaymax[a] = -1;
+    for (int a = 0; a < REG_LIST_CAP; a++) {
+        env.rwaymax[a] = -1;
+        // An entry the last region used and this one leaves empty keeps none of its runways.
+        if (apt_to_index[a] < 0 && first_runway(a) >= 0) clear_apt(a);
+    }
     for (int a = 0; a < REG_LIST_CAP && apt_to_index[a] >= 0; a++) build_apt(a, apt_to_index[a]);
     if (hooks.setup_menus) hooks.setup_menus();
     finish_region_terrain();
@@ -603,13 +646,13 @@ static int open_sea(int i, int j, int i0, int j0)
 }
 
 // The open-sea cell of quadrant (i0, j0) nearest to its cell (ti, tj) that holds no ship yet;
-// 0 when the quadrant has none.
-static int nearest_open_sea(int i0, int j0, int ti, int tj, int* bi, int* bj)
+// 0 when the quadrant has none. sea[i - i0][j - j0] tells the open-sea cells.
+static int nearest_open_sea(const bool (*sea)[QUAD_DJ], int i0, int j0, int ti, int tj, int* bi, int* bj)
 {
     int best = -1;
     for (int i = i0; i < i0 + QUAD_DI; i++)
         for (int j = j0; j < j0 + QUAD_DJ; j++) {
-            if (carr_on_poly[i][j] || frig_on_poly[i][j] || oilr_on_poly[i][j] || !open_sea(i, j, i0, j0)) continue;
+            if (!sea[i - i0][j - j0] || carr_on_poly[i][j] || frig_on_poly[i][j] || oilr_on_poly[i][j]) continue;
             const int d = (i - ti) * (i - ti) + (j - tj) * (j - tj);
             if (best < 0 || d < best) {
                 best = d;
@@ -629,10 +672,13 @@ void place_ships()
     // south-west and a rig toward its north-east: a quadrant always puts them in the same cells.
     for (int q = 0; q < QUAD_SLOTS; q++) {
         const int i0 = QUAD_DI * (q % 3), j0 = QUAD_DJ * (q / 3);
+        bool sea[QUAD_DI][QUAD_DJ];   // looked at once for the three searches
+        for (int i = 0; i < QUAD_DI; i++)
+            for (int j = 0; j < QUAD_DJ; j++) sea[i][j] = open_sea(i0 + i, j0 + j, i0, j0);
         int i, j;
-        if (nearest_open_sea(i0, j0, i0 + QUAD_DI / 2, j0 + QUAD_DJ / 2, &i, &j)) carr_on_poly[i][j] = 1;
-        if (nearest_open_sea(i0, j0, i0 + QUAD_DI / 4, j0 + QUAD_DJ / 4, &i, &j)) frig_on_poly[i][j] = 1;
-        if (nearest_open_sea(i0, j0, i0 + 3 * QUAD_DI / 4, j0 + 3 * QUAD_DJ / 4, &i, &j)) oilr_on_poly[i][j] = 1;
+        if (nearest_open_sea(sea, i0, j0, i0 + QUAD_DI / 2, j0 + QUAD_DJ / 2, &i, &j)) carr_on_poly[i][j] = 1;
+        if (nearest_open_sea(sea, i0, j0, i0 + QUAD_DI / 4, j0 + QUAD_DJ / 4, &i, &j)) frig_on_poly[i][j] = 1;
+        if (nearest_open_sea(sea, i0, j0, i0 + 3 * QUAD_DI / 4, j0 + 3 * QUAD_DJ / 4, &i, &j)) oilr_on_poly[i][j] = 1;
     }
 }
 
@@ -659,6 +705,9 @@ void finish_region_terrain()
     env.min_h = env.max_h = planexyz[0][0][1];
     for (int i = 0; i < TER_I; i++) {
         for (int j = 0; j < TER_J; j++) {
+            env.min_h = fltmin2(env.min_h, planexyz[i][j][1]);
+            env.max_h = fltmax2(env.max_h, planexyz[i][j][1]);
+            if (!drawn_on) continue;   // the normals only shade the drawn terrain
             const int i0 = intmax2(i - 1, 0), i1 = i + 1 < TER_I ? i + 1 : TER_I - 1;
             const int j0 = intmax2(j - 1, 0), j1 = j + 1 < TER_J ? j + 1 : TER_J - 1;
             VVECT a = {planexyz[i1][j][0] - planexyz[i0][j][0],
@@ -673,8 +722,6 @@ void finish_region_terrain()
             planenrml[i][j][0] = n.x;
             planenrml[i][j][1] = n.y;
             planenrml[i][j][2] = n.z;
-            env.min_h = fltmin2(env.min_h, planexyz[i][j][1]);
-            env.max_h = fltmax2(env.max_h, planexyz[i][j][1]);
         }
     }
     assign_terrain_texes(TER_I, TER_J);

@@ -105,6 +105,12 @@ int  find_env_file(int lat, int lon, char* path, int* old_layout);
 // With generation off, quadrants without a file are flat water.
 void region_set_generation(int on);
 int  region_generation();
+// Off in a run without a picture: the scenery only a picture shows (city lights, trees, the
+// terrain's shading normals and texture corners, runway lights, the cloud deck) is not made,
+// and the random draws it would have taken are skipped, so the flight draws the same numbers.
+// On by default.
+void region_set_drawn(int on);
+int  region_drawn();
 // With generation on, the quadrants the next shift could bring are made ahead on the cache's
 // worker (after every load and shift), so the shift finds them made.
 void region_make_ahead();

@@ -8,6 +8,7 @@
 
 #include "2-QZutils/qz_funct.h"
 #include "2-QZutils/records.h"
+#include "world/region.h"
 
 namespace orv {
 
@@ -55,6 +56,7 @@ void set_st(int i, int j, int s00, int s01, int s11, int s10, int t00, int t01, 
 {
     if (i < 0 || i >= TER_I || j < 0 || j >= TER_J) return;
     planetex[i][j] = (unsigned int)tex;
+    if (!region_drawn()) return;   // the corners only lay the drawn texture
     planes[i][j][0][0] = s00;
     planes[i][j][0][1] = s01;
     planes[i][j][1][1] = s11;

@@ -160,6 +160,25 @@ TEST(QzFunct_Random, AStreamOfItsOwnLeavesTheMainStreamAlone)
     EXPECT_EQ(stream_fltrand(&own, 0, 1), a);
 }
 
+// Skipping n draws lands where drawing them would, for counts with many bits and none.
+TEST(QzFunct_Random, SkippingDrawsLandsWhereDrawingThemWould)
+{
+    for (std::uint64_t n : {0ull, 1ull, 2ull, 255ull, 40001ull}) {
+        rand_stream drawn, skipped;
+        stream_seed(&drawn, 4);
+        stream_seed(&skipped, 4);
+        for (std::uint64_t k = 0; k < n; k++) stream_intrand(&drawn, 0, 9);
+        stream_skip(&skipped, n);
+        EXPECT_EQ(skipped.state, drawn.state) << n;
+    }
+    seed_rand(5);
+    for (int k = 0; k < 300; k++) fltrand(0, 1);
+    const float after = fltrand(0, 1);
+    seed_rand(5);
+    skip_rand(300);
+    EXPECT_EQ(fltrand(0, 1), after);
+}
+
 static long fake_ms;
 static long fake_clock() { return fake_ms++; }   // every look at the clock is a millisecond
 

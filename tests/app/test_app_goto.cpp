@@ -10,7 +10,9 @@
 #include "app/app_goto.h"
 #include "app/app_main.h"
 #include "app_test_env.h"
+#include "world/apt_gen.h"
 #include "world/nav_db.h"
+#include "world/obstacles.h"
 #include "world/region.h"
 
 using namespace orv;
@@ -124,4 +126,42 @@ TEST(AppGoto, CommandLineStartAirportIsCheckedAndSelected)
     EXPECT_EQ(app_start_airport_refused(), 1);
     app_set_start_airport("", -1);
     EXPECT_EQ(app_check_start_airport(), 1);
+}
+
+// A jump from a busier region to one with fewer airports and runways keeps nothing of the
+// first: no runway, light or building in the list entries the new region leaves empty, and no
+// runway end in the menus.
+TEST(AppGoto, AJumpToASparserRegionLeavesNothingOfTheFirst)
+{
+    GotoTables t;
+    region_set_drawn(1);   // the runway lights too
+    put_airport(4, "KONT", 34.056f, -117.601f);
+    for (int r = 1; r < 3; r++) {
+        apt_lat[4][r] = 34.05f + 0.01f * r;
+        apt_lon[4][r] = -117.6f;
+        apt_len[4][r] = 2500;
+        apt_width[4][r] = 45;
+        apt_num[4][r] = 4 * r;
+        apt_lite[4][r] = 1555555;
+    }
+    env.aptmax = 4;
+    gotofield("KSBD", 1);
+    ASSERT_EQ(apt_to_index[1], 4);   // KONT, with three runways, second in the lists
+    ASSERT_TRUE(runway_built(1, 2));
+    ASSERT_GT(rwy_lgt_n[1][2], 0);
+    const int kont_runways = mnw_submenu_of(MENU_ITEMS * 7 + 1);   // its take-off runway ends
+    ASSERT_GE(kont_runways, 0);
+    ASSERT_STRNE(mnw.item_name[kont_runways][5], "");
+
+    gotofield("KDEN", 1);   // alone in its region, one runway
+    ASSERT_EQ(apt_to_index[0], 3);
+    EXPECT_EQ(apt_to_index[1], -1);
+    for (int a = 0; a < REG_LIST_CAP; a++)
+        for (int r = (a == 0 ? 1 : 0); r < 3; r++) {
+            EXPECT_FALSE(runway_built(a, r)) << a << " " << r;
+            EXPECT_EQ(rwy_lgt_n[a][r], 0) << a << " " << r;
+        }
+    for (int o = 5; o < OBJ_ENV_FIRST; o++) EXPECT_EQ(obj_type[o], OBJ_NONE) << o;
+    for (int k = 0; k < MENU_ITEMS; k++) EXPECT_STREQ(mnw.item_name[kont_runways][k], "") << k;
+    EXPECT_STREQ(mnw.item_name[7][1], "");
 }

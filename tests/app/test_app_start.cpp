@@ -141,7 +141,7 @@ TEST_F(App_Start, MenusStartWithoutBoxesAndEmptyListsAtZero)
 {
     mnw.menux1[3] = 12;
     mnw.itemy2[7][4] = 40;
-    std::strcpy(mnw.item_name[7][4], "Old");
+    MACIBM_append_menu(7, 704, "Old");
     APPLICATION_setupmenus();
     EXPECT_EQ(mnw.menux1[3], -9999);
     EXPECT_EQ(mnw.itemy2[7][4], -9999);

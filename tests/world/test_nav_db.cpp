@@ -137,6 +137,16 @@ TEST(NavDb_Reader, NavaidsFixesAndLongNames)
     EXPECT_STREQ(fix_name[0], "ALPHA");
     EXPECT_STREQ(fix_name[1], "AB   ");   // trailing blanks kept
     EXPECT_EQ(fix_lat[2], -999.0f);
+
+    // A smaller database read after it keeps nothing of the first past its own records.
+    f.put_all(std::string(HEAD) + "99\n", std::string(HEAD) + " 3 34 -117 1000 116 80 360 PDZ  Paradise\n99\n",
+              std::string(HEAD) + "99.0\n");
+    init_country_data();
+    ASSERT_EQ(nav_end_entry(), 1);
+    EXPECT_EQ(nav_f12[2], 0);
+    EXPECT_STREQ(nav_name[2], "");
+    EXPECT_STREQ(fix_name[1], "");
+    EXPECT_EQ(fix_lat[1], -999.0f);
 }
 
 TEST(NavDb_Reader, CrLfFilesReadAlike)
