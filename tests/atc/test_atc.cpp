@@ -103,7 +103,7 @@ TEST_F(Atc, SixtiethListEntryRaisesTheAlert)
     for (int a = 0; a <= env.aptmax; a++) {
         apt_inreg[a] = 1;
         apt_twr[a] = a < 59;       // 59 towered fields fit
-        std::snprintf(apt_id[a], sizeof apt_id[a], "K%03d", a);
+        std::snprintf(apt_id[a], sizeof apt_id[a], "K%03d", a % 1000);
     }
     flt.onground = 1;
     const int alerts = mnw_alert_count();
